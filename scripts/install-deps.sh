@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages that building, testing and the asset tools need.
+# Does nothing when they are all present. Needs root (or sudo).
+set -euo pipefail
+
+packages=(
+    build-essential cmake pkg-config clang-format
+    libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
+    libgtest-dev libbenchmark-dev
+    xvfb xauth openbox xdotool x11-utils imagemagick
+    python3 python3-pil python3-numpy python3-fonttools
+)
+
+missing=()
+for p in "${packages[@]}"; do
+    if ! dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed"; then
+        missing+=("$p")
+    fi
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+echo "installing: ${missing[*]}"
+sudo=""
+if [ "$(id -u)" -ne 0 ]; then
+    if command -v sudo >/dev/null; then
+        sudo="sudo"
+    else
+        echo "need root (or sudo) to install: ${missing[*]}" >&2
+        exit 1
+    fi
+fi
+$sudo apt-get update -qq
+DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

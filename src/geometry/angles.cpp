@@ -1,0 +1,39 @@
+#include "geometry/angles.h"
+
+#include <cmath>
+#include <iostream>
+
+namespace {
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kRad2Deg = 57.29577951308232;
+
+float headingFromRadians(double a) {
+    if (a < 0) {
+        a += kTwoPi;
+    }
+    return static_cast<float>(a * kRad2Deg);
+}
+} // namespace
+
+double degree2rad(float deg) { return static_cast<double>(deg) * 0.017453292519943295; }
+double rad2degree(double rad) { return rad * kRad2Deg; }
+double cosScaled(double r, float deg) { return r * std::cos(degree2rad(deg)); }
+double sinScaled(double r, float deg) { return r * std::sin(degree2rad(deg)); }
+double cosecDeg(float deg) { return 1.0 / std::sin(degree2rad(deg)); }
+
+float getDirection(const PointF& origin, const PointF& target) {
+    if (origin.x == target.x && origin.y == target.y) {
+        std::cout << "Error::spaceshipt.getDirection:" << origin << "," << target << std::endl;
+    }
+    float a = std::atan2(target.x - origin.x, origin.y - target.y);
+    return headingFromRadians(a);
+}
+
+float getDirection(const Point& origin, const Point& target) {
+    if (origin == target) {
+        std::cout << "Error::spaceshipt.getDirection:" << origin << "," << target << std::endl;
+    }
+    double dx = static_cast<double>(target.x) - origin.x;
+    double dy = static_cast<double>(origin.y) - target.y;
+    return headingFromRadians(std::atan2(dx, dy));
+}

@@ -1,0 +1,10 @@
+// Small numeric and text helpers.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+float Q_rsqrt(float number);
+// Length plus the sum of the characters as signed bytes.
+std::int32_t strChecksum(const char* text);
+std::string formatFloat2(float value);

@@ -1,0 +1,18 @@
+// Rectangles and bounding-point records shared by the polygon objects.
+#pragma once
+
+#include <SDL_rect.h>
+
+#include "geometry/point.h"
+
+struct MinMaxCords {
+    Point min;
+    Point max;
+    Point min_idx;
+    Point max_idx;
+};
+
+// Touching boxes count as overlapping.
+bool rectsOverlap(const SDL_FRect& a, const SDL_FRect& b);
+void printRect(const SDL_Rect& r);
+void printMinMax(const MinMaxCords& m);

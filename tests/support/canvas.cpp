@@ -1,0 +1,51 @@
+#include "support/canvas.h"
+
+#include <cstdlib>
+
+namespace {
+// Running the test binary by hand still gets the headless drivers.
+const bool dummyDrivers = [] {
+    setenv("SDL_VIDEODRIVER", "dummy", 0);
+    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    return true;
+}();
+} // namespace
+
+Canvas::Canvas(int width, int height) {
+    surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+    renderer = SDL_CreateSoftwareRenderer(surface);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderClear(renderer);
+}
+
+Canvas::~Canvas() {
+    SDL_DestroyRenderer(renderer);
+    SDL_FreeSurface(surface);
+}
+
+SDL_Color Canvas::pixel(int x, int y) const {
+    SDL_Color c{0, 0, 0, 0};
+    SDL_RenderFlush(renderer);
+    if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
+        return c;
+    }
+    auto* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+    Uint32 value = reinterpret_cast<Uint32*>(row)[x];
+    SDL_GetRGBA(value, surface->format, &c.r, &c.g, &c.b, &c.a);
+    return c;
+}
+
+int Canvas::count(SDL_Color colour) const {
+    int n = 0;
+    for (int y = 0; y < surface->h; ++y) {
+        for (int x = 0; x < surface->w; ++x) {
+            SDL_Color c = pixel(x, y);
+            n += (c.r == colour.r && c.g == colour.g && c.b == colour.b) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+int Canvas::countNonBlack() const {
+    return surface->w * surface->h - count(SDL_Color{0, 0, 0, 255});
+}
