@@ -15,11 +15,21 @@ float headingFromRadians(double a) {
 }
 } // namespace
 
-double degree2rad(float deg) { return static_cast<double>(deg) * 0.017453292519943295; }
-double rad2degree(double rad) { return rad * kRad2Deg; }
-double cosScaled(double r, float deg) { return r * std::cos(degree2rad(deg)); }
-double sinScaled(double r, float deg) { return r * std::sin(degree2rad(deg)); }
-double cosecDeg(float deg) { return 1.0 / std::sin(degree2rad(deg)); }
+double degree2rad(float deg) {
+    return static_cast<double>(deg) * 0.017453292519943295;
+}
+double rad2degree(double rad) {
+    return rad * kRad2Deg;
+}
+double cosScaled(double r, float deg) {
+    return r * std::cos(degree2rad(deg));
+}
+double sinScaled(double r, float deg) {
+    return r * std::sin(degree2rad(deg));
+}
+double cosecDeg(float deg) {
+    return 1.0 / std::sin(degree2rad(deg));
+}
 
 float getDirection(const PointF& origin, const PointF& target) {
     if (origin.x == target.x && origin.y == target.y) {

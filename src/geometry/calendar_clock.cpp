@@ -14,6 +14,10 @@ std::time_t calendarSeconds() {
     return fn ? fn() : std::time(nullptr);
 }
 
-void setCalendarClock(std::function<std::time_t()> clock) { clockFn() = std::move(clock); }
+void setCalendarClock(std::function<std::time_t()> clock) {
+    clockFn() = std::move(clock);
+}
 
-void reseedFromClock() { std::srand(static_cast<unsigned>(calendarSeconds())); }
+void reseedFromClock() {
+    std::srand(static_cast<unsigned>(calendarSeconds()));
+}

@@ -1,7 +1,6 @@
 #include "geometry/draw_circle.h"
 
-void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB colour,
-                Uint8 alpha) {
+void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB colour, Uint8 alpha) {
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, alpha);
     int x = radius - 1;
     int y = 0;

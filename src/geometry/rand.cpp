@@ -4,6 +4,10 @@
 
 #include "geometry/calendar_clock.h"
 
-Rand::Rand() { reseedFromClock(); }
+Rand::Rand() {
+    reseedFromClock();
+}
 
-int Rand::randint(int /*lo*/, int hi) { return std::rand() % (hi + 1); }
+int Rand::randint(int /*lo*/, int hi) {
+    return std::rand() % (hi + 1);
+}

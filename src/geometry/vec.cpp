@@ -17,7 +17,9 @@ void Vec::Normalize() {
     }
 }
 
-Vec operator*(float s, const Vec& v) { return {s * v.x, s * v.y, s * v.z}; }
+Vec operator*(float s, const Vec& v) {
+    return {s * v.x, s * v.y, s * v.z};
+}
 
 std::ostream& operator<<(std::ostream& os, const Vec& v) {
     return os << "Vec(x=" << v.x << ",y=" << v.y << ",z=" << v.z << ");";
