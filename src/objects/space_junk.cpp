@@ -1,0 +1,285 @@
+#include "objects/space_junk.h"
+
+#include <climits>
+#include <cmath>
+#include <cstdint>
+#include <cstdlib>
+#include <iostream>
+
+#include "geometry/calendar_clock.h"
+
+namespace {
+// log2(10) / 125: the momentum one unit of velocity adds.
+const double kVelocityStep = std::log2(10.0) / 125.0;
+
+// Truncation toward zero that stays defined for values no int can hold.
+int truncToInt(float v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= 2147483648.0f) {
+        return INT_MAX;
+    }
+    if (v < -2147483648.0f) {
+        return INT_MIN;
+    }
+    return static_cast<int>(v);
+}
+} // namespace
+
+SpaceJunk::SpaceJunk(int width, int height, int id, bool randomize) : SpaceItem(width, height, id) {
+    boundRight = width;
+    wrapWidth = width;
+    boundBottom = height;
+    wrapHeight = height;
+    screenWidth = width;
+    screenHeight = height;
+    getMinMaxCords();
+    t_velocity = PointF(1.0f, 1.0f);
+    if (randomize) {
+        reseedFromClock();
+        randomizeShape();
+    }
+}
+
+SpaceJunk::SpaceJunk(const SpaceJunk& other)
+    : SpaceItem(other.screenWidth, other.screenHeight, other.obj_id) {
+    boundBottom = other.boundBottom;
+    boundRight = other.boundRight;
+    wrapHeight = other.wrapHeight;
+    wrapWidth = other.wrapWidth;
+    boundTop = other.boundTop;
+    boundLeft = other.boundLeft;
+    // Kept so that a copy of a copy is still built for the same field.
+    screenWidth = other.screenWidth;
+    screenHeight = other.screenHeight;
+    rockPointCount = other.rockPointCount;
+    for (int i = 0; i < kRockPoints; ++i) {
+        rockCords[i] = other.rockCords[i];
+    }
+    driftAngle = other.driftAngle;
+    speed = other.speed;
+    stepX = other.stepX;
+    stepY = other.stepY;
+    hit = other.hit;
+    alive = other.alive;
+    sizeDivisor = other.sizeDivisor;
+    t_velocity = other.t_velocity;
+}
+
+MinMaxCords SpaceJunk::getMinMaxCords() {
+    MinMaxCords m = minMax;
+    m.min = Point(truncToInt(rockCords[0].x), truncToInt(rockCords[0].y));
+    m.max = m.min;
+    for (int i = 1; i < rockPointCount; ++i) {
+        int x = truncToInt(rockCords[i].x);
+        int y = truncToInt(rockCords[i].y);
+        if (x > m.max.x) {
+            m.max.x = x;
+            m.max_idx.x = i;
+        }
+        if (y > m.max.y) {
+            m.max.y = y;
+            m.max_idx.y = i;
+        }
+        if (x < m.min.x) {
+            m.min.x = x;
+            m.min_idx.x = i;
+        }
+        if (y < m.min.y) {
+            m.min.y = y;
+            m.min_idx.y = i;
+        }
+    }
+    minMax = m;
+    return minMax;
+}
+
+const SDL_Point* SpaceJunk::outlinePoints() {
+    for (int i = 0; i < kRockPoints; ++i) {
+        intCords[i] = SDL_Point{truncToInt(rockCords[i].x), truncToInt(rockCords[i].y)};
+    }
+    return intCords;
+}
+
+void SpaceJunk::updateRock() {
+    std::rand();
+    stepX = static_cast<float>((std::rand() % 300) / 100 * 0.00000001 +
+                               static_cast<double>(t_velocity.x / 100));
+    stepY = static_cast<float>((std::rand() % 500) / 1000 * 0.0000001 +
+                               static_cast<double>(t_velocity.y / 100));
+    wrapRock();
+    moveRock(stepX, stepY);
+}
+
+void SpaceJunk::moveRock(float dx, float dy) {
+    float r = driftAngle * 0.017453292f;
+    for (int i = 0; i < rockPointCount; ++i) {
+        rockCords[i].x -= dx * std::cos(r);
+        rockCords[i].y -= dy * std::sin(r);
+    }
+    if (isOutOfBounds()) {
+        fixLostRock();
+    }
+}
+
+void SpaceJunk::wrapRock() {
+    if (isOffTop()) {
+        shiftDown();
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].y += static_cast<float>(boundBottom);
+        }
+    }
+    if (isOffBottom()) {
+        shiftUp();
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].y -= static_cast<float>(wrapHeight);
+        }
+    }
+    if (isOffLeft()) {
+        shiftRight();
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].x += static_cast<float>(wrapWidth);
+        }
+    }
+    if (isOffRight()) {
+        shiftLeft();
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].x -= static_cast<float>(wrapWidth);
+        }
+    }
+}
+
+void SpaceJunk::fixLostRock() {
+    MinMaxCords m = getMinMaxCords();
+    if (m.min.x > wrapWidth) {
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].x -= static_cast<float>(m.min.x);
+        }
+    } else if (m.min.x < -5) {
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].x += static_cast<float>(wrapWidth);
+        }
+    } else if (m.max.x <= boundRight) {
+        if (m.max.y > wrapHeight) {
+            for (int i = 0; i < rockPointCount; ++i) {
+                rockCords[i].y -= static_cast<float>(wrapHeight);
+            }
+        }
+        if (m.min.y < -5) {
+            for (int i = 0; i < rockPointCount; ++i) {
+                rockCords[i].y += static_cast<float>(wrapHeight);
+            }
+        }
+    } else {
+        for (int i = 0; i < rockPointCount; ++i) {
+            rockCords[i].x -= static_cast<float>(boundRight);
+        }
+    }
+}
+
+bool SpaceJunk::isOutOfBounds() {
+    MinMaxCords m = getMinMaxCords();
+    // Compared in 64 bits: the field size minus one must not wrap.
+    std::int64_t right = std::int64_t{wrapWidth} - 1;
+    std::int64_t bottom = std::int64_t{wrapHeight} - 1;
+    return m.min.x > right || m.min.x < 1 || m.min.y > bottom || m.min.y < 1;
+}
+
+SDL_FRect SpaceJunk::getFRect(bool inset) {
+    MinMaxCords m = getMinMaxCords();
+    frect.x = static_cast<float>(m.min.x);
+    frect.y = static_cast<float>(m.min.y);
+    frect.w = static_cast<float>(std::int64_t{m.max.x} - m.min.x);
+    frect.h = static_cast<float>(std::int64_t{m.max.y} - m.min.y);
+    if (inset) {
+        frect.x += 13;
+        frect.y += 13;
+        frect.w -= 25;
+        frect.h -= 25;
+    }
+    return frect;
+}
+
+bool SpaceJunk::hitBy(const SDL_FRect& box) {
+    if (rectsOverlap(box, getFRect(true))) {
+        alive = false;
+        hit = true;
+        return true;
+    }
+    return false;
+}
+
+void SpaceJunk::addVelocity(float v) {
+    calcVelocity();
+    speed = static_cast<float>(speed + kVelocityStep * v);
+    pushAlongHeading();
+}
+
+void SpaceJunk::randomizeShape() {
+    auto a = static_cast<float>((std::rand() % 130 + 7) / 2);
+    int k = (std::rand() % 6) / 4;
+    if (k == 0) {
+        scaleBy(1.75f);
+    } else {
+        scaleBy(1.5f * static_cast<float>(k));
+    }
+    int n = 0;
+    if (std::rand() % 2 == 0) {
+        speed = -a;
+        n = (-std::rand()) % 19 + 1;
+    } else {
+        speed = a;
+        n = std::rand() % 19 + 1;
+    }
+    addVelocity(static_cast<float>(n) / sizeDivisor);
+    driftAngle = static_cast<float>(4.71238898038469 * a);
+    jitterShape();
+    fitSize();
+    t_velocity = PointF(speed, speed);
+}
+
+void SpaceJunk::scaleBy(float f) {
+    if (f < 0.125f || f == 0.0f) {
+        f = 0.25f;
+    }
+    for (int i = 0; i < rockPointCount; ++i) {
+        rockCords[i].x *= f;
+        rockCords[i].y *= f;
+    }
+}
+
+void SpaceJunk::fitSize() {
+    MinMaxCords m = getMinMaxCords();
+    if (m.max.x > 150 || m.max.y >= 151) {
+        scaleBy(0.85f);
+    }
+    if (m.max.x < 120 || m.max.y < 120) {
+        scaleBy(2.125f);
+    }
+}
+
+void SpaceJunk::jitterShape() {
+    reseedFromClock();
+    for (int i = 0; i < rockPointCount; ++i) {
+        std::rand();
+        rockCords[i].x -= static_cast<float>((std::rand() % 3) / 2);
+        std::rand();
+        rockCords[i].y += static_cast<float>((std::rand() % 3) / 2);
+    }
+}
+
+void SpaceJunk::closeShape() {
+    rockCords[rockPointCount - 1] = rockCords[0];
+}
+
+void SpaceJunk::addStepY(int n) {
+    stepY += static_cast<float>(n);
+}
+
+void SpaceJunk::printCords() const {
+    std::cout << "SpaceJunk::printCords()" << std::endl;
+    for (int i = 0; i < rockPointCount; ++i) {
+        std::cout << "x=" << rockCords[i].x << ",y=" << rockCords[i].y << std::endl;
+    }
+}
