@@ -1,0 +1,98 @@
+#include "weapons/manage_weapon.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <iostream>
+
+#include "geometry/draw_circle.h"
+#include "geometry/vec.h"
+
+namespace {
+constexpr double kPi = 3.141592653589793;
+constexpr int kMissileTTL = 270;
+constexpr float kLaunchPush = -300.0f;
+constexpr int kMissileRadius = 7;
+
+// Truncation toward zero that stays defined for values no int can hold.
+int truncToInt(float v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= 2147483648.0f) {
+        return INT_MAX;
+    }
+    if (v < -2147483648.0f) {
+        return INT_MIN;
+    }
+    return static_cast<int>(v);
+}
+} // namespace
+
+ManageWeapon::ManageWeapon(int width, int height) : winWidth(width), winHeight(height) {
+    std::cout << "ManageWeapon createBasicWeapon(...)?" << std::endl;
+}
+
+bool ManageWeapon::fireMissile(PointF velocity, PointF position, float angle) {
+    const Vec platform(velocity.x, velocity.y, 0.0f);
+    Vec own;
+    if (getNumMissiles() >= maxMissiles) {
+        return false;
+    }
+    const double a = angle * kPi / 180;
+    own = Vec(static_cast<float>(std::sin(a)), static_cast<float>(std::cos(a)), 0.0f);
+
+    ShipWeapon missile(position, position, angle, 0, winWidth, winHeight, missileTTL);
+    const Vec sum = own + platform;
+    missile.setTVelocity(sum.x, sum.y);
+    missile.setAngle(angle);
+    missile.setPosition(truncToInt(position.x), truncToInt(position.y));
+    missile.setTTL(kMissileTTL);
+    missile.increaseMomentum(kLaunchPush);
+    missile.setVisible(true);
+    missiles.push_back(missile);
+    return true;
+}
+
+bool ManageWeapon::hitRock(SpaceJunk& rock) {
+    for (auto it = missiles.begin(); it != missiles.end(); ++it) {
+        if (rock.hitBy(it->getFRect())) {
+            // One rock consumes at most one missile; the rest are not tested.
+            missiles.erase(it);
+            return true;
+        }
+    }
+    return false;
+}
+
+void ManageWeapon::updateMissiles() {
+    auto it = missiles.begin();
+    while (it != missiles.end()) {
+        // An expired missile never gets back to a TTL of 0 (expiry resets it),
+        // so it is culled here too instead of standing in the field for good.
+        if (it->getTTL() == 0 || it->expired) {
+            it = missiles.erase(it);
+            if (it == missiles.end()) {
+                break;
+            }
+            // The missile that moved up is advanced without its own test.
+        }
+        it->wrapMissile();
+        it->trans();
+        ++it;
+    }
+}
+
+void ManageWeapon::drawMissiles(SDL_Renderer* renderer) {
+    for (ShipWeapon& missile : missiles) {
+        const PointF tip = missile.getTip();
+        drawCircle(renderer, truncToInt(tip.x), truncToInt(tip.y), kMissileRadius,
+                   ColourRGB{0, 0, 255}, 0);
+    }
+}
+
+void ManageWeapon::addMaxMissiles(int n) {
+    // Saturates rather than overflowing.
+    const long long sum = static_cast<long long>(maxMissiles) + n;
+    maxMissiles = static_cast<int>(std::clamp<long long>(sum, INT_MIN, INT_MAX));
+}

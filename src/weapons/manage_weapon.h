@@ -1,0 +1,33 @@
+// The missiles in flight: firing within the magazine, the per-frame advance,
+// drawing, and the hit test of the missiles against one rock.
+#pragma once
+
+#include <SDL_render.h>
+
+#include <vector>
+
+#include "geometry/point.h"
+#include "objects/ship_weapon.h"
+#include "objects/space_junk.h"
+
+class ManageWeapon {
+  public:
+    ManageWeapon(int width, int height);
+
+    // False, changing nothing, when the magazine is full.
+    bool fireMissile(PointF velocity, PointF position, float angle);
+    // True when a missile hit the rock; that missile is gone on return.
+    bool hitRock(SpaceJunk& rock);
+    void updateMissiles();
+    void drawMissiles(SDL_Renderer* renderer);
+
+    int getNumMissiles() const { return static_cast<int>(missiles.size()); }
+    int getMaxMissiles() const { return maxMissiles; }
+    void addMaxMissiles(int n);
+
+    std::vector<ShipWeapon> missiles;
+    int winWidth = 0;
+    int winHeight = 0;
+    int maxMissiles = 75;
+    float missileTTL = 140.0f;
+};
