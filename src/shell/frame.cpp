@@ -1,0 +1,119 @@
+// One frame of the game. The order of the steps decides what is drawn over
+// what and which draw colour each outline gets, so it lives only here.
+#include <cmath>
+#include <iostream>
+#include <limits>
+
+#include "shell/game.h"
+
+namespace {
+// Score and level stop at the largest int instead of overflowing.
+void addOne(int& counter) {
+    if (counter < std::numeric_limits<int>::max()) {
+        ++counter;
+    }
+}
+} // namespace
+
+void Game::runFrame() {
+    handleEvents();
+    clearScreen();
+    aHero->drawSprite(static_cast<float>(heroSpriteAngle));
+    if (!ps.pauseGame) {
+        ssw->drawMissiles(renderer);
+    }
+    // The platform, the island rectangles and the ship outline share this colour.
+    SDL_SetRenderDrawColor(renderer, 168, 198, 78, 0);
+    if (!ps.pauseGame) {
+        advanceMissilesAndHero();
+    }
+    drawHeroOutline();
+    drawAndAdvanceRocks();
+    testCollisions();
+    levelStep();
+    applyHeldKeys();
+    countFrame();
+    present();
+}
+
+void Game::clearScreen() {
+    // Until the backdrop's colour cycle exists the field is cleared to black.
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    aHero->setRenderTarget(renderer);
+    SDL_RenderClear(renderer);
+}
+
+void Game::advanceMissilesAndHero() {
+    ssw->updateMissiles();
+    aHero->updateShip();
+    PointF rear = aHero->centerPoint();
+    ps.sharedPoint =
+        Point(static_cast<int>(std::roundf(rear.x)), static_cast<int>(std::roundf(rear.y)));
+}
+
+void Game::drawHeroOutline() {
+    SDL_RenderDrawLines(renderer, aHero->outlinePoints(), 7);
+}
+
+void Game::drawAndAdvanceRocks() {
+    for (SpaceJunk& rock : rocks) {
+        SDL_RenderDrawLines(renderer, rock.outlinePoints(), rock.rockPointCount);
+        if (!ps.pauseGame) {
+            rock.updateRock();
+        }
+    }
+}
+
+void Game::testCollisions() {
+    for (auto it = rocks.begin(); it != rocks.end();) {
+        aHero->collidesWith(*it);
+        if (ssw->getNumMissiles() > 0 && ssw->hitRock(*it)) {
+            it = rocks.erase(it);
+            addOne(ps.score);
+            str = "Score:" + std::to_string(ps.score);
+            playEffect(ps.sounds.blast);
+            continue;
+        }
+        ++it;
+    }
+}
+
+void Game::levelStep() {
+    if (!rocks.empty() || ps.input.milkRunMode) {
+        return;
+    }
+    addOne(ps.level);
+    if (rockCount < maxRocks) {
+        rockCount += 10;
+    }
+    createRocks(rocks, rockCount);
+}
+
+void Game::applyHeldKeys() {
+    if (ps.input.fireHeld) {
+        fireCommand();
+    }
+    if (ps.input.thrustHeld) {
+        aHero->thrust(0.1f);
+        playEffect(ps.sounds.thrust);
+    }
+    if (ps.input.turnLeftHeld) {
+        aHero->turnLeft(heroPolyAngle, heroSpriteAngle);
+    }
+    if (ps.input.turnRightHeld) {
+        aHero->turnRight(heroPolyAngle, heroSpriteAngle);
+    }
+}
+
+void Game::countFrame() {
+    if (ps.frameTick >= 0) {
+        --ps.frameTick;
+    } else {
+        ps.frameTick = 70;
+    }
+}
+
+void Game::present() {
+    SDL_RenderPresent(renderer);
+    platform.sleep(14);
+}

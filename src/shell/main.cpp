@@ -1,0 +1,12 @@
+// Entry point: the process-wide state, the game, and its exit status.
+#include "shell/game.h"
+#include "shell/process_state.h"
+
+namespace {
+ProcessState processState;
+} // namespace
+
+int main(int argc, char** argv) {
+    Game game(processState, Platform::real());
+    return game.run(argc, argv);
+}

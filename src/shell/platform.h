@@ -1,0 +1,21 @@
+// The seams between the game and the machine: the sleeps and the display.
+// The game always uses the real ones; tests pass their own.
+#pragma once
+
+#include <SDL.h>
+#include <functional>
+
+struct Display {
+    // Creates the window and reports its pixel size.
+    std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
+    std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
+};
+
+struct Platform {
+    std::function<void(Uint32 ms)> sleep;
+    Display display;
+
+    // Full-screen desktop window, accelerated renderer (software when there is none),
+    // real sleeps.
+    static Platform real();
+};

@@ -1,0 +1,49 @@
+// The process-wide values of the game, built before the entry point runs and
+// destroyed after it returns. Members are declared in their construction order.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "geometry/point.h"
+#include "shell/sound_effects.h"
+#include "shell/system_message.h"
+
+class SpaceShip;
+
+struct InputFlags {
+    bool turnLeftHeld = false;
+    bool turnRightHeld = false;
+    bool thrustHeld = false;
+    bool fireHeld = false;
+    bool shieldShown = false;
+    bool debugOverlay = false;
+    bool rightMouseHeld = false;
+    bool milkRunMode = false;
+    bool soundMuted = false;
+    // Debug control of the flock's visual range: V asks, UP or DOWN says which way.
+    bool rangeRequest = false;
+    bool rangeUp = false;
+    bool rangeDown = false;
+};
+
+struct ProcessState {
+    ProcessState();
+
+    std::vector<int> randV;
+    PointF center{0.0f, 0.0f};
+    Point windowSize{0, 0};
+    SystemMessage systemMessage;
+    std::uint32_t randomSeed;
+    PointF origin{0.0f, 2.0f};
+    Point sharedPoint{0, 0};
+
+    int score = 0;
+    int level = 1;
+    bool pauseGame = false;
+    SpaceShip* theHero = nullptr;
+    int frameTick = 70;
+    SoundEffects sounds;
+    InputFlags input;
+    const char* fontPath = ".\\dat\\TOMARIDENA.ttf";
+};

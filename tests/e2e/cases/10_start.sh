@@ -1,0 +1,50 @@
+# Command line, start-up, quitting.
+
+dir=$(new_workdir)
+start_game "$dir" -help
+wait_exit
+check "-help prints four lines and ends with status 0" "$dir" \
+    test "$GAME_STATUS" -eq 0 -a "$(grep -c -e '^-help show this message..$' -e '^-test run tests...$' \
+        -e '^-run_lvl=n run game at lvl n...$' -e '^-demo_mode run demo mode$' "$dir/out")" -eq 4
+check "-help opens no window" "$dir" bash -c "! grep -q 'FullScreen Window Size' '$dir/out'"
+
+dir=$(new_workdir)
+start_game "$dir"
+if wait_window; then
+    sleep 1
+    press q
+    wait_exit
+    check "a plain start opens the full-screen window" "$dir" \
+        grep -qx 'FullScreen Window Size X=1920, y=1080' "$dir/out"
+    check "Q quits with status 0" "$dir" test "$GAME_STATUS" -eq 0
+    check "the log reaches shut-down" "$dir" grep -q '^after clear and shrink_to_fit, capacity is now:0$' "$dir/out"
+else
+    kill "$GAME_PID" 2>/dev/null; wait_exit
+    fail "a plain start opens a window" "$dir"
+fi
+
+dir=$(new_workdir)
+start_game "$dir"
+if wait_window; then
+    sleep 1
+    kill -TERM "$GAME_PID"
+    wait_exit
+    check "SIGTERM is an orderly quit with status 0" "$dir" test "$GAME_STATUS" -eq 0
+else
+    kill "$GAME_PID" 2>/dev/null; wait_exit
+    fail "window for the SIGTERM case" "$dir"
+fi
+
+for arg in -run_lvl=3 -demo_mode; do
+    dir=$(new_workdir)
+    start_game "$dir" "$arg"
+    if wait_window; then
+        press q
+        wait_exit
+        check "$arg starts an ordinary game" "$dir" \
+            bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^WINDOW_SIZE_X:1920$' '$dir/out'"
+    else
+        kill "$GAME_PID" 2>/dev/null; wait_exit
+        fail "$arg starts an ordinary game" "$dir"
+    fi
+done

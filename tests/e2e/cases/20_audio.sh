@@ -1,0 +1,26 @@
+# Sound start-up: missing files, and machines without a usable audio device.
+
+dir=$(new_workdir)
+rm "$dir/dat"
+mkdir "$dir/dat"
+for f in "$SRC"/dat/*; do ln -s "$f" "$dir/dat/"; done
+rm "$dir/dat/shot.wav"
+start_game "$dir"
+wait_exit
+check "a missing shot.wav is reported and ends with a non-zero status" "$dir" \
+    bash -c "[ $GAME_STATUS -ne 0 ] && grep -q '^Failed to load shoot sound effect! SDL_mixer Error: ' '$dir/out' \
+        && ! grep -q 'loding game' '$dir/out' && [ ! -e '$dir/game.txt' ]"
+
+for driver in no-such-driver alsa; do
+    dir=$(new_workdir)
+    SDL_AUDIODRIVER=$driver start_game "$dir"
+    if wait_window; then
+        press q
+        wait_exit
+        check "SDL_AUDIODRIVER=$driver still plays (silent) and quits cleanly" "$dir" \
+            bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^successful load of shot.wav$' '$dir/out'"
+    else
+        kill "$GAME_PID" 2>/dev/null; wait_exit
+        fail "SDL_AUDIODRIVER=$driver opens the window" "$dir"
+    fi
+done

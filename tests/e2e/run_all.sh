@@ -1,0 +1,17 @@
+#!/usr/bin/env bash
+# End-to-end cases: the real binary under Xvfb with openbox, driven by XTEST keys.
+# Usage: run_all.sh BINARY SOURCE_DIR
+BIN=$(realpath "$1")
+SRC=$(realpath "$2")
+HERE=$(dirname "$(realpath "$0")")
+. "$HERE/lib.sh"
+
+start_x
+trap stop_x EXIT
+
+for case_file in "$HERE"/cases/*.sh; do
+    . "$case_file"
+done
+
+echo "$E2E_PASSES passed, $E2E_FAILS failed"
+[ "$E2E_FAILS" -eq 0 ]

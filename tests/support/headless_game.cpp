@@ -1,0 +1,106 @@
+#include "support/headless_game.h"
+
+#include "geometry/calendar_clock.h"
+
+namespace {
+void pushKey(Uint32 type, SDL_Scancode key) {
+    SDL_Event e{};
+    e.type = type;
+    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.key.keysym.scancode = key;
+    e.key.keysym.sym = SDL_GetKeyFromScancode(key);
+    SDL_PushEvent(&e);
+}
+
+void pushMouse(Uint32 type, Uint8 button, int x, int y) {
+    SDL_Event e{};
+    e.type = type;
+    e.button.button = button;
+    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    e.button.x = x;
+    e.button.y = y;
+    SDL_PushEvent(&e);
+}
+} // namespace
+
+HeadlessGame::HeadlessGame(int width, int height) {
+    setCalendarClock([] { return kPinnedSecond; });
+    state = std::make_unique<ProcessState>();
+    screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+    Display display;
+    display.openWindow = [this](const char* title, int& w, int& h) {
+        w = screen->w;
+        h = screen->h;
+        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
+    };
+    display.openRenderer = [this](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
+    game = std::make_unique<Game>(*state, Platform{[this](Uint32 ms) { sleptMs += ms; }, display});
+}
+
+HeadlessGame::~HeadlessGame() {
+    if (started && !stopped) {
+        stop();
+    }
+    game.reset();
+    state.reset();
+    SDL_FreeSurface(screen);
+    setCalendarClock({});
+}
+
+std::optional<int> HeadlessGame::start(std::vector<std::string> args) {
+    args.insert(args.begin(), "void-angler");
+    std::vector<char*> argv;
+    for (std::string& a : args) {
+        argv.push_back(a.data());
+    }
+    argv.push_back(nullptr);
+    std::optional<int> status = game->startUp(static_cast<int>(args.size()), argv.data());
+    started = !status.has_value();
+    return status;
+}
+
+void HeadlessGame::frames(int n) {
+    for (int i = 0; i < n; ++i) {
+        game->runFrame();
+    }
+}
+
+int HeadlessGame::stop() {
+    stopped = true;
+    return game->shutDown();
+}
+
+void HeadlessGame::pressKey(SDL_Scancode key) {
+    pushKey(SDL_KEYDOWN, key);
+}
+void HeadlessGame::releaseKey(SDL_Scancode key) {
+    pushKey(SDL_KEYUP, key);
+}
+void HeadlessGame::tapKey(SDL_Scancode key) {
+    pressKey(key);
+    releaseKey(key);
+}
+void HeadlessGame::mouseDown(Uint8 button, int x, int y) {
+    pushMouse(SDL_MOUSEBUTTONDOWN, button, x, y);
+}
+void HeadlessGame::mouseUp(Uint8 button, int x, int y) {
+    pushMouse(SDL_MOUSEBUTTONUP, button, x, y);
+}
+
+SDL_Color HeadlessGame::pixel(int x, int y) const {
+    SDL_Color c{0, 0, 0, 255};
+    auto* row = static_cast<Uint8*>(screen->pixels) + y * screen->pitch;
+    SDL_GetRGBA(reinterpret_cast<Uint32*>(row)[x], screen->format, &c.r, &c.g, &c.b, &c.a);
+    return c;
+}
+
+int HeadlessGame::count(SDL_Color colour) const {
+    int n = 0;
+    for (int y = 0; y < screen->h; ++y) {
+        for (int x = 0; x < screen->w; ++x) {
+            SDL_Color c = pixel(x, y);
+            n += (c.r == colour.r && c.g == colour.g && c.b == colour.b) ? 1 : 0;
+        }
+    }
+    return n;
+}

@@ -1,0 +1,49 @@
+// A Game started without a screen: a dummy-driver window, a software renderer
+// on a memory surface, no sleeps, a pinned clock and its own working directory.
+#pragma once
+
+#include <SDL.h>
+#include <ctime>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "shell/game.h"
+#include "shell/process_state.h"
+#include "support/canvas.h"
+#include "support/work_dir.h"
+
+class HeadlessGame {
+  public:
+    static constexpr std::time_t kPinnedSecond = 1700000000;
+
+    explicit HeadlessGame(int width = 1920, int height = 1080);
+    ~HeadlessGame();
+    HeadlessGame(const HeadlessGame&) = delete;
+    HeadlessGame& operator=(const HeadlessGame&) = delete;
+
+    // Runs start-up with these arguments after the program name.
+    std::optional<int> start(std::vector<std::string> args = {});
+    void frames(int n);
+    int stop();
+
+    void pressKey(SDL_Scancode key);
+    void releaseKey(SDL_Scancode key);
+    void tapKey(SDL_Scancode key);
+    void mouseDown(Uint8 button, int x, int y);
+    void mouseUp(Uint8 button, int x, int y);
+
+    SDL_Color pixel(int x, int y) const;
+    int count(SDL_Color colour) const;
+
+    WorkDir workDir;
+    std::unique_ptr<ProcessState> state;
+    std::unique_ptr<Game> game;
+    SDL_Surface* screen = nullptr;
+    Uint32 sleptMs = 0;
+
+  private:
+    bool started = false;
+    bool stopped = false;
+};
