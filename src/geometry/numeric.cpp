@@ -1,5 +1,7 @@
 #include "geometry/numeric.h"
 
+#include <climits>
+#include <cmath>
 #include <cstdio>
 #include <cstring>
 
@@ -27,4 +29,17 @@ std::string formatFloat2(float value) {
     char buf[64];
     std::snprintf(buf, sizeof buf, "%.2f", static_cast<double>(value));
     return buf;
+}
+
+int truncToInt(float v) {
+    if (std::isnan(v)) {
+        return 0;
+    }
+    if (v >= 2147483648.0f) {
+        return INT_MAX;
+    }
+    if (v < -2147483648.0f) {
+        return INT_MIN;
+    }
+    return static_cast<int>(v);
 }

@@ -5,24 +5,11 @@
 #include <iostream>
 
 #include "geometry/angles.h"
+#include "geometry/numeric.h"
 
 namespace {
 // log2(10) / 100: the speed one unit of momentum adds.
 const double kMomentumStep = std::log2(10.0) / 100.0;
-
-// Truncation toward zero that stays defined for values no int can hold.
-int truncToInt(float v) {
-    if (std::isnan(v)) {
-        return 0;
-    }
-    if (v >= 2147483648.0f) {
-        return INT_MAX;
-    }
-    if (v < -2147483648.0f) {
-        return INT_MIN;
-    }
-    return static_cast<int>(v);
-}
 
 // A bound plus a margin, as an integer turned to float, without int overflow.
 float withMargin(int bound, int margin) {

@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "geometry/angles.h"
+#include "geometry/numeric.h"
 
 SpaceItem::SpaceItem(int width, int height, int id)
     : boundBottom(height), boundRight(width), wrapHeight(height), wrapWidth(width), boundTop(0),
@@ -48,8 +49,8 @@ void SpaceItem::rotate(float a) {
         float dy = static_cast<float>(cords[i].y) - cy;
         float nx = dx * std::cos(r) - (dy * std::sin(r) + cx);
         float ny = dx * std::sin(r) + (dy * std::cos(r) + cy);
-        cords[i].x = static_cast<int>(std::fabs(nx));
-        cords[i].y = static_cast<int>(std::fabs(ny));
+        cords[i].x = truncToInt(std::fabs(nx));
+        cords[i].y = truncToInt(std::fabs(ny));
     }
 }
 

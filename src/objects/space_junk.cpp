@@ -7,24 +7,12 @@
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/numeric.h"
 
 namespace {
 // log2(10) / 125: the momentum one unit of velocity adds.
 const double kVelocityStep = std::log2(10.0) / 125.0;
 
-// Truncation toward zero that stays defined for values no int can hold.
-int truncToInt(float v) {
-    if (std::isnan(v)) {
-        return 0;
-    }
-    if (v >= 2147483648.0f) {
-        return INT_MAX;
-    }
-    if (v < -2147483648.0f) {
-        return INT_MIN;
-    }
-    return static_cast<int>(v);
-}
 } // namespace
 
 SpaceJunk::SpaceJunk(int width, int height, int id, bool randomize) : SpaceItem(width, height, id) {
@@ -68,30 +56,7 @@ SpaceJunk::SpaceJunk(const SpaceJunk& other)
 }
 
 MinMaxCords SpaceJunk::getMinMaxCords() {
-    MinMaxCords m = minMax;
-    m.min = Point(truncToInt(rockCords[0].x), truncToInt(rockCords[0].y));
-    m.max = m.min;
-    for (int i = 1; i < rockPointCount; ++i) {
-        int x = truncToInt(rockCords[i].x);
-        int y = truncToInt(rockCords[i].y);
-        if (x > m.max.x) {
-            m.max.x = x;
-            m.max_idx.x = i;
-        }
-        if (y > m.max.y) {
-            m.max.y = y;
-            m.max_idx.y = i;
-        }
-        if (x < m.min.x) {
-            m.min.x = x;
-            m.min_idx.x = i;
-        }
-        if (y < m.min.y) {
-            m.min.y = y;
-            m.min_idx.y = i;
-        }
-    }
-    minMax = m;
+    minMax = minMaxOf(rockCords, rockPointCount, minMax);
     return minMax;
 }
 

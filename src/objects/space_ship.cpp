@@ -10,6 +10,7 @@
 
 #include "geometry/angles.h"
 #include "geometry/data_path.h"
+#include "geometry/numeric.h"
 #include "geometry/rect.h"
 #include "objects/space_junk.h"
 
@@ -18,20 +19,6 @@ namespace {
 const double kThrustStep = std::log2(10.0) / 125.0;
 constexpr float kTrimAbove = 4.5f;
 constexpr float kSpeedCap = 8.0f;
-
-// Truncation toward zero that stays defined for values no int can hold.
-int truncToInt(float v) {
-    if (std::isnan(v)) {
-        return 0;
-    }
-    if (v >= 2147483648.0f) {
-        return INT_MAX;
-    }
-    if (v < -2147483648.0f) {
-        return INT_MIN;
-    }
-    return static_cast<int>(v);
-}
 
 float trimmed(float c, float by) {
     return c < 0 ? -(std::fabs(c) - by) : std::fabs(c) - by;
@@ -283,29 +270,7 @@ void SpaceShip::bounceOffRock(SpaceJunk& rock) {
 }
 
 SDL_Rect SpaceShip::boundingRect() {
-    MinMaxCords m = minMax;
-    m.min = Point(truncToInt(shipCords[0].x), truncToInt(shipCords[0].y));
-    m.max = m.min;
-    for (int i = 1; i < kShipPoints; ++i) {
-        int x = truncToInt(shipCords[i].x);
-        int y = truncToInt(shipCords[i].y);
-        if (x > m.max.x) {
-            m.max.x = x;
-            m.max_idx.x = i;
-        }
-        if (y > m.max.y) {
-            m.max.y = y;
-            m.max_idx.y = i;
-        }
-        if (x < m.min.x) {
-            m.min.x = x;
-            m.min_idx.x = i;
-        }
-        if (y < m.min.y) {
-            m.min.y = y;
-            m.min_idx.y = i;
-        }
-    }
+    const MinMaxCords m = minMaxOf(shipCords, kShipPoints, minMax);
     minMax = m;
     // Widths in 64 bits: a far-flung outline must not overflow the subtraction.
     auto w = std::int64_t{m.max.x} - m.min.x;

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "geometry/draw_circle.h"
+#include "geometry/numeric.h"
 #include "geometry/vec.h"
 
 namespace {
@@ -14,19 +15,6 @@ constexpr int kMissileTTL = 270;
 constexpr float kLaunchPush = -300.0f;
 constexpr int kMissileRadius = 7;
 
-// Truncation toward zero that stays defined for values no int can hold.
-int truncToInt(float v) {
-    if (std::isnan(v)) {
-        return 0;
-    }
-    if (v >= 2147483648.0f) {
-        return INT_MAX;
-    }
-    if (v < -2147483648.0f) {
-        return INT_MIN;
-    }
-    return static_cast<int>(v);
-}
 } // namespace
 
 ManageWeapon::ManageWeapon(int width, int height) : winWidth(width), winHeight(height) {

@@ -23,27 +23,35 @@ Canvas::~Canvas() {
     SDL_FreeSurface(surface);
 }
 
-SDL_Color Canvas::pixel(int x, int y) const {
+SDL_Color surfacePixel(SDL_Surface* surface, int x, int y) {
     SDL_Color c{0, 0, 0, 0};
-    SDL_RenderFlush(renderer);
     if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
         return c;
     }
     auto* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
-    Uint32 value = reinterpret_cast<Uint32*>(row)[x];
-    SDL_GetRGBA(value, surface->format, &c.r, &c.g, &c.b, &c.a);
+    SDL_GetRGBA(reinterpret_cast<Uint32*>(row)[x], surface->format, &c.r, &c.g, &c.b, &c.a);
     return c;
 }
 
-int Canvas::count(SDL_Color colour) const {
+int countColour(SDL_Surface* surface, SDL_Color colour) {
     int n = 0;
     for (int y = 0; y < surface->h; ++y) {
         for (int x = 0; x < surface->w; ++x) {
-            SDL_Color c = pixel(x, y);
+            SDL_Color c = surfacePixel(surface, x, y);
             n += (c.r == colour.r && c.g == colour.g && c.b == colour.b) ? 1 : 0;
         }
     }
     return n;
+}
+
+SDL_Color Canvas::pixel(int x, int y) const {
+    SDL_RenderFlush(renderer);
+    return surfacePixel(surface, x, y);
+}
+
+int Canvas::count(SDL_Color colour) const {
+    SDL_RenderFlush(renderer);
+    return countColour(surface, colour);
 }
 
 int Canvas::countNonBlack() const {

@@ -7,6 +7,11 @@ inline bool operator==(const SDL_Color& a, const SDL_Color& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
 
+// Reads a pixel of an RGB888 surface (flush the renderer that draws into it first).
+SDL_Color surfacePixel(SDL_Surface* surface, int x, int y);
+// Counts the pixels whose red, green and blue match the colour.
+int countColour(SDL_Surface* surface, SDL_Color colour);
+
 class Canvas {
   public:
     Canvas(int width, int height);

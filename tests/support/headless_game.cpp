@@ -88,19 +88,9 @@ void HeadlessGame::mouseUp(Uint8 button, int x, int y) {
 }
 
 SDL_Color HeadlessGame::pixel(int x, int y) const {
-    SDL_Color c{0, 0, 0, 255};
-    auto* row = static_cast<Uint8*>(screen->pixels) + y * screen->pitch;
-    SDL_GetRGBA(reinterpret_cast<Uint32*>(row)[x], screen->format, &c.r, &c.g, &c.b, &c.a);
-    return c;
+    return surfacePixel(screen, x, y);
 }
 
 int HeadlessGame::count(SDL_Color colour) const {
-    int n = 0;
-    for (int y = 0; y < screen->h; ++y) {
-        for (int x = 0; x < screen->w; ++x) {
-            SDL_Color c = pixel(x, y);
-            n += (c.r == colour.r && c.g == colour.g && c.b == colour.b) ? 1 : 0;
-        }
-    }
-    return n;
+    return countColour(screen, colour);
 }
