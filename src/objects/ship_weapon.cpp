@@ -1,6 +1,5 @@
 #include "objects/ship_weapon.h"
 
-#include <climits>
 #include <cmath>
 #include <iostream>
 

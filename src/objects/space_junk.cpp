@@ -1,6 +1,5 @@
 #include "objects/space_junk.h"
 
-#include <climits>
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
