@@ -14,7 +14,7 @@ constexpr const char* kWindowTitle = "Mogu Lira: Void-Angler";
 
 // Runs silent on SDL's dummy audio driver; the override beats SDL_AUDIODRIVER.
 void forceDummyAudio() {
-    std::cerr << "no usable audio device; running without sound" << std::endl;
+    std::cerr << "retrying with SDL's silent dummy audio driver" << std::endl;
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
 }
 

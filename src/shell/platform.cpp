@@ -1,9 +1,24 @@
 #include "shell/platform.h"
 
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace {
+// Without a display SDL falls back to its invisible offscreen driver; a player would
+// get a game nobody can see or quit, so that counts as no display unless asked for.
+bool onlyOffscreenVideo() {
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* asked = std::getenv("SDL_VIDEODRIVER");
+    return driver != nullptr && std::strcmp(driver, "offscreen") == 0 &&
+           (asked == nullptr || std::strcmp(asked, "offscreen") != 0);
+}
+
 SDL_Window* openFullScreenWindow(const char* title, int& width, int& height) {
+    if (onlyOffscreenVideo()) {
+        SDL_SetError("no display available (set DISPLAY or WAYLAND_DISPLAY)");
+        return nullptr;
+    }
     SDL_Window* window =
         SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
     if (window == nullptr) {

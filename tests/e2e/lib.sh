@@ -27,12 +27,13 @@ stop_x() {
     kill "$WM_PID" 2>/dev/null
     kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
+    rm -rf "${TMPDIR:-/tmp}"/va-e2e-"$$"-*
 }
 
 # new_workdir: a scratch directory with dat/ linked in, echoed.
 new_workdir() {
     local dir
-    dir=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-XXXXXX")
+    dir=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-XXXXXX")
     ln -s "$SRC/dat" "$dir/dat"
     echo "$dir"
 }

@@ -48,3 +48,10 @@ for arg in -run_lvl=3 -demo_mode; do
         fail "$arg starts an ordinary game" "$dir"
     fi
 done
+
+dir=$(new_workdir)
+(cd "$dir" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 "$BIN" >"$dir/out" 2>"$dir/err")
+status=$?
+check "without a display the game says why and ends with a failure status" "$dir" \
+    bash -c "[ $status -ne 0 ] && [ $status -ne 124 ] && grep -q '^cannot create the window: ' '$dir/err' \
+        && [ ! -e '$dir/game.txt' ]"
