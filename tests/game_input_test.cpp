@@ -88,11 +88,6 @@ TEST_F(GameInputTest, ThreeLogsTheFirstTwentyRandomValues) {
     }
 }
 
-TEST_F(GameInputTest, HLogsTheHelpLine) {
-    h.tapKey(SDL_SCANCODE_H);
-    EXPECT_EQ(countLines(frameLog(), "display help menu..."), 1);
-}
-
 TEST_F(GameInputTest, RightButtonIsHeldUntilAnyButtonGoesUp) {
     h.mouseDown(SDL_BUTTON_LEFT, 5, 6);
     std::string left = frameLog();
@@ -120,23 +115,6 @@ TEST_F(GameInputTest, RangeKeysSetTheirFlags) {
     frameLog();
     EXPECT_TRUE(h.state->input.rangeUp);
     EXPECT_FALSE(h.state->input.rangeDown);
-}
-
-TEST_F(GameInputTest, HeldKeysFollowDownAndUp) {
-    h.pressKey(SDL_SCANCODE_LEFT);
-    h.pressKey(SDL_SCANCODE_RIGHT);
-    h.pressKey(SDL_SCANCODE_UP);
-    frameLog();
-    EXPECT_TRUE(h.state->input.turnLeftHeld);
-    EXPECT_TRUE(h.state->input.turnRightHeld);
-    EXPECT_TRUE(h.state->input.thrustHeld);
-    h.releaseKey(SDL_SCANCODE_LEFT);
-    h.releaseKey(SDL_SCANCODE_RIGHT);
-    h.releaseKey(SDL_SCANCODE_UP);
-    frameLog();
-    EXPECT_FALSE(h.state->input.turnLeftHeld);
-    EXPECT_FALSE(h.state->input.turnRightHeld);
-    EXPECT_FALSE(h.state->input.thrustHeld);
 }
 
 TEST_F(GameInputTest, FrameTickCountsDownToMinusOneAndRestartsAtSeventy) {
