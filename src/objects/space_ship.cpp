@@ -38,14 +38,7 @@ SpaceShip::SpaceShip(SDL_Renderer* r, const std::string& imagePath, Point window
     : SpaceItem(windowSize.x, windowSize.y, -1), renderer(r) {
     screenWidth = windowSize.x;
     screenHeight = windowSize.y;
-    float px = (static_cast<float>(screenWidth) - spriteRect.w) / 2;
-    float py = (static_cast<float>(screenHeight) - spriteRect.h) / 2;
-    spriteRect.x = px;
-    spriteRect.y = py;
-    t_velocity = PointF(0.0f, 0.0f);
-    x_c = 0.0f;
-    y_c = 0.0f;
-    movePolygonTo(px + static_cast<float>(spriteOffset.x), py + static_cast<float>(spriteOffset.y));
+    placeCentred(false);
     baseTexture = loadTexture(imagePath);
 }
 
@@ -302,15 +295,19 @@ PointF SpaceShip::getXY() {
     return posAnchor;
 }
 
-void SpaceShip::recentre() {
-    float cx = (static_cast<float>(screenWidth) - spriteRect.w) / 2;
-    float cy = (static_cast<float>(screenHeight) - spriteRect.h) / 2;
+void SpaceShip::recentre() { placeCentred(true); }
+
+void SpaceShip::placeCentred(bool centringOffset) {
+    const float cx = (static_cast<float>(screenWidth) - spriteRect.w) / 2;
+    const float cy = (static_cast<float>(screenHeight) - spriteRect.h) / 2;
     spriteRect.x = cx;
     spriteRect.y = cy;
     t_velocity = PointF(0.0f, 0.0f);
     x_c = 0.0f;
     y_c = 0.0f;
-    centerPolygon();
+    if (centringOffset) {
+        centerPolygon();
+    }
     movePolygonTo(cx + static_cast<float>(spriteOffset.x), cy + static_cast<float>(spriteOffset.y));
 }
 

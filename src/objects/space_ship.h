@@ -91,5 +91,9 @@ class SpaceShip : public SpaceItem {
 
   private:
     SDL_Texture* loadTexture(const std::string& path) const;
+    // Sprite centred in the window, stopped, outline moved onto it; recentring also
+    // adds the centring offset first (the outline is not reset before).
+    void placeCentred(bool centringOffset);
+
     void drawFrame(SDL_Texture* texture, float angle) const;
 };
