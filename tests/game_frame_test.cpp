@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "support/headless_game.h"
 #include "support/log_lines.h"
+#include "support/started_game_test.h"
 
 namespace {
 constexpr SDL_Color kOutline{168, 198, 78, 255};
@@ -18,20 +18,8 @@ void placeRock(SpaceJunk& rock, float x, float y, float size) {
     rock.t_velocity = PointF(0, 0);
 }
 
-class GameFrameTest : public testing::Test {
+class GameFrameTest : public StartedGameTest {
   protected:
-    void SetUp() override {
-        testing::internal::CaptureStdout();
-        ASSERT_FALSE(h.start().has_value());
-        testing::internal::GetCapturedStdout();
-    }
-    // Runs frames with their log kept off the test output.
-    void frames(int n = 1) {
-        testing::internal::CaptureStdout();
-        h.frames(n);
-        testing::internal::GetCapturedStdout();
-    }
-
     ManageWeapon& ssw() { return *h.game->ssw; }
     SpaceShip& hero() { return *h.game->aHero; }
     std::vector<SpaceJunk>& rocks() { return h.game->rocks; }
@@ -39,42 +27,39 @@ class GameFrameTest : public testing::Test {
     // Fires one missile (a tap: no auto-fire) and lets it fly clear of the ship.
     void fireOneAndWait(int flightFrames) {
         h.tapKey(SDL_SCANCODE_SPACE);
-        frames(1);
-        frames(flightFrames);
+        frameLog(1 + flightFrames);
     }
-
-    HeadlessGame h;
 };
 } // namespace
 
 TEST_F(GameFrameTest, SpaceFiresTwiceInItsFirstFrameThenOncePerFrameUntilReleased) {
     h.pressKey(SDL_SCANCODE_SPACE);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(ssw().getNumMissiles(), 2);
-    frames(3);
+    frameLog(3);
     EXPECT_EQ(ssw().getNumMissiles(), 5);
     h.releaseKey(SDL_SCANCODE_SPACE);
-    frames(2);
+    frameLog(2);
     EXPECT_EQ(ssw().getNumMissiles(), 5);
 }
 
 TEST_F(GameFrameTest, MissilesLeaveTheNoseAlongTheHeading) {
     PointF nose = hero().nosePoint();
     h.tapKey(SDL_SCANCODE_SPACE);
-    frames(1);
+    frameLog(1);
     ASSERT_EQ(ssw().getNumMissiles(), 1);
     const ShipWeapon& m = ssw().missiles[0];
     EXPECT_FLOAT_EQ(m.fireAngle, 70.0f)
         << "heading 0 (nose up), sprite angle 90 takes 20 off, plus 90";
-    frames(10);
+    frameLog(10);
     EXPECT_LT(ssw().missiles[0].y_c, nose.y - 10) << "it flies up the screen";
 }
 
 TEST_F(GameFrameTest, AFullMagazineRefusesAndChangesNothing) {
     h.pressKey(SDL_SCANCODE_SPACE);
-    frames(80);
+    frameLog(80);
     EXPECT_EQ(ssw().getNumMissiles(), 75);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(ssw().getNumMissiles(), 75);
     EXPECT_EQ(ssw().getMaxMissiles(), 75);
 }
@@ -82,11 +67,11 @@ TEST_F(GameFrameTest, AFullMagazineRefusesAndChangesNothing) {
 TEST_F(GameFrameTest, PausedMissileStillDestroysARockThatOverlapsIt) {
     fireOneAndWait(20);
     h.tapKey(SDL_SCANCODE_P);
-    frames(1);
+    frameLog(1);
     const ShipWeapon& m = ssw().missiles[0];
     placeRock(rocks()[4], m.x_c, m.y_c, 60);
     std::size_t before = rocks().size();
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(rocks().size(), before - 1);
     EXPECT_EQ(h.state->score, 1);
     EXPECT_EQ(h.game->str, "Score:1");
@@ -98,13 +83,13 @@ TEST_F(GameFrameTest, TheRockAfterADestroyedOneIsTestedInTheSameFrame) {
     fireOneAndWait(30);
     ASSERT_EQ(ssw().getNumMissiles(), 2);
     h.tapKey(SDL_SCANCODE_P);
-    frames(1);
+    frameLog(1);
     // Far apart so that each rock covers one missile only.
     ssw().missiles[0].setPosition(300, 300);
     ssw().missiles[1].setPosition(1500, 800);
     placeRock(rocks()[2], 300, 300, 60);
     placeRock(rocks()[3], 1500, 800, 60);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(rocks().size(), 8u);
     EXPECT_EQ(h.state->score, 2);
 }
@@ -112,11 +97,11 @@ TEST_F(GameFrameTest, TheRockAfterADestroyedOneIsTestedInTheSameFrame) {
 TEST_F(GameFrameTest, DestroyingTheLastRockBringsTheNextWaveInTheSameFrame) {
     fireOneAndWait(20);
     h.tapKey(SDL_SCANCODE_P);
-    frames(1);
+    frameLog(1);
     rocks().erase(rocks().begin() + 1, rocks().end());
     const ShipWeapon& m = ssw().missiles[0];
     placeRock(rocks()[0], m.x_c, m.y_c, 60);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(h.state->score, 1);
     EXPECT_EQ(h.state->level, 2);
     EXPECT_EQ(rocks().size(), 20u);
@@ -125,7 +110,7 @@ TEST_F(GameFrameTest, DestroyingTheLastRockBringsTheNextWaveInTheSameFrame) {
 TEST_F(GameFrameTest, AShipThatRunsIntoARockBouncesAndScoresNothing) {
     SDL_FRect sprite = hero().spriteRect;
     placeRock(rocks()[0], sprite.x + 40, sprite.y + 40, 100);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(h.state->score, 0);
     EXPECT_EQ(rocks().size(), 10u);
     EXPECT_NE(hero().getTVelocity().y, 0.0f) << "the bounce's thrust moves the ship";
@@ -134,13 +119,13 @@ TEST_F(GameFrameTest, AShipThatRunsIntoARockBouncesAndScoresNothing) {
 TEST_F(GameFrameTest, ThrustAndTurningApplyWhileTheKeysAreHeld) {
     h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_RIGHT);
-    frames(3);
+    frameLog(3);
     EXPECT_GT(hero().getMomentumMag(), 0.0f);
     EXPECT_EQ(h.game->heroSpriteAngle, 90 + 3 * 5);
     EXPECT_EQ(h.game->heroPolyAngle, 3 * 10);
     h.releaseKey(SDL_SCANCODE_RIGHT);
     h.pressKey(SDL_SCANCODE_LEFT);
-    frames(1);
+    frameLog(1);
     EXPECT_EQ(h.game->heroSpriteAngle, 90 + 3 * 5 - 5);
     EXPECT_EQ(h.game->heroPolyAngle, 4 * 10);
 }
@@ -149,11 +134,9 @@ TEST_F(GameFrameTest, ShipKeysRecentreShieldAndTurnTheOutline) {
     h.tapKey(SDL_SCANCODE_S);
     h.tapKey(SDL_SCANCODE_2);
     h.tapKey(SDL_SCANCODE_E);
-    frames(1);
+    frameLog(1);
     h.tapKey(SDL_SCANCODE_1);
-    testing::internal::CaptureStdout();
-    h.frames(1);
-    std::string log = testing::internal::GetCapturedStdout();
+    std::string log = frameLog();
     EXPECT_TRUE(hero().shieldOn);
     EXPECT_TRUE(h.state->input.shieldShown);
     EXPECT_EQ(h.game->heroPolyAngle, 20);
@@ -164,7 +147,7 @@ TEST_F(GameFrameTest, ShipKeysRecentreShieldAndTurnTheOutline) {
 }
 
 TEST_F(GameFrameTest, TheShipOutlineIsDrawnOverItsSprite) {
-    frames(1);
+    frameLog(1);
     const SDL_FRect s = hero().spriteRect;
     int outline = 0;
     int sprite = 0;
@@ -190,7 +173,7 @@ TEST_F(GameFrameTest, AMissileInFlightIsABlueRingAroundItsHead) {
     fireOneAndWait(20);
     // Drawn where the head is before the frame moves it.
     const PointF head = ssw().missiles[0].getTip();
-    frames(1);
+    frameLog(1);
     const int x = static_cast<int>(head.x);
     const int y = static_cast<int>(head.y);
     SDL_Color right = h.pixel(x + 6, y);

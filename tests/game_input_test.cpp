@@ -1,26 +1,10 @@
 #include <gtest/gtest.h>
 
-#include "support/headless_game.h"
 #include "support/log_lines.h"
+#include "support/started_game_test.h"
 
 namespace {
-class GameInputTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        testing::internal::CaptureStdout();
-        ASSERT_FALSE(h.start().has_value());
-        testing::internal::GetCapturedStdout();
-    }
-
-    // Runs one frame and returns what it logged.
-    std::string frameLog() {
-        testing::internal::CaptureStdout();
-        h.frames(1);
-        return testing::internal::GetCapturedStdout();
-    }
-
-    HeadlessGame h;
-};
+class GameInputTest : public StartedGameTest {};
 } // namespace
 
 TEST_F(GameInputTest, PAndDToggleTheirFlags) {

@@ -3,27 +3,11 @@
 #include <algorithm>
 #include <sstream>
 
-#include "support/headless_game.h"
 #include "support/log_lines.h"
+#include "support/started_game_test.h"
 
 namespace {
-class RockWavesTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        testing::internal::CaptureStdout();
-        ASSERT_FALSE(h.start().has_value());
-        startLog = testing::internal::GetCapturedStdout();
-    }
-
-    std::string frameLog(int n = 1) {
-        testing::internal::CaptureStdout();
-        h.frames(n);
-        return testing::internal::GetCapturedStdout();
-    }
-
-    HeadlessGame h;
-    std::string startLog;
-};
+class RockWavesTest : public StartedGameTest {};
 
 std::string printed(float v) {
     std::ostringstream os;

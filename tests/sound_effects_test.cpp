@@ -1,22 +1,9 @@
 #include <gtest/gtest.h>
 
-#include "support/headless_game.h"
+#include "support/started_game_test.h"
 
 namespace {
-class SoundEffectsTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        testing::internal::CaptureStdout();
-        ASSERT_FALSE(h.start().has_value());
-        testing::internal::GetCapturedStdout();
-    }
-    void frame() {
-        testing::internal::CaptureStdout();
-        h.frames(1);
-        testing::internal::GetCapturedStdout();
-    }
-    HeadlessGame h;
-};
+class SoundEffectsTest : public StartedGameTest {};
 } // namespace
 
 TEST_F(SoundEffectsTest, AllSixLoadAndTheRadarLoopsOnItsOwnChannel) {
@@ -30,11 +17,11 @@ TEST_F(SoundEffectsTest, AllSixLoadAndTheRadarLoopsOnItsOwnChannel) {
 
 TEST_F(SoundEffectsTest, GHaltsTheRadarAndASecondGRestartsIt) {
     h.tapKey(SDL_SCANCODE_G);
-    frame();
+    frameLog();
     EXPECT_TRUE(h.state->input.soundMuted);
     EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 0);
     h.tapKey(SDL_SCANCODE_G);
-    frame();
+    frameLog();
     EXPECT_FALSE(h.state->input.soundMuted);
     EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
     EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), h.state->sounds.radar);
@@ -42,21 +29,21 @@ TEST_F(SoundEffectsTest, GHaltsTheRadarAndASecondGRestartsIt) {
 
 TEST_F(SoundEffectsTest, MutedShotsStartNoChannel) {
     h.tapKey(SDL_SCANCODE_G);
-    frame();
+    frameLog();
     h.tapKey(SDL_SCANCODE_SPACE);
-    frame();
+    frameLog();
     EXPECT_EQ(h.game->ssw->getNumMissiles(), 1);
     EXPECT_EQ(Mix_Playing(-1), 0);
 }
 
 TEST_F(SoundEffectsTest, ShotsAndThrustPlayOnFreeChannels) {
     h.pressKey(SDL_SCANCODE_UP);
-    frame();
-    frame();
+    frameLog();
+    frameLog();
     EXPECT_GE(Mix_Playing(-1), 2) << "the radar loop and at least one thrust rumble";
     h.releaseKey(SDL_SCANCODE_UP);
     h.tapKey(SDL_SCANCODE_SPACE);
-    frame();
+    frameLog();
     bool shotPlaying = false;
     for (int ch = 0; ch < MIX_CHANNELS; ++ch) {
         shotPlaying = shotPlaying || (Mix_Playing(ch) && Mix_GetChunk(ch) == h.state->sounds.shot);
