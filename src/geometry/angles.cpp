@@ -6,13 +6,6 @@
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kRad2Deg = 57.29577951308232;
-
-float headingFromRadians(double a) {
-    if (a < 0) {
-        a += kTwoPi;
-    }
-    return static_cast<float>(a * kRad2Deg);
-}
 } // namespace
 
 double degree2rad(float deg) {
@@ -35,8 +28,16 @@ float getDirection(const PointF& origin, const PointF& target) {
     if (origin.x == target.x && origin.y == target.y) {
         std::cout << "Error::spaceshipt.getDirection:" << origin << "," << target << std::endl;
     }
+    return headingBetween(origin, target);
+}
+
+float headingBetween(const PointF& origin, const PointF& target) {
+    // Single precision throughout: the arctangent and the sum with 2 pi are kept as floats.
     float a = std::atan2(target.x - origin.x, origin.y - target.y);
-    return headingFromRadians(a);
+    if (a < 0) {
+        a = static_cast<float>(a + kTwoPi);
+    }
+    return static_cast<float>(a * kRad2Deg);
 }
 
 float getDirection(const Point& origin, const Point& target) {
@@ -45,5 +46,9 @@ float getDirection(const Point& origin, const Point& target) {
     }
     double dx = static_cast<double>(target.x) - origin.x;
     double dy = static_cast<double>(origin.y) - target.y;
-    return headingFromRadians(std::atan2(dx, dy));
+    double a = std::atan2(dx, dy);
+    if (a < 0) {
+        a += kTwoPi;
+    }
+    return static_cast<float>(a * kRad2Deg);
 }

@@ -1,6 +1,6 @@
 #include "geometry/calendar_clock.h"
 
-#include <cstdlib>
+#include "geometry/game_rand.h"
 
 namespace {
 std::function<std::time_t()>& clockFn() {
@@ -19,5 +19,5 @@ void setCalendarClock(std::function<std::time_t()> clock) {
 }
 
 void reseedFromClock() {
-    std::srand(static_cast<unsigned>(calendarSeconds()));
+    gameSrand(static_cast<std::uint32_t>(calendarSeconds()));
 }

@@ -8,5 +8,5 @@
 std::time_t calendarSeconds();
 // Pins the clock; an empty function restores the real one.
 void setCalendarClock(std::function<std::time_t()> clock);
-// srand() with the calendar clock.
+// Reseeds the game's generator with the calendar clock.
 void reseedFromClock();

@@ -1,13 +1,12 @@
 #include "geometry/rand.h"
 
-#include <cstdlib>
-
 #include "geometry/calendar_clock.h"
+#include "geometry/game_rand.h"
 
 Rand::Rand() {
     reseedFromClock();
 }
 
 int Rand::randint(int /*lo*/, int hi) {
-    return std::rand() % (hi + 1);
+    return gameRand() % (hi + 1);
 }

@@ -1,11 +1,3 @@
-target_sources(va_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/angles.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/calendar_clock.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/data_path.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/draw_circle.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/numeric.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/point.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rand.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rect.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/vec.cpp
-)
+va_layer(geometry
+    SOURCES angles.cpp calendar_clock.cpp data_path.cpp draw_circle.cpp game_rand.cpp
+            numeric.cpp point.cpp rand.cpp rect.cpp vec.cpp)

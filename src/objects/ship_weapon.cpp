@@ -226,11 +226,7 @@ float ShipWeapon::getDirection(const PointF& origin, const PointF& target) {
     if (origin.x == target.x && origin.y == target.y) {
         std::cout << "Error::ShipWeapon.getDirection:" << origin << "," << target << std::endl;
     }
-    double a = std::atan2(target.x - origin.x, origin.y - target.y);
-    if (a < 0) {
-        a += 6.283185307179586;
-    }
-    dirAngle = static_cast<float>(a * 57.29577951308232);
+    dirAngle = headingBetween(origin, target);
     return dirAngle;
 }
 

@@ -1,6 +1,4 @@
-target_sources(va_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/space_item.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/ship_weapon.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/space_junk.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/space_ship.cpp
-)
+va_layer(objects
+    SOURCES space_item.cpp ship_weapon.cpp space_junk.cpp space_ship.cpp
+    USES geometry
+    LIBS SDL2_image::SDL2_image)

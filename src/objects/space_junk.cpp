@@ -2,10 +2,10 @@
 
 #include <cmath>
 #include <cstdint>
-#include <cstdlib>
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/game_rand.h"
 #include "geometry/numeric.h"
 
 namespace {
@@ -67,10 +67,10 @@ const SDL_Point* SpaceJunk::outlinePoints() {
 }
 
 void SpaceJunk::updateRock() {
-    std::rand();
-    stepX = static_cast<float>((std::rand() % 300) / 100 * 0.00000001 +
+    gameRand();
+    stepX = static_cast<float>((gameRand() % 300) / 100 * 0.00000001 +
                                static_cast<double>(t_velocity.x / 100));
-    stepY = static_cast<float>((std::rand() % 500) / 1000 * 0.0000001 +
+    stepY = static_cast<float>((gameRand() % 500) / 1000 * 0.0000001 +
                                static_cast<double>(t_velocity.y / 100));
     wrapRock();
     moveRock(stepX, stepY);
@@ -181,20 +181,20 @@ void SpaceJunk::addVelocity(float v) {
 }
 
 void SpaceJunk::randomizeShape() {
-    auto a = static_cast<float>((std::rand() % 130 + 7) / 2);
-    int k = (std::rand() % 6) / 4;
+    auto a = static_cast<float>((gameRand() % 130 + 7) / 2);
+    int k = (gameRand() % 6) / 4;
     if (k == 0) {
         scaleBy(1.75f);
     } else {
         scaleBy(1.5f * static_cast<float>(k));
     }
     int n = 0;
-    if (std::rand() % 2 == 0) {
+    if (gameRand() % 2 == 0) {
         speed = -a;
-        n = (-std::rand()) % 19 + 1;
+        n = (-gameRand()) % 19 + 1;
     } else {
         speed = a;
-        n = std::rand() % 19 + 1;
+        n = gameRand() % 19 + 1;
     }
     addVelocity(static_cast<float>(n) / sizeDivisor);
     driftAngle = static_cast<float>(4.71238898038469 * a);
@@ -226,10 +226,10 @@ void SpaceJunk::fitSize() {
 void SpaceJunk::jitterShape() {
     reseedFromClock();
     for (int i = 0; i < rockPointCount; ++i) {
-        std::rand();
-        rockCords[i].x -= static_cast<float>((std::rand() % 3) / 2);
-        std::rand();
-        rockCords[i].y += static_cast<float>((std::rand() % 3) / 2);
+        gameRand();
+        rockCords[i].x -= static_cast<float>((gameRand() % 3) / 2);
+        gameRand();
+        rockCords[i].y += static_cast<float>((gameRand() % 3) / 2);
     }
 }
 

@@ -192,16 +192,17 @@ void SpaceShip::turnLeft(int& polyCounter, int& spriteCounter) {
 
 void SpaceShip::rotate(float a) {
     polyAngle = a;
-    auto r = static_cast<float>(degree2rad(a));
-    auto cx = static_cast<float>(pivotLocal.x);
-    auto cy = static_cast<float>(pivotLocal.y);
+    // The angle stays double; only the pivot and the stored points are floats.
+    const double r = degree2rad(a);
+    const auto cx = static_cast<float>(pivotLocal.x);
+    const auto cy = static_cast<float>(pivotLocal.y);
     for (auto& p : baseCords) {
-        float dx = p.x - cx;
-        float dy = p.y - cy;
-        float nx = dx * std::cos(r) - (dy * std::sin(r) + cx);
-        float ny = dx * std::sin(r) + (dy * std::cos(r) + cy);
-        p.x = std::fabs(nx);
-        p.y = std::fabs(ny);
+        const float dx = p.x - cx;
+        const float dy = p.y - cy;
+        const double nx = dx * std::cos(r) - (dy * std::sin(r) + cx);
+        const double ny = dx * std::sin(r) + (dy * std::cos(r) + cy);
+        p.x = static_cast<float>(std::fabs(nx));
+        p.y = static_cast<float>(std::fabs(ny));
     }
     for (int i = 0; i < kShipPoints; ++i) {
         shipCords[i].x = baseCords[i].x + x_c;

@@ -1,10 +1,11 @@
 // One frame of the game. The order of the steps decides what is drawn over
 // what and which draw colour each outline gets, so it lives only here.
 #include <cmath>
-#include <iostream>
 #include <limits>
 
 #include "shell/game.h"
+#include "shell/rock_waves.h"
+#include "weapons/collisions.h"
 
 namespace {
 // Score and level stop at the largest int instead of overflowing.
@@ -18,20 +19,18 @@ void addOne(int& counter) {
 void Game::runFrame() {
     handleEvents();
     clearScreen();
-    aHero->drawSprite(static_cast<float>(heroSpriteAngle));
-    if (!ps.pauseGame) {
-        ssw->drawMissiles(renderer);
-    }
+    drawSprite();
+    drawMissiles();
     // The platform, the island rectangles and the ship outline share this colour.
     SDL_SetRenderDrawColor(renderer, 168, 198, 78, 0);
-    if (!ps.pauseGame) {
-        advanceMissilesAndHero();
-    }
+    advanceMissilesAndHero();
     drawHeroOutline();
     drawAndAdvanceRocks();
     testCollisions();
     levelStep();
-    applyHeldKeys();
+    autoFire();
+    thrust();
+    turn();
     countFrame();
     present();
 }
@@ -43,7 +42,20 @@ void Game::clearScreen() {
     SDL_RenderClear(renderer);
 }
 
+void Game::drawSprite() {
+    aHero->drawSprite(static_cast<float>(heroSpriteAngle));
+}
+
+void Game::drawMissiles() {
+    if (!ps.pauseGame) {
+        ssw->drawMissiles(renderer);
+    }
+}
+
 void Game::advanceMissilesAndHero() {
+    if (ps.pauseGame) {
+        return;
+    }
     ssw->updateMissiles();
     aHero->updateShip();
     PointF rear = aHero->centerPoint();
@@ -52,7 +64,7 @@ void Game::advanceMissilesAndHero() {
 }
 
 void Game::drawHeroOutline() {
-    SDL_RenderDrawLines(renderer, aHero->outlinePoints(), 7);
+    SDL_RenderDrawLines(renderer, aHero->outlinePoints(), SpaceShip::kShipPoints);
 }
 
 void Game::drawAndAdvanceRocks() {
@@ -65,17 +77,11 @@ void Game::drawAndAdvanceRocks() {
 }
 
 void Game::testCollisions() {
-    for (auto it = rocks.begin(); it != rocks.end();) {
-        aHero->collidesWith(*it);
-        if (ssw->getNumMissiles() > 0 && ssw->hitRock(*it)) {
-            it = rocks.erase(it);
-            addOne(ps.score);
-            str = "Score:" + std::to_string(ps.score);
-            playEffect(ps.sounds.blast);
-            continue;
-        }
-        ++it;
-    }
+    collideWithRocks(rocks, *aHero, *ssw, [this] {
+        addOne(ps.score);
+        headsUp.setScore(ps.score);
+        playEffect(ps.sounds.blast);
+    });
 }
 
 void Game::levelStep() {
@@ -86,17 +92,23 @@ void Game::levelStep() {
     if (rockCount < maxRocks) {
         rockCount += 10;
     }
-    createRocks(rocks, rockCount);
+    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
 }
 
-void Game::applyHeldKeys() {
+void Game::autoFire() {
     if (ps.input.fireHeld) {
         fireCommand();
     }
+}
+
+void Game::thrust() {
     if (ps.input.thrustHeld) {
         aHero->thrust(0.1f);
         playEffect(ps.sounds.thrust);
     }
+}
+
+void Game::turn() {
     if (ps.input.turnLeftHeld) {
         aHero->turnLeft(heroPolyAngle, heroSpriteAngle);
     }

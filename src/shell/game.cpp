@@ -1,30 +1,22 @@
+// Start-up and shut-down, in their fixed order.
 #include "shell/game.h"
 
 #include <SDL_mixer.h>
-#include <cstdio>
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
 
-#include "geometry/data_path.h"
+#include "audio/audio_device.h"
 #include "geometry/numeric.h"
+#include "shell/rock_waves.h"
 
 namespace {
 constexpr const char* kWindowTitle = "Mogu Lira: Void-Angler";
-
-// Runs silent on SDL's dummy audio driver; the override beats SDL_AUDIODRIVER.
-void forceDummyAudio() {
-    std::cerr << "retrying with SDL's silent dummy audio driver" << std::endl;
-    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
-}
-
-int openMixer() {
-    return Mix_OpenAudio(44100, AUDIO_S16LSB, 1, 1024);
-}
 } // namespace
 
 Game::Game(ProcessState& state, Platform platformSeams)
-    : ps(state), platform(std::move(platformSeams)) {}
+    : ps(state), platform(std::move(platformSeams)), headsUp(state.systemMessage) {}
 
 int Game::run(int argc, char** argv) {
     if (std::optional<int> status = startUp(argc, argv)) {
@@ -37,22 +29,13 @@ int Game::run(int argc, char** argv) {
 }
 
 std::optional<int> Game::startUp(int argc, char** argv) {
-    fillRandomTable(100);
+    fillRandomTable(ps.randV, ps.randomSeed, 100, platform.sleep);
     openAudioAndVideo();
-    if (!ps.sounds.loadAll()) {
+    if (!loadSounds()) {
         // A missing sound is a failed start, not a clean exit.
         return abandonStartUp(EXIT_FAILURE);
     }
-    std::cout << "successful load of shot.wav" << std::endl;
-
-    heroPolyAngle = 0;
-    heroSpriteAngle = 90;
-    rockCount = 10;
-    maxRocks = 180;
-    std::cout << "center=:" << ps.center << std::endl;
-    std::cout << "origin=:" << ps.origin << std::endl;
-    std::cout << "Q_rsqrt=" << Q_rsqrt(3.0f) << std::endl;
-
+    logStartValues();
     if (!readCommandLine(argc, argv)) {
         return abandonStartUp(EXIT_SUCCESS);
     }
@@ -61,57 +44,34 @@ std::optional<int> Game::startUp(int argc, char** argv) {
     if (!openWindow()) {
         return abandonStartUp(EXIT_FAILURE);
     }
-
-    ssw.emplace(WINDOW_SIZE_X, WINDOW_SIZE_Y);
-    ssw->addMaxMissiles(ps.score / 1000 * 20);
-    ps.windowSize = Point(WINDOW_SIZE_X, WINDOW_SIZE_Y);
-    std::cout << "WINDOW_SIZE_X:" << WINDOW_SIZE_X << std::endl;
-    std::cout << "WINDOW_SIZE_Y:" << WINDOW_SIZE_Y << std::endl;
-
-    createRocks(rocks, rockCount);
-    adjustFirstRocks();
-
+    createWeapons();
+    createFirstWave();
     if (!openRenderer()) {
         return abandonStartUp(EXIT_FAILURE);
     }
     createHero();
-    openFont();
-
-    if (!ps.input.soundMuted) {
-        ps.sounds.startRadarLoop();
-    }
+    headsUp.openFont(ps.fontPath);
+    startRadarLoop();
     quit = false;
     return std::nullopt;
 }
 
-void Game::fillRandomTable(int n) {
-    std::srand(ps.randomSeed);
-    for (int i = 0; i < n; ++i) {
-        ps.randV.push_back(std::rand() % 10 + 1);
-        platform.sleep(50);
-        // In 64 bits: rand() near RAND_MAX plus i must not overflow.
-        ps.randV.push_back(static_cast<int>((static_cast<long long>(std::rand()) + i) % 15));
+bool Game::loadSounds() {
+    if (!ps.sounds.loadAll()) {
+        return false;
     }
+    std::cout << "successful load of shot.wav" << std::endl;
+    return true;
 }
 
-void Game::openAudioAndVideo() {
-    if (SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO) < 0) {
-        std::printf("SDL could not initialize! SDL Error: %s\n", SDL_GetError());
-        std::fflush(stdout);
-        forceDummyAudio();
-        // A failed SDL_Init also undid the video part: initialise both again.
-        SDL_Init(SDL_INIT_AUDIO | SDL_INIT_VIDEO);
-    }
-    if (openMixer() < 0) {
-        std::printf("SDL_mixer could not initialize! SDL_mixer Error: %s\n", SDL_GetError());
-        std::fflush(stdout);
-        SDL_QuitSubSystem(SDL_INIT_AUDIO);
-        forceDummyAudio();
-        SDL_InitSubSystem(SDL_INIT_AUDIO);
-        if (openMixer() < 0) {
-            std::cerr << "mixer still unavailable: " << SDL_GetError() << std::endl;
-        }
-    }
+void Game::logStartValues() {
+    heroPolyAngle = 0;
+    heroSpriteAngle = 90;
+    rockCount = 10;
+    maxRocks = 180;
+    std::cout << "center=:" << ps.center << std::endl;
+    std::cout << "origin=:" << ps.origin << std::endl;
+    std::cout << "Q_rsqrt=" << Q_rsqrt(3.0f) << std::endl;
 }
 
 bool Game::readCommandLine(int argc, char** argv) {
@@ -130,7 +90,7 @@ bool Game::readCommandLine(int argc, char** argv) {
         }
     }
     if (runTests) {
-        // The self-test set is added by the self-checks.
+        // The self-test set arrives with the self-checks.
     }
     return true;
 }
@@ -145,6 +105,19 @@ bool Game::openWindow() {
     std::cout << "FullScreen Window Size X=" << WINDOW_SIZE_X << ", y=" << WINDOW_SIZE_Y
               << std::endl;
     return true;
+}
+
+void Game::createWeapons() {
+    ssw.emplace(WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    ssw->addMaxMissiles(ps.score / 1000 * 20);
+    ps.windowSize = Point(WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    std::cout << "WINDOW_SIZE_X:" << WINDOW_SIZE_X << std::endl;
+    std::cout << "WINDOW_SIZE_Y:" << WINDOW_SIZE_Y << std::endl;
+}
+
+void Game::createFirstWave() {
+    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
+    adjustFirstRocks(rocks);
 }
 
 bool Game::openRenderer() {
@@ -177,11 +150,9 @@ void Game::createHero() {
     ps.theHero = &*aHero;
 }
 
-void Game::openFont() {
-    TTF_Init();
-    font = TTF_OpenFont(dataPath(ps.fontPath).c_str(), 20);
-    if (font == nullptr) {
-        std::cout << "Failed to load font:" << SDL_GetError() << std::endl;
+void Game::startRadarLoop() {
+    if (!ps.input.soundMuted) {
+        ps.sounds.startRadarLoop();
     }
 }
 
@@ -199,33 +170,27 @@ int Game::abandonStartUp(int status) {
 int Game::shutDown() {
     ps.sounds.freeAll();
     Mix_CloseAudio();
+    closeMedia();
+    releaseRocks();
+    ps.theHero = nullptr;
+    return EXIT_SUCCESS;
+}
+
+void Game::closeMedia() {
     SDL_DestroyRenderer(renderer);
     renderer = nullptr;
     SDL_DestroyWindow(window);
     window = nullptr;
     SDL_Quit();
     // Not left to process exit, so the leak check sees nothing of ours.
-    if (font != nullptr) {
-        TTF_CloseFont(font);
-        font = nullptr;
-    }
-    TTF_Quit();
+    headsUp.closeFont();
+}
 
+void Game::releaseRocks() {
     std::cout << "capacity is now:" << rocks.capacity() << std::endl;
     rocks.clear();
     rocks.shrink_to_fit();
     std::cout << "after clear and shrink_to_fit, capacity is now:" << rocks.capacity() << std::endl;
-    return EXIT_SUCCESS;
-}
-
-void Game::showSystemMessage(const std::string& text, bool log) {
-    ps.systemMessage.visible = true;
-    ps.systemMessage.countdown = 400;
-    strBuffer = text;
-    ps.systemMessage.text = strBuffer;
-    if (log) {
-        std::cout << text << std::endl;
-    }
 }
 
 void Game::playEffect(Mix_Chunk* chunk) const {

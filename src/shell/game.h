@@ -1,15 +1,17 @@
-// The game: start-up, the frame and shut-down, over the process-wide state.
-// The objects the entry point owns are members under their own names.
+// The game: start-up, the frame and shut-down, each a list of named steps that
+// call into the objects owning the work. The entry point's objects are members.
 #pragma once
 
 #include <SDL.h>
-#include <SDL_ttf.h>
+
 #include <optional>
-#include <string>
+#include <span>
 #include <vector>
 
+#include "hud/hud.h"
 #include "objects/space_junk.h"
 #include "objects/space_ship.h"
+#include "shell/key_table.h"
 #include "shell/platform.h"
 #include "shell/process_state.h"
 #include "weapons/manage_weapon.h"
@@ -24,12 +26,86 @@ class Game {
     std::optional<int> startUp(int argc, char** argv);
     void runFrame();
     int shutDown();
-    bool quitRequested() const { return quit; }
 
-    // Shows the system message for the next 400 frames (and logs it when asked).
-    void showSystemMessage(const std::string& text, bool log);
-    // Appends n rocks to the field.
-    void createRocks(std::vector<SpaceJunk>& field, int n);
+    static std::span<const KeyBinding> keyTable();
+
+    // Read-only views of the running game.
+    bool quitRequested() const { return quit; }
+    const SpaceShip& hero() const { return *aHero; }
+    const std::vector<SpaceJunk>& rockField() const { return rocks; }
+    const ManageWeapon& weapons() const { return *ssw; }
+    const Hud& hud() const { return headsUp; }
+    int spriteAngle() const { return heroSpriteAngle; }
+    int waveSize() const { return rockCount; }
+
+  private:
+    // start-up
+    bool loadSounds();
+    void logStartValues();
+    bool readCommandLine(int argc, char** argv);
+    bool openWindow();
+    void createWeapons();
+    void createFirstWave();
+    bool openRenderer();
+    void createHero();
+    void startRadarLoop();
+    // Releases what an early exit leaves open; nothing is saved.
+    int abandonStartUp(int status);
+    void closeMedia();
+    void releaseRocks();
+
+    // the frame
+    void handleEvents();
+    void clearScreen();
+    void drawSprite();
+    void drawMissiles();
+    void advanceMissilesAndHero();
+    void drawHeroOutline();
+    void drawAndAdvanceRocks();
+    void testCollisions();
+    void levelStep();
+    void autoFire();
+    void thrust();
+    void turn();
+    void countFrame();
+    void present();
+
+    // input
+    void onKey(SDL_Scancode key, bool down);
+    void onMouseDown(const SDL_MouseButtonEvent& button);
+    void fireCommand();
+    void playEffect(Mix_Chunk* chunk) const;
+    void keyLiffPeriod();
+    void keyCheckpoint();
+    void keyDebugOverlay();
+    void keyRecentre();
+    void keyLiffFreeze();
+    void keyMute();
+    void keyHelp();
+    void keyLiffRandomize();
+    void keyMilkRun();
+    void keyMoreRocks();
+    void keyPause();
+    void keyQuit();
+    void keyShield();
+    void keyRangeRequest();
+    void keyRockReport();
+    void keyPrintPoly();
+    void keyTurnOutline();
+    void keyRandomTable();
+    void keyFire();
+    void keyFireUp();
+    void keyRight();
+    void keyRightUp();
+    void keyLeft();
+    void keyLeftUp();
+    void keyDown();
+    void keyUp();
+    void keyUpUp();
+
+    ProcessState& ps;
+    Platform platform;
+    bool quit = false;
 
     int WINDOW_SIZE_X = -1;
     int WINDOW_SIZE_Y = -1;
@@ -39,58 +115,8 @@ class Game {
     int maxRocks = 180;
     std::optional<ManageWeapon> ssw;
     std::vector<SpaceJunk> rocks;
-    std::optional<SpaceShip> aHero;
-    TTF_Font* font = nullptr;
-    std::string strBuffer;
-    std::string str;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
-
-  private:
-    // start-up
-    void fillRandomTable(int n);
-    void openAudioAndVideo();
-    bool readCommandLine(int argc, char** argv);
-    bool openWindow();
-    bool openRenderer();
-    void createHero();
-    void adjustFirstRocks();
-    void openFont();
-    // Releases what an early exit leaves open; nothing is saved.
-    int abandonStartUp(int status);
-
-    // the frame
-    void handleEvents();
-    void clearScreen();
-    void drawHeroOutline();
-    void advanceMissilesAndHero();
-    void drawAndAdvanceRocks();
-    void testCollisions();
-    void levelStep();
-    void applyHeldKeys();
-    void countFrame();
-    void present();
-
-    // input
-    void onKeyDown(SDL_Scancode key);
-    void onKeyUp(SDL_Scancode key);
-    void onMouseDown(const SDL_MouseButtonEvent& button);
-    void fireCommand();
-    void playEffect(Mix_Chunk* chunk) const;
-    void keyLiffPeriod();
-    void keyCheckpoint();
-    void keyLiffFreeze();
-    void keyMute();
-    void keyLiffRandomize();
-    void keyMilkRun();
-    void keyMoreRocks();
-    void keyShield();
-    void keyRockReport();
-    void keyPrintPoly();
-    void keyTurnOutline();
-    void keyRandomTable();
-
-    ProcessState& ps;
-    Platform platform;
-    bool quit = false;
+    std::optional<SpaceShip> aHero;
+    Hud headsUp;
 };

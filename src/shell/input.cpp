@@ -1,8 +1,9 @@
-// Events and keys: one handler per key where the action is more than a line.
+// Events, and what each key does.
 #include <iostream>
 
-#include "geometry/angles.h"
 #include "shell/game.h"
+#include "shell/rock_waves.h"
+#include "weapons/fire_rule.h"
 
 void Game::handleEvents() {
     SDL_Event event;
@@ -12,10 +13,8 @@ void Game::handleEvents() {
             quit = true;
             break;
         case SDL_KEYDOWN:
-            onKeyDown(event.key.keysym.scancode);
-            break;
         case SDL_KEYUP:
-            onKeyUp(event.key.keysym.scancode);
+            onKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
             break;
         case SDL_MOUSEBUTTONDOWN:
             onMouseDown(event.button);
@@ -29,103 +28,16 @@ void Game::handleEvents() {
     }
 }
 
-void Game::onKeyDown(SDL_Scancode key) {
-    InputFlags& in = ps.input;
-    switch (key) {
-    case SDL_SCANCODE_A:
-        keyLiffPeriod();
-        break;
-    case SDL_SCANCODE_C:
-        keyCheckpoint();
-        break;
-    case SDL_SCANCODE_D:
-        in.debugOverlay = !in.debugOverlay;
-        break;
-    case SDL_SCANCODE_E:
-        aHero->recentre();
-        break;
-    case SDL_SCANCODE_F:
-        keyLiffFreeze();
-        break;
-    case SDL_SCANCODE_G:
-        keyMute();
-        break;
-    case SDL_SCANCODE_H:
-        std::cout << "display help menu..." << std::endl;
-        break;
-    case SDL_SCANCODE_L:
-        keyLiffRandomize();
-        break;
-    case SDL_SCANCODE_M:
-        keyMilkRun();
-        break;
-    case SDL_SCANCODE_N:
-        keyMoreRocks();
-        break;
-    case SDL_SCANCODE_P:
-        ps.pauseGame = !ps.pauseGame;
-        break;
-    case SDL_SCANCODE_Q:
-        quit = true;
-        break;
-    case SDL_SCANCODE_S:
-        keyShield();
-        break;
-    case SDL_SCANCODE_V:
-        in.rangeRequest = true;
-        break;
-    case SDL_SCANCODE_W:
-        keyRockReport();
-        break;
-    case SDL_SCANCODE_1:
-        keyPrintPoly();
-        break;
-    case SDL_SCANCODE_2:
-        keyTurnOutline();
-        break;
-    case SDL_SCANCODE_3:
-        keyRandomTable();
-        break;
-    case SDL_SCANCODE_SPACE:
-        in.fireHeld = true;
-        fireCommand();
-        break;
-    case SDL_SCANCODE_RIGHT:
-        in.turnRightHeld = true;
-        break;
-    case SDL_SCANCODE_LEFT:
-        in.turnLeftHeld = true;
-        break;
-    case SDL_SCANCODE_DOWN:
-        in.rangeUp = false;
-        in.rangeDown = true;
-        break;
-    case SDL_SCANCODE_UP:
-        in.thrustHeld = true;
-        in.rangeDown = false;
-        in.rangeUp = true;
-        break;
-    default:
-        break;
-    }
-}
-
-void Game::onKeyUp(SDL_Scancode key) {
-    switch (key) {
-    case SDL_SCANCODE_SPACE:
-        ps.input.fireHeld = false;
-        break;
-    case SDL_SCANCODE_RIGHT:
-        ps.input.turnRightHeld = false;
-        break;
-    case SDL_SCANCODE_LEFT:
-        ps.input.turnLeftHeld = false;
-        break;
-    case SDL_SCANCODE_UP:
-        ps.input.thrustHeld = false;
-        break;
-    default:
-        break;
+void Game::onKey(SDL_Scancode key, bool down) {
+    for (const KeyBinding& binding : keyTable()) {
+        if (binding.key != key) {
+            continue;
+        }
+        void (Game::*action)() = down ? binding.press : binding.release;
+        if (action != nullptr) {
+            (this->*action)();
+        }
+        return;
     }
 }
 
@@ -140,14 +52,8 @@ void Game::onMouseDown(const SDL_MouseButtonEvent& button) {
 }
 
 void Game::fireCommand() {
-    float heading = getDirection(aHero->centerPoint(), aHero->nosePoint());
-    int g = heroSpriteAngle % 360;
-    if (g == 0 || g == 180 || g == -180) {
-        heading += 20;
-    } else if (g == 90 || g == 270 || g == -90 || g == -270) {
-        heading -= 20;
-    }
-    bool launched = ssw->fireMissile(aHero->getTVelocity(), aHero->nosePoint(), heading + 90);
+    const float angle = missileAngle(aHero->centerPoint(), aHero->nosePoint(), heroSpriteAngle);
+    const bool launched = ssw->fireMissile(aHero->getTVelocity(), aHero->nosePoint(), angle);
     playEffect(launched ? ps.sounds.shot : ps.sounds.emptyGun);
 }
 
@@ -159,12 +65,16 @@ void Game::keyCheckpoint() {
     // Saves a checkpoint; arrives with the game-state file.
 }
 
-void Game::keyLiffFreeze() {
-    // Freezes the Liff cycle; arrives with the Liff layer.
+void Game::keyDebugOverlay() {
+    ps.input.debugOverlay = !ps.input.debugOverlay;
 }
 
-void Game::keyLiffRandomize() {
-    // Randomizes the Liff layer; arrives with it.
+void Game::keyRecentre() {
+    aHero->recentre();
+}
+
+void Game::keyLiffFreeze() {
+    // Freezes the Liff cycle; arrives with the Liff layer.
 }
 
 void Game::keyMute() {
@@ -176,26 +86,46 @@ void Game::keyMute() {
     }
 }
 
+void Game::keyHelp() {
+    std::cout << "display help menu..." << std::endl;
+}
+
+void Game::keyLiffRandomize() {
+    // Randomizes the Liff layer; arrives with it.
+}
+
 void Game::keyMilkRun() {
     ps.input.milkRunMode = !ps.input.milkRunMode;
     if (ps.input.milkRunMode) {
         std::cout << "starting milk_run_mode" << std::endl;
-        showSystemMessage("milk_run_mode:ON", false);
+        headsUp.showSystemMessage("milk_run_mode:ON", false);
     } else {
         std::cout << "ending milk_run_mode" << std::endl;
-        showSystemMessage("milk_run_mode:OFF", false);
+        headsUp.showSystemMessage("milk_run_mode:OFF", false);
     }
 }
 
 void Game::keyMoreRocks() {
     std::cout << "##### Create new rocks pluss 10 ####" << std::endl;
     rockCount += 10;
-    createRocks(rocks, rockCount);
+    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
+}
+
+void Game::keyPause() {
+    ps.pauseGame = !ps.pauseGame;
+}
+
+void Game::keyQuit() {
+    quit = true;
 }
 
 void Game::keyShield() {
     aHero->toggleShield();
     ps.input.shieldShown = !ps.input.shieldShown;
+}
+
+void Game::keyRangeRequest() {
+    ps.input.rangeRequest = true;
 }
 
 void Game::keyRockReport() {
@@ -230,4 +160,44 @@ void Game::keyRandomTable() {
     for (std::size_t i = 0; i < ps.randV.size() && i < 20; ++i) {
         std::cout << "randV:" << ps.randV[i] << std::endl;
     }
+}
+
+void Game::keyFire() {
+    ps.input.fireHeld = true;
+    fireCommand();
+}
+
+void Game::keyFireUp() {
+    ps.input.fireHeld = false;
+}
+
+void Game::keyRight() {
+    ps.input.turnRightHeld = true;
+}
+
+void Game::keyRightUp() {
+    ps.input.turnRightHeld = false;
+}
+
+void Game::keyLeft() {
+    ps.input.turnLeftHeld = true;
+}
+
+void Game::keyLeftUp() {
+    ps.input.turnLeftHeld = false;
+}
+
+void Game::keyDown() {
+    ps.input.rangeUp = false;
+    ps.input.rangeDown = true;
+}
+
+void Game::keyUp() {
+    ps.input.thrustHeld = true;
+    ps.input.rangeDown = false;
+    ps.input.rangeUp = true;
+}
+
+void Game::keyUpUp() {
+    ps.input.thrustHeld = false;
 }

@@ -6,26 +6,11 @@
 #include <vector>
 
 #include "geometry/point.h"
-#include "shell/sound_effects.h"
-#include "shell/system_message.h"
+#include "audio/sound_effects.h"
+#include "hud/system_message.h"
+#include "shell/input_flags.h"
 
 class SpaceShip;
-
-struct InputFlags {
-    bool turnLeftHeld = false;
-    bool turnRightHeld = false;
-    bool thrustHeld = false;
-    bool fireHeld = false;
-    bool shieldShown = false;
-    bool debugOverlay = false;
-    bool rightMouseHeld = false;
-    bool milkRunMode = false;
-    bool soundMuted = false;
-    // Debug control of the flock's visual range: V asks, UP or DOWN says which way.
-    bool rangeRequest = false;
-    bool rangeUp = false;
-    bool rangeDown = false;
-};
 
 struct ProcessState {
     ProcessState();

@@ -2,7 +2,8 @@
 #include <iostream>
 
 #include "geometry/numeric.h"
-#include "shell/game.h"
+#include "geometry/game_rand.h"
+#include "shell/rock_waves.h"
 
 namespace {
 float fooFactor(float foo) {
@@ -20,13 +21,24 @@ float barFactor(float bar) {
 }
 } // namespace
 
-void Game::createRocks(std::vector<SpaceJunk>& field, int n) {
+void fillRandomTable(std::vector<int>& randV, std::uint32_t seed, int n,
+                     const std::function<void(Uint32)>& sleep) {
+    gameSrand(seed);
+    for (int i = 0; i < n; ++i) {
+        randV.push_back(gameRand() % 10 + 1);
+        sleep(50);
+        randV.push_back((gameRand() + i) % 15);
+    }
+}
+
+void createRocks(std::vector<SpaceJunk>& rocks, int n, const std::vector<int>& randV,
+                 Point windowSize) {
     int idBase = strChecksum("Fresh Farts For Super Service!");
-    const std::size_t m = ps.randV.size();
+    const std::size_t m = randV.size();
     for (int i = 0; i < n; ++i) {
         const auto at = [&](std::size_t k) {
             // An empty table reads as zeros instead of taking a remainder by zero.
-            return m == 0 ? 0.0f : static_cast<float>(ps.randV[k % m]);
+            return m == 0 ? 0.0f : static_cast<float>(randV[k % m]);
         };
         const float foo = at(static_cast<std::size_t>(i));
         const float bar = at(static_cast<std::size_t>(i) + 1);
@@ -36,7 +48,7 @@ void Game::createRocks(std::vector<SpaceJunk>& field, int n) {
         std::cout << "Updated foo and bar values:" << fooF << ", " << barF << std::endl;
 
         ++idBase;
-        SpaceJunk rock(ps.windowSize.x, ps.windowSize.y, idBase, true);
+        SpaceJunk rock(windowSize.x, windowSize.y, idBase, true);
         rock.setObjId(idBase + i);
         rock.randomizeShape();
         rock.scaleBy(static_cast<float>(1.0001 * (fooF / 3.5)));
@@ -47,8 +59,8 @@ void Game::createRocks(std::vector<SpaceJunk>& field, int n) {
         rock.fitSize();
 
         // Copied into the field: the copy starts again from the default centre.
-        field.push_back(rock);
-        SpaceJunk& added = field.back();
+        rocks.push_back(rock);
+        SpaceJunk& added = rocks.back();
         const int k = i + 1;
         added.move2Point(20 * k, 75 * k);
         const int s = i % 3 == 0 ? -1 : 1;
@@ -65,7 +77,7 @@ void Game::createRocks(std::vector<SpaceJunk>& field, int n) {
     }
 }
 
-void Game::adjustFirstRocks() {
+void adjustFirstRocks(std::vector<SpaceJunk>& rocks) {
     if (rocks.size() >= 1) {
         rocks[0].addVelocity(2.0f);
         rocks[0].addVelocity(3.5f);

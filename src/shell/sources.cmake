@@ -1,9 +1,4 @@
-target_sources(va_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/frame.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/game.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/input.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/platform.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/process_state.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/rock_waves.cpp
-    ${CMAKE_CURRENT_LIST_DIR}/sound_effects.cpp
-)
+va_layer(shell
+    SOURCES frame.cpp game.cpp input.cpp key_table.cpp platform.cpp process_state.cpp
+            rock_waves.cpp
+    USES geometry objects weapons audio hud)

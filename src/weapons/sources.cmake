@@ -1,3 +1,3 @@
-target_sources(va_core PRIVATE
-    ${CMAKE_CURRENT_LIST_DIR}/manage_weapon.cpp
-)
+va_layer(weapons
+    SOURCES collisions.cpp fire_rule.cpp manage_weapon.cpp
+    USES geometry objects)

@@ -1,4 +1,4 @@
-#include "shell/sound_effects.h"
+#include "audio/sound_effects.h"
 
 #include <SDL.h>
 #include <cstdio>

@@ -1,0 +1,24 @@
+// Rock waves: the random table they read, how a wave is built and placed, and
+// the nudge the first two rocks get at start-up.
+#pragma once
+
+#include <SDL_stdinc.h>
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "geometry/point.h"
+#include "objects/space_junk.h"
+
+// Seeds the generator, then n times appends rand() % 10 + 1, sleeps 50 ms and
+// appends (rand() + i) % 15.
+void fillRandomTable(std::vector<int>& randV, std::uint32_t seed, int n,
+                     const std::function<void(Uint32)>& sleep);
+
+// Appends n rocks for a field of windowSize, shaped and placed from randV.
+void createRocks(std::vector<SpaceJunk>& rocks, int n, const std::vector<int>& randV,
+                 Point windowSize);
+
+// Start-up's extra push for rock 0 and rock 1.
+void adjustFirstRocks(std::vector<SpaceJunk>& rocks);

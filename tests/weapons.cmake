@@ -1,4 +1,0 @@
-target_sources(va_tests PRIVATE
-    ship_weapon_test.cpp
-    manage_weapon_test.cpp
-)
