@@ -1,3 +1,1 @@
-target_sources(va_tests PRIVATE
-    audio/sound_effects_test.cpp
-)
+va_test_suite(audio SOURCES sound_effects_test.cpp)

@@ -1,4 +1,1 @@
-target_sources(va_tests PRIVATE
-    geometry/draw_circle_test.cpp
-    geometry/geometry_test.cpp
-)
+va_test_suite(geometry SOURCES geometry_test.cpp draw_circle_test.cpp)

@@ -1,6 +1,2 @@
-target_sources(va_tests PRIVATE
-    objects/ship_weapon_test.cpp
-    objects/space_item_test.cpp
-    objects/space_junk_test.cpp
-    objects/space_ship_test.cpp
-)
+va_test_suite(objects SOURCES ship_weapon_test.cpp space_item_test.cpp space_junk_test.cpp
+    space_ship_test.cpp)

@@ -1,7 +1,2 @@
-target_sources(va_tests PRIVATE
-    shell/assets_test.cpp
-    shell/game_frame_test.cpp
-    shell/game_input_test.cpp
-    shell/game_start_test.cpp
-    shell/rock_waves_test.cpp
-)
+va_test_suite(shell SOURCES ../support/headless_game.cpp assets_test.cpp game_start_test.cpp
+    game_input_test.cpp game_frame_test.cpp rock_waves_test.cpp)

@@ -1,3 +1,1 @@
-target_sources(va_tests PRIVATE
-    weapons/manage_weapon_test.cpp
-)
+va_test_suite(weapons SOURCES manage_weapon_test.cpp)

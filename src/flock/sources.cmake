@@ -1,0 +1,1 @@
+# The flock arrives with its own change.

@@ -1,0 +1,1 @@
+# The flock's tests arrive with the flock.

@@ -1,0 +1,1 @@
+# The HUD's tests arrive with the labels.
