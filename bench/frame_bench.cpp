@@ -58,8 +58,8 @@ void wholeFrame(benchmark::State& state) {
             field.game.runFrame();
             log.str("");
         }
-        state.counters["rocks"] = static_cast<double>(field.game.rocks.size());
-        state.counters["missiles"] = field.game.ssw->getNumMissiles();
+        state.counters["rocks"] = static_cast<double>(field.game.rockField().size());
+        state.counters["missiles"] = field.game.weapons().getNumMissiles();
     }
     std::cout.rdbuf(out);
 }

@@ -43,3 +43,9 @@ int truncToInt(float v) {
     }
     return static_cast<int>(v);
 }
+
+void saturatingIncrement(int& counter) {
+    if (counter < INT_MAX) {
+        ++counter;
+    }
+}

@@ -10,3 +10,5 @@ std::int32_t strChecksum(const char* text);
 std::string formatFloat2(float value);
 // Truncation toward zero that stays defined for values no int can hold (NaN gives 0).
 int truncToInt(float v);
+// Adds one unless the counter is already the largest int.
+void saturatingIncrement(int& counter);

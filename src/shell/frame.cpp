@@ -1,20 +1,10 @@
 // One frame of the game. The order of the steps decides what is drawn over
 // what and which draw colour each outline gets, so it lives only here.
 #include <cmath>
-#include <limits>
 
+#include "geometry/numeric.h"
 #include "shell/game.h"
-#include "shell/rock_waves.h"
 #include "weapons/collisions.h"
-
-namespace {
-// Score and level stop at the largest int instead of overflowing.
-void addOne(int& counter) {
-    if (counter < std::numeric_limits<int>::max()) {
-        ++counter;
-    }
-}
-} // namespace
 
 void Game::runFrame() {
     handleEvents();
@@ -78,21 +68,14 @@ void Game::drawAndAdvanceRocks() {
 
 void Game::testCollisions() {
     collideWithRocks(rocks, *aHero, *ssw, [this] {
-        addOne(ps.score);
+        saturatingIncrement(ps.score);
         headsUp.setScore(ps.score);
         playEffect(ps.sounds.blast);
     });
 }
 
 void Game::levelStep() {
-    if (!rocks.empty() || ps.input.milkRunMode) {
-        return;
-    }
-    addOne(ps.level);
-    if (rockCount < maxRocks) {
-        rockCount += 10;
-    }
-    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
+    waves.levelStep(rocks, ps.level, ps.input.milkRunMode);
 }
 
 void Game::autoFire() {

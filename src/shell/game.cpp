@@ -16,7 +16,8 @@ constexpr const char* kWindowTitle = "Mogu Lira: Void-Angler";
 } // namespace
 
 Game::Game(ProcessState& state, Platform platformSeams)
-    : ps(state), platform(std::move(platformSeams)), headsUp(state.systemMessage) {}
+    : ps(state), platform(std::move(platformSeams)), waves(state.randV, state.windowSize),
+      headsUp(state.systemMessage) {}
 
 int Game::run(int argc, char** argv) {
     if (std::optional<int> status = startUp(argc, argv)) {
@@ -45,7 +46,7 @@ std::optional<int> Game::startUp(int argc, char** argv) {
         return abandonStartUp(EXIT_FAILURE);
     }
     createWeapons();
-    createFirstWave();
+    waves.firstWave(rocks);
     if (!openRenderer()) {
         return abandonStartUp(EXIT_FAILURE);
     }
@@ -67,8 +68,7 @@ bool Game::loadSounds() {
 void Game::logStartValues() {
     heroPolyAngle = 0;
     heroSpriteAngle = 90;
-    rockCount = 10;
-    maxRocks = 180;
+    waves.reset();
     std::cout << "center=:" << ps.center << std::endl;
     std::cout << "origin=:" << ps.origin << std::endl;
     std::cout << "Q_rsqrt=" << Q_rsqrt(3.0f) << std::endl;
@@ -113,11 +113,6 @@ void Game::createWeapons() {
     ps.windowSize = Point(WINDOW_SIZE_X, WINDOW_SIZE_Y);
     std::cout << "WINDOW_SIZE_X:" << WINDOW_SIZE_X << std::endl;
     std::cout << "WINDOW_SIZE_Y:" << WINDOW_SIZE_Y << std::endl;
-}
-
-void Game::createFirstWave() {
-    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
-    adjustFirstRocks(rocks);
 }
 
 bool Game::openRenderer() {

@@ -14,6 +14,7 @@
 #include "shell/key_table.h"
 #include "shell/platform.h"
 #include "shell/process_state.h"
+#include "shell/rock_waves.h"
 #include "weapons/manage_weapon.h"
 
 class Game {
@@ -36,7 +37,7 @@ class Game {
     const ManageWeapon& weapons() const { return *ssw; }
     const Hud& hud() const { return headsUp; }
     int spriteAngle() const { return heroSpriteAngle; }
-    int waveSize() const { return rockCount; }
+    int waveSize() const { return waves.rockCount(); }
 
   private:
     // start-up
@@ -45,7 +46,6 @@ class Game {
     bool readCommandLine(int argc, char** argv);
     bool openWindow();
     void createWeapons();
-    void createFirstWave();
     bool openRenderer();
     void createHero();
     void startRadarLoop();
@@ -111,8 +111,7 @@ class Game {
     int WINDOW_SIZE_Y = -1;
     int heroPolyAngle = 0;
     int heroSpriteAngle = 90;
-    int rockCount = 10;
-    int maxRocks = 180;
+    RockWaves waves;
     std::optional<ManageWeapon> ssw;
     std::vector<SpaceJunk> rocks;
     SDL_Window* window = nullptr;

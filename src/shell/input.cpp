@@ -2,7 +2,6 @@
 #include <iostream>
 
 #include "shell/game.h"
-#include "shell/rock_waves.h"
 #include "weapons/fire_rule.h"
 
 void Game::handleEvents() {
@@ -106,9 +105,7 @@ void Game::keyMilkRun() {
 }
 
 void Game::keyMoreRocks() {
-    std::cout << "##### Create new rocks pluss 10 ####" << std::endl;
-    rockCount += 10;
-    createRocks(rocks, rockCount, ps.randV, ps.windowSize);
+    waves.moreRocks(rocks);
 }
 
 void Game::keyPause() {

@@ -12,8 +12,7 @@ std::span<const KeyBinding> Game::keyTable() {
         {SDL_SCANCODE_G, "G", "sound on / off", &Game::keyMute, nullptr},
         {SDL_SCANCODE_H, "H", "help on / off", &Game::keyHelp, nullptr},
         {SDL_SCANCODE_L, "L", "randomize the Liff cells", &Game::keyLiffRandomize, nullptr},
-        {SDL_SCANCODE_M, "M", "milk run: a cleared field stays empty", &Game::keyMilkRun,
-         nullptr},
+        {SDL_SCANCODE_M, "M", "milk run: a cleared field stays empty", &Game::keyMilkRun, nullptr},
         {SDL_SCANCODE_N, "N", "add a wave ten rocks larger", &Game::keyMoreRocks, nullptr},
         {SDL_SCANCODE_P, "P", "pause / resume", &Game::keyPause, nullptr},
         {SDL_SCANCODE_Q, "Q", "quit", &Game::keyQuit, nullptr},
@@ -25,14 +24,12 @@ std::span<const KeyBinding> Game::keyTable() {
         {SDL_SCANCODE_1, "1", "log the ship's outline", &Game::keyPrintPoly, nullptr},
         {SDL_SCANCODE_2, "2", "turn the outline alone", &Game::keyTurnOutline, nullptr},
         {SDL_SCANCODE_3, "3", "log the first random values", &Game::keyRandomTable, nullptr},
-        {SDL_SCANCODE_SPACE, "Space", "fire (hold for a stream)", &Game::keyFire,
-         &Game::keyFireUp},
+        {SDL_SCANCODE_SPACE, "Space", "fire (hold for a stream)", &Game::keyFire, &Game::keyFireUp},
         {SDL_SCANCODE_RIGHT, "Right", "turn right (hold)", &Game::keyRight, &Game::keyRightUp},
         {SDL_SCANCODE_LEFT, "Left", "turn left (hold)", &Game::keyLeft, &Game::keyLeftUp},
-        {SDL_SCANCODE_DOWN, "Down", "after V: narrow the flock's sight", &Game::keyDown,
-         nullptr},
-        {SDL_SCANCODE_UP, "Up", "thrust (hold); after V: widen the flock's sight",
-         &Game::keyUp, &Game::keyUpUp},
+        {SDL_SCANCODE_DOWN, "Down", "after V: narrow the flock's sight", &Game::keyDown, nullptr},
+        {SDL_SCANCODE_UP, "Up", "thrust (hold); after V: widen the flock's sight", &Game::keyUp,
+         &Game::keyUpUp},
     };
     return kKeys;
 }

@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <vector>
 
-#include "geometry/point.h"
 #include "audio/sound_effects.h"
+#include "geometry/point.h"
 #include "hud/system_message.h"
 #include "shell/input_flags.h"
 

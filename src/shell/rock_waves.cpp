@@ -1,8 +1,8 @@
 // Rock waves: how each wave is built and placed.
 #include <iostream>
 
-#include "geometry/numeric.h"
 #include "geometry/game_rand.h"
+#include "geometry/numeric.h"
 #include "shell/rock_waves.h"
 
 namespace {
@@ -87,4 +87,34 @@ void adjustFirstRocks(std::vector<SpaceJunk>& rocks) {
         rocks[1].addVelocity(2.5f);
         rocks[1].move2Point(10, 200);
     }
+}
+
+RockWaves::RockWaves(const std::vector<int>& table, const Point& size)
+    : randV(table), windowSize(size) {}
+
+void RockWaves::reset() {
+    count = 10;
+    maxRocks = 180;
+}
+
+void RockWaves::firstWave(std::vector<SpaceJunk>& rocks) {
+    createRocks(rocks, count, randV, windowSize);
+    adjustFirstRocks(rocks);
+}
+
+void RockWaves::moreRocks(std::vector<SpaceJunk>& rocks) {
+    std::cout << "##### Create new rocks pluss 10 ####" << std::endl;
+    count += 10;
+    createRocks(rocks, count, randV, windowSize);
+}
+
+void RockWaves::levelStep(std::vector<SpaceJunk>& rocks, int& level, bool milkRunMode) {
+    if (!rocks.empty() || milkRunMode) {
+        return;
+    }
+    saturatingIncrement(level);
+    if (count < maxRocks) {
+        count += 10;
+    }
+    createRocks(rocks, count, randV, windowSize);
 }

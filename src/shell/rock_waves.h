@@ -22,3 +22,25 @@ void createRocks(std::vector<SpaceJunk>& rocks, int n, const std::vector<int>& r
 
 // Start-up's extra push for rock 0 and rock 1.
 void adjustFirstRocks(std::vector<SpaceJunk>& rocks);
+
+// The size of the next wave and when it comes.
+class RockWaves {
+  public:
+    RockWaves(const std::vector<int>& randV, const Point& windowSize);
+
+    // Back to a first wave of 10 and a limit of 180.
+    void reset();
+    void firstWave(std::vector<SpaceJunk>& rocks);
+    // Key N: ten rocks more than the last wave, beyond any limit.
+    void moreRocks(std::vector<SpaceJunk>& rocks);
+    // A cleared field outside milk-run mode brings the next level and a wave ten
+    // rocks larger, up to the limit.
+    void levelStep(std::vector<SpaceJunk>& rocks, int& level, bool milkRunMode);
+    int rockCount() const { return count; }
+
+  private:
+    const std::vector<int>& randV;
+    const Point& windowSize;
+    int count = 10;
+    int maxRocks = 180;
+};

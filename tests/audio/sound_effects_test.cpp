@@ -1,60 +1,79 @@
 #include <gtest/gtest.h>
 
-#include "support/started_game_test.h"
+#include <SDL.h>
+
+#include <cstring>
+#include <filesystem>
+
+#include "audio/sound_effects.h"
+#include "support/work_dir.h"
 
 namespace {
-class SoundEffectsTest : public StartedGameTest {};
+class SoundEffectsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        ASSERT_EQ(SDL_Init(SDL_INIT_AUDIO), 0);
+        ASSERT_EQ(Mix_OpenAudio(44100, AUDIO_S16LSB, 1, 1024), 0);
+    }
+    void TearDown() override {
+        Mix_CloseAudio();
+        SDL_Quit();
+    }
+    static std::vector<Mix_Chunk*> chunks(const SoundEffects& s) {
+        return {s.shot, s.emptyGun, s.blast, s.heroHit, s.radar, s.thrust};
+    }
+    WorkDir dir;
+    SoundEffects sounds;
+};
 } // namespace
 
-TEST_F(SoundEffectsTest, AllSixLoadAndTheRadarLoopsOnItsOwnChannel) {
-    const SoundEffects& s = h.state->sounds;
-    for (Mix_Chunk* chunk : {s.shot, s.emptyGun, s.blast, s.heroHit, s.radar, s.thrust}) {
-        EXPECT_NE(chunk, nullptr);
+TEST_F(SoundEffectsTest, EveryMissingFileIsReportedInOrderWithItsOwnMessage) {
+    std::filesystem::remove(dir.path() / "dat");
+    std::filesystem::create_directory(dir.path() / "dat");
+    testing::internal::CaptureStdout();
+    EXPECT_FALSE(sounds.loadAll());
+    const std::string log = testing::internal::GetCapturedStdout();
+    const char* messages[] = {
+        "Failed to load shoot sound effect! SDL_mixer Error: ",
+        "Failed to load empyt shoot sound effect! SDL_mixer Error: ",
+        "Failed to load blast sound effect! SDL_mixer Error: ",
+        "Failed to load hero hit sound effect! SDL_mixer Error: ",
+        "Failed to load radar background! SDL_mixer Error: ",
+        "Failed to load thrust sfx! SDL_mixer Error: ",
+    };
+    std::size_t at = 0;
+    for (const char* m : messages) {
+        at = log.find(std::string(m), at);
+        ASSERT_NE(at, std::string::npos) << m;
+        const std::size_t end = log.find('\n', at);
+        ASSERT_NE(end, std::string::npos) << "each message ends its line";
+        EXPECT_GT(end - at, std::strlen(m)) << "followed by SDL's reason";
+        at = end;
     }
-    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
-    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), s.radar);
+    for (Mix_Chunk* c : chunks(sounds)) {
+        EXPECT_EQ(c, nullptr);
+    }
 }
 
-TEST_F(SoundEffectsTest, GHaltsTheRadarAndASecondGRestartsIt) {
-    h.tapKey(SDL_SCANCODE_G);
-    frameLog();
-    EXPECT_TRUE(h.state->input.soundMuted);
+TEST_F(SoundEffectsTest, AllSixLoadTheRadarLoopsOnChannelFiveAndFreeAllReleasesThem) {
+    testing::internal::CaptureStdout();
+    ASSERT_TRUE(sounds.loadAll());
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    const std::vector<Mix_Chunk*> loaded = chunks(sounds);
+    for (std::size_t i = 0; i < loaded.size(); ++i) {
+        EXPECT_NE(loaded[i], nullptr);
+        for (std::size_t j = 0; j < i; ++j) {
+            EXPECT_NE(loaded[i]->alen, 0u);
+            EXPECT_NE(loaded[i], loaded[j]);
+        }
+    }
+    sounds.startRadarLoop();
+    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
+    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), sounds.radar);
+    SoundEffects::haltRadarLoop();
     EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 0);
-    h.tapKey(SDL_SCANCODE_G);
-    frameLog();
-    EXPECT_FALSE(h.state->input.soundMuted);
-    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
-    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), h.state->sounds.radar);
-}
-
-TEST_F(SoundEffectsTest, MutedShotsStartNoChannel) {
-    h.tapKey(SDL_SCANCODE_G);
-    frameLog();
-    h.tapKey(SDL_SCANCODE_SPACE);
-    frameLog();
-    EXPECT_EQ(h.game->ssw->getNumMissiles(), 1);
-    EXPECT_EQ(Mix_Playing(-1), 0);
-}
-
-TEST_F(SoundEffectsTest, ShotsAndThrustPlayOnFreeChannels) {
-    h.pressKey(SDL_SCANCODE_UP);
-    frameLog();
-    frameLog();
-    EXPECT_GE(Mix_Playing(-1), 2) << "the radar loop and at least one thrust rumble";
-    h.releaseKey(SDL_SCANCODE_UP);
-    h.tapKey(SDL_SCANCODE_SPACE);
-    frameLog();
-    bool shotPlaying = false;
-    for (int ch = 0; ch < MIX_CHANNELS; ++ch) {
-        shotPlaying = shotPlaying || (Mix_Playing(ch) && Mix_GetChunk(ch) == h.state->sounds.shot);
-    }
-    EXPECT_TRUE(shotPlaying);
-}
-
-TEST_F(SoundEffectsTest, FreeAllReleasesEveryChunk) {
-    SoundEffects& s = h.state->sounds;
-    s.freeAll();
-    for (Mix_Chunk* chunk : {s.shot, s.emptyGun, s.blast, s.heroHit, s.radar, s.thrust}) {
-        EXPECT_EQ(chunk, nullptr);
+    sounds.freeAll();
+    for (Mix_Chunk* c : chunks(sounds)) {
+        EXPECT_EQ(c, nullptr);
     }
 }

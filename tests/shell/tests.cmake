@@ -1,2 +1,2 @@
-va_test_suite(shell SOURCES ../support/headless_game.cpp assets_test.cpp game_start_test.cpp
-    game_input_test.cpp game_frame_test.cpp rock_waves_test.cpp)
+va_test_suite(shell SOURCES ../support/headless_game.cpp start_test.cpp keys_test.cpp
+    frame_test.cpp rock_waves_test.cpp)

@@ -94,3 +94,13 @@ SDL_Color HeadlessGame::pixel(int x, int y) const {
 int HeadlessGame::count(SDL_Color colour) const {
     return countColour(screen, colour);
 }
+
+std::vector<Mix_Chunk*> HeadlessGame::playing() const {
+    std::vector<Mix_Chunk*> chunks;
+    for (int ch = 0; ch < Mix_AllocateChannels(-1); ++ch) {
+        if (Mix_Playing(ch) != 0) {
+            chunks.push_back(Mix_GetChunk(ch));
+        }
+    }
+    return chunks;
+}

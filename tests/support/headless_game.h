@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <SDL_mixer.h>
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -36,6 +37,8 @@ class HeadlessGame {
 
     SDL_Color pixel(int x, int y) const;
     int count(SDL_Color colour) const;
+    // The chunks playing on the mixer's channels now.
+    std::vector<Mix_Chunk*> playing() const;
 
     WorkDir workDir;
     std::unique_ptr<ProcessState> state;

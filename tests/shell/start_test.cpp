@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+
+#include "support/headless_game.h"
+#include "support/log_lines.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+std::vector<std::string> readLines(const fs::path& path) {
+    std::ifstream in(path);
+    return logLines(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+// Replaces dat with links to the real files, less the named ones.
+void datWithout(const WorkDir& dir, std::initializer_list<const char*> missing) {
+    fs::remove(dir.path() / "dat");
+    fs::create_directory(dir.path() / "dat");
+    for (const auto& entry : fs::directory_iterator(fs::path(VA_SOURCE_DIR) / "dat")) {
+        fs::create_symlink(entry.path(), dir.path() / "dat" / entry.path().filename());
+    }
+    for (const char* name : missing) {
+        fs::remove(dir.path() / "dat" / name);
+    }
+}
+
+Platform failingDisplay(SDL_Surface* screen, bool window) {
+    Display d;
+    d.openWindow = [screen, window](const char* title, int& w, int& h) -> SDL_Window* {
+        SDL_SetError("no display here");
+        w = screen->w;
+        h = screen->h;
+        return window ? SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN) : nullptr;
+    };
+    d.openRenderer = [](SDL_Window*) -> SDL_Renderer* {
+        SDL_SetError("no display here");
+        return nullptr;
+    };
+    return Platform{[](Uint32) {}, d};
+}
+} // namespace
+
+TEST(StartTest, StartUpLogsTheFixedLinesInOrderAndLoadsEveryShipPicture) {
+    HeadlessGame h;
+    testing::internal::CaptureStdout();
+    ASSERT_FALSE(h.start().has_value());
+    std::vector<std::string> log = logLines(testing::internal::GetCapturedStdout());
+    std::vector<std::string> expected =
+        readLines(fs::path(VA_SOURCE_DIR) / "tests/golden/startup_fixed_lines.txt");
+    ASSERT_FALSE(expected.empty());
+    auto at = log.begin();
+    for (const std::string& line : expected) {
+        at = std::find(at, log.end(), line);
+        ASSERT_NE(at, log.end()) << "missing or out of order: " << line;
+    }
+    EXPECT_EQ(h.sleptMs, 100u * 50u) << "the random table's sleeps";
+    const SpaceShip& hero = h.game->hero();
+    EXPECT_NE(hero.baseTexture, nullptr);
+    EXPECT_EQ(std::count(hero.shieldTextures.begin(), hero.shieldTextures.end(), nullptr), 0);
+    EXPECT_EQ(hero.shieldTextures.size(), 7u);
+    EXPECT_EQ(hero.thrustShieldTextures.size(), 3u);
+    EXPECT_EQ(hero.thrustTextures.size(), 2u);
+    EXPECT_EQ(h.state->theHero, &hero);
+    testing::internal::CaptureStdout();
+    const std::size_t capacity = h.game->rockField().capacity();
+    EXPECT_EQ(h.stop(), 0);
+    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+              "capacity is now:" + std::to_string(capacity) +
+                  "\nafter clear and shrink_to_fit, capacity is now:0\n");
+    EXPECT_EQ(h.state->theHero, nullptr) << "the pointer does not outlive the ship's game";
+}
+
+TEST(StartTest, HelpPrintsFourLinesAndEndsWithSuccessBeforeTheWindow) {
+    HeadlessGame h;
+    testing::internal::CaptureStdout();
+    std::optional<int> status = h.start({"-test", "-help", "-test"});
+    std::string log = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 0);
+    const std::string tail = "successful load of shot.wav\n";
+    ASSERT_NE(log.find(tail), std::string::npos);
+    EXPECT_EQ(log.substr(log.find("~#!#~")),
+              "~#!#~...run tests...~#!#~\n-help show this message..\n-test run tests...\n"
+              "-run_lvl=n run game at lvl n...\n-demo_mode run demo mode\n");
+}
+
+TEST(StartTest, UnknownArgumentsStartAnOrdinaryGame) {
+    HeadlessGame h;
+    testing::internal::CaptureStdout();
+    std::optional<int> status = h.start({"-run_lvl=3", "-demo_mode"});
+    std::string log = testing::internal::GetCapturedStdout();
+    EXPECT_FALSE(status.has_value());
+    EXPECT_NE(log.find("loding game...\n"), std::string::npos);
+}
+
+TEST(StartTest, AMissingSoundEndsStartUpWithFailureAfterEveryMessage) {
+    HeadlessGame h;
+    datWithout(h.workDir, {"shot.wav", "radar_v2.wav"});
+    testing::internal::CaptureStdout();
+    std::optional<int> status = h.start();
+    std::string log = testing::internal::GetCapturedStdout();
+    ASSERT_TRUE(status.has_value());
+    EXPECT_NE(*status, 0) << "a failed start is not reported as success";
+    EXPECT_NE(log.find("Failed to load shoot sound effect! SDL_mixer Error: "), std::string::npos);
+    EXPECT_NE(log.find("Failed to load radar background! SDL_mixer Error: "), std::string::npos);
+    EXPECT_EQ(log.find("successful load of shot.wav"), std::string::npos);
+    EXPECT_EQ(h.state->sounds.blast, nullptr) << "what did load is released again";
+}
+
+TEST(StartTest, AMissingFontIsLoggedAndTheGamePlaysOn) {
+    HeadlessGame h;
+    datWithout(h.workDir, {"TOMARIDENA.ttf"});
+    testing::internal::CaptureStdout();
+    ASSERT_FALSE(h.start().has_value());
+    h.frames(2);
+    EXPECT_NE(testing::internal::GetCapturedStdout().find("Failed to load font:"),
+              std::string::npos);
+}
+
+TEST(StartTest, AWindowOrRendererThatCannotBeMadeEndsWithFailure) {
+    for (bool window : {false, true}) {
+        HeadlessGame h;
+        h.game = std::make_unique<Game>(*h.state, failingDisplay(h.screen, window));
+        testing::internal::CaptureStderr();
+        testing::internal::CaptureStdout();
+        std::optional<int> status = h.start();
+        const std::string log = testing::internal::GetCapturedStdout();
+        const std::string err = testing::internal::GetCapturedStderr();
+        ASSERT_TRUE(status.has_value());
+        EXPECT_NE(*status, 0);
+        EXPECT_NE(err.find("no display here"), std::string::npos);
+        EXPECT_EQ(log.find("FullScreen Window Size") != std::string::npos, window);
+    }
+}
