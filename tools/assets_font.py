@@ -1,7 +1,11 @@
 """Builds the game's TrueType pixel font from the shared 5 x 7 glyph table.
 
-One font pixel is 100 units on a 1000-unit em, so at 20 pt each font pixel is
-exactly two screen pixels and the outlines land on the pixel grid.
+The heads-up labels sit 80 pixels apart and 15 pixels above one another, so the
+font is drawn one font pixel per screen pixel at 20 pt (50 units on a 1000-unit
+em) and stretched to 5 x 9: the table's rows 1 and 5 (the shoulders of round
+letters) and its first descender row are drawn twice, which keeps bars and
+bowls evenly spaced. Glyphs whose diagonals or dots would come out lumpy are
+drawn directly in TALL. Outlines stay on whole pixels, so text renders crisp.
 """
 
 import io
@@ -15,12 +19,79 @@ import assets_glyphs as G
 
 FAMILY = "Tomaridena"
 UPM = 1000
-PX = 100
-ADVANCE = (G.WIDTH + 1) * PX
-ASCENT = (G.CAP_ROWS + 1) * PX  # one pixel of room above capitals and accents
-DESCENT = G.DESC_ROWS * PX
+PX = 50
+CAP_ROWS = 9
+DESC_ROWS = 3
+# Source row of the shared table for each row of the tall glyph.
+ROW_MAP = (0, 1, 1, 2, 3, 4, 5, 5, 6, 7, 7, 8)
+SPACING = 2
+ADVANCE = (G.WIDTH + SPACING) * PX
+ASCENT = (CAP_ROWS + 1) * PX  # one pixel of room above capitals
+DESCENT = DESC_ROWS * PX
 # 2024-01-01 00:00:00 in seconds since 1904-01-01: fixed so builds are identical.
 FIXED_TIME = 3786825600
+
+# 5 x 9 glyphs (rows 9-11 below the baseline) where the plain stretch reads badly.
+TALL = {
+    "!": "..#../..#../..#../..#../..#../..#../..#../...../..#..",
+    '"': ".#.#./.#.#./.#.#.",
+    "$": "..#../.####/#.#../#.#../.###./..#.#/..#.#/####./..#..",
+    "%": "##.../##..#/...#./...#./..#../.#.../.#.../#..##/...##",
+    "'": "..#../..#../.#...",
+    ",": "...../...../...../...../...../...../...../.##../.##../..#../.#...",
+    ".": "...../...../...../...../...../...../...../.##../.##..",
+    "/": "....#/....#/...#./...#./..#../.#.../.#.../#..../#....",
+    "1": "..#../.##../..#../..#../..#../..#../..#../..#../.###.",
+    "2": ".###./#...#/....#/....#/...#./..#../.#.../#..../#####",
+    "3": ".###./#...#/....#/....#/..##./....#/....#/#...#/.###.",
+    "4": "...#./..##./.#.#./#..#./#..#./#####/...#./...#./...#.",
+    "7": "#####/....#/....#/...#./...#./..#../..#../.#.../.#...",
+    ":": "...../...../.##../.##../...../...../.##../.##..",
+    ";": "...../...../.##../.##../...../...../.##../.##../..#../.#...",
+    "<": "...../....#/...#./..#../.#.../..#../...#./....#",
+    ">": "...../#..../.#.../..#../...#./..#../.#.../#....",
+    "?": ".###./#...#/....#/....#/...#./..#../..#../...../..#..",
+    "D": "###../#..#./#...#/#...#/#...#/#...#/#...#/#..#./###..",
+    "K": "#...#/#...#/#..#./#.#../##.../#.#../#..#./#...#/#...#",
+    "N": "#...#/#...#/##..#/##..#/#.#.#/#..##/#..##/#...#/#...#",
+    "Z": "#####/....#/....#/...#./..#../.#.../#..../#..../#####",
+    "\\": "#..../#..../.#.../.#.../..#../...#./...#./....#/....#",
+    "_": "...../...../...../...../...../...../...../...../...../#####",
+    "`": ".#.../..#../...#.",
+    "f": "..##./.#..#/.#.../###../.#.../.#.../.#.../.#.../.#...",
+    "g": "...../...../...../.####/#...#/#...#/#...#/#...#/.####/....#/#...#/.###.",
+    "i": "...../..#../...../.##../..#../..#../..#../..#../.###.",
+    "j": "...../...#./...../..##./...#./...#./...#./...#./...#./...#./#..#./.##..",
+    "k": "#..../#..../#..../#..#./#.#../##.../##.../#.#../#..#.",
+    "t": "...../.#.../.#.../###../.#.../.#.../.#.../.#..#/..##.",
+    "u": "...../...../...../#...#/#...#/#...#/#...#/#..##/.##.#",
+    "x": "...../...../...../#...#/.#.#./..#../..#../.#.#./#...#",
+    "y": "...../...../...../#...#/#...#/#...#/#...#/#...#/.####/....#/#...#/.###.",
+    "z": "...../...../...../#####/...#./..#../.#.../#..../#####",
+}
+
+
+def bitmap(ch):
+    """The font's glyph as a (CAP_ROWS + DESC_ROWS) x WIDTH array of 0/1, row 0 on top."""
+    if ch not in TALL:
+        return G.bitmap(ch)[list(ROW_MAP)]
+    out = np.zeros((CAP_ROWS + DESC_ROWS, G.WIDTH), dtype=np.uint8)
+    for r, row in enumerate(TALL[ch].split("/")):
+        out[r] = [cell == "#" for cell in row]
+    return out
+
+
+def check_tall():
+    """Every drawn glyph is well formed and no two characters look alike."""
+    for ch, rows in TALL.items():
+        rows = rows.split("/")
+        assert len(rows) <= CAP_ROWS + DESC_ROWS, ch
+        assert all(len(r) == G.WIDTH and set(r) <= set("#.") for r in rows), ch
+    seen = {}
+    for code in range(0x20, 0x7F):
+        key = bitmap(chr(code)).tobytes()
+        assert key not in seen, (chr(code), seen.get(key))
+        seen[key] = chr(code)
 
 
 def outline(bits):
@@ -34,7 +105,7 @@ def outline(bits):
     edges = {}
 
     def pt(c, r):  # grid corner (column c, row r from the top) in font units
-        return (c * PX, (G.CAP_ROWS - r) * PX)
+        return (c * PX, (CAP_ROWS - r) * PX)
 
     for r in range(rows):
         for c in range(bits.shape[1]):
@@ -100,13 +171,12 @@ def glyph_name(code):
 
 def build_font():
     G.check_table()
+    check_tall()
     order = [".notdef"] + [glyph_name(c) for c in range(0x20, 0x7F)]
     cmap = {c: glyph_name(c) for c in range(0x20, 0x7F)}
-    notdef = np.zeros((G.CAP_ROWS + G.DESC_ROWS, G.WIDTH), dtype=np.uint8)
-    notdef[: G.CAP_ROWS] = G.bitmap("\x00")[: G.CAP_ROWS]
-    glyphs = {".notdef": glyph_for(notdef)}
+    glyphs = {".notdef": glyph_for(bitmap("\x00"))}  # the table's hollow box
     for c in range(0x20, 0x7F):
-        glyphs[glyph_name(c)] = glyph_for(G.bitmap(chr(c)))
+        glyphs[glyph_name(c)] = glyph_for(bitmap(chr(c)))
 
     fb = FontBuilder(UPM, isTTF=True)
     fb.font.recalcTimestamp = False
@@ -136,8 +206,8 @@ def build_font():
         sTypoLineGap=0,
         usWinAscent=ASCENT,
         usWinDescent=DESCENT,
-        sxHeight=5 * PX,
-        sCapHeight=G.CAP_ROWS * PX,
+        sxHeight=6 * PX,
+        sCapHeight=CAP_ROWS * PX,
         achVendID="MOGU",
         fsType=0,
         usWeightClass=400,

@@ -35,20 +35,6 @@ else
     fail "window for the SIGTERM case" "$dir"
 fi
 
-for arg in -run_lvl=3 -demo_mode; do
-    dir=$(new_workdir)
-    start_game "$dir" "$arg"
-    if wait_window; then
-        press q
-        wait_exit
-        check "$arg starts an ordinary game" "$dir" \
-            bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^WINDOW_SIZE_X:1920$' '$dir/out'"
-    else
-        kill "$GAME_PID" 2>/dev/null; wait_exit
-        fail "$arg starts an ordinary game" "$dir"
-    fi
-done
-
 dir=$(new_workdir)
 (cd "$dir" && env -u DISPLAY -u WAYLAND_DISPLAY timeout 60 "$BIN" >"$dir/out" 2>"$dir/err")
 status=$?
