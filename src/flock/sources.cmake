@@ -1,1 +1,1 @@
-# The flock arrives with its own change.
+va_layer(flock SOURCES boid_flock.cpp USES geometry)

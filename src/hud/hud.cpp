@@ -1,10 +1,12 @@
 #include "hud/hud.h"
 
-#include <SDL.h>
-
 #include <iostream>
 
 #include "geometry/data_path.h"
+
+namespace {
+constexpr SDL_Color kHeadsUp{255, 44, 44, 255};
+} // namespace
 
 Hud::Hud(SystemMessage& message) : systemMessage(message) {}
 
@@ -16,12 +18,42 @@ void Hud::openFont(const char* path) {
     }
 }
 
-void Hud::closeFont() {
-    if (font != nullptr) {
-        TTF_CloseFont(font);
-        font = nullptr;
+void Hud::createLabels(SDL_Renderer* r, Point windowSize, int score, int rocks, int missiles) {
+    renderer = r;
+    strBuffer.clear();
+    dbgMsgs.emplace(renderer, nullptr, font);
+    scoreLabel = std::make_unique<TextLabel>(renderer, nullptr, font, "FART!!!", 800, 5, kHeadsUp);
+    setScore(score);
+    lvlTxt.emplace(renderer, nullptr, font, "Lvl:", 720, 5, kHeadsUp);
+    rksTxt.emplace(renderer, nullptr, font, "Roid:" + std::to_string(rocks), 640, 5, kHeadsUp);
+    magTxt.emplace(renderer, nullptr, font, "Mag:" + std::to_string(missiles), 800, 20, kHeadsUp);
+    sysTxtMsg.emplace(renderer, nullptr, font, strBuffer, windowSize.x - 455, windowSize.y - 20,
+                      kHeadsUp);
+}
+
+void Hud::setScore(int score) {
+    str = "Score:" + std::to_string(score);
+    if (scoreLabel) {
+        scoreLabel->setText(str);
     }
-    TTF_Quit();
+}
+
+void Hud::drawScore() const {
+    if (scoreLabel) {
+        scoreLabel->draw();
+    }
+}
+
+void Hud::refresh(int level, int rocks, int magazine) {
+    strLvl = "LvL:" + std::to_string(level);
+    lvlTxt->setText(strLvl);
+    lvlTxt->draw();
+    strRks = "Roids:" + std::to_string(rocks);
+    rksTxt->setText(strRks);
+    rksTxt->draw();
+    strMag = "Mag:" + std::to_string(magazine);
+    magTxt->setText(strMag);
+    magTxt->draw();
 }
 
 void Hud::showSystemMessage(const std::string& text, bool log) {
@@ -29,11 +61,37 @@ void Hud::showSystemMessage(const std::string& text, bool log) {
     systemMessage.countdown = SystemMessage::kFrames;
     strBuffer = text;
     systemMessage.text = strBuffer;
+    if (sysTxtMsg) {
+        sysTxtMsg->setText(strBuffer);
+    }
     if (log) {
         std::cout << text << std::endl;
     }
 }
 
-void Hud::setScore(int score) {
-    str = "Score:" + std::to_string(score);
+void Hud::drawSystemMessage() {
+    if (systemMessage.visible && systemMessage.countdown >= 1) {
+        sysTxtMsg->draw();
+        --systemMessage.countdown;
+    }
+}
+
+void Hud::drawOverlay(const OverlayValues& values) {
+    const std::array<std::string, 10> lines = overlayLines(values);
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        dbgMsgs->setMessage(static_cast<int>(i), lines[i]);
+    }
+    dbgMsgs->drawAll();
+}
+
+void Hud::drawHelp(const std::vector<std::string>& lines) {
+    help.draw(renderer, font, lines);
+}
+
+void Hud::closeFont() {
+    if (font != nullptr) {
+        TTF_CloseFont(font);
+        font = nullptr;
+    }
+    TTF_Quit();
 }

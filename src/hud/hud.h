@@ -1,12 +1,22 @@
-// On-screen text: the font, the texts behind the heads-up labels and the
-// system message. What it shows is handed in by the shell as plain values.
+// On-screen text: the font, the heads-up labels along the top, the system
+// message, the debug overlay and the help panel. What it shows is handed in by
+// the shell as plain values.
 #pragma once
 
+#include <SDL.h>
 #include <SDL_ttf.h>
 
+#include <memory>
+#include <optional>
 #include <string>
+#include <vector>
 
+#include "geometry/point.h"
+#include "hud/debug_message_list.h"
+#include "hud/help_panel.h"
+#include "hud/overlay_lines.h"
 #include "hud/system_message.h"
+#include "hud/text_label.h"
 
 class Hud {
   public:
@@ -15,18 +25,43 @@ class Hud {
     // TTF_Init and the font at point size 20; a missing font is logged and the game
     // goes on without text.
     void openFont(const char* path);
-    // Closes the font and quits SDL_ttf.
-    void closeFont();
+    // The debug list and the heads-up labels, the system message's last.
+    void createLabels(SDL_Renderer* renderer, Point windowSize, int score, int rocks, int missiles);
 
+    void setScore(int score);
+    void drawScore() const;
+    // "LvL:", "Roids:" and "Mag:" re-texted (rendered only on a change) and drawn.
+    void refresh(int level, int rocks, int magazine);
     // Shows the text for the next 400 frames; also logs it when asked.
     void showSystemMessage(const std::string& text, bool log);
-    void setScore(int score);
+    // Draws the message while its countdown lasts.
+    void drawSystemMessage();
+    void drawOverlay(const OverlayValues& values);
+    void toggleHelp() { help.toggle(); }
+    void drawHelp(const std::vector<std::string>& lines);
+
+    // Shut-down: the heap score label goes first; the font closes after the renderer.
+    void deleteScoreLabel() { scoreLabel.reset(); }
+    void closeFont();
+
     const std::string& scoreText() const { return str; }
     const std::string& messageText() const { return strBuffer; }
+    bool helpShown() const { return help.isShown(); }
 
   private:
     SystemMessage& systemMessage;
+    SDL_Renderer* renderer = nullptr;
     TTF_Font* font = nullptr;
     std::string str;
+    std::string strLvl;
+    std::string strRks;
+    std::string strMag;
     std::string strBuffer;
+    std::optional<DebugMessageList> dbgMsgs;
+    std::unique_ptr<TextLabel> scoreLabel;
+    std::optional<TextLabel> lvlTxt;
+    std::optional<TextLabel> rksTxt;
+    std::optional<TextLabel> magTxt;
+    std::optional<TextLabel> sysTxtMsg;
+    HelpPanel help;
 };

@@ -14,13 +14,19 @@ void Game::runFrame() {
     // The platform, the island rectangles and the ship outline share this colour.
     SDL_SetRenderDrawColor(renderer, 168, 198, 78, 0);
     advanceMissilesAndHero();
+    adjustVisualRange();
     drawHeroOutline();
+    stepFlock();
     drawAndAdvanceRocks();
     testCollisions();
+    drawScore();
     levelStep();
+    refreshHeadsUp();
+    drawSystemMessage();
     autoFire();
     thrust();
     turn();
+    drawHelpAndOverlay();
     countFrame();
     present();
 }
@@ -53,8 +59,29 @@ void Game::advanceMissilesAndHero() {
         Point(static_cast<int>(std::roundf(rear.x)), static_cast<int>(std::roundf(rear.y)));
 }
 
+void Game::adjustVisualRange() {
+    InputFlags& in = ps.input;
+    if (in.rangeRequest && in.rangeUp) {
+        newBoids->growVisualRange(1);
+        in.rangeRequest = false;
+        in.rangeUp = false;
+    }
+    if (in.rangeRequest && in.rangeDown) {
+        newBoids->shrinkVisualRange(1);
+        in.rangeRequest = false;
+        in.rangeDown = false;
+    }
+}
+
 void Game::drawHeroOutline() {
     SDL_RenderDrawLines(renderer, aHero->outlinePoints(), SpaceShip::kShipPoints);
+}
+
+// Every other frame; the flock leaves red set, so the rocks after it are outlined in red.
+void Game::stepFlock() {
+    if (ps.frameTick % 2 == 0) {
+        newBoids->drawBoids(renderer);
+    }
 }
 
 void Game::drawAndAdvanceRocks() {
@@ -74,8 +101,21 @@ void Game::testCollisions() {
     });
 }
 
+void Game::drawScore() {
+    headsUp.drawScore();
+}
+
 void Game::levelStep() {
     waves.levelStep(rocks, ps.level, ps.input.milkRunMode);
+}
+
+void Game::refreshHeadsUp() {
+    headsUp.refresh(ps.level, static_cast<int>(rocks.size()),
+                    ssw->getMaxMissiles() - ssw->getNumMissiles());
+}
+
+void Game::drawSystemMessage() {
+    headsUp.drawSystemMessage();
 }
 
 void Game::autoFire() {
@@ -98,6 +138,31 @@ void Game::turn() {
     if (ps.input.turnRightHeld) {
         aHero->turnRight(heroPolyAngle, heroSpriteAngle);
     }
+}
+
+// The help panel comes just before the overlay; neither changes the draw colour.
+void Game::drawHelpAndOverlay() {
+    headsUp.drawHelp(helpLines());
+    if (ps.input.debugOverlay) {
+        headsUp.drawOverlay(overlayValues());
+    }
+}
+
+OverlayValues Game::overlayValues() const {
+    OverlayValues v;
+    const Boid& first = mboids->getBoid(0);
+    v.staticBoid = {first.x, first.y, first.vx, first.vy};
+    v.visualRange = newBoids->getVisualRange();
+    for (int i = 0; i < 5; ++i) {
+        const Boid& b = newBoids->getBoid(i);
+        v.boids[static_cast<std::size_t>(i)] = {b.x, b.y, b.vx, b.vy};
+    }
+    v.heroX = aHero->x_c;
+    v.heroY = aHero->y_c;
+    v.velocityX = aHero->getTVelocity().x;
+    v.velocityY = aHero->getTVelocity().y;
+    v.momentum = aHero->getMomentumMag();
+    return v;
 }
 
 void Game::countFrame() {

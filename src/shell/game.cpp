@@ -30,6 +30,7 @@ int Game::run(int argc, char** argv) {
 }
 
 std::optional<int> Game::startUp(int argc, char** argv) {
+    createFlock();
     fillRandomTable(ps.randV, ps.randomSeed, 100, platform.sleep);
     openAudioAndVideo();
     if (!loadSounds()) {
@@ -52,9 +53,15 @@ std::optional<int> Game::startUp(int argc, char** argv) {
     }
     createHero();
     headsUp.openFont(ps.fontPath);
+    createLabels();
     startRadarLoop();
     quit = false;
     return std::nullopt;
+}
+
+void Game::createFlock() {
+    mboids.emplace();
+    newBoids.emplace();
 }
 
 bool Game::loadSounds() {
@@ -145,6 +152,11 @@ void Game::createHero() {
     ps.theHero = &*aHero;
 }
 
+void Game::createLabels() {
+    headsUp.createLabels(renderer, ps.windowSize, ps.score, static_cast<int>(rocks.size()),
+                         ssw->getNumMissiles());
+}
+
 void Game::startRadarLoop() {
     if (!ps.input.soundMuted) {
         ps.sounds.startRadarLoop();
@@ -165,6 +177,7 @@ int Game::abandonStartUp(int status) {
 int Game::shutDown() {
     ps.sounds.freeAll();
     Mix_CloseAudio();
+    headsUp.deleteScoreLabel();
     closeMedia();
     releaseRocks();
     ps.theHero = nullptr;

@@ -6,8 +6,11 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
+#include "flock/boid_flock.h"
+#include "flock/static_boids.h"
 #include "hud/hud.h"
 #include "objects/space_junk.h"
 #include "objects/space_ship.h"
@@ -29,6 +32,8 @@ class Game {
     int shutDown();
 
     static std::span<const KeyBinding> keyTable();
+    // The help panel's lines, from the key table.
+    static const std::vector<std::string>& helpLines();
 
     // Read-only views of the running game.
     bool quitRequested() const { return quit; }
@@ -36,11 +41,13 @@ class Game {
     const std::vector<SpaceJunk>& rockField() const { return rocks; }
     const ManageWeapon& weapons() const { return *ssw; }
     const Hud& hud() const { return headsUp; }
+    const BoidFlock& flock() const { return *newBoids; }
     int spriteAngle() const { return heroSpriteAngle; }
     int waveSize() const { return waves.rockCount(); }
 
   private:
     // start-up
+    void createFlock();
     bool loadSounds();
     void logStartValues();
     bool readCommandLine(int argc, char** argv);
@@ -48,6 +55,7 @@ class Game {
     void createWeapons();
     bool openRenderer();
     void createHero();
+    void createLabels();
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);
@@ -60,13 +68,20 @@ class Game {
     void drawSprite();
     void drawMissiles();
     void advanceMissilesAndHero();
+    void adjustVisualRange();
     void drawHeroOutline();
+    void stepFlock();
     void drawAndAdvanceRocks();
     void testCollisions();
+    void drawScore();
     void levelStep();
+    void refreshHeadsUp();
+    void drawSystemMessage();
     void autoFire();
     void thrust();
     void turn();
+    void drawHelpAndOverlay();
+    OverlayValues overlayValues() const;
     void countFrame();
     void present();
 
@@ -111,6 +126,8 @@ class Game {
     int WINDOW_SIZE_Y = -1;
     int heroPolyAngle = 0;
     int heroSpriteAngle = 90;
+    std::optional<StaticBoids> mboids;
+    std::optional<BoidFlock> newBoids;
     RockWaves waves;
     std::optional<ManageWeapon> ssw;
     std::vector<SpaceJunk> rocks;

@@ -87,6 +87,7 @@ void Game::keyMute() {
 
 void Game::keyHelp() {
     std::cout << "display help menu..." << std::endl;
+    headsUp.toggleHelp();
 }
 
 void Game::keyLiffRandomize() {

@@ -33,3 +33,15 @@ std::span<const KeyBinding> Game::keyTable() {
     };
     return kKeys;
 }
+
+const std::vector<std::string>& Game::helpLines() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> out{"Keys (H closes this)"};
+        for (const KeyBinding& binding : keyTable()) {
+            out.push_back(std::string(binding.name) + "  " + binding.help);
+        }
+        out.push_back("Right mouse  pick a Liff cell; hold to outline the islands");
+        return out;
+    }();
+    return lines;
+}

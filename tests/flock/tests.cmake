@@ -1,1 +1,1 @@
-# The flock's tests arrive with the flock.
+va_test_suite(flock SOURCES boid_flock_test.cpp)

@@ -1,0 +1,27 @@
+// The controls, listed on screen while H has it open. Its textures are made the
+// first time it is shown; it writes nothing to standard output.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <string>
+#include <vector>
+
+#include "hud/text_label.h"
+
+class HelpPanel {
+  public:
+    void toggle() { shown = !shown; }
+    bool isShown() const { return shown; }
+    // Draws the lines over a dark box, leaving the draw colour and blend mode as they were.
+    void draw(SDL_Renderer* renderer, TTF_Font* font, const std::vector<std::string>& lines);
+
+  private:
+    void build(SDL_Renderer* renderer, TTF_Font* font, const std::vector<std::string>& lines);
+
+    bool shown = false;
+    bool built = false;
+    std::vector<TextLabel> labels;
+    SDL_Rect box{0, 0, 0, 0};
+};

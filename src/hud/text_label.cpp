@@ -1,0 +1,38 @@
+#include "hud/text_label.h"
+
+#include <cstdio>
+#include <utility>
+
+TextLabel::TextLabel(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font, std::string text,
+                     int x, int y, SDL_Color colour)
+    : texture_(texture), rect_{x, y, 0, 0}, font_(font), renderer_(renderer), colour_(colour),
+      text_(std::move(text)) {}
+
+void TextLabel::setText(const std::string& text) {
+    if (text == text_) {
+        return;
+    }
+    text_ = text;
+    SDL_DestroyTexture(texture_);
+    texture_ = nullptr;
+    SDL_Surface* surface = TTF_RenderText_Solid(font_, text_.c_str(), colour_);
+    if (surface == nullptr) {
+        printf("Failed to render text: %s", SDL_GetError());
+        fflush(stdout);
+        // Nothing to show: an empty label instead of reading a surface that is not there.
+        rect_.w = 0;
+        rect_.h = 0;
+        return;
+    }
+    rect_.w = surface->w;
+    rect_.h = surface->h;
+    texture_ = SDL_CreateTextureFromSurface(renderer_, surface);
+    SDL_FreeSurface(surface);
+}
+
+void TextLabel::draw() const {
+    if (texture_ == nullptr) {
+        return;
+    }
+    SDL_RenderCopy(renderer_, texture_, nullptr, &rect_);
+}

@@ -1,0 +1,32 @@
+// One text drawn at one place. The font renders it into a texture only when the
+// text changes, so an unchanged label costs one copy per frame.
+#pragma once
+
+#include <SDL.h>
+#include <SDL_ttf.h>
+
+#include <string>
+
+class TextLabel {
+  public:
+    // Stores everything; nothing is rendered until setText gets a different text.
+    TextLabel(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font, std::string text, int x,
+              int y, SDL_Color colour);
+
+    void setText(const std::string& text);
+    void draw() const;
+
+    const std::string& text() const { return text_; }
+    const SDL_Rect& rect() const { return rect_; }
+    SDL_Texture* texture() const { return texture_; }
+
+  private:
+    // Copies share this pointer, so no destructor frees it: the renderer takes
+    // the remaining textures with it at shut-down.
+    SDL_Texture* texture_;
+    SDL_Rect rect_;
+    TTF_Font* font_;
+    SDL_Renderer* renderer_;
+    SDL_Color colour_;
+    std::string text_;
+};
