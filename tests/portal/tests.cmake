@@ -1,0 +1,1 @@
+va_test_suite(portal SOURCES portal_test.cpp)
