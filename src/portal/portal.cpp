@@ -28,14 +28,6 @@ Portal::Portal(SDL_Renderer* r, std::vector<std::string> paths, Point position)
     }
 }
 
-Portal::~Portal() {
-    for (SDL_Texture* layer : layers) {
-        if (layer != nullptr) {
-            SDL_DestroyTexture(layer);
-        }
-    }
-}
-
 int Portal::drawWait(int frames) {
     return frames * (gameRand() % 4) + 1;
 }

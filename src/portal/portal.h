@@ -19,10 +19,8 @@ struct ExitPortal {
 
 class Portal {
   public:
+    // The layers belong to the renderer and go when it is destroyed.
     Portal(SDL_Renderer* renderer, std::vector<std::string> paths, Point position);
-    ~Portal();
-    Portal(const Portal&) = delete;
-    Portal& operator=(const Portal&) = delete;
 
     void drawPortal();
     // True when the ship is to move; the target is then in exit.

@@ -3,48 +3,83 @@
 #include <cmath>
 
 #include "geometry/numeric.h"
+#include "portal/placement.h"
 #include "shell/game.h"
 #include "weapons/collisions.h"
 
 void Game::runFrame() {
     handleEvents();
     clearScreen();
+    drawMoonAndSatellite();
     drawSprite();
+    drawTitles();
+    drawRadar();
     drawMissiles();
-    // The platform, the island rectangles and the ship outline share this colour.
+    // The island rectangles, the platform and the ship outline share this colour.
     SDL_SetRenderDrawColor(renderer, 168, 198, 78, 0);
+    outlineIslands();
     advanceMissilesAndHero();
     adjustVisualRange();
+    fadeTitles();
+    drawPlatform();
     drawHeroOutline();
+    updateLiff();
     stepFlock();
     drawAndAdvanceRocks();
     testCollisions();
     drawScore();
-    levelStep();
-    refreshHeadsUp();
+    levelStepAndHeadsUp();
+    portalStep();
     drawSystemMessage();
-    autoFire();
-    thrust();
-    turn();
+    applyHeldKeys();
     drawHelpAndOverlay();
     countFrame();
     present();
 }
 
 void Game::clearScreen() {
-    // Until the backdrop's colour cycle exists the field is cleared to black.
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    const SDL_Color c = ps.colours.currentColour();
+    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
+    ps.colours.step();
     aHero->setRenderTarget(renderer);
     SDL_RenderClear(renderer);
+}
+
+void Game::drawMoonAndSatellite() {
+    moon.draw(renderer, ps.moonRect);
+    comSat.draw(renderer);
+    comSat.advance();
 }
 
 void Game::drawSprite() {
     aHero->drawSprite(static_cast<float>(heroSpriteAngle));
 }
 
+void Game::drawTitles() {
+    titles.draw(renderer);
+}
+
+// Shows the blips given during the previous frame.
+void Game::drawRadar() {
+    radar->drawRadar(renderer);
+}
+
 void Game::drawMissiles() {
     if (!ps.pauseGame) {
         ssw->drawMissiles(renderer);
+    }
+}
+
+// The island under the ship, and every island while the right button is held.
+void Game::outlineIslands() {
+    const int under = ps.islands.islandTouching(aHero->boundingRect());
+    if (under >= 0) {
+        const SDL_Rect r = ps.islands.pixelRectOf(under);
+        SDL_RenderDrawRect(renderer, &r);
+    }
+    for (int i = 0; ps.input.rightMouseHeld && i < ps.islands.count(); ++i) {
+        const SDL_Rect r = ps.islands.pixelRectOf(i);
+        SDL_RenderDrawRect(renderer, &r);
     }
 }
 
@@ -57,6 +92,7 @@ void Game::advanceMissilesAndHero() {
     PointF rear = aHero->centerPoint();
     ps.sharedPoint =
         Point(static_cast<int>(std::roundf(rear.x)), static_cast<int>(std::roundf(rear.y)));
+    radar->setHeroPos(ps.sharedPoint);
 }
 
 void Game::adjustVisualRange() {
@@ -73,8 +109,23 @@ void Game::adjustVisualRange() {
     }
 }
 
+void Game::fadeTitles() {
+    if (ps.frameTick % 20 == 0 && !ps.pauseGame) {
+        titles.fadeStep(ps.titleAlpha);
+    }
+}
+
+void Game::drawPlatform() {
+    platformPts.wobble();
+    platformPts.draw(renderer);
+}
+
 void Game::drawHeroOutline() {
     SDL_RenderDrawLines(renderer, aHero->outlinePoints(), SpaceShip::kShipPoints);
+}
+
+void Game::updateLiff() {
+    ps.liff.updateAndDraw(renderer);
 }
 
 // Every other frame; the flock leaves red set, so the rocks after it are outlined in red.
@@ -86,9 +137,12 @@ void Game::stepFlock() {
 
 void Game::drawAndAdvanceRocks() {
     for (SpaceJunk& rock : rocks) {
-        SDL_RenderDrawLines(renderer, rock.outlinePoints(), rock.rockPointCount);
+        const SDL_Point* outline = rock.outlinePoints();
+        SDL_RenderDrawLines(renderer, outline, rock.rockPointCount);
         if (!ps.pauseGame) {
+            const Point first(outline[0].x, outline[0].y);
             rock.updateRock();
+            radar->addBlip(first);
         }
     }
 }
@@ -105,33 +159,40 @@ void Game::drawScore() {
     headsUp.drawScore();
 }
 
-void Game::levelStep() {
+void Game::levelStepAndHeadsUp() {
     waves.levelStep(rocks, ps.level, ps.input.milkRunMode);
-}
-
-void Game::refreshHeadsUp() {
     headsUp.refresh(ps.level, static_cast<int>(rocks.size()),
                     ssw->getMaxMissiles() - ssw->getNumMissiles());
+}
+
+// A showing that has ended moves the portal to another pair of islands first.
+void Game::portalStep() {
+    if (portal->isOpen() == 0) {
+        placePortal(*portal, ps.islands, rndPortalIds);
+        portal->reopen();
+        portal->drawPortal();
+        portal->updatePortal();
+        return;
+    }
+    portal->drawPortal();
+    if (portal->heroEnters(aHero->boundingRect(), exitPortal)) {
+        aHero->teleport(exitPortal.x, exitPortal.y);
+    }
+    portal->updatePortal();
 }
 
 void Game::drawSystemMessage() {
     headsUp.drawSystemMessage();
 }
 
-void Game::autoFire() {
+void Game::applyHeldKeys() {
     if (ps.input.fireHeld) {
         fireCommand();
     }
-}
-
-void Game::thrust() {
     if (ps.input.thrustHeld) {
         aHero->thrust(0.1f);
         playEffect(ps.sounds.thrust);
     }
-}
-
-void Game::turn() {
     if (ps.input.turnLeftHeld) {
         aHero->turnLeft(heroPolyAngle, heroSpriteAngle);
     }

@@ -9,6 +9,9 @@
 
 #include "audio/audio_device.h"
 #include "geometry/numeric.h"
+#include "portal/placement.h"
+#include "selfcheck/island_checks.h"
+#include "selfcheck/test_set.h"
 #include "shell/rock_waves.h"
 
 namespace {
@@ -30,38 +33,77 @@ int Game::run(int argc, char** argv) {
 }
 
 std::optional<int> Game::startUp(int argc, char** argv) {
+    if (std::optional<int> status = prepare(argc, argv)) {
+        return status;
+    }
+    return openPlayField();
+}
+
+std::optional<int> Game::prepare(int argc, char** argv) {
+    runStartUpChecks();
     createFlock();
+    seedLiff();
+    restoreSavedGame();
     fillRandomTable(ps.randV, ps.randomSeed, 100, platform.sleep);
     openAudioAndVideo();
     if (!loadSounds()) {
         // A missing sound is a failed start, not a clean exit.
         return abandonStartUp(EXIT_FAILURE);
     }
+    randintBlockCheck();
     logStartValues();
     if (!readCommandLine(argc, argv)) {
         return abandonStartUp(EXIT_SUCCESS);
     }
+    return std::nullopt;
+}
+
+std::optional<int> Game::openPlayField() {
     std::cout << "loding game...\n" << std::flush;
     SDL_Init(SDL_INIT_EVERYTHING);
     if (!openWindow()) {
         return abandonStartUp(EXIT_FAILURE);
     }
-    createWeapons();
-    waves.firstWave(rocks);
+    sizeLiffField();
+    createRadarAndWeapons();
+    createFirstWave();
     if (!openRenderer()) {
         return abandonStartUp(EXIT_FAILURE);
     }
     createHero();
-    headsUp.openFont(ps.fontPath);
+    createPortal();
     createLabels();
+    loadBackdrop();
     startRadarLoop();
     quit = false;
     return std::nullopt;
 }
 
+void Game::runStartUpChecks() {
+    tSJ = rockCheck();
+    rectScaleCheck(*tSJ);
+    islandCheck(ps.testIsland);
+    islandsCheck(ps.islands, seedPattern);
+    vectorCheck();
+}
+
 void Game::createFlock() {
     mboids.emplace();
     newBoids.emplace();
+}
+
+void Game::seedLiff() {
+    ps.liff.setCells(seedPattern);
+    std::cout << "nbrOfLiff" << ps.liff.rowCount() << std::endl;
+}
+
+// The Liff cells and freeze flag in the file are not read back: the layer always
+// starts from the seed pattern, frozen.
+void Game::restoreSavedGame() {
+    ps.score = ps.gameState.getScore();
+    ps.level = ps.gameState.getLevel();
+    ps.pauseGame = ps.gameState.isPaused();
+    ps.liff.setFreeze(true);
 }
 
 bool Game::loadSounds() {
@@ -97,7 +139,7 @@ bool Game::readCommandLine(int argc, char** argv) {
         }
     }
     if (runTests) {
-        // The self-test set arrives with the self-checks.
+        runTestSet();
     }
     return true;
 }
@@ -114,12 +156,26 @@ bool Game::openWindow() {
     return true;
 }
 
-void Game::createWeapons() {
+// The right-most 135 pixels are left out of the Liff field.
+void Game::sizeLiffField() {
+    ps.liff.setFieldSize(Point(WINDOW_SIZE_X - 135, WINDOW_SIZE_Y));
+    std::cout << "lfbs offset=" << ps.liff.getOffsets() << std::endl;
+    ps.islands.setCellSize(ps.liff.getOffsets());
+}
+
+void Game::createRadarAndWeapons() {
+    radar.emplace(Point(WINDOW_SIZE_X, WINDOW_SIZE_Y));
     ssw.emplace(WINDOW_SIZE_X, WINDOW_SIZE_Y);
     ssw->addMaxMissiles(ps.score / 1000 * 20);
     ps.windowSize = Point(WINDOW_SIZE_X, WINDOW_SIZE_Y);
     std::cout << "WINDOW_SIZE_X:" << WINDOW_SIZE_X << std::endl;
     std::cout << "WINDOW_SIZE_Y:" << WINDOW_SIZE_Y << std::endl;
+}
+
+void Game::createFirstWave() {
+    createRocks(rocks, waves.rockCount(), ps.randV, ps.windowSize);
+    diceCheck();
+    adjustFirstRocks(rocks);
 }
 
 bool Game::openRenderer() {
@@ -152,9 +208,28 @@ void Game::createHero() {
     ps.theHero = &*aHero;
 }
 
+void Game::createPortal() {
+    std::vector<std::string> pathImages;
+    for (int i = 0; i < 90; ++i) {
+        pathImages.push_back(".\\dat\\portal_layers\\RGB\\" + std::to_string(i) + ".png");
+    }
+    exitPortal = ExitPortal{};
+    portal.emplace(renderer, pathImages, Point(200, 400));
+    rndPortalIds = {0, 0};
+    placePortal(*portal, ps.islands, rndPortalIds);
+}
+
 void Game::createLabels() {
+    headsUp.openFont(ps.fontPath);
     headsUp.createLabels(renderer, ps.windowSize, ps.score, static_cast<int>(rocks.size()),
                          ssw->getNumMissiles());
+}
+
+void Game::loadBackdrop() {
+    titles.load(renderer, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    moon.load(renderer);
+    comSat.load(renderer);
+    platformPts = LandingPlatform{};
 }
 
 void Game::startRadarLoop() {
@@ -175,6 +250,7 @@ int Game::abandonStartUp(int status) {
 }
 
 int Game::shutDown() {
+    saveRoutine();
     ps.sounds.freeAll();
     Mix_CloseAudio();
     headsUp.deleteScoreLabel();
@@ -184,7 +260,21 @@ int Game::shutDown() {
     return EXIT_SUCCESS;
 }
 
+// Fills the store; the checkpoint key writes it, process exit writes "game.txt".
+void Game::saveRoutine() {
+    GameState& store = ps.gameState;
+    store.clear();
+    for (const Point& p : ps.liff.getLivePoints()) {
+        store.put(store.userId + store.lfptSuffix, std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    store.put("fart_user_1_score", std::to_string(ps.score));
+    store.put("fart_user_1_level", std::to_string(ps.level));
+    store.put("fart_user_1_liff_cycle_freeze", ps.liff.isFrozen() ? "1" : "0");
+    store.put("fart_user_1_pause_game", ps.pauseGame ? "1" : "0");
+}
+
 void Game::closeMedia() {
+    titles.destroy();
     SDL_DestroyRenderer(renderer);
     renderer = nullptr;
     SDL_DestroyWindow(window);

@@ -4,16 +4,24 @@
 
 #include <SDL.h>
 
+#include <memory>
 #include <optional>
 #include <span>
 #include <string>
+#include <utility>
 #include <vector>
 
+#include "backdrop/platform.h"
+#include "backdrop/satellite.h"
+#include "backdrop/title_cards.h"
 #include "flock/boid_flock.h"
 #include "flock/static_boids.h"
 #include "hud/hud.h"
 #include "objects/space_junk.h"
 #include "objects/space_ship.h"
+#include "portal/portal.h"
+#include "radar/radar.h"
+#include "selfcheck/start_checks.h"
 #include "shell/key_table.h"
 #include "shell/platform.h"
 #include "shell/process_state.h"
@@ -42,44 +50,63 @@ class Game {
     const ManageWeapon& weapons() const { return *ssw; }
     const Hud& hud() const { return headsUp; }
     const BoidFlock& flock() const { return *newBoids; }
+    const Portal& gate() const { return *portal; }
+    const Radar& scope() const { return *radar; }
     int spriteAngle() const { return heroSpriteAngle; }
     int waveSize() const { return waves.rockCount(); }
 
   private:
-    // start-up
+    // start-up, before the window
+    std::optional<int> prepare(int argc, char** argv);
+    void runStartUpChecks();
     void createFlock();
+    void seedLiff();
+    void restoreSavedGame();
     bool loadSounds();
     void logStartValues();
     bool readCommandLine(int argc, char** argv);
+    // start-up, the window and what lives in it
+    std::optional<int> openPlayField();
     bool openWindow();
-    void createWeapons();
+    void sizeLiffField();
+    void createRadarAndWeapons();
+    void createFirstWave();
     bool openRenderer();
     void createHero();
+    void createPortal();
     void createLabels();
+    void loadBackdrop();
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);
+    // shut-down
+    void saveRoutine();
     void closeMedia();
     void releaseRocks();
 
     // the frame
     void handleEvents();
     void clearScreen();
+    void drawMoonAndSatellite();
     void drawSprite();
+    void drawTitles();
+    void drawRadar();
     void drawMissiles();
+    void outlineIslands();
     void advanceMissilesAndHero();
     void adjustVisualRange();
+    void fadeTitles();
+    void drawPlatform();
     void drawHeroOutline();
+    void updateLiff();
     void stepFlock();
     void drawAndAdvanceRocks();
     void testCollisions();
     void drawScore();
-    void levelStep();
-    void refreshHeadsUp();
+    void levelStepAndHeadsUp();
+    void portalStep();
     void drawSystemMessage();
-    void autoFire();
-    void thrust();
-    void turn();
+    void applyHeldKeys();
     void drawHelpAndOverlay();
     OverlayValues overlayValues() const;
     void countFrame();
@@ -126,13 +153,23 @@ class Game {
     int WINDOW_SIZE_Y = -1;
     int heroPolyAngle = 0;
     int heroSpriteAngle = 90;
+    RockWaves waves;
+    std::unique_ptr<RockCheck> tSJ;
+    std::vector<Point> seedPattern;
     std::optional<StaticBoids> mboids;
     std::optional<BoidFlock> newBoids;
-    RockWaves waves;
+    std::optional<Radar> radar;
     std::optional<ManageWeapon> ssw;
     std::vector<SpaceJunk> rocks;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
     std::optional<SpaceShip> aHero;
+    ExitPortal exitPortal;
+    std::optional<Portal> portal;
+    std::pair<int, int> rndPortalIds{0, 0};
     Hud headsUp;
+    TitleCards titles;
+    Moon moon;
+    Satellite comSat;
+    LandingPlatform platformPts;
 };

@@ -47,7 +47,9 @@ void Game::onMouseDown(const SDL_MouseButtonEvent& button) {
     }
     ps.input.rightMouseHeld = true;
     std::cout << "Mouse x=" << button.x << ", y=" << button.y << std::endl;
-    // The Liff cell under the pointer is picked by the Liff layer.
+    ps.sharedPoint = ps.liff.cellAt(button.x, button.y);
+    std::cout << "Liff Block " << ps.sharedPoint << std::endl;
+    headsUp.showSystemMessage("lIFF BLOCK POINT: " + ps.sharedPoint.toString(), false);
 }
 
 void Game::fireCommand() {
@@ -56,12 +58,19 @@ void Game::fireCommand() {
     playEffect(launched ? ps.sounds.shot : ps.sounds.emptyGun);
 }
 
+// The message names a different number than the one set.
 void Game::keyLiffPeriod() {
-    // Sets the Liff cycle period; arrives with the Liff layer.
+    ps.liff.setPeriod(66500);
+    headsUp.showSystemMessage("New Liff Cycle Period of : 6650", true);
 }
 
 void Game::keyCheckpoint() {
-    // Saves a checkpoint; arrives with the game-state file.
+    saveRoutine();
+    // saveAs appends to the name it is given, so each checkpoint starts afresh.
+    std::string name = "checkpoint";
+    ps.gameState.saveAs(name);
+    headsUp.showSystemMessage("Saved game state as: " + ps.gameState.lastSaveName, false);
+    std::cout << "Save checkpoint as: " << ps.gameState.lastSaveName << std::endl;
 }
 
 void Game::keyDebugOverlay() {
@@ -73,7 +82,8 @@ void Game::keyRecentre() {
 }
 
 void Game::keyLiffFreeze() {
-    // Freezes the Liff cycle; arrives with the Liff layer.
+    headsUp.showSystemMessage("Liff Cycle Freeze == true", true);
+    ps.liff.setFreeze(true);
 }
 
 void Game::keyMute() {
@@ -91,7 +101,8 @@ void Game::keyHelp() {
 }
 
 void Game::keyLiffRandomize() {
-    // Randomizes the Liff layer; arrives with it.
+    headsUp.showSystemMessage("New Randomized Liff...", true);
+    ps.liff.randomize();
 }
 
 void Game::keyMilkRun() {

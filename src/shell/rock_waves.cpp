@@ -97,11 +97,6 @@ void RockWaves::reset() {
     maxRocks = 180;
 }
 
-void RockWaves::firstWave(std::vector<SpaceJunk>& rocks) {
-    createRocks(rocks, count, randV, windowSize);
-    adjustFirstRocks(rocks);
-}
-
 void RockWaves::moreRocks(std::vector<SpaceJunk>& rocks) {
     std::cout << "##### Create new rocks pluss 10 ####" << std::endl;
     count += 10;

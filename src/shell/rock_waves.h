@@ -30,7 +30,6 @@ class RockWaves {
 
     // Back to a first wave of 10 and a limit of 180.
     void reset();
-    void firstWave(std::vector<SpaceJunk>& rocks);
     // Key N: ten rocks more than the last wave, beyond any limit.
     void moreRocks(std::vector<SpaceJunk>& rocks);
     // A cleared field outside milk-run mode brings the next level and a wave ten

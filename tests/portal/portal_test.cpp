@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "geometry/game_rand.h"
+#include "portal/placement.h"
 #include "portal/portal.h"
 #include "support/canvas.h"
 #include "support/work_dir.h"
@@ -96,4 +97,30 @@ TEST(PortalLayersTest, APortalWithoutLayersSaysSoAndDrawsNothing) {
         portal.drawPortal();
     }
     EXPECT_EQ(canvas.countNonBlack(), 0);
+}
+
+TEST(PortalPlacementTest, EndsGoToTheCornersOfTwoIslandsAndStayWithFewerThanTwo) {
+    Canvas canvas(100, 100);
+    testing::internal::CaptureStdout();
+    Islands islands;
+    Portal portal(canvas.renderer, {}, Point(200, 400));
+    testing::internal::GetCapturedStdout();
+    islands.setCellSize(Point(35, 38));
+    std::pair<int, int> ids{0, 0};
+    islands.addPoint(2, 3);
+    gameSrand(1);
+    placePortal(portal, islands, ids);
+    EXPECT_EQ(ids, std::make_pair(0, 0)) << "one island: no pair, nothing drawn";
+    EXPECT_EQ(gameRand(), 16838);
+    EXPECT_EQ(portal.getEndA().x, 200.0f);
+    islands.addPoint(9, 9);
+    islands.addPoint(20, 1);
+    // Seed 1 draws 16838: 16838 % 3 = 2, the last island, so its pair is (2, 1).
+    gameSrand(1);
+    placePortal(portal, islands, ids);
+    EXPECT_EQ(ids, std::make_pair(2, 1));
+    EXPECT_EQ(portal.getEndA().x, 20.0f * 35);
+    EXPECT_EQ(portal.getEndA().y, 38.0f);
+    EXPECT_EQ(portal.getEndB().x, 9.0f * 35);
+    EXPECT_EQ(portal.getEndB().y, 9.0f * 38);
 }

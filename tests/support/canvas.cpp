@@ -1,16 +1,5 @@
 #include "support/canvas.h"
 
-#include <cstdlib>
-
-namespace {
-// Running the test binary by hand still gets the headless drivers.
-const bool dummyDrivers = [] {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
-    return true;
-}();
-} // namespace
-
 Canvas::Canvas(int width, int height) {
     surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
     renderer = SDL_CreateSoftwareRenderer(surface);

@@ -1,0 +1,15 @@
+#include "backdrop/picture.h"
+
+#include <SDL_image.h>
+
+#include "geometry/data_path.h"
+
+SDL_Texture* loadPicture(SDL_Renderer* renderer, std::string_view name) {
+    SDL_Surface* surface = IMG_Load(dataPath(name).c_str());
+    if (surface == nullptr) {
+        return nullptr;
+    }
+    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
+    SDL_FreeSurface(surface);
+    return texture;
+}

@@ -1,0 +1,58 @@
+#include "backdrop/title_cards.h"
+
+#include "backdrop/picture.h"
+
+namespace {
+void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {
+    if (texture != nullptr) {
+        SDL_QueryTexture(texture, nullptr, nullptr, &r.w, &r.h);
+    }
+    r.w /= 2;
+    r.h /= 2;
+}
+
+void drawCard(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect& r) {
+    if (texture != nullptr) {
+        SDL_RenderCopyEx(renderer, texture, nullptr, &r, 0.0, nullptr, SDL_FLIP_NONE);
+    }
+}
+} // namespace
+
+void TitleCards::load(SDL_Renderer* renderer, int windowWidth, int windowHeight) {
+    title1 = loadPicture(renderer, ".\\dat\\mogu.png");
+    title2 = loadPicture(renderer, ".\\dat\\lira.png");
+    sizeFromTexture(title1, rTitle1);
+    sizeFromTexture(title2, rTitle2);
+    // Side by side about the centre, 210 pixels apart.
+    rTitle1.x = (windowWidth - rTitle1.w) / 2 - 105;
+    rTitle2.x = (windowWidth - rTitle2.w) / 2 + 105;
+    rTitle1.y = (windowHeight - rTitle1.h) / 2;
+    rTitle2.y = (windowHeight - rTitle2.h) / 2;
+}
+
+void TitleCards::fadeStep(int& fadeAlpha) {
+    fadeAlpha -= 5;
+    if (fadeAlpha < 0) {
+        return;
+    }
+    for (SDL_Texture* t : {title1, title2}) {
+        if (t != nullptr) {
+            SDL_SetTextureAlphaMod(t, static_cast<Uint8>(fadeAlpha));
+        }
+    }
+}
+
+void TitleCards::draw(SDL_Renderer* renderer) const {
+    drawCard(renderer, title1, rTitle1);
+    drawCard(renderer, title2, rTitle2);
+}
+
+void TitleCards::destroy() {
+    for (SDL_Texture** t : {&title1, &title2}) {
+        // A null texture would only leave a stale SDL error behind.
+        if (*t != nullptr) {
+            SDL_DestroyTexture(*t);
+            *t = nullptr;
+        }
+    }
+}

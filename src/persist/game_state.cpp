@@ -1,0 +1,188 @@
+#include "persist/game_state.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+#include "geometry/calendar_clock.h"
+
+namespace {
+
+bool writeAll(int fd, const std::string& text) {
+    const char* p = text.data();
+    std::size_t left = text.size();
+    while (left > 0) {
+        ssize_t n = ::write(fd, p, left);
+        if (n < 0 && errno == EINTR) {
+            continue;
+        }
+        if (n <= 0) {
+            return false;
+        }
+        p += n;
+        left -= static_cast<std::size_t>(n);
+    }
+    return true;
+}
+
+// Best effort: some file systems refuse fsync on a directory, and the rename is done.
+void syncDirectory(const std::filesystem::path& dir) {
+    int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+// Writes text to a temporary file beside target, syncs it and renames it over
+// target, so a crash leaves either the old file or the new one, never half of one.
+bool replaceFile(const std::string& target, const std::string& text) {
+    namespace fs = std::filesystem;
+    fs::path path(target);
+    fs::path dir = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    // A fixed name: a stale one left by a crash is simply replaced.
+    fs::path tmp = dir / ("." + path.filename().string() + ".tmp");
+    ::unlink(tmp.c_str());
+    int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+    if (fd < 0) {
+        return false;
+    }
+    struct stat old {};
+    bool ok = true;
+    if (::stat(target.c_str(), &old) == 0) {
+        ok = ::fchmod(fd, old.st_mode & 07777) == 0;
+    }
+    ok = ok && writeAll(fd, text) && ::fsync(fd) == 0;
+    ok = ::close(fd) == 0 && ok;
+    ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
+    if (!ok) {
+        ::unlink(tmp.c_str());
+        return false;
+    }
+    syncDirectory(dir);
+    return true;
+}
+
+} // namespace
+
+GameState::GameState() {
+    load();
+}
+
+GameState::~GameState() {
+    // Mend: an exit before the save routine ran (help, a failed start) keeps the old file.
+    if (filled) {
+        save();
+    }
+}
+
+void GameState::load() {
+    std::ifstream in(fileName);
+    if (!in.is_open()) {
+        std::cout << "Unable to open file" << std::flush;
+        return;
+    }
+    for (std::string line; std::getline(in, line);) {
+        // Mend: a file saved with Windows line ends loads the same values.
+        if (!line.empty() && line.back() == '\r') {
+            line.pop_back();
+        }
+        readLine(line);
+    }
+}
+
+void GameState::readLine(const std::string& line) {
+    if (line.size() < 2) {
+        std::cout << "empty line skipping\n";
+        return;
+    }
+    std::string key = line;
+    std::string value = line;
+    std::size_t eq = line.rfind('=');
+    if (eq == 0) {
+        return;
+    }
+    if (eq != std::string::npos) {
+        key = line.substr(0, eq);
+        value = line.substr(eq + 1);
+    }
+    auto keyIs = [&](const std::string& suffix) {
+        return key.find(userId + suffix) != std::string::npos;
+    };
+    if (keyIs(lfptSuffix)) {
+        std::size_t comma = value.rfind(',');
+        std::string x = comma == std::string::npos ? value : value.substr(0, comma);
+        std::string y = comma == std::string::npos ? value : value.substr(comma + 1);
+        lfpts.emplace_back(parseNumber(x), parseNumber(y));
+    } else if (keyIs("_score")) {
+        loadedScore = parseNumber(value);
+    } else if (keyIs("_level")) {
+        loadedLevel = parseNumber(value);
+    } else if (keyIs("_liff_cycle_freeze")) {
+        loadedFreeze = parseBool(value);
+    } else if (keyIs("_pause_game")) {
+        loadedPause = parseBool(value);
+    } else {
+        store.emplace_back(key, value);
+    }
+}
+
+void GameState::clear() {
+    store.clear();
+    lfpts.clear();
+    filled = true;
+}
+
+void GameState::put(std::string key, std::string value) {
+    store.emplace_back(std::move(key), std::move(value));
+}
+
+void GameState::save() {
+    writeStore(fileName);
+}
+
+void GameState::saveAs(std::string& name) {
+    name += std::to_string(calendarSeconds()) + ".txt";
+    lastSaveName = name;
+    writeStore(name);
+}
+
+void GameState::writeStore(const std::string& name) const {
+    std::string text;
+    for (const auto& [key, value] : store) {
+        text += key + "=" + value + "\n";
+    }
+    // Mend: written crash-safely; a failed write leaves the old file as it was.
+    if (!replaceFile(name, text)) {
+        std::cout << "Unable to open file:v" << name << std::flush;
+    }
+}
+
+std::int32_t GameState::parseNumber(const std::string& s) {
+    if (!s.empty() && s[0] == '-') {
+        std::cout << "negative number error!!\n";
+        return 0;
+    }
+    // Mend: unsigned arithmetic wraps where the signed sum would overflow.
+    std::uint32_t n = 0;
+    for (char c : s) {
+        auto digit = static_cast<std::int32_t>(static_cast<signed char>(c)) - 48;
+        n = n * 10u + static_cast<std::uint32_t>(digit);
+    }
+    return static_cast<std::int32_t>(n);
+}
+
+bool GameState::parseBool(const std::string& s) {
+    if (s == "true" || s == "1") {
+        return true;
+    }
+    if (s != "false" && s != "0") {
+        std::cout << "_s == " << s << std::endl;
+    }
+    return false;
+}

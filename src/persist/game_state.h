@@ -1,0 +1,54 @@
+// The game-state file: "game.txt" is read when the store is built and written
+// when it is destroyed; checkpoints are written on demand. Lines are key=value.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "geometry/point.h"
+
+class GameState {
+  public:
+    // Loads "game.txt" from the working directory.
+    GameState();
+    // Writes "game.txt", but only once the save routine has filled the store.
+    ~GameState();
+    GameState(const GameState&) = delete;
+    GameState& operator=(const GameState&) = delete;
+
+    void load();
+    // Empties the store for the save routine, which arms the write at exit.
+    void clear();
+    void put(std::string key, std::string value);
+    void save();
+    // Appends the calendar second and ".txt" to name and writes the store there.
+    void saveAs(std::string& name);
+
+    std::int32_t getScore() const { return loadedScore; }
+    std::int32_t getLevel() const { return loadedLevel; }
+    bool isPaused() const { return loadedPause; }
+    std::vector<Point>& getLfpts() { return lfpts; }
+
+    static std::int32_t parseNumber(const std::string& s);
+    static bool parseBool(const std::string& s);
+
+    std::string userId = "fart_user_1";
+    std::string fileName = "game.txt";
+    std::int32_t loadedScore = 0;
+    std::int32_t loadedLevel = 0;
+    bool loadedFreeze = false;
+    bool loadedPause = false;
+    std::vector<std::pair<std::string, std::string>> store;
+    std::vector<Point> lfpts;
+    std::string lfptSuffix = "_lfpt";
+    std::string lastSaveName;
+
+  private:
+    void readLine(const std::string& line);
+    void writeStore(const std::string& name) const;
+
+    // Set by clear(): loading alone never lets the exit overwrite the file.
+    bool filled = false;
+};

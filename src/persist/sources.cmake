@@ -1,0 +1,1 @@
+va_layer(persist SOURCES game_state.cpp USES geometry)

@@ -1,0 +1,1 @@
+va_layer(radar SOURCES radar.cpp USES geometry)

@@ -1,0 +1,1 @@
+va_test_suite(backdrop SOURCES backdrop_test.cpp)

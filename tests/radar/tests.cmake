@@ -1,0 +1,1 @@
+va_test_suite(radar SOURCES radar_test.cpp)
