@@ -29,6 +29,10 @@ TEST_F(FrameTest, EachFrameClearsThenOutlinesTheShipInGreenAndRocksInTheFlocksRe
     h.tapKey(SDL_SCANCODE_SPACE);
     frameLog();
     EXPECT_EQ(h.count({1, 2, 3, 255}), 0) << "the screen is cleared first";
+    EXPECT_EQ(h.pixel(1100, 900), (SDL_Color{82, 3, 46, 255})) << "to the first background colour";
+    EXPECT_EQ(h.pixel(1920 - 80 + 59, 65), kGreen) << "the radar ring";
+    // The island of (24, 13) .. (26, 15) lies under the ship: its box starts at x = 24 * 35.
+    EXPECT_EQ(h.pixel(840, 550), kGreen) << "the island under the ship";
     EXPECT_EQ(h.pixel(962, 506), kGreen) << "the nose, drawn after the missile rings";
     EXPECT_EQ(h.pixel(rock.x, rock.y), kRed) << "frame tick 70 is even: the flock drew first";
     // The key handler's missile is drawn (auto-fire's comes after the draw): one

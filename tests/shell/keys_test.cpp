@@ -33,6 +33,9 @@ TEST_F(KeysTest, EachKeyLogsItsOwnTextOrNothing) {
         {SDL_SCANCODE_N,
          "##### Create new rocks pluss 10 ####\nrand foo and rand bar values:4, 2\n"},
         {SDL_SCANCODE_M, "ending milk_run_mode\n"},
+        {SDL_SCANCODE_A, "New Liff Cycle Period of : 6650\n", true},
+        {SDL_SCANCODE_F, "Liff Cycle Freeze == true\n", true},
+        {SDL_SCANCODE_L, "New Randomized Liff...\n", true},
     };
     for (const Row& r : rows) {
         h.tapKey(r.key);

@@ -1,5 +1,7 @@
 #include "support/headless_game.h"
 
+#include <fstream>
+
 #include "geometry/calendar_clock.h"
 
 namespace {
@@ -23,8 +25,11 @@ void pushMouse(Uint32 type, Uint8 button, int x, int y) {
 }
 } // namespace
 
-HeadlessGame::HeadlessGame(int width, int height) {
+HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
     setCalendarClock([] { return kPinnedSecond; });
+    if (!gameTxt.empty()) {
+        std::ofstream(workDir.path() / "game.txt") << gameTxt;
+    }
     state = std::make_unique<ProcessState>();
     screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
     Display display;
@@ -63,6 +68,14 @@ void HeadlessGame::frames(int n) {
     for (int i = 0; i < n; ++i) {
         game->runFrame();
     }
+}
+
+void HeadlessGame::exitProcess() {
+    if (started && !stopped) {
+        stop();
+    }
+    game.reset();
+    state.reset();
 }
 
 int HeadlessGame::stop() {

@@ -19,7 +19,9 @@ class HeadlessGame {
   public:
     static constexpr std::time_t kPinnedSecond = 1700000000;
 
-    explicit HeadlessGame(int width = 1920, int height = 1080);
+    // A saved "game.txt" to start from may be given; it is written before the
+    // process-wide state reads it.
+    explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "");
     ~HeadlessGame();
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
@@ -28,6 +30,8 @@ class HeadlessGame {
     std::optional<int> start(std::vector<std::string> args = {});
     void frames(int n);
     int stop();
+    // Shut-down, then the process-wide state's destruction, which writes "game.txt".
+    void exitProcess();
 
     void pressKey(SDL_Scancode key);
     void releaseKey(SDL_Scancode key);
