@@ -1,12 +1,15 @@
 # Command line, start-up, quitting.
 
 dir=$(new_workdir)
+printf 'fart_user_1_score=9\nkept=1\n' >"$dir/game.txt"
 start_game "$dir" -help
 wait_exit
 check "-help prints four lines and ends with status 0" "$dir" \
     test "$GAME_STATUS" -eq 0 -a "$(grep -c -e '^-help show this message..$' -e '^-test run tests...$' \
         -e '^-run_lvl=n run game at lvl n...$' -e '^-demo_mode run demo mode$' "$dir/out")" -eq 4
-check "-help opens no window" "$dir" bash -c "! grep -q 'FullScreen Window Size' '$dir/out'"
+check "-help opens no window and leaves game.txt as it was" "$dir" \
+    bash -c "! grep -q 'FullScreen Window Size' '$dir/out' \
+        && [ \"\$(cat '$dir/game.txt')\" = \"\$(printf 'fart_user_1_score=9\\nkept=1')\" ]"
 
 dir=$(new_workdir)
 start_game "$dir"

@@ -5,11 +5,12 @@ rm "$dir/dat"
 mkdir "$dir/dat"
 for f in "$SRC"/dat/*; do ln -s "$f" "$dir/dat/"; done
 rm "$dir/dat/shot.wav"
+printf 'fart_user_1_score=9\n' >"$dir/game.txt"
 start_game "$dir"
 wait_exit
 check "a missing shot.wav is reported and ends with a non-zero status" "$dir" \
     bash -c "[ $GAME_STATUS -ne 0 ] && grep -q '^Failed to load shoot sound effect! SDL_mixer Error: ' '$dir/out' \
-        && ! grep -q 'loding game' '$dir/out' && [ ! -e '$dir/game.txt' ]"
+        && ! grep -q 'loding game' '$dir/out' && [ \"\$(cat '$dir/game.txt')\" = fart_user_1_score=9 ]"
 
 for driver in no-such-driver alsa; do
     dir=$(new_workdir)
