@@ -2,187 +2,142 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <algorithm>
 #include <ctime>
-#include <string>
-#include <vector>
+#include <iterator>
+#include <tuple>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/game_rand.h"
 
-namespace {
-
-constexpr double kVelocityStep = 3.321928094887362 / 125.0;
-
-SpaceJunk plainRock() {
-    return SpaceJunk(900, 600, -1, false);
-}
-
-SpaceJunk shifted(float dx, float dy) {
-    SpaceJunk rock = plainRock();
+// The default outline spans x 4..50 (point 3 is (4, 31)) and y 10..57.
+static SpaceJunk shifted(float dx, float dy) {
+    SpaceJunk rock(900, 600, -1, false);
     for (auto& p : rock.rockCords) {
-        p.x += dx;
-        p.y += dy;
+        p = {p.x + dx, p.y + dy};
     }
     return rock;
 }
 
-// Randomized rocks reseed from the calendar clock: pin it so runs repeat.
-class SpaceJunkTest : public testing::Test {
-  protected:
-    void SetUp() override {
-        setCalendarClock([] { return std::time_t{1700000000}; });
-    }
-    void TearDown() override { setCalendarClock({}); }
-};
-
-} // namespace
-
-TEST_F(SpaceJunkTest, RocksBuiltInTheSameSecondMatchWhateverWasDrawnBetween) {
-    SpaceJunk first(1920, 1080, 1, true);
-    std::rand();
-    SpaceJunk second(1920, 1080, 2, true);
-    EXPECT_EQ(second.speed, first.speed);
-    EXPECT_EQ(second.driftAngle, first.driftAngle);
-    EXPECT_EQ(second.rockCords[7].x, first.rockCords[7].x);
-    EXPECT_EQ(second.t_velocity.x, second.speed);
-
-    SpaceJunk jittered = plainRock();
-    jittered.jitterShape();
-    std::rand();
-    SpaceJunk again = plainRock();
-    again.jitterShape();
-    for (int i = 0; i < SpaceJunk::kRockPoints; ++i) {
-        EXPECT_EQ(again.rockCords[i].x, jittered.rockCords[i].x) << i;
-    }
-
-    setCalendarClock([] { return std::time_t{1700000001}; });
-    SpaceJunk later(1920, 1080, 3, true);
-    EXPECT_FALSE(later.speed == first.speed && later.driftAngle == first.driftAngle);
+// What a rock carries over when it is copied.
+static auto carried(const SpaceJunk& r) {
+    return std::tuple(r.boundBottom, r.boundRight, r.wrapHeight, r.wrapWidth, r.boundTop,
+                      r.boundLeft, r.screenWidth, r.obj_id, r.rockCords[4].x, r.rockCords[4].y,
+                      r.driftAngle, r.speed, r.stepX, r.stepY, r.hit, r.alive, r.sizeDivisor,
+                      r.t_velocity.x, r.t_velocity.y);
 }
 
-TEST_F(SpaceJunkTest, CopyReturnsTheCentreToTheDefaultAndAssignmentKeepsIt) {
-    SpaceJunk rock = plainRock();
-    rock.move2Point(100, 200);
-    rock.scaleBy(2.0f);
-    rock.speed = 7.5f;
+TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreAndAssignmentKeepsAll) {
+    SpaceJunk rock(900, 600, 9, false);
+    std::tie(rock.boundBottom, rock.boundRight, rock.wrapHeight, rock.wrapWidth, rock.boundTop,
+             rock.boundLeft) = std::tuple(601, 902, 603, 904, 5, 6);
+    std::tie(rock.driftAngle, rock.speed, rock.stepX, rock.stepY, rock.hit, rock.alive,
+             rock.sizeDivisor) = std::tuple(12.5f, 7.5f, 0.25f, -0.5f, true, false, 2.0f);
+    rock.rockCords[4] = {11.5f, 22.5f};
     rock.t_velocity = PointF(3.0f, -2.0f);
-    rock.alive = false;
-    SpaceJunk copy(rock);
-    EXPECT_FLOAT_EQ(copy.x_c, 50.0f);
-    EXPECT_FLOAT_EQ(copy.y_c, 75.0f);
-    EXPECT_EQ(copy.cords[0], Point(50, 50));
-    EXPECT_FLOAT_EQ(copy.rockCords[0].x, 50.0f);
-    EXPECT_FLOAT_EQ(copy.speed, 7.5f);
-    EXPECT_FLOAT_EQ(copy.t_velocity.y, -2.0f);
-    EXPECT_FALSE(copy.alive);
-    EXPECT_EQ(copy.screenWidth, 900);
-
-    // Erasing shifts the later rocks by assignment: they stay where placed.
-    std::vector<SpaceJunk> rocks;
-    rocks.reserve(3);
-    for (int i = 1; i <= 3; ++i) {
-        rocks.push_back(plainRock());
-        rocks.back().move2Point(100 * i, 10 * i);
-    }
-    rocks.erase(rocks.begin() + 1);
-    EXPECT_FLOAT_EQ(rocks[1].x_c, 350.0f);
-    EXPECT_EQ(rocks[1].cords[0], Point(350, 80));
+    rock.move2Point(100, 200);
+    const auto expected = std::tuple(601, 902, 603, 904, 5, 6, 900, 9, 11.5f, 22.5f, 12.5f, 7.5f,
+                                     0.25f, -0.5f, true, false, 2.0f, 3.0f, -2.0f);
+    const SpaceJunk copy(rock);
+    EXPECT_EQ(carried(copy), expected);
+    EXPECT_EQ(std::tuple(copy.x_c, copy.y_c, copy.cords[0]),
+              std::tuple(50.0f, 75.0f, Point(50, 50)));
+    SpaceJunk assigned(1920, 1080, 1, false);
+    assigned = rock;
+    EXPECT_EQ(carried(assigned), expected);
+    EXPECT_EQ(std::tuple(assigned.x_c, assigned.y_c, assigned.cords[0]),
+              std::tuple(150.0f, 275.0f, Point(150, 250)));
 }
 
-TEST_F(SpaceJunkTest, PrintCordsShowsTheOutlineButThroughTheBaseThePolygon) {
-    SpaceJunk rock = plainRock();
-    rock.rockCords[1].x = 20.5f;
-    testing::internal::CaptureStdout();
-    rock.printCords();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
-              "SpaceJunk::printCords()\nx=25,y=10\nx=20.5,y=17\nx=10,y=24\nx=4,y=31\nx=12,y=38\n"
-              "x=13,y=45\nx=20,y=57\nx=35,y=43\nx=43,y=37\nx=50,y=29\nx=37,y=21\nx=30,y=17\n"
-              "x=25,y=10\n");
-
-    SpaceItem& base = rock;
-    testing::internal::CaptureStdout();
-    base.printCords();
-    EXPECT_EQ(testing::internal::GetCapturedStdout().substr(0, 34),
-              "SpaceItem::printCords()\nx=50,y=50\n");
+// Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
+TEST(SpaceJunkTest, FixLostRockWrapsPastFivePixelsOrWhenWhollyOffTheRight) {
+    const float rows[][4] = {{-7, 0, -3, 31},   {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
+                             {-10, 0, 894, 31}, {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
+                             {0, 560, 4, -9},   {0, -15, 4, 16},       {0, -16, 4, 615}};
+    for (const auto& r : rows) {
+        SpaceJunk rock = shifted(r[0], r[1]);
+        rock.fixLostRock();
+        EXPECT_EQ(std::tuple(rock.rockCords[3].x, rock.rockCords[3].y), std::tuple(r[2], r[3]));
+    }
 }
 
-TEST_F(SpaceJunkTest, ScaleByFloorsTinyFactorsAndFitSizeJudgesTheOutlineOnce) {
-    for (float f : {0.0f, 0.1f, -1.0f}) {
-        SpaceJunk rock = plainRock();
-        rock.scaleBy(f);
-        EXPECT_FLOAT_EQ(rock.rockCords[0].x, 6.25f) << f;
+// Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
+// 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.
+TEST(SpaceJunkTest, FitSizeAndScaleByBoundaries) {
+    const float rows[][3] = {
+        {130, 150, 1},      {130, 150.9f, 1},          {130, 151, 0.85f}, {130, 151.9f, 0.85f},
+        {150, 130, 1},      {151, 130, 0.85f},         {120, 120, 1},     {119, 130, 2.125f},
+        {130, 119, 2.125f}, {200, 100, 0.85f * 2.125f}};
+    for (const auto& r : rows) {
+        SpaceJunk rock = shifted(0, 0);
+        rock.rockCords[9] = {r[0], 29.0f};
+        rock.rockCords[6] = {20.0f, r[1]};
+        rock.fitSize();
+        EXPECT_FLOAT_EQ(rock.rockCords[0].x, 25.0f * r[2]) << r[0] << "," << r[1];
     }
-    // Too wide but short: shrinks, then grows because the old height was small.
-    SpaceJunk wide = plainRock();
-    wide.rockCords[5] = {200.0f, 100.0f};
-    wide.fitSize();
-    EXPECT_FLOAT_EQ(wide.rockCords[5].x, 200.0f * 0.85f * 2.125f);
+    const float scales[][2] = {{0, 0.25f}, {0.1f, 0.25f}, {-1, 0.25f}, {0.125f, 0.125f}, {2, 2}};
+    for (const auto& s : scales) {
+        SpaceJunk rock = shifted(0, 0);
+        rock.scaleBy(s[0]);
+        EXPECT_EQ(std::tuple(rock.rockCords[0].x, rock.rockCords[6].y),
+                  std::tuple(25 * s[1], 57 * s[1]));
+    }
 }
 
-TEST_F(SpaceJunkTest, InsetBoxShrinksTheOutlineAndATouchingBoxHits) {
-    SpaceJunk rock = plainRock();
-    for (auto& p : rock.rockCords) {
-        p = {10.0f, 20.0f};
-    }
+TEST(SpaceJunkTest, InsetBoxShrinksTheOutlineAndATouchingBoxHits) {
+    SpaceJunk rock = shifted(0, 0);
+    std::fill(std::begin(rock.rockCords), std::end(rock.rockCords), SDL_FPoint{10.0f, 20.0f});
     rock.rockCords[5] = {110.9f, 90.0f};
-    SDL_FRect inset = rock.getFRect(true);
-    EXPECT_FLOAT_EQ(inset.x, 23.0f);
-    EXPECT_FLOAT_EQ(inset.y, 33.0f);
-    EXPECT_FLOAT_EQ(inset.w, 75.0f);
-    EXPECT_FLOAT_EQ(inset.h, 45.0f);
-
+    const SDL_FRect in = rock.getFRect(true);
+    EXPECT_EQ(std::tuple(in.x, in.y, in.w, in.h), std::tuple(23.0f, 33.0f, 75.0f, 45.0f));
     EXPECT_FALSE(rock.hitBy(SDL_FRect{98.5f, 33.0f, 13.0f, 13.0f}));
-    EXPECT_TRUE(rock.alive);
+    EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(false, true));
     EXPECT_TRUE(rock.hitBy(SDL_FRect{98.0f, 33.0f, 13.0f, 13.0f}));
-    EXPECT_TRUE(rock.hit);
-    EXPECT_FALSE(rock.alive);
+    EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(true, false));
+    rock.rockCords[0] = {-0.5f, 2.7f};
+    rock.rockCords[1] = {-1.5f, -0.2f};
+    const SDL_Point* out = rock.outlinePoints();
+    EXPECT_EQ(std::tuple(out[0].x, out[0].y, out[1].x, out[1].y, out[5].x),
+              std::tuple(0, 2, -1, 0, 110));
 }
 
-TEST_F(SpaceJunkTest, UpdateRockAtAngleZeroDriftsLeftByAHundredthOfTheVelocity) {
-    SpaceJunk rock = plainRock();
-    rock.t_velocity = PointF(5.0f, 5.0f);
-    rock.updateRock();
-    EXPECT_NEAR(rock.rockCords[0].x, 24.95f, 1e-5);
-    EXPECT_NEAR(rock.rockCords[6].x, 19.95f, 1e-5);
-    EXPECT_FLOAT_EQ(rock.rockCords[6].y, 57.0f);
+// Each frame every point moves a hundredth of the velocity along (-cos, -sin) of the drift angle.
+TEST(SpaceJunkTest, UpdateRockDriftsAgainstItsAngle) {
+    const float rows[][3] = {{0, -0.05f, 0}, {90, 0, -0.05f}, {180, 0.05f, 0}};
+    for (const auto& r : rows) {
+        SpaceJunk rock = shifted(100, 100);
+        std::tie(rock.t_velocity, rock.driftAngle) = std::tuple(PointF(5, 5), r[0]);
+        rock.updateRock();
+        EXPECT_NEAR(rock.rockCords[0].x, 125 + r[1], 1e-5) << r[0];
+        EXPECT_NEAR(rock.rockCords[0].y, 110 + r[2], 1e-5) << r[0];
+    }
 }
 
-TEST_F(SpaceJunkTest, AddVelocityChangesOnlyTheSpeed) {
-    SpaceJunk rock = plainRock();
-    rock.addVelocity(10.0f);
-    EXPECT_NEAR(rock.speed, 1.0 + 10.0 * kVelocityStep, 1e-6);
-    EXPECT_FLOAT_EQ(rock.t_velocity.x, 1.0f);
-    EXPECT_FLOAT_EQ(rock.t_velocity.y, 1.0f);
-}
-
-TEST_F(SpaceJunkTest, FixLostRockJumpsAcrossOnlyWhenFullyOffOrFivePixelsPastTheLeft) {
-    SpaceJunk slid = shifted(-7.0f, 0.0f);
-    EXPECT_TRUE(slid.isOutOfBounds());
-    slid.fixLostRock();
-    EXPECT_FLOAT_EQ(slid.rockCords[3].x, -3.0f);
-
-    SpaceJunk lost = shifted(-10.0f, 0.0f);
-    lost.moveRock(0.0f, 0.0f);
-    EXPECT_FLOAT_EQ(lost.rockCords[3].x, 894.0f);
-
-    // Past the right edge the leftmost x 904.7 truncates to 904: the fraction stays.
-    SpaceJunk right = shifted(900.7f, 0.0f);
-    right.fixLostRock();
-    EXPECT_NEAR(right.rockCords[3].x, 0.7f, 1e-3);
-    EXPECT_FLOAT_EQ(right.rockCords[3].y, 31.0f);
-}
-
-TEST_F(SpaceJunkTest, FixLostRockWrapsVerticallyOnlyInsideTheRightEdge) {
-    SpaceJunk below = shifted(0.0f, 560.0f);
-    below.fixLostRock();
-    EXPECT_FLOAT_EQ(below.rockCords[0].y, -30.0f);
-
-    SpaceJunk above = shifted(0.0f, -20.0f);
-    above.fixLostRock();
-    EXPECT_FLOAT_EQ(above.rockCords[0].y, 590.0f);
-
-    SpaceJunk corner = shifted(860.0f, 560.0f);
-    corner.fixLostRock();
-    EXPECT_FLOAT_EQ(corner.rockCords[0].x, -15.0f);
-    EXPECT_FLOAT_EQ(corner.rockCords[0].y, 570.0f);
+// Draws worked out by hand with the portable generator's formula.
+// Seed 7 gives 19564 9806 10868 22674: a = (64 + 7) / 2 = 35, 9806 % 6 / 4 = 0 scales by 1.75,
+// even, so speed -35 and n = -22674 % 19 + 1 = -6: speed += log2(10) / 125 * -6 / 0.75.
+// Seed 88 gives 7211 15297 21053 10400: a = 34, 15297 % 6 = 3 and 3 / 4 = 0 scales by 1.75,
+// odd, so speed 34 and n = 10400 % 19 + 1 = 8.
+// The jitter reseeds from the clock. Seed 1700000000: 7723 25667 7513 23431 | 24435 29611 21876
+// 2270, so point 0 loses 1 in x and point 1 gains 1 in y; seed 88: 7211 15297 7513 10400 | 3355
+// 5597 6401 16738, so point 0 gains 1 in y and point 1 loses 1 in x.
+// Under 120 wide, both then grow by 2.125.
+TEST(SpaceJunkTest, RandomShapeFollowsTheDraws) {
+    setCalendarClock([] { return std::time_t{1700000000}; });
+    gameSrand(7);
+    SpaceJunk drawn(900, 600, -1, false);
+    drawn.randomizeShape();
+    setCalendarClock([] { return std::time_t{88}; });
+    const SpaceJunk built(900, 600, -1, true);
+    setCalendarClock({});
+    const std::tuple<const SpaceJunk&, float, float, float, float, float, float> rows[] = {
+        {drawn, -35.2126034f, 164.933614f, 42.75f, 17.5f, 35, 30.75f},
+        {built, 34.2834702f, 160.221222f, 43.75f, 18.5f, 34, 29.75f}};
+    for (const auto& [rock, speed, drift, x0, y0, x1, y1] : rows) {
+        const SDL_FPoint* p = rock.rockCords;
+        EXPECT_EQ(std::tuple(rock.speed, rock.t_velocity.x, rock.t_velocity.y, rock.driftAngle,
+                             p[0].x, p[0].y, p[1].x, p[1].y),
+                  std::tuple(speed, speed, speed, drift, x0 * 2.125f, y0 * 2.125f, x1 * 2.125f,
+                             y1 * 2.125f));
+    }
 }
