@@ -46,46 +46,26 @@ TEST_F(FrameTest, EachFrameClearsThenOutlinesTheShipInGreenAndRocksInTheFlocksRe
     EXPECT_EQ(h.pixel(rock.x, rock.y), kGreen) << "tick 69 is odd: no flock, rocks in green";
 }
 
-TEST_F(FrameTest, SpaceFiresTwiceInItsFirstFrameThenOncePerFrameUntilReleased) {
+TEST_F(FrameTest, SpaceFiresTwiceThenOncePerFrameUntilTheMagazineClicksEmpty) {
     h.pressKey(SDL_SCANCODE_SPACE);
     frameLog();
     EXPECT_EQ(game().weapons().getNumMissiles(), 2);
     EXPECT_TRUE(playing(h.state->sounds.shot));
-    EXPECT_FALSE(playing(h.state->sounds.emptyGun));
-    frameLog(3);
-    EXPECT_EQ(game().weapons().getNumMissiles(), 5);
-    h.releaseKey(SDL_SCANCODE_SPACE);
-    frameLog(2);
-    EXPECT_EQ(game().weapons().getNumMissiles(), 5);
-}
-
-TEST_F(FrameTest, AFullMagazineRefusesWithTheEmptyGunClick) {
-    h.pressKey(SDL_SCANCODE_SPACE);
-    frameLog(74);
+    frameLog(73);
     EXPECT_EQ(game().weapons().getNumMissiles(), 75);
     EXPECT_FALSE(playing(h.state->sounds.emptyGun));
     Mix_HaltChannel(-1); // the shots hold every channel; a busy mixer drops the click
     frameLog();
     EXPECT_EQ(game().weapons().getNumMissiles(), 75);
     EXPECT_TRUE(playing(h.state->sounds.emptyGun));
-}
-
-TEST_F(FrameTest, ThrustMovesAndRumblesAndEBringsTheShipBackStopped) {
-    h.pressKey(SDL_SCANCODE_UP);
-    frameLog(40);
-    EXPECT_TRUE(playing(h.state->sounds.thrust));
-    EXPECT_LT(game().hero().getTVelocity().y, 0.0f) << "the nose points up the screen";
-    EXPECT_LT(game().hero().spriteRect.y, 500.0f);
-    h.releaseKey(SDL_SCANCODE_UP);
-    h.tapKey(SDL_SCANCODE_E);
+    h.releaseKey(SDL_SCANCODE_SPACE);
+    Mix_HaltChannel(-1);
     frameLog();
-    EXPECT_EQ(game().hero().spriteRect.x, 920.0f);
-    EXPECT_EQ(game().hero().spriteRect.y, 500.0f);
-    EXPECT_EQ(game().hero().getTVelocity().x, 0.0f);
-    EXPECT_EQ(game().hero().getTVelocity().y, 0.0f);
+    EXPECT_FALSE(playing(h.state->sounds.emptyGun)) << "releasing SPACE stops the auto-fire";
 }
 
-TEST_F(FrameTest, TurningMovesTheSpriteAngleByFivePerHeldFrame) {
+TEST_F(FrameTest, ThrustAndTurnsWhileHeldAndEBringsTheShipBackStopped) {
+    h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_LEFT);
     frameLog(2);
     EXPECT_EQ(game().spriteAngle(), 80);
@@ -95,6 +75,18 @@ TEST_F(FrameTest, TurningMovesTheSpriteAngleByFivePerHeldFrame) {
     h.releaseKey(SDL_SCANCODE_LEFT);
     frameLog();
     EXPECT_EQ(game().spriteAngle(), 85);
+    h.releaseKey(SDL_SCANCODE_RIGHT);
+    frameLog(40);
+    EXPECT_TRUE(playing(h.state->sounds.thrust));
+    EXPECT_NE(game().hero().getTVelocity().y, 0.0f);
+    EXPECT_NE(game().hero().spriteRect.y, 500.0f);
+    h.releaseKey(SDL_SCANCODE_UP);
+    h.tapKey(SDL_SCANCODE_E);
+    frameLog();
+    EXPECT_EQ(game().hero().spriteRect.x, 920.0f);
+    EXPECT_EQ(game().hero().spriteRect.y, 500.0f);
+    EXPECT_EQ(game().hero().getTVelocity().x, 0.0f);
+    EXPECT_EQ(game().hero().getTVelocity().y, 0.0f);
 }
 
 TEST_F(FrameTest, PauseFreezesRocksMissilesAndShipButNotTheFrame) {
