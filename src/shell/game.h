@@ -145,6 +145,8 @@ class Game {
     void keyUp();
     void keyUpUp();
 
+    static const KeyBinding kKeys[];
+
     ProcessState& ps;
     Platform platform;
     bool quit = false;
