@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
-.PHONY: run build test test-unit test-asan test-e2e bench assets deps format clean
+.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench assets deps format clean
 
 run: build
 	./build/void-angler
@@ -17,7 +17,7 @@ build: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
-test: test-unit test-asan test-e2e
+test: test-unit test-asan test-e2e test-fuzz
 
 test-unit: build
 	cd build && ctest --output-on-failure -j $(JOBS) -LE e2e
@@ -33,6 +33,27 @@ test-asan: deps
 test-e2e: build
 	cd build && ctest --output-on-failure -L e2e
 
+# The game-state reader under libFuzzer, with Debian's clang; no SDL needed.
+FUZZ_SECONDS ?= 60
+FUZZ_SOURCES = tests/fuzz/game_state_fuzz.cpp src/persist/game_state.cpp \
+	src/geometry/calendar_clock.cpp src/geometry/game_rand.cpp
+
+build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geometry/*.h) | deps
+	mkdir -p build-fuzz
+	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc -fsanitize=fuzzer,address,undefined \
+		-fno-sanitize-recover=all $(FUZZ_SOURCES) -o $@
+
+# Runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a scratch
+# corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
+fuzz: build-fuzz/game_state_fuzz
+	dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
+	cd "$$dir" && $(CURDIR)/build-fuzz/game_state_fuzz -max_total_time=$(FUZZ_SECONDS) \
+		-print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/ corpus $(CURDIR)/tests/fuzz/corpus; \
+	status=$$?; rm -rf "$$dir"; exit $$status
+
+test-fuzz: FUZZ_SECONDS = 20
+test-fuzz: fuzz
+
 bench: build
 	./build/bench/va_bench
 
@@ -44,4 +65,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan
+	rm -rf build build-asan build-fuzz

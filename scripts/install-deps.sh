@@ -4,7 +4,7 @@
 set -euo pipefail
 
 packages=(
-    build-essential cmake pkg-config clang-format
+    build-essential cmake pkg-config clang-format clang libclang-rt-14-dev
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick
