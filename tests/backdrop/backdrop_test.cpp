@@ -14,99 +14,42 @@
 #include "support/canvas.h"
 #include "support/work_dir.h"
 
-TEST(ColourCyclerTest, IndexSwingsUpAndBackEvery1001Frames) {
-    const SDL_Color c0{82, 3, 46, 0}, c1{79, 4, 46, 0}, c19{43, 29, 54, 0};
-    // Frames stepped, then the colour shown; index 20 shows colour 0.
-    const std::pair<int, SDL_Color> rows[] = {{1000, c0},  {1001, c1},  {20019, c19},
-                                              {20020, c0}, {21020, c0}, {21021, c19},
-                                              {40039, c1}, {40040, c0}, {41041, c1}};
-    ColourCycler cycler;
-    int stepped = 0;
-    for (const auto& [frames, colour] : rows) {
-        for (; stepped < frames; ++stepped) {
-            cycler.step();
-        }
-        const SDL_Color got = cycler.currentColour();
-        EXPECT_EQ(SDL_Color({got.r, got.g, got.b, 0}), colour) << frames;
-    }
-}
-
-// One pass: 800 frames growing, 4501 crossing, 617 shrinking, then a wait until 12 825.
-TEST(SatelliteTest, OnePassGrowsCrossesShrinksWaitsAndRestarts) {
-    Satellite sat;
-    int frame = 0;
-    auto runTo = [&](int f) {
-        for (; frame < f; ++frame) {
-            sat.advance();
-        }
-        return sat.rect();
-    };
-    EXPECT_NEAR(runTo(800).w, 45.0f, 1e-3f);
-    EXPECT_NEAR(runTo(3000).x, 400.0f, 0.05f) << "crossing at 0.1 a frame";
-    EXPECT_GT(runTo(5917).w, 0.0f);
-    EXPECT_LE(runTo(5918).w, 0.0f);
-    runTo(5919);
-    EXPECT_EQ(sat.countdown(), 6905); // 10 x about 690.5
-    EXPECT_LE(runTo(12824).h, 0.0f);
-    const SDL_FRect r = runTo(12825);
-    EXPECT_EQ(std::make_tuple(r.x, r.y, r.w, r.h), std::make_tuple(140.0f, 45.0f, 5.0f, 5.0f));
-}
-
-TEST(LandingPlatformTest, WobbleKeepsTheOutlineBetween490And550) {
+// All three advance once a frame: checked at frame numbers, in order.
+TEST(BackdropTest, FrameAnimationsKeepTheirTimetables) {
     gameSrand(1);
+    ColourCycler cycler;
+    Satellite sat;
     LandingPlatform platform;
     const auto& p = platform.points();
-    int low = 500, high = 500;
-    for (int i = 0; i < 100000; ++i) {
-        platform.wobble();
-        ASSERT_TRUE(p[0].y == p[1].y - 50 && p[2].y == p[0].y && p[3].y == p[0].y);
-        low = std::min(low, p[1].y);
-        high = std::max(high, p[1].y);
-    }
-    EXPECT_EQ(std::make_pair(low, high), std::make_pair(490, 550));
-    // The generator's 200 001st number from seed 1: two are drawn a wobble, moved or not.
-    EXPECT_EQ(gameRand(), 1516);
-    Canvas c(300, 600);
-    SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 0);
-    platform.draw(c.renderer);
-    EXPECT_EQ(c.pixel(150, p[0].y), SDL_Color({168, 198, 78, 255})) << "the closing edge";
+    int frame = 0, low = 500, high = 500, misshapen = 0;
+    auto runTo = [&](int f) {
+        for (; frame < f; ++frame) {
+            cycler.step();
+            sat.advance();
+            platform.wobble();
+            misshapen += p[0].y == p[1].y - 50 && p[2].y == p[0].y && p[3].y == p[0].y ? 0 : 1;
+            low = std::min(low, p[1].y);
+            high = std::max(high, p[1].y);
+        }
+        // Green 3, 4 and 29 tell colours 0, 1 and 19 apart.
+        return std::make_pair(cycler.currentColour().g, sat.rect().w);
+    };
+    EXPECT_NEAR(runTo(800).second, 45.0f, 1e-3f);
+    EXPECT_EQ(runTo(1000).first, 3);
+    EXPECT_EQ(runTo(1001).first, 4);
+    // Grow 800, cross 4501, shrink 617, wait 10 x 690.5: the size is 5 again only on restart.
+    EXPECT_EQ(runTo(12825).second, 5.0f);
+    EXPECT_EQ(runTo(20020).first, 3) << "index 20";
+    EXPECT_EQ(runTo(21021).first, 29) << "on the way back down";
+    runTo(100000);
+    EXPECT_EQ(std::make_tuple(low, high, misshapen), std::make_tuple(490, 550, 0));
+    EXPECT_EQ(gameRand(), 1516) << "two draws a wobble, moved or not";
 }
 
-// The title pictures are 400 x 160, drawn at 200 x 80.
-TEST(TitleCardsTest, HalfSizeCardsSitAboutTheCentreAndFadeOut) {
-    WorkDir work;
-    Canvas c(1920, 1080);
-    TitleCards titles;
-    titles.load(c.renderer, 1920, 1080);
-    const SDL_Rect& r1 = titles.rect1();
-    const SDL_Rect& r2 = titles.rect2();
-    EXPECT_EQ(std::make_tuple(r1.x, r1.y, r1.w, r1.h), std::make_tuple(755, 500, 200, 80));
-    EXPECT_EQ(std::make_tuple(r2.x, r2.y, r2.w, r2.h), std::make_tuple(965, 500, 200, 80));
-    // Steps taken, then the fade alpha and the alpha the cards carry.
-    const std::tuple<int, int, int> rows[] = {{1, 250, 250}, {50, 5, 5}, {51, 0, 0}, {53, -10, 0}};
-    int alpha = kTitleFadeStart;
-    int steps = 0;
-    for (const auto& [n, wantAlpha, wantMod] : rows) {
-        for (; steps < n; ++steps) {
-            titles.fadeStep(alpha);
-        }
-        EXPECT_EQ(alpha, wantAlpha) << n;
-        for (SDL_Texture* t : {titles.texture1(), titles.texture2()}) {
-            Uint8 mod = 1;
-            SDL_GetTextureAlphaMod(t, &mod);
-            EXPECT_EQ(mod, wantMod) << n;
-        }
-    }
-    titles.destroy();
-    EXPECT_EQ(titles.texture2(), nullptr) << "nothing left to destroy twice";
-}
-
-TEST(BackdropPicturesTest, DrawOnlyIntoTheirRectanglesAndNotAtAllWhenMissing) {
+// The title pictures are 400 x 160, shown at half size about the centre.
+TEST(BackdropTest, PicturesDrawOnlyInTheirRectsFadeOutAndAreSkippedWhenMissing) {
     WorkDir work;
     for (bool present : {true, false}) {
-        if (!present) {
-            std::filesystem::remove(work.path() / "dat");
-        }
         Canvas c(1920, 1080);
         TitleCards titles;
         Moon moon;
@@ -115,21 +58,27 @@ TEST(BackdropPicturesTest, DrawOnlyIntoTheirRectanglesAndNotAtAllWhenMissing) {
         moon.load(c.renderer);
         sat.load(c.renderer);
         titles.draw(c.renderer);
-        moon.draw(c.renderer, {1000, 700, 100, 100});
+        moon.draw(c.renderer, {100, 0, 150, 520});
         sat.draw(c.renderer);
-        const SDL_Rect where[] = {
-            {755, 500, 200, 80}, {965, 500, 200, 80}, {1000, 700, 100, 100}, {140, 45, 5, 5}};
-        int inside = 0;
-        for (const SDL_Rect& r : where) {
-            for (int y = r.y; y < r.y + r.h; ++y) {
-                for (int x = r.x; x < r.x + r.w; ++x) {
-                    inside += c.pixel(x, y) == SDL_Color{0, 0, 0, 255} ? 0 : 1;
-                }
-            }
+        SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
+        LandingPlatform().draw(c.renderer);
+        EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";
+        // The satellite and the platform lie in front of the moon, as in the game.
+        const SDL_Rect where[] = {{755, 500, 200, 80}, {965, 500, 200, 80}, {100, 0, 150, 520}};
+        EXPECT_EQ(c.countNonBlack() > 1000, present);
+        EXPECT_EQ(SDL_RectEquals(&titles.rect1(), &where[0]), present);
+        EXPECT_EQ(SDL_RectEquals(&titles.rect2(), &where[1]), present);
+        SDL_SetRenderDrawColor(c.renderer, 0, 0, 0, 255);
+        SDL_RenderFillRects(c.renderer, where, 3);
+        EXPECT_EQ(c.countNonBlack(), 0) << "drawn outside its rect";
+        // Alpha 0 is reached at the 51st step and kept while the count falls below it.
+        int alpha = kTitleFadeStart;
+        for (int i = 0; i < 53; ++i) {
+            titles.fadeStep(alpha);
         }
-        EXPECT_EQ(inside, c.countNonBlack());
-        EXPECT_EQ(inside > 1000, present);
-        EXPECT_EQ(titles.rect1().w, present ? 200 : 0) << "a missing card has no size";
-        titles.destroy();
+        Uint8 mod = 7;
+        SDL_GetTextureAlphaMod(titles.texture2(), &mod);
+        EXPECT_EQ(std::make_tuple(alpha, mod), std::make_tuple(-10, present ? 0 : 7));
+        std::filesystem::remove(work.path() / "dat");
     }
 }

@@ -2,10 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <initializer_list>
 #include <tuple>
 
-#include "flock/static_boids.h"
 #include "geometry/game_rand.h"
 #include "support/canvas.h"
 
@@ -14,81 +12,20 @@
 // to 0.05000000074505806. Seeded with 1 the generator yields 16838, 5758, 10113, ...
 
 namespace {
-
-// Places the given boids first; the rest swim far from them and from each other.
-BoidFlock flockOf(std::initializer_list<Boid> placed) {
-    BoidFlock flock;
-    for (int i = 0; i < 5; ++i) {
-        const bool given = i < static_cast<int>(placed.size());
-        flock.getBoid(i) = given ? placed.begin()[i] : Boid{600.0 + 100.0 * i, 900.0, 0, 0};
-    }
-    return flock;
-}
-
-void expectBoid(const Boid& b, const Boid& want, double tolerance) {
+void expectBoid(const Boid& b, const Boid& want) {
     for (double Boid::*field : {&Boid::x, &Boid::y, &Boid::vx, &Boid::vy}) {
-        EXPECT_NEAR(b.*field, want.*field, tolerance) << want.x << "," << want.y;
+        EXPECT_NEAR(b.*field, want.*field, 1e-12) << want.x << "," << want.y;
     }
 }
-
 } // namespace
 
-TEST(BoidFlockTest, CreationDrawsFourValuesPerBoidWhileStaticBoidsDrawNone) {
+TEST(BoidFlockTest, CreationDrawsFourValuesPerBoidThenDrawingStepsInOrderAndRingsEachBoid) {
     gameSrand(1);
-    const StaticBoids mboids;
     BoidFlock flock;
-    expectBoid(mboids.getBoid(0), {200, 300, 0, 0}, 0);
     // r / 32767 * 100 for x and y, r / 32767 * 10 - 5 for vx and vy.
-    const Boid first{51.387066255684076, 17.572557756279185, -1.9136631366924037,
-                     0.3453169347209082};
-    expectBoid(flock.getBoid(0), first, 1e-12);
+    expectBoid(flock.getBoid(0),
+               {51.387066255684076, 17.572557756279185, -1.9136631366924037, 0.3453169347209082});
     EXPECT_EQ(gameRand(), 26966) << "the 21st value: exactly twenty draws";
-}
-
-TEST(BoidFlockTest, NeighbourRulesUseStrictRanges) {
-    // Rule, change of the visual range, the other boid, and the velocity the rule leaves on
-    // a still boid at (100, 100).
-    using Rule = void (BoidFlock::*)(Boid&) const;
-    const std::tuple<Rule, int, Boid, double, double> rows[] = {
-        {&BoidFlock::attract, 0, {130, 140, 0, 0}, 0, 0}, // distance 50: out of range
-        {&BoidFlock::attract, 1, {130, 140, 0, 0}, 0.07499999832361937, 0.09999999776482582},
-        {&BoidFlock::attract, 0, {124, 132, 0, 0}, 0.05999999865889549, 0.07999999821186066},
-        {&BoidFlock::attract, -50, {124, 132, 0, 0}, 0, 0},
-        {&BoidFlock::avoid, 0, {112, 116, 0, 0}, 0, 0}, // distance 20
-        {&BoidFlock::avoid, 0, {100, 119.999, 0, 0}, 0, -0.9999500513076782},
-        {&BoidFlock::align, 0, {130, 140, 2, -4}, 0, 0},
-        {&BoidFlock::align, 0, {124, 132, 2, -4}, 0.05000000074505806, -0.10000000149011612},
-        {&BoidFlock::align, -50, {124, 132, 2, -4}, 0, 0},
-    };
-    for (const auto& [rule, rangeShift, other, vx, vy] : rows) {
-        BoidFlock flock = flockOf({{100, 100, 0, 0}, other});
-        flock.growVisualRange(rangeShift + 2);
-        flock.shrinkVisualRange(2);
-        (flock.*rule)(flock.getBoid(0));
-        expectBoid(flock.getBoid(0), {100, 100, vx, vy}, 1e-15);
-    }
-}
-
-TEST(BoidFlockTest, BoundaryNudgesRunInTheirFixedOrder) {
-    const Boid rows[][2] = {
-        {{50, 50, 0, 0}, {50, 50, 0, 0}},           // inside the margin both nudges cancel
-        {{200, 200, 0, 0}, {200, 200, -1.2, -1.2}}, // the margin is strict
-        {{-101, 50, 0, 0}, {-1, 50, 2.4, 0}},       // W - 200 = -100: only the left nudges
-        {{-99, 50, 0, 0}, {-1, 50, 1.2, 0}},
-        {{1250, 50, 1, 0}, {50, 50, -2.6, 0}},
-        {{50, 520, 0, 0}, {50, 520, 0, 2.4}},
-        {{50, 660, 0, 0}, {50, 495, 0, 2.4}},
-        {{50, -3, 0, 0}, {50, -1, 0, 0.13870662556840774}}, // 16838 / 32767 * 10 - 5
-    };
-    for (const auto& row : rows) {
-        BoidFlock flock = flockOf({row[0]});
-        gameSrand(1);
-        flock.applyBounds(flock.getBoid(0));
-        expectBoid(flock.getBoid(0), row[1], 1e-9);
-    }
-}
-
-TEST(BoidFlockTest, StepAppliesTheRulesInOrderAndLaterBoidsSeeEarlierOnes) {
     // Boid 1 sees boid 0 already moved. 2 is capped to 9.5 before y > 650 puts it at 495
     // with vy = 2.4. 3 is under the cap and pushed back toward the top left. 4 is alone:
     // alignment moves its vx only by 0.05 * (9.5f - 9.5000001) and, its speed held in single
@@ -100,28 +37,50 @@ TEST(BoidFlockTest, StepAppliesTheRulesInOrderAndLaterBoidsSeeEarlierOnes) {
         {{300, 300, 9, 3}, {307.8, 301.8, 7.8, 1.8}},
         {{400, 300, 9.5000001, 0}, {408.300000095, 298.8, 8.300000095, -1.2}},
     };
-    BoidFlock flock;
     for (int i = 0; i < 5; ++i) {
         flock.getBoid(i) = rows[i][0];
     }
-    flock.updateBoids();
+    Canvas canvas(420, 510);
+    flock.drawBoids(canvas.renderer);
+    const SDL_Color red{255, 0, 0, 255};
     for (int i = 0; i < 5; ++i) {
-        expectBoid(flock.getBoid(i), rows[i][1], 1e-12);
+        expectBoid(flock.getBoid(i), rows[i][1]);
+        // A ring of radius 7 about the truncated position: its right and top pixels.
+        const int x = static_cast<int>(rows[i][1].x), y = static_cast<int>(rows[i][1].y);
+        EXPECT_TRUE(canvas.pixel(x + 6, y) == red && canvas.pixel(x, y - 6) == red) << i;
     }
 }
 
-TEST(BoidFlockTest, DrawStepsThenRingsEachBoidInRedAndLeavesRedSet) {
-    Canvas canvas(200, 150);
-    // 89.9999999 held in single precision is 90.
-    BoidFlock flock = flockOf({{20.7, 100.5, 0, 0}, {89.9999999, 30.2, 0, 0}, {160.4, 30, 2, 0}});
-    flock.drawBoids(canvas.renderer);
-    const SDL_Color red{255, 0, 0, 255};
-    for (const auto& c : {SDL_Point{20, 100}, {90, 30}, {162, 30}}) {
-        EXPECT_EQ(canvas.pixel(c.x + 6, c.y), red) << c.x << "," << c.y;
-        EXPECT_EQ(canvas.pixel(c.x, c.y - 6), red) << c.x << "," << c.y;
+// Each rule alone on boid 0, its neighbour still at (100, 100) with velocity (2, -4): the
+// visual range, boid 0 before and after. Ranges are strict; at 0 a boid does not see itself.
+// The boundary nudges: the margin is strict, and W - 200 = -100 leaves only the left one.
+TEST(BoidFlockTest, RulesUseStrictRangesAndBoundaryNudgesRunInTheirFixedOrder) {
+    using F = BoidFlock;
+    const std::tuple<void (F::*)(Boid&) const, int, Boid, Boid> rows[] = {
+        {&F::attract, 50, {130, 140, 0, 0}, {130, 140, 0, 0}},
+        {&F::attract, 51, {130, 140, 0, 0}, {130, 140, -15.0 * 0.005f, -20.0 * 0.005f}},
+        {&F::attract, 0, {100, 100, 0, 0}, {100, 100, 0, 0}},
+        {&F::avoid, 50, {112, 116, 0, 0}, {112, 116, 0, 0}},
+        {&F::avoid, 50, {100, 119.999, 0, 0}, {100, 119.999, 0, 19.999f * 0.05f}},
+        {&F::align, 50, {130, 140, 0, 0}, {130, 140, 0, 0}},
+        {&F::align, 50, {124, 132, 0, 0}, {124, 132, 0.05f, -2.0 * 0.05f}},
+        {&F::align, 0, {100, 100, 0, 0}, {100, 100, 0, 0}},
+        {&F::applyBounds, 50, {200, 200, 0, 0}, {200, 200, -1.2, -1.2}},
+        {&F::applyBounds, 50, {-101, 50, 0, 0}, {-1, 50, 2.4, 0}},
+        {&F::applyBounds, 50, {1200, 50, 0, 0}, {1200, 50, -1.2, 0}},
+        {&F::applyBounds, 50, {1250, 50, 1, 0}, {50, 50, -2.6, 0}},
+        {&F::applyBounds, 50, {50, 520, 0, 0}, {50, 520, 0, 2.4}},
+        {&F::applyBounds, 50, {50, 660, 0, 0}, {50, 495, 0, 2.4}},
+        {&F::applyBounds, 50, {50, -3, 0, 0}, {50, -1, 0, 16838 / 32767.0 * 10 - 5}},
+    };
+    for (const auto& [rule, range, self, want] : rows) {
+        BoidFlock flock;
+        flock.getBoid(0) = self;
+        flock.getBoid(1) = {100, 100, 2, -4};
+        flock.getBoid(2) = flock.getBoid(3) = flock.getBoid(4) = {900, 900, 0, 0};
+        flock.growVisualRange(range - flock.getVisualRange());
+        gameSrand(1);
+        (flock.*rule)(flock.getBoid(0));
+        expectBoid(flock.getBoid(0), want);
     }
-    EXPECT_EQ(canvas.count(red), 3 * 36); // 36 pixels in a ring of radius 7; the rest are off
-    Uint8 r = 0, g = 9, b = 9, a = 9;
-    SDL_GetRenderDrawColor(canvas.renderer, &r, &g, &b, &a);
-    EXPECT_EQ((SDL_Color{r, g, b, a}), (SDL_Color{255, 0, 0, 0}));
 }

@@ -1,126 +1,79 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "geometry/game_rand.h"
 #include "portal/placement.h"
 #include "portal/portal.h"
 #include "support/canvas.h"
 #include "support/work_dir.h"
 
-namespace {
-std::vector<std::string> layerNames() {
-    std::vector<std::string> names;
-    for (int i = 0; i < 90; ++i) {
-        names.push_back(".\\dat\\portal_layers\\RGB\\" + std::to_string(i) + ".png");
-    }
-    return names;
-}
-
-class PortalTest : public testing::Test {
-  protected:
-    // Seed 1: the wait draw is 16838, 16838 % 4 = 2, so the portal waits 801 frames.
-    void SetUp() override { gameSrand(1); }
-    int litIn(const SDL_FRect& r) {
-        int n = 0;
-        for (int y = static_cast<int>(r.y); y < static_cast<int>(r.y + r.h); ++y) {
-            for (int x = static_cast<int>(r.x); x < static_cast<int>(r.x + r.w); ++x) {
-                const SDL_Color c = canvas.pixel(x, y);
-                n += c.r + c.g + c.b > 0 ? 1 : 0;
-            }
-        }
-        return n;
-    }
+// Seed 1 draws 16838 first: 16838 % 4 = 2, so the portal waits 2 x 400 + 1 frames, and
+// the next wait, drawn from 5758, is as long.
+TEST(PortalTest, WaitsHiddenShowsBothEndsCarriesTheShipAcrossAndClosesAfter400Frames) {
+    WorkDir dir;
+    Canvas canvas(400, 300);
+    gameSrand(1);
+    Portal portal(canvas.renderer, {".\\dat\\portal_layers\\RGB\\0.png"}, Point(200, 150));
+    ExitPortal exit;
     // One frame of the game's portal step while the portal is open.
-    bool frame(const SDL_Rect& ship, ExitPortal& exit) {
+    auto frame = [&](const SDL_Rect& ship) {
         portal.drawPortal();
         const bool moved = portal.heroEnters(ship, exit);
         portal.updatePortal();
         return moved;
-    }
-    WorkDir dir;
-    Canvas canvas{400, 300};
-    Portal portal{canvas.renderer, layerNames(), Point(200, 150)};
-};
-} // namespace
-
-TEST_F(PortalTest, WaitsHiddenThenShowsBothEndsAndCarriesTheShipAcross) {
-    EXPECT_EQ(portal.layerCount(), 90);
-    EXPECT_EQ(portal.getWaitTimer(), 801);
-    ExitPortal exit;
-    const SDL_Rect onA{300, 150, 30, 30}; // x = endA.x + 100: touching the edge counts
+    };
+    // onA touches end A's right edge, which counts; onB lies inside end B.
+    const SDL_Rect onA{300, 150, 30, 30}, onB{100, 100, 30, 30}, away{0, 0, 1, 1};
     for (int i = 0; i < 801; ++i) {
-        ASSERT_FALSE(frame(onA, exit)) << "frame " << i;
+        ASSERT_FALSE(frame(onA)) << "frame " << i;
     }
     EXPECT_EQ(canvas.countNonBlack(), 0) << "nothing drawn while waiting";
-    EXPECT_TRUE(frame({0, 0, 1, 1}, exit) == false);
-    EXPECT_GT(litIn(portal.getEndA()), 2000);
-    EXPECT_GT(litIn(portal.getEndB()), 2000);
-    ASSERT_TRUE(frame(onA, exit));
-    EXPECT_EQ(exit.x, 100);
-    EXPECT_EQ(exit.y, 100);
-    const SDL_Rect onB{100, 100, 30, 30};
+    EXPECT_FALSE(frame(away));
+    EXPECT_GT(canvas.countNonBlack(), 10000) << "an end is 100 x 100: both are drawn";
+    ASSERT_TRUE(frame(onA));
+    EXPECT_EQ(std::make_pair(exit.x, exit.y), std::make_pair(100, 100));
     for (int i = 0; i < 60; ++i) {
-        ASSERT_FALSE(frame(onB, exit)) << "cooldown frame " << i;
+        ASSERT_FALSE(frame(onB)) << "cooldown frame " << i;
     }
-    ASSERT_TRUE(frame(onB, exit)) << "the 61st frame after a teleport may teleport again";
-    EXPECT_EQ(exit.x, 200);
-    EXPECT_EQ(exit.y, 150);
+    ASSERT_TRUE(frame(onB)) << "the 61st frame after a teleport may teleport again";
+    EXPECT_EQ(std::make_pair(exit.x, exit.y), std::make_pair(200, 150));
+    // 864 frames so far; the showing began at the 802nd and ends with the 1201st.
+    for (int i = 864; i < 801 + 400; ++i) {
+        frame(away);
+    }
+    EXPECT_EQ(std::make_pair(portal.isOpen(), portal.getWaitTimer()), std::make_pair(0, 801));
 }
 
-TEST_F(PortalTest, AShowingEndsAfterFourHundredFramesAndWaitsAgain) {
-    ExitPortal exit;
-    for (int i = 0; i < 801 + 399; ++i) {
-        frame({0, 0, 1, 1}, exit);
+TEST(PortalTest, ALayerlessPortalSaysSoAndDrawsNothingItsEndsGoToNeighbouringIslands) {
+    Canvas canvas(800, 400);
+    gameSrand(1);
+    testing::internal::CaptureStdout();
+    Portal portal(canvas.renderer, {}, Point(200, 400));
+    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error zero images to load...\n");
+    Islands islands;
+    islands.setCellSize(Point(35, 38));
+    islands.addPoint(2, 3);
+    std::pair<int, int> ids{0, 0};
+    placePortal(portal, islands, ids);
+    EXPECT_EQ(ids, std::make_pair(0, 0)) << "one island: no pair";
+    EXPECT_EQ(gameRand(), 5758) << "and no draw";
+    islands.addPoint(9, 9);
+    islands.addPoint(20, 1);
+    // 16838 % 3 = 2, the last island, so its pair is (2, 1); ends go to the cells' corners.
+    gameSrand(1);
+    placePortal(portal, islands, ids);
+    EXPECT_EQ(ids, std::make_pair(2, 1));
+    const SDL_FRect a = portal.getEndA(), b = portal.getEndB();
+    EXPECT_EQ(std::make_tuple(a.x, a.y, b.x, b.y), std::make_tuple(700.0f, 38.0f, 315.0f, 342.0f));
+    for (int i = 0; i < 801 + 400; ++i) {
+        portal.drawPortal();
     }
-    EXPECT_EQ(portal.isOpen(), 1);
-    // The next draw is 5758: 5758 % 4 = 2 again, 801 frames.
-    frame({0, 0, 1, 1}, exit);
-    EXPECT_EQ(portal.isOpen(), 0);
-    EXPECT_EQ(portal.getWaitTimer(), 801);
-}
-
-TEST(PortalPairTest, PicksANeighbourOfARandomIsland) {
+    EXPECT_EQ(std::make_pair(portal.isOpen(), canvas.countNonBlack()), std::make_pair(0, 0));
     // Seed 1 draws 16838, 5758, 10113, 17515, 31051: modulo 7 that is 3, 4, 5, 1, 6.
     gameSrand(1);
     const std::pair<int, int> expected[] = {{3, 4}, {4, 5}, {5, 6}, {1, 2}, {6, 5}};
     for (const auto& pair : expected) {
         EXPECT_EQ(Portal::pickIslandPair(7), pair);
     }
-}
-
-TEST(PortalLayersTest, APortalWithoutLayersSaysSoAndDrawsNothing) {
-    Canvas canvas(300, 300);
-    gameSrand(1);
-    testing::internal::CaptureStdout();
-    Portal portal(canvas.renderer, {}, Point(0, 0));
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error zero images to load...\n");
-    for (int i = 0; i < 900; ++i) {
-        portal.drawPortal();
-    }
-    EXPECT_EQ(canvas.countNonBlack(), 0);
-}
-
-TEST(PortalPlacementTest, EndsGoToTheCornersOfTwoIslandsAndStayWithFewerThanTwo) {
-    Canvas canvas(100, 100);
-    testing::internal::CaptureStdout();
-    Islands islands;
-    Portal portal(canvas.renderer, {}, Point(200, 400));
-    testing::internal::GetCapturedStdout();
-    islands.setCellSize(Point(35, 38));
-    std::pair<int, int> ids{0, 0};
-    islands.addPoint(2, 3);
-    gameSrand(1);
-    placePortal(portal, islands, ids);
-    EXPECT_EQ(ids, std::make_pair(0, 0)) << "one island: no pair, nothing drawn";
-    EXPECT_EQ(gameRand(), 16838);
-    EXPECT_EQ(portal.getEndA().x, 200.0f);
-    islands.addPoint(9, 9);
-    islands.addPoint(20, 1);
-    // Seed 1 draws 16838: 16838 % 3 = 2, the last island, so its pair is (2, 1).
-    gameSrand(1);
-    placePortal(portal, islands, ids);
-    EXPECT_EQ(ids, std::make_pair(2, 1));
-    EXPECT_EQ(portal.getEndA().x, 20.0f * 35);
-    EXPECT_EQ(portal.getEndA().y, 38.0f);
-    EXPECT_EQ(portal.getEndB().x, 9.0f * 35);
-    EXPECT_EQ(portal.getEndB().y, 9.0f * 38);
 }
