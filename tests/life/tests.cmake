@@ -1,1 +1,1 @@
-va_test_suite(life SOURCES liff_automaton_test.cpp liff_blocks_test.cpp islands_test.cpp)
+va_test_suite(life SOURCES life_test.cpp)

@@ -1,2 +1,3 @@
 va_test_suite(shell SOURCES ../support/headless_game.cpp start_test.cpp keys_test.cpp
-    frame_test.cpp hud_frame_test.cpp rock_waves_test.cpp saved_game_test.cpp)
+    frame_test.cpp hud_frame_test.cpp rock_waves_test.cpp saved_game_test.cpp
+    monkey_test.cpp)
