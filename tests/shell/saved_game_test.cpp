@@ -73,17 +73,6 @@ TEST(SavedGameTest, CheckpointsAndTheExitWriteTheSeedCellsAndTheState) {
     EXPECT_EQ(readFile(h.workDir.path() / "game.txt"), seedLines() + tail + "1\n");
 }
 
-TEST(SavedGameTest, AnEarlyExitLeavesGameTxtAsItWas) {
-    const std::string saved = "fart_user_1_score=7\nsomething=else\n";
-    HeadlessGame h(1920, 1080, saved);
-    testing::internal::CaptureStdout();
-    ASSERT_EQ(h.start({"-help"}), std::optional<int>(0));
-    h.game.reset();
-    h.state.reset();
-    testing::internal::GetCapturedStdout();
-    EXPECT_EQ(readFile(h.workDir.path() / "game.txt"), saved);
-}
-
 TEST(SavedGameTest, TheRightButtonPicksTheLiffCellUnderThePointer) {
     HeadlessGame h;
     started(h);
