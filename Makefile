@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
-.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench assets deps format clean
+.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean
 
 run: build
 	./build/void-angler
@@ -54,8 +54,15 @@ fuzz: build-fuzz/game_state_fuzz
 test-fuzz: FUZZ_SECONDS = 20
 test-fuzz: fuzz
 
-bench: build
-	./build/bench/va_bench
+# Release without sanitizers in its own directory: the figures are the shipped game's.
+bench: deps
+	cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSANITIZE=OFF -DBUILD_TESTING=OFF $(CMAKE_FLAGS)
+	cmake --build build-bench -j $(JOBS) --target va_bench
+	./build-bench/bench/va_bench
+
+# The real game under Xvfb: idle scene against heavy scene (about 40 s).
+perf-e2e: build
+	./scripts/perf-e2e.sh build/void-angler
 
 assets: deps
 	@test -n "$(PYTHON)" || { echo "no python3 with PIL, numpy and fontTools" >&2; exit 1; }
@@ -65,4 +72,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-fuzz
+	rm -rf build build-asan build-fuzz build-bench

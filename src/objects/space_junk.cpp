@@ -22,6 +22,8 @@ SpaceJunk::SpaceJunk(int width, int height, int id, bool randomize) : SpaceItem(
     screenWidth = width;
     screenHeight = height;
     getMinMaxCords();
+    // A new rock's outline may still be written directly before it is first asked.
+    boxStale = true;
     t_velocity = PointF(1.0f, 1.0f);
     if (randomize) {
         reseedFromClock();
@@ -54,8 +56,12 @@ SpaceJunk::SpaceJunk(const SpaceJunk& other)
     t_velocity = other.t_velocity;
 }
 
+// From the kept bounds while the outline is unchanged: a frame asks a rock several times.
 MinMaxCords SpaceJunk::getMinMaxCords() {
-    minMax = minMaxOf(rockCords, rockPointCount, minMax);
+    if (boxStale) {
+        refreshBox();
+    }
+    mergeKeptBounds();
     return minMax;
 }
 
@@ -82,12 +88,14 @@ void SpaceJunk::moveRock(float dx, float dy) {
         rockCords[i].x -= dx * std::cos(r);
         rockCords[i].y -= dy * std::sin(r);
     }
+    boxStale = true;
     if (isOutOfBounds()) {
         fixLostRock();
     }
 }
 
 void SpaceJunk::wrapRock() {
+    boxStale = true;
     if (isOffTop()) {
         shiftDown();
         for (int i = 0; i < rockPointCount; ++i) {
@@ -116,6 +124,7 @@ void SpaceJunk::wrapRock() {
 
 void SpaceJunk::fixLostRock() {
     MinMaxCords m = getMinMaxCords();
+    boxStale = true;
     if (m.min.x > wrapWidth) {
         for (int i = 0; i < rockPointCount; ++i) {
             rockCords[i].x -= static_cast<float>(m.min.x);
@@ -165,10 +174,41 @@ SDL_FRect SpaceJunk::getFRect(bool inset) {
     return frect;
 }
 
+void SpaceJunk::refreshBox() {
+    MinMaxCords unset;
+    unset.min_idx = Point(-1, -1);
+    unset.max_idx = Point(-1, -1);
+    keptBounds = minMaxOf(rockCords, rockPointCount, unset);
+    const MinMaxCords& m = keptBounds;
+    keptBox.x = static_cast<float>(m.min.x) + 13;
+    keptBox.y = static_cast<float>(m.min.y) + 13;
+    keptBox.w = static_cast<float>(std::int64_t{m.max.x} - m.min.x) - 25;
+    keptBox.h = static_cast<float>(std::int64_t{m.max.y} - m.min.y) - 25;
+    boxStale = false;
+}
+
+const SDL_FRect& SpaceJunk::insetBox() {
+    if (boxStale) {
+        refreshBox();
+    }
+    mergeKeptBounds();
+    frect = keptBox;
+    return keptBox;
+}
+
+// minMaxOf(rockCords, rockPointCount, minMax), from the kept bounds.
+void SpaceJunk::mergeKeptBounds() {
+    minMax.min = keptBounds.min;
+    minMax.max = keptBounds.max;
+    minMax.min_idx.x = keptBounds.min_idx.x >= 0 ? keptBounds.min_idx.x : minMax.min_idx.x;
+    minMax.min_idx.y = keptBounds.min_idx.y >= 0 ? keptBounds.min_idx.y : minMax.min_idx.y;
+    minMax.max_idx.x = keptBounds.max_idx.x >= 0 ? keptBounds.max_idx.x : minMax.max_idx.x;
+    minMax.max_idx.y = keptBounds.max_idx.y >= 0 ? keptBounds.max_idx.y : minMax.max_idx.y;
+}
+
 bool SpaceJunk::hitBy(const SDL_FRect& box) {
-    if (rectsOverlap(box, getFRect(true))) {
-        alive = false;
-        hit = true;
+    if (overlaps(box, insetBox())) {
+        markHit();
         return true;
     }
     return false;
@@ -207,6 +247,7 @@ void SpaceJunk::scaleBy(float f) {
     if (f < 0.125f || f == 0.0f) {
         f = 0.25f;
     }
+    boxStale = true;
     for (int i = 0; i < rockPointCount; ++i) {
         rockCords[i].x *= f;
         rockCords[i].y *= f;
@@ -225,6 +266,7 @@ void SpaceJunk::fitSize() {
 
 void SpaceJunk::jitterShape() {
     reseedFromClock();
+    boxStale = true;
     for (int i = 0; i < rockPointCount; ++i) {
         gameRand();
         rockCords[i].x -= static_cast<float>((gameRand() % 3) / 2);
@@ -235,6 +277,7 @@ void SpaceJunk::jitterShape() {
 
 void SpaceJunk::closeShape() {
     rockCords[rockPointCount - 1] = rockCords[0];
+    boxStale = true;
 }
 
 void SpaceJunk::addStepY(int n) {

@@ -31,7 +31,30 @@ class SpaceJunk : public SpaceItem {
     bool isOutOfBounds();
 
     SDL_FRect getFRect(bool inset);
+    // A missile's box against the inset box. The rock keeps that box between
+    // calls (a frame tests every missile against it) and rebuilds it after the
+    // outline changes.
     bool hitBy(const SDL_FRect& box);
+    // hitBy for a run of missiles (anything with getFRect()), in order: returns
+    // the first that hits, or last. A frame's hit test is rocks x missiles.
+    template <typename It> It firstHitBy(It first, It last) {
+        if (first == last) {
+            return last;
+        }
+        // A copy: the compiler may then keep it in registers across the calls.
+        const SDL_FRect own = insetBox();
+        for (; first != last; ++first) {
+            if (overlaps(first->getFRect(), own)) {
+                markHit();
+                return first;
+            }
+        }
+        return last;
+    }
+    // The bounds, box and hit test come from kept bounds, rebuilt after the rock's
+    // own changes to the outline. Code that writes rockCords directly after the rock
+    // was first asked must say so here.
+    void outlineChanged() { boxStale = true; }
     void addVelocity(float v);
 
     void randomizeShape();
@@ -58,4 +81,24 @@ class SpaceJunk : public SpaceItem {
     bool hit = false;
     bool alive = true;
     SDL_Point intCords[kRockPoints] = {{1, 1}};
+
+  private:
+    void refreshBox();
+    void mergeKeptBounds();
+    // The kept inset box, with the records getFRect(true) would leave.
+    const SDL_FRect& insetBox();
+    void markHit() {
+        alive = false;
+        hit = true;
+    }
+    // rectsOverlap, inline for the hit test's inner loop: touching boxes overlap.
+    static bool overlaps(const SDL_FRect& a, const SDL_FRect& b) {
+        return a.x >= b.x - a.w && b.x + b.w >= a.x && a.y >= b.y - a.h && b.y + b.h >= a.y;
+    }
+
+    // The inset box and the bounds it came from, as getFRect(true) would build them
+    // now; an index the bounds leave unset is -1.
+    bool boxStale = true;
+    SDL_FRect keptBox{};
+    MinMaxCords keptBounds{};
 };

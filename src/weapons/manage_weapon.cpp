@@ -43,14 +43,13 @@ bool ManageWeapon::fireMissile(PointF velocity, PointF position, float angle) {
 }
 
 bool ManageWeapon::hitRock(SpaceJunk& rock) {
-    for (auto it = missiles.begin(); it != missiles.end(); ++it) {
-        if (rock.hitBy(it->getFRect())) {
-            // One rock consumes at most one missile; the rest are not tested.
-            missiles.erase(it);
-            return true;
-        }
+    // One rock consumes at most one missile; the rest are not tested.
+    const auto it = rock.firstHitBy(missiles.begin(), missiles.end());
+    if (it == missiles.end()) {
+        return false;
     }
-    return false;
+    missiles.erase(it);
+    return true;
 }
 
 void ManageWeapon::updateMissiles() {
