@@ -296,7 +296,9 @@ PointF SpaceShip::getXY() {
     return posAnchor;
 }
 
-void SpaceShip::recentre() { placeCentred(true); }
+void SpaceShip::recentre() {
+    placeCentred(true);
+}
 
 void SpaceShip::placeCentred(bool centringOffset) {
     const float cx = (static_cast<float>(screenWidth) - spriteRect.w) / 2;

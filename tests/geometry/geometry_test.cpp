@@ -19,8 +19,8 @@
 // The last heading of each form was worked out with a scratch C program of our own: atan2f,
 // the 2 pi sum kept in float for PointF (in double for Point), times 180 / pi.
 TEST(GeometryTest, HeadingsGrowClockwiseFromUp) {
-    const float rows[][3] = {{100, 50, 0}, {150, 100, 90}, {50, 100, 270}, {99, 40, 359.045135f},
-                             {40, 41, 314.518555f}};
+    const float rows[][3] = {
+        {100, 50, 0}, {150, 100, 90}, {50, 100, 270}, {99, 40, 359.045135f}, {40, 41, 314.518555f}};
     for (const auto& r : rows) {
         EXPECT_EQ(getDirection(PointF(100, 100), PointF(r[0], r[1])), r[2]) << r[0] << "," << r[1];
     }
