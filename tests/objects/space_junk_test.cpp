@@ -173,4 +173,7 @@ TEST(ShipWeaponTest, WrapMovesBothPointsWithTheCentre) {
             std::tuple(w.x_c, w.y_c, w.wCords[1].x, w.wCords[1].y, w.wCords[0].x, w.wCords[0].y),
             std::tuple(r[2], r[3], r[2], r[3], r[2] + 3, r[3] - 4));
     }
+    ShipWeapon hitBox(PointF(100, 200), PointF(100, 200), 0.0f, 0, 1920, 1080, 0.0f);
+    const SDL_FRect box = hitBox.getFRect();
+    EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h), std::tuple(93.0f, 193.0f, 13.0f, 13.0f));
 }
