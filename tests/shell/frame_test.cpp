@@ -2,145 +2,241 @@
 
 #include <algorithm>
 
-#include "support/started_game_test.h"
+#include "support/headless_game.h"
 
 namespace {
 constexpr SDL_Color kGreen{168, 198, 78, 255};
 constexpr SDL_Color kBlue{0, 0, 255, 255};
-constexpr SDL_Color kRed{255, 0, 0, 255};
+constexpr SDL_Color kText{255, 44, 44, 255};
+constexpr SDL_Color kHelp{255, 220, 120, 255};
 
-class FrameTest : public StartedGameTest {
+class FrameTest : public testing::Test {
   protected:
-    const Game& game() const { return *h.game; }
-    bool playing(Mix_Chunk* chunk) const {
-        std::vector<Mix_Chunk*> now = h.playing();
-        return std::find(now.begin(), now.end(), chunk) != now.end();
+    void SetUp() override {
+        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     }
     SDL_Point firstRockPoint() const {
-        const SDL_FPoint p = game().rockField()[0].rockCords[0];
+        const SDL_FPoint p = h.game->rockField()[0].rockCords[0];
         return {static_cast<int>(p.x), static_cast<int>(p.y)};
     }
+    int countIn(SDL_Color c, int x0, int y0, int x1, int y1) const {
+        int n = 0;
+        for (int y = y0; y < y1; ++y) {
+            for (int x = x0; x < x1; ++x) {
+                n += h.pixel(x, y) == c ? 1 : 0;
+            }
+        }
+        return n;
+    }
+
+    HeadlessGame h;
 };
 } // namespace
 
-TEST_F(FrameTest, EachFrameClearsThenOutlinesTheShipInGreenAndRocksInTheFlocksRed) {
+TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     SDL_FillRect(h.screen, nullptr, SDL_MapRGB(h.screen->format, 1, 2, 3));
     SDL_Point rock = firstRockPoint();
     h.tapKey(SDL_SCANCODE_SPACE);
-    frameLog();
+    h.run();
     EXPECT_EQ(h.count({1, 2, 3, 255}), 0) << "the screen is cleared first";
     EXPECT_EQ(h.pixel(1100, 900), (SDL_Color{82, 3, 46, 255})) << "to the first background colour";
     EXPECT_EQ(h.pixel(1920 - 80 + 59, 65), kGreen) << "the radar ring";
     // The island of (24, 13) .. (26, 15) lies under the ship: its box starts at x = 24 * 35.
     EXPECT_EQ(h.pixel(840, 550), kGreen) << "the island under the ship";
     EXPECT_EQ(h.pixel(962, 506), kGreen) << "the nose, drawn after the missile rings";
-    EXPECT_EQ(h.pixel(rock.x, rock.y), kRed) << "frame tick 70 is even: the flock drew first";
-    // The key handler's missile is drawn (auto-fire's comes after the draw): one
-    // radius-7 ring of 36 pixels, less where the outline crosses it.
-    const int blue = h.count(kBlue);
-    EXPECT_GT(blue, 24);
-    EXPECT_LE(blue, 36);
+    EXPECT_EQ(h.pixel(rock.x, rock.y), (SDL_Color{255, 0, 0, 255})) << "tick 70: after the flock";
+    // The key handler's missile is drawn: one radius-7 ring, less where the outline crosses it.
     EXPECT_EQ(h.pixel(962 + 6, 506), kBlue);
     rock = firstRockPoint();
-    frameLog();
+    h.run();
     EXPECT_EQ(h.pixel(rock.x, rock.y), kGreen) << "tick 69 is odd: no flock, rocks in green";
-}
 
-TEST_F(FrameTest, SpaceFiresTwiceThenOncePerFrameUntilTheMagazineClicksEmpty) {
     h.pressKey(SDL_SCANCODE_SPACE);
-    frameLog();
-    EXPECT_EQ(game().weapons().getNumMissiles(), 2);
-    EXPECT_TRUE(playing(h.state->sounds.shot));
-    frameLog(73);
-    EXPECT_EQ(game().weapons().getNumMissiles(), 75);
-    EXPECT_FALSE(playing(h.state->sounds.emptyGun));
+    h.run();
+    EXPECT_EQ(h.game->weapons().getNumMissiles(), 3) << "a held SPACE fires twice at first";
+    EXPECT_TRUE(h.playing(h.state->sounds.shot));
+    h.run(68);
+    EXPECT_EQ(h.state->frameTick, -1) << "71 frames: 70 down to -1";
+    h.run(4);
+    EXPECT_EQ(h.game->weapons().getNumMissiles(), 75);
     Mix_HaltChannel(-1); // the shots hold every channel; a busy mixer drops the click
-    frameLog();
-    EXPECT_EQ(game().weapons().getNumMissiles(), 75);
-    EXPECT_TRUE(playing(h.state->sounds.emptyGun));
+    h.run();
+    EXPECT_TRUE(h.playing(h.state->sounds.emptyGun));
     h.releaseKey(SDL_SCANCODE_SPACE);
     Mix_HaltChannel(-1);
-    frameLog();
-    EXPECT_FALSE(playing(h.state->sounds.emptyGun)) << "releasing SPACE stops the auto-fire";
+    h.run();
+    EXPECT_FALSE(h.playing(h.state->sounds.emptyGun)) << "releasing SPACE stops the auto-fire";
+    h.pressKey(SDL_SCANCODE_Q);
+    EXPECT_FALSE(h.game->quitRequested());
+    h.run();
+    EXPECT_TRUE(h.game->quitRequested());
+    EXPECT_EQ(h.state->frameTick, 64) << "back to 70 after 72 frames; Q completes its frame";
+    EXPECT_EQ(h.sleptMs, 100u * 50u + 78u * 14u) << "every frame sleeps 14 ms";
 }
 
-TEST_F(FrameTest, ThrustAndTurnsWhileHeldAndEBringsTheShipBackStopped) {
+TEST_F(FrameTest, TurnThrustRecentrePauseAndTheVisualRange) {
     h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_LEFT);
-    frameLog(2);
-    EXPECT_EQ(game().spriteAngle(), 80);
+    h.run(2);
+    EXPECT_EQ(h.game->spriteAngle(), 80);
     h.pressKey(SDL_SCANCODE_RIGHT);
-    frameLog();
-    EXPECT_EQ(game().spriteAngle(), 80) << "both held: left then right";
+    h.run();
+    EXPECT_EQ(h.game->spriteAngle(), 80) << "both held: left then right";
     h.releaseKey(SDL_SCANCODE_LEFT);
-    frameLog();
-    EXPECT_EQ(game().spriteAngle(), 85);
+    h.run();
+    EXPECT_EQ(h.game->spriteAngle(), 85);
     h.releaseKey(SDL_SCANCODE_RIGHT);
-    frameLog(40);
-    EXPECT_TRUE(playing(h.state->sounds.thrust));
-    EXPECT_NE(game().hero().getTVelocity().y, 0.0f);
-    EXPECT_NE(game().hero().spriteRect.y, 500.0f);
+    h.run(40);
+    const SpaceShip& hero = h.game->hero();
+    EXPECT_TRUE(h.playing(h.state->sounds.thrust));
+    EXPECT_NE(hero.getTVelocity().y, 0.0f);
+    EXPECT_NE(hero.spriteRect.y, 500.0f);
     h.releaseKey(SDL_SCANCODE_UP);
     h.tapKey(SDL_SCANCODE_E);
-    frameLog();
-    EXPECT_EQ(game().hero().spriteRect.x, 920.0f);
-    EXPECT_EQ(game().hero().spriteRect.y, 500.0f);
-    EXPECT_EQ(game().hero().getTVelocity().x, 0.0f);
-    EXPECT_EQ(game().hero().getTVelocity().y, 0.0f);
-}
-
-TEST_F(FrameTest, PauseFreezesRocksMissilesAndShipButNotTheFrame) {
+    h.run();
+    EXPECT_EQ(std::pair(hero.getTVelocity().x, hero.getTVelocity().y), std::pair(0.0f, 0.0f));
+    EXPECT_EQ(std::pair(hero.spriteRect.x, hero.spriteRect.y), std::pair(920.0f, 500.0f));
     h.pressKey(SDL_SCANCODE_UP);
     h.tapKey(SDL_SCANCODE_SPACE);
-    frameLog(3);
+    h.run(3);
     h.tapKey(SDL_SCANCODE_P);
-    frameLog();
-    const SDL_FPoint rock = game().rockField()[0].rockCords[0];
-    const float missileY = game().weapons().missiles[0].y_c;
-    const float shipY = game().hero().spriteRect.y;
+    h.run();
+    const SDL_FPoint rock = h.game->rockField()[0].rockCords[0];
+    const float missileY = h.game->weapons().missiles[0].y_c;
+    const float shipY = hero.spriteRect.y;
     const int tick = h.state->frameTick;
-    frameLog(3);
-    EXPECT_EQ(game().rockField()[0].rockCords[0].x, rock.x);
-    EXPECT_EQ(game().weapons().missiles[0].y_c, missileY);
-    EXPECT_EQ(game().hero().spriteRect.y, shipY);
+    h.run(3);
+    EXPECT_EQ(h.game->rockField()[0].rockCords[0].x, rock.x);
+    EXPECT_EQ(h.game->weapons().missiles[0].y_c, missileY);
+    EXPECT_EQ(hero.spriteRect.y, shipY) << "though thrust is held";
     EXPECT_EQ(h.state->frameTick, tick - 3);
     EXPECT_EQ(h.count(kBlue), 0) << "missiles are not drawn while paused";
     h.tapKey(SDL_SCANCODE_P);
-    frameLog();
-    EXPECT_NE(game().weapons().missiles[0].y_c, missileY);
-}
+    h.releaseKey(SDL_SCANCODE_UP);
+    h.run();
+    EXPECT_NE(h.game->weapons().missiles[0].y_c, missileY);
 
-TEST_F(FrameTest, FrameTickCyclesSeventyTwoFramesAndQStillCompletesItsFrame) {
-    frameLog(71);
-    EXPECT_EQ(h.state->frameTick, -1);
-    h.pressKey(SDL_SCANCODE_Q);
-    EXPECT_FALSE(game().quitRequested());
-    frameLog();
-    EXPECT_TRUE(game().quitRequested());
-    EXPECT_EQ(h.state->frameTick, 70);
-    EXPECT_EQ(h.sleptMs, 100u * 50u + 72u * 14u) << "every frame sleeps 14 ms";
-}
-
-TEST(FrameHitTest, AMissileHitErasesTheRockScoresAndPlaysTheBlast) {
-    // A small field crowded with rocks: a stream of missiles soon hits one.
-    HeadlessGame h(400, 300);
-    testing::internal::CaptureStdout();
-    ASSERT_FALSE(h.start().has_value());
-    h.pressKey(SDL_SCANCODE_SPACE);
-    h.pressKey(SDL_SCANCODE_LEFT);
-    int frames = 0;
-    std::size_t before = h.game->rockField().size();
-    while (h.state->score == 0 && frames < 2000) {
-        before = h.game->rockField().size();
-        Mix_HaltChannel(-1); // free channels, so a blast is never dropped
-        h.frames(1);
-        ++frames;
+    // DOWN alone does nothing; a DOWN still set answers the next V.
+    using Keys = std::vector<SDL_Scancode>;
+    const std::pair<Keys, int> steps[] = {{{SDL_SCANCODE_V, SDL_SCANCODE_DOWN}, 49},
+                                          {{SDL_SCANCODE_DOWN}, 49},
+                                          {{SDL_SCANCODE_V}, 48},
+                                          {{SDL_SCANCODE_V, SDL_SCANCODE_UP}, 49}};
+    for (const auto& [keys, range] : steps) {
+        for (SDL_Scancode k : keys) {
+            h.tapKey(k);
+        }
+        h.run();
+        EXPECT_EQ(h.game->flock().getVisualRange(), range);
     }
-    testing::internal::GetCapturedStdout();
-    ASSERT_GE(h.state->score, 1);
-    const int score = h.state->score;
-    EXPECT_EQ(h.game->rockField().size(), before - static_cast<std::size_t>(score));
-    EXPECT_EQ(h.game->hud().scoreText(), "Score:" + std::to_string(score));
-    std::vector<Mix_Chunk*> now = h.playing();
-    EXPECT_NE(std::find(now.begin(), now.end(), h.state->sounds.blast), now.end());
+
+    // A small field crowded with rocks: a stream of missiles soon hits one.
+    quietly([&] { h.exitProcess(); });
+    HeadlessGame g(400, 300);
+    quietly([&] { ASSERT_FALSE(g.start().has_value()); });
+    g.pressKey(SDL_SCANCODE_SPACE);
+    g.pressKey(SDL_SCANCODE_LEFT);
+    std::size_t before = 0;
+    for (int frames = 0; g.state->score == 0 && frames < 2000; ++frames) {
+        before = g.game->rockField().size();
+        Mix_HaltChannel(-1); // free channels, so a blast is never dropped
+        g.run();
+    }
+    const int score = g.state->score;
+    ASSERT_GE(score, 1);
+    EXPECT_EQ(g.game->rockField().size(), before - static_cast<std::size_t>(score));
+    EXPECT_EQ(g.game->hud().scoreText(), "Score:" + std::to_string(score));
+    EXPECT_TRUE(g.playing(g.state->sounds.blast));
+}
+
+TEST_F(FrameTest, HeadsUpLabelsMuteMouseSystemMessageDebugLinesAndKeyLogs) {
+    h.run();
+    // Roids at 640, LvL at 720, Score at (800, 5) and Mag under it at (800, 20).
+    const int labels[4] = {countIn(kText, 640, 5, 720, 18), countIn(kText, 720, 5, 800, 18),
+                           countIn(kText, 800, 5, 900, 18), countIn(kText, 800, 20, 900, 33)};
+    EXPECT_GT(*std::min_element(labels, labels + 4), 0);
+    EXPECT_EQ(labels[0] + labels[1] + labels[2] + labels[3], h.count(kText)) << "nowhere else";
+    EXPECT_EQ(countIn(kText, 800, 18, 900, 20), 0) << "Score and Mag do not touch";
+
+    h.tapKey(SDL_SCANCODE_G);
+    h.tapKey(SDL_SCANCODE_SPACE);
+    h.run();
+    EXPECT_EQ(h.game->weapons().getNumMissiles(), 1);
+    EXPECT_EQ(Mix_Playing(-1), 0) << "no radar and no shot while muted";
+    h.tapKey(SDL_SCANCODE_G);
+    h.run();
+    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
+    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), h.state->sounds.radar);
+
+    // Cells and islands are 35 x 38; the island of the cell (0, 0) is the box (0, 0, 30, 30).
+    h.mouseDown(SDL_BUTTON_LEFT, 5, 6);
+    EXPECT_EQ(h.run(), "!!!!mouse button down event!!!!!");
+    EXPECT_NE(h.pixel(0, 20), kGreen) << "the left button outlines nothing";
+    h.mouseDown(SDL_BUTTON_RIGHT, 4 * 35 + 5, 7 * 38 + 5);
+    EXPECT_EQ(h.run(), "!!!!mouse button down event!!!!!Mouse x=145, y=271\nLiving Liff Block!\n"
+                       "Liff Block Point(x=4,y=7);\n");
+    EXPECT_EQ(h.game->hud().messageText(), "lIFF BLOCK POINT: Point(x=4,y=7);");
+    EXPECT_EQ(std::pair(h.pixel(0, 20), h.pixel(29, 20)), std::pair(kGreen, kGreen));
+    h.mouseUp(SDL_BUTTON_LEFT, 300, 200);
+    h.run();
+    EXPECT_NE(h.pixel(0, 20), kGreen) << "any button going up ends it";
+    h.mouseDown(SDL_BUTTON_RIGHT, 1919, 1079);
+    EXPECT_EQ(logLines(h.run()).back(), "Liff Block Point(x=50,y=27);") << "the strip";
+    h.mouseUp(SDL_BUTTON_RIGHT, 1919, 1079);
+    h.run(399);
+    EXPECT_GT(countIn(kText, 1920 - 455, 1080 - 20, 1920, 1080), 0);
+    EXPECT_EQ(h.state->systemMessage.countdown, 0) << "shown for 400 frames";
+    h.run();
+    EXPECT_EQ(countIn(kText, 1920 - 455, 1080 - 20, 1920, 1080), 0);
+
+    h.tapKey(SDL_SCANCODE_D);
+    h.run();
+    for (int i = 0; i < 10; ++i) {
+        EXPECT_GT(countIn(kText, 640, 48 + 24 * i, 900, 48 + 24 * i + 13), 0) << "line " << i;
+    }
+    EXPECT_EQ(countIn(kText, 640, 48 + 24 * 10, 900, 48 + 24 * 11), 0);
+    h.tapKey(SDL_SCANCODE_D);
+    h.run();
+    EXPECT_EQ(countIn(kText, 600, 40, 1200, 300), 0);
+
+    // What each key logs; a '*' at the end stands for anything after it.
+    // randV for the pinned second starts 4, 2, 4, 2, 6, 3, 7, 8, 9, 6, 1, 1, 9, 6, 4, 4, 10, 5,
+    // 6, 13.
+    const std::pair<SDL_Scancode, std::string> rows[] = {
+        {SDL_SCANCODE_H, "display help menu...\n"},
+        {SDL_SCANCODE_M, "starting milk_run_mode\n"},
+        {SDL_SCANCODE_3, "randV:4\nrandV:2\nrandV:4\nrandV:2\nrandV:6\nrandV:3\nrandV:7\nrandV:8\n"
+                         "randV:9\nrandV:6\nrandV:1\nrandV:1\nrandV:9\nrandV:6\nrandV:4\nrandV:4\n"
+                         "randV:10\nrandV:5\nrandV:6\nrandV:13\n"},
+        {SDL_SCANCODE_1, "printPoly():\nx=*"},
+        {SDL_SCANCODE_W, "Inside SCANCODE_W\n##### Printing the rocks that are missing #####\n*"},
+        {SDL_SCANCODE_N,
+         "##### Create new rocks pluss 10 ####\nrand foo and rand bar values:4, 2\n*"},
+        {SDL_SCANCODE_M, "ending milk_run_mode\n"},
+        {SDL_SCANCODE_A, "New Liff Cycle Period of : 6650\n"},
+        {SDL_SCANCODE_F, "Liff Cycle Freeze == true\n"},
+        {SDL_SCANCODE_L, "New Randomized Liff...\n"},
+    };
+    for (const auto& [key, text] : rows) {
+        h.tapKey(key);
+        const std::string log = h.run();
+        const bool prefix = text.back() == '*';
+        EXPECT_EQ(prefix ? log.substr(0, text.size() - 1) + "*" : log, text)
+            << SDL_GetScancodeName(key);
+        if (key == SDL_SCANCODE_M) { // shown, but not logged
+            EXPECT_EQ(h.game->hud().messageText(),
+                      std::string("milk_run_mode:") + (h.state->input.milkRunMode ? "ON" : "OFF"));
+        }
+    }
+    for (SDL_Scancode quiet : {SDL_SCANCODE_G, SDL_SCANCODE_G, SDL_SCANCODE_P, SDL_SCANCODE_P,
+                               SDL_SCANCODE_D, SDL_SCANCODE_D, SDL_SCANCODE_S, SDL_SCANCODE_E,
+                               SDL_SCANCODE_2, SDL_SCANCODE_V, SDL_SCANCODE_Z}) {
+        h.tapKey(quiet);
+        EXPECT_EQ(h.run(), "") << SDL_GetScancodeName(quiet);
+    }
+    EXPECT_EQ(h.game->waveSize(), 20) << "N added ten to the wave size";
+    EXPECT_GT(h.count(kHelp), 500) << "H listed the controls";
+    h.tapKey(SDL_SCANCODE_H);
+    EXPECT_EQ(h.run(), "display help menu...\n");
+    EXPECT_EQ(h.count(kHelp), 0);
 }

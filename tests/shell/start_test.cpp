@@ -5,99 +5,103 @@
 #include <fstream>
 
 #include "support/headless_game.h"
-#include "support/log_lines.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-std::vector<std::string> readLines(const fs::path& path) {
+std::string readFile(const fs::path& path) {
     std::ifstream in(path);
-    return logLines(std::string(std::istreambuf_iterator<char>(in), {}));
-}
-
-// Replaces dat with links to the real files, less the named ones.
-void datWithout(const WorkDir& dir, std::initializer_list<const char*> missing) {
-    fs::remove(dir.path() / "dat");
-    fs::create_directory(dir.path() / "dat");
-    for (const auto& entry : fs::directory_iterator(fs::path(VA_SOURCE_DIR) / "dat")) {
-        fs::create_symlink(entry.path(), dir.path() / "dat" / entry.path().filename());
-    }
-    for (const char* name : missing) {
-        fs::remove(dir.path() / "dat" / name);
-    }
-}
-
-// A window, but no renderer for it.
-Platform noRenderer(SDL_Surface* screen) {
-    Display d;
-    d.openWindow = [screen](const char* title, int& w, int& h) {
-        w = screen->w;
-        h = screen->h;
-        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    };
-    d.openRenderer = [](SDL_Window*) -> SDL_Renderer* {
-        SDL_SetError("no renderer here");
-        return nullptr;
-    };
-    return Platform{[](Uint32) {}, d};
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 } // namespace
 
-TEST(StartTest, StartUpLogsTheFixedLinesInOrderAndLoadsEveryShipPicture) {
+TEST(StartTest, StartUpShutDownAMissingFontOrRendererAndTheReadmeKeys) {
     HeadlessGame h;
-    testing::internal::CaptureStdout();
+    std::optional<int> status;
     // Listed by the help, but they change nothing.
-    ASSERT_FALSE(h.start({"-run_lvl=3", "-demo_mode"}).has_value());
-    std::vector<std::string> log = logLines(testing::internal::GetCapturedStdout());
-    std::vector<std::string> expected =
-        readLines(fs::path(VA_SOURCE_DIR) / "tests/golden/startup_fixed_lines.txt");
-    ASSERT_FALSE(expected.empty());
+    const std::vector<std::string> log = logLines(quietly([&] {
+        status = h.start({"-run_lvl=3", "-demo_mode"});
+    }));
+    ASSERT_FALSE(status.has_value());
     // A line ending in '*' stands for any line that starts with the rest of it.
     auto at = log.begin();
-    for (const std::string& line : expected) {
+    for (const std::string& line :
+         logLines(readFile(fs::path(VA_SOURCE_DIR) / "tests/golden/startup_fixed_lines.txt"))) {
         const bool prefix = line.back() == '*';
         const std::string want = prefix ? line.substr(0, line.size() - 1) : line;
         at = std::find_if(at, log.end(), [&](const std::string& l) {
             return prefix ? l.rfind(want, 0) == 0 : l == want;
         });
-        ASSERT_NE(at, log.end()) << "missing or out of order: " << line;
-        ++at;
+        ASSERT_NE(at++, log.end()) << "missing or out of order: " << line;
     }
-    EXPECT_EQ(h.sleptMs, 100u * 50u) << "the random table's sleeps";
     const SpaceShip& hero = h.game->hero();
-    EXPECT_NE(hero.baseTexture, nullptr);
     EXPECT_EQ(std::count(hero.shieldTextures.begin(), hero.shieldTextures.end(), nullptr), 0);
-    EXPECT_EQ(hero.shieldTextures.size(), 7u);
-    EXPECT_EQ(hero.thrustShieldTextures.size(), 3u);
-    EXPECT_EQ(hero.thrustTextures.size(), 2u);
+    EXPECT_EQ(std::tuple(hero.shieldTextures.size(), hero.thrustShieldTextures.size(),
+                         hero.thrustTextures.size()),
+              std::tuple(7u, 3u, 2u));
     EXPECT_EQ(h.state->theHero, &hero);
-    testing::internal::CaptureStdout();
     const std::size_t capacity = h.game->rockField().capacity();
-    EXPECT_EQ(h.stop(), 0);
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(quietly([&] { EXPECT_EQ(h.stop(), 0); }),
               "capacity is now:" + std::to_string(capacity) +
                   "\nafter clear and shrink_to_fit, capacity is now:0\n");
     EXPECT_EQ(h.state->theHero, nullptr) << "the pointer does not outlive the ship's game";
-}
+    h.exitProcess();
 
-TEST(StartTest, AMissingFontIsLoggedAndTheGamePlaysOn) {
-    HeadlessGame h;
-    datWithout(h.workDir, {"TOMARIDENA.ttf"});
-    testing::internal::CaptureStdout();
-    ASSERT_FALSE(h.start().has_value());
-    h.frames(2);
-    EXPECT_NE(testing::internal::GetCapturedStdout().find("Failed to load font:"),
+    HeadlessGame noFont;
+    fs::remove(noFont.workDir.path() / "dat");
+    fs::copy(fs::path(VA_SOURCE_DIR) / "dat", "dat", fs::copy_options::recursive);
+    fs::remove("dat/TOMARIDENA.ttf");
+    EXPECT_NE(quietly([&] {
+                  ASSERT_FALSE(noFont.start().has_value());
+                  noFont.frames(2);
+              }).find("Failed to load font:"),
               std::string::npos);
+
+    quietly([&] { noFont.exitProcess(); });
+    HeadlessGame noRenderer;
+    noRenderer.display.openRenderer = [](SDL_Window*) -> SDL_Renderer* { return nullptr; };
+    noRenderer.game =
+        std::make_unique<Game>(*noRenderer.state, Platform{[](Uint32) {}, noRenderer.display});
+    quietly([&] { status = noRenderer.start(); });
+    EXPECT_NE(status.value_or(0), 0) << "a renderer that cannot be made ends with failure";
+
+    const std::string readme = readFile(fs::path(VA_SOURCE_DIR) / "README.md");
+    for (const KeyBinding& binding : Game::keyTable()) {
+        EXPECT_NE(readme.find(std::string("| ") + binding.name + " |"), std::string::npos)
+            << binding.name;
+    }
 }
 
-TEST(StartTest, ARendererThatCannotBeMadeEndsWithFailure) {
-    HeadlessGame h;
-    h.game = std::make_unique<Game>(*h.state, noRenderer(h.screen));
-    testing::internal::CaptureStderr();
-    testing::internal::CaptureStdout();
-    const std::optional<int> status = h.start();
-    testing::internal::GetCapturedStdout();
-    ASSERT_TRUE(status.has_value());
-    EXPECT_NE(*status, 0);
-    EXPECT_NE(testing::internal::GetCapturedStderr().find("no renderer here"), std::string::npos);
+TEST(SavedGameTest, ScoreLevelAndPauseComeBackAndCheckpointsAndTheExitWriteThem) {
+    // The seed pattern as the checkpoint writes it, one line per live cell in order.
+    const int cells[35][2] = {{4, 7},   {5, 7},   {0, 0},   {6, 8},   {6, 9},   {33, 9},  {32, 7},
+                              {31, 8},  {3, 6},   {32, 9},  {33, 10}, {45, 24}, {44, 24}, {43, 24},
+                              {45, 23}, {44, 23}, {45, 25}, {46, 26}, {47, 27}, {48, 27}, {49, 26},
+                              {50, 27}, {47, 4},  {48, 3},  {49, 2},  {49, 1},  {50, 0},  {24, 13},
+                              {25, 14}, {26, 14}, {26, 15}, {10, 25}, {10, 24}, {11, 24}, {11, 25}};
+    std::string seed;
+    for (const auto& c : cells) {
+        seed += "fart_user_1_lfpt=" + std::to_string(c[0]) + "," + std::to_string(c[1]) + "\n";
+    }
+    for (const auto& [score, magazine] : {std::pair{2500, 115}, std::pair{999, 75}}) {
+        const std::string saved =
+            "fart_user_1_score=" + std::to_string(score) + "\nfart_user_1_level=3\n";
+        HeadlessGame h(1920, 1080, saved + "fart_user_1_pause_game=1\nkept_until_saved=1\n");
+        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+        h.run();
+        EXPECT_EQ(h.game->weapons().getMaxMissiles(), magazine);
+        EXPECT_EQ(h.game->hud().scoreText(), "Score:" + std::to_string(score));
+        EXPECT_EQ(h.state->level, 3);
+        EXPECT_TRUE(h.state->pauseGame);
+        h.tapKey(SDL_SCANCODE_C);
+        EXPECT_EQ(h.run(), "Save checkpoint as: checkpoint1700000000.txt\n");
+        EXPECT_EQ(h.game->hud().messageText(), "Saved game state as: checkpoint1700000000.txt");
+        const std::string tail = seed + saved + "fart_user_1_liff_cycle_freeze=1\n";
+        EXPECT_EQ(readFile(h.workDir.path() / "checkpoint1700000000.txt"),
+                  tail + "fart_user_1_pause_game=1\n");
+        h.tapKey(SDL_SCANCODE_P);
+        h.run();
+        quietly([&] { h.exitProcess(); });
+        EXPECT_EQ(readFile(h.workDir.path() / "game.txt"), tail + "fart_user_1_pause_game=0\n");
+    }
 }

@@ -1,3 +1,2 @@
-va_test_suite(shell SOURCES ../support/headless_game.cpp start_test.cpp keys_test.cpp
-    frame_test.cpp hud_frame_test.cpp rock_waves_test.cpp saved_game_test.cpp
-    monkey_test.cpp)
+va_test_suite(shell SOURCES ../support/headless_game.cpp start_test.cpp frame_test.cpp
+    rock_waves_test.cpp monkey_test.cpp)

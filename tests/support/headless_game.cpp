@@ -4,8 +4,7 @@
 
 #include "geometry/calendar_clock.h"
 
-namespace {
-void pushKey(Uint32 type, SDL_Scancode key) {
+void HeadlessGame::pushKey(Uint32 type, SDL_Scancode key) {
     SDL_Event e{};
     e.type = type;
     e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -14,7 +13,7 @@ void pushKey(Uint32 type, SDL_Scancode key) {
     SDL_PushEvent(&e);
 }
 
-void pushMouse(Uint32 type, Uint8 button, int x, int y) {
+void HeadlessGame::pushMouse(Uint32 type, Uint8 button, int x, int y) {
     SDL_Event e{};
     e.type = type;
     e.button.button = button;
@@ -23,7 +22,6 @@ void pushMouse(Uint32 type, Uint8 button, int x, int y) {
     e.button.y = y;
     SDL_PushEvent(&e);
 }
-} // namespace
 
 HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
     setCalendarClock([] { return kPinnedSecond; });
@@ -32,7 +30,6 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
     }
     state = std::make_unique<ProcessState>();
     screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-    Display display;
     display.openWindow = [this](const char* title, int& w, int& h) {
         w = screen->w;
         h = screen->h;
@@ -43,11 +40,7 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
 }
 
 HeadlessGame::~HeadlessGame() {
-    if (started && !stopped) {
-        stop();
-    }
-    game.reset();
-    state.reset();
+    exitProcess();
     SDL_FreeSurface(screen);
     setCalendarClock({});
 }
@@ -83,37 +76,11 @@ int HeadlessGame::stop() {
     return game->shutDown();
 }
 
-void HeadlessGame::pressKey(SDL_Scancode key) {
-    pushKey(SDL_KEYDOWN, key);
-}
-void HeadlessGame::releaseKey(SDL_Scancode key) {
-    pushKey(SDL_KEYUP, key);
-}
-void HeadlessGame::tapKey(SDL_Scancode key) {
-    pressKey(key);
-    releaseKey(key);
-}
-void HeadlessGame::mouseDown(Uint8 button, int x, int y) {
-    pushMouse(SDL_MOUSEBUTTONDOWN, button, x, y);
-}
-void HeadlessGame::mouseUp(Uint8 button, int x, int y) {
-    pushMouse(SDL_MOUSEBUTTONUP, button, x, y);
-}
-
-SDL_Color HeadlessGame::pixel(int x, int y) const {
-    return surfacePixel(screen, x, y);
-}
-
-int HeadlessGame::count(SDL_Color colour) const {
-    return countColour(screen, colour);
-}
-
-std::vector<Mix_Chunk*> HeadlessGame::playing() const {
-    std::vector<Mix_Chunk*> chunks;
+bool HeadlessGame::playing(Mix_Chunk* chunk) const {
     for (int ch = 0; ch < Mix_AllocateChannels(-1); ++ch) {
-        if (Mix_Playing(ch) != 0) {
-            chunks.push_back(Mix_GetChunk(ch));
+        if (Mix_Playing(ch) != 0 && Mix_GetChunk(ch) == chunk) {
+            return true;
         }
     }
-    return chunks;
+    return false;
 }

@@ -4,6 +4,8 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
+#include <gtest/gtest.h>
+
 #include <ctime>
 #include <memory>
 #include <optional>
@@ -13,7 +15,15 @@
 #include "shell/game.h"
 #include "shell/process_state.h"
 #include "support/canvas.h"
+#include "support/log_lines.h"
 #include "support/work_dir.h"
+
+// Runs f and returns what it wrote to stdout, keeping it off the test output.
+template <class F> std::string quietly(F&& f) {
+    testing::internal::CaptureStdout();
+    f();
+    return testing::internal::GetCapturedStdout();
+}
 
 class HeadlessGame {
   public:
@@ -29,28 +39,39 @@ class HeadlessGame {
     // Runs start-up with these arguments after the program name.
     std::optional<int> start(std::vector<std::string> args = {});
     void frames(int n);
+    // Runs frames and returns what they logged.
+    std::string run(int n = 1) {
+        return quietly([&] { frames(n); });
+    }
     int stop();
     // Shut-down, then the process-wide state's destruction, which writes "game.txt".
     void exitProcess();
 
-    void pressKey(SDL_Scancode key);
-    void releaseKey(SDL_Scancode key);
-    void tapKey(SDL_Scancode key);
-    void mouseDown(Uint8 button, int x, int y);
-    void mouseUp(Uint8 button, int x, int y);
+    void pressKey(SDL_Scancode key) { pushKey(SDL_KEYDOWN, key); }
+    void releaseKey(SDL_Scancode key) { pushKey(SDL_KEYUP, key); }
+    void tapKey(SDL_Scancode key) {
+        pressKey(key);
+        releaseKey(key);
+    }
+    void mouseDown(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONDOWN, button, x, y); }
+    void mouseUp(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONUP, button, x, y); }
 
-    SDL_Color pixel(int x, int y) const;
-    int count(SDL_Color colour) const;
-    // The chunks playing on the mixer's channels now.
-    std::vector<Mix_Chunk*> playing() const;
+    SDL_Color pixel(int x, int y) const { return surfacePixel(screen, x, y); }
+    int count(SDL_Color colour) const { return countColour(screen, colour); }
+    // Whether the chunk plays on one of the mixer's channels now.
+    bool playing(Mix_Chunk* chunk) const;
 
     WorkDir workDir;
     std::unique_ptr<ProcessState> state;
+    // The window and renderer makers the game was given; a test may swap one and remake it.
+    Display display;
     std::unique_ptr<Game> game;
     SDL_Surface* screen = nullptr;
     Uint32 sleptMs = 0;
 
   private:
+    static void pushKey(Uint32 type, SDL_Scancode key);
+    static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     bool started = false;
     bool stopped = false;
 };

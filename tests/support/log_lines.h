@@ -1,6 +1,7 @@
 // Splits a captured log into lines.
 #pragma once
 
+#include <algorithm>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -15,9 +16,6 @@ inline std::vector<std::string> logLines(const std::string& log) {
 }
 
 inline int countLines(const std::string& log, const std::string& line) {
-    int n = 0;
-    for (const std::string& l : logLines(log)) {
-        n += l == line ? 1 : 0;
-    }
-    return n;
+    const std::vector<std::string> lines = logLines(log);
+    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
 }
