@@ -186,3 +186,15 @@ bool GameState::parseBool(const std::string& s) {
     }
     return false;
 }
+
+void GameState::fill(const std::vector<Point>& live, int score, int level, bool frozen,
+                     bool paused) {
+    clear();
+    for (const Point& p : live) {
+        put(userId + lfptSuffix, std::to_string(p.x) + "," + std::to_string(p.y));
+    }
+    put(userId + "_score", std::to_string(score));
+    put(userId + "_level", std::to_string(level));
+    put(userId + "_liff_cycle_freeze", frozen ? "1" : "0");
+    put(userId + "_pause_game", paused ? "1" : "0");
+}

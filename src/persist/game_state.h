@@ -22,6 +22,8 @@ class GameState {
     // Empties the store for the save routine, which arms the write at exit.
     void clear();
     void put(std::string key, std::string value);
+    // The save routine: clear, then one line per live cell and the four state keys.
+    void fill(const std::vector<Point>& live, int score, int level, bool frozen, bool paused);
     void save();
     // Appends the calendar second and ".txt" to name and writes the store there.
     void saveAs(std::string& name);

@@ -262,15 +262,8 @@ int Game::shutDown() {
 
 // Fills the store; the checkpoint key writes it, process exit writes "game.txt".
 void Game::saveRoutine() {
-    GameState& store = ps.gameState;
-    store.clear();
-    for (const Point& p : ps.liff.getLivePoints()) {
-        store.put(store.userId + store.lfptSuffix, std::to_string(p.x) + "," + std::to_string(p.y));
-    }
-    store.put("fart_user_1_score", std::to_string(ps.score));
-    store.put("fart_user_1_level", std::to_string(ps.level));
-    store.put("fart_user_1_liff_cycle_freeze", ps.liff.isFrozen() ? "1" : "0");
-    store.put("fart_user_1_pause_game", ps.pauseGame ? "1" : "0");
+    ps.gameState.fill(ps.liff.getLivePoints(), ps.score, ps.level, ps.liff.isFrozen(),
+                      ps.pauseGame);
 }
 
 void Game::closeMedia() {

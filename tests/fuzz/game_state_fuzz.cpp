@@ -37,15 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         level = state.getLevel();
         freeze = state.loadedFreeze;
         pause = state.isPaused();
-        state.clear();
-        for (const Point& p : points) {
-            state.put(state.userId + state.lfptSuffix,
-                      std::to_string(p.x) + "," + std::to_string(p.y));
-        }
-        state.put("fart_user_1_score", std::to_string(score));
-        state.put("fart_user_1_level", std::to_string(level));
-        state.put("fart_user_1_liff_cycle_freeze", freeze ? "1" : "0");
-        state.put("fart_user_1_pause_game", pause ? "1" : "0");
+        state.fill(points, score, level, freeze, pause);
         state.save();
     } // the destructor writes "game.txt" a second time
     GameState back;
