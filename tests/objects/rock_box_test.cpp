@@ -33,7 +33,7 @@ TEST(RockBoxTest, AKeptBoxAnswersLikeAFreshOneAfterEveryOutlineChange) {
                  {SDL_FRect{r.x - 13 - gap, r.y, 13, 13}, SDL_FRect{r.x + r.w + gap, r.y, 13, 13},
                   SDL_FRect{r.x, r.y - 13 - gap, 13, 13},
                   SDL_FRect{r.x, r.y + r.h + gap, 13, 13}}) {
-                SpaceJunk tested = rock;
+                SpaceJunk tested(1, 1, 1, false);
                 tested = rock; // assignment carries the kept box over
                 EXPECT_EQ(tested.hitBy(probe), gap == 0.0f) << "step " << i;
             }

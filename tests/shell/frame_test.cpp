@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "support/headless_game.h"
 
@@ -235,6 +236,7 @@ TEST_F(FrameTest, HeadsUpLabelsMuteMouseSystemMessageDebugLinesAndKeyLogs) {
         EXPECT_EQ(h.run(), "") << SDL_GetScancodeName(quiet);
     }
     EXPECT_EQ(h.game->waveSize(), 20) << "N added ten to the wave size";
+    EXPECT_EQ(std::tuple(h.state->liff.period, h.state->liff.isFrozen()), std::tuple(66500, true));
     EXPECT_GT(h.count(kHelp), 500) << "H listed the controls";
     h.tapKey(SDL_SCANCODE_H);
     EXPECT_EQ(h.run(), "display help menu...\n");

@@ -13,10 +13,8 @@
 #include "support/headless_game.h"
 
 namespace {
-#if defined(__SANITIZE_ADDRESS__)
+#ifdef __SANITIZE_ADDRESS__ // ASan's shadow memory would swamp the resident figure
 constexpr bool kSanitized = true;
-#elif defined(__has_feature)
-constexpr bool kSanitized = __has_feature(address_sanitizer);
 #else
 constexpr bool kSanitized = false;
 #endif
@@ -32,8 +30,7 @@ struct Silenced {
 };
 
 long residentKb() {
-    long pages = 0;
-    long resident = 0;
+    long pages = 0, resident = 0;
     std::ifstream("/proc/self/statm") >> pages >> resident;
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 }
@@ -42,8 +39,7 @@ long residentKb() {
 TEST(MonkeyTest, RandomInputNeitherCrashesNorGrowsAndTheExitStillSaves) {
     const char* env = std::getenv("VA_MONKEY_FRAMES");
     const int frames = env != nullptr && std::atoi(env) > 0 ? std::atoi(env) : 20000;
-    constexpr int kWidth = 640;
-    constexpr int kHeight = 400;
+    constexpr int kWidth = 640, kHeight = 400;
     std::vector<SDL_Scancode> keys;
     for (const KeyBinding& binding : Game::keyTable()) {
         if (binding.key != SDL_SCANCODE_Q) {
@@ -66,14 +62,8 @@ TEST(MonkeyTest, RandomInputNeitherCrashesNorGrowsAndTheExitStillSaves) {
                 if (key == SDL_SCANCODE_N && ++moreRocks > 5) {
                     key = SDL_SCANCODE_SPACE;
                 }
-                SDL_Event e{};
                 const int kind = roll(0, 2); // press, repeat, release
-                e.type = kind == 2 ? SDL_KEYUP : SDL_KEYDOWN;
-                e.key.state = kind == 2 ? SDL_RELEASED : SDL_PRESSED;
-                e.key.repeat = kind == 1 ? 1 : 0;
-                e.key.keysym.scancode = key;
-                e.key.keysym.sym = SDL_GetKeyFromScancode(key);
-                SDL_PushEvent(&e);
+                HeadlessGame::pushKey(kind == 2 ? SDL_KEYUP : SDL_KEYDOWN, key, kind == 1);
             } else {
                 // Left .. X2, on the field, the strip right of it and off the window.
                 const auto button = static_cast<Uint8>(roll(1, 5));
@@ -88,11 +78,9 @@ TEST(MonkeyTest, RandomInputNeitherCrashesNorGrowsAndTheExitStillSaves) {
         }
     }
     const long rssAtEnd = residentKb();
-    const int score = h.state->score;
-    const int level = h.state->level;
+    const int score = h.state->score, level = h.state->level;
     h.exitProcess();
-
-    if (!kSanitized && frames > 10000) { // ASan's shadow memory would swamp the figure
+    if (!kSanitized && frames > 10000) {
         EXPECT_LE(rssAtEnd, rssAtHalf + rssAtHalf / 10)
             << "resident kB at frame 10000: " << rssAtHalf << ", at " << frames << ": " << rssAtEnd;
     }

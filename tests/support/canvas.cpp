@@ -17,18 +17,16 @@ SDL_Color surfacePixel(SDL_Surface* surface, int x, int y) {
     if (x < 0 || y < 0 || x >= surface->w || y >= surface->h) {
         return c;
     }
-    auto* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
-    SDL_GetRGBA(reinterpret_cast<Uint32*>(row)[x], surface->format, &c.r, &c.g, &c.b, &c.a);
+    const auto* row = static_cast<Uint8*>(surface->pixels) + y * surface->pitch;
+    SDL_GetRGBA(reinterpret_cast<const Uint32*>(row)[x], surface->format, &c.r, &c.g, &c.b, &c.a);
     return c;
 }
 
 int countColour(SDL_Surface* surface, SDL_Color colour) {
     int n = 0;
-    for (int y = 0; y < surface->h; ++y) {
-        for (int x = 0; x < surface->w; ++x) {
-            SDL_Color c = surfacePixel(surface, x, y);
-            n += (c.r == colour.r && c.g == colour.g && c.b == colour.b) ? 1 : 0;
-        }
+    for (int i = 0; i < surface->w * surface->h; ++i) {
+        const SDL_Color c = surfacePixel(surface, i % surface->w, i / surface->w);
+        n += c.r == colour.r && c.g == colour.g && c.b == colour.b;
     }
     return n;
 }

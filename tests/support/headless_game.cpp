@@ -4,22 +4,16 @@
 
 #include "geometry/calendar_clock.h"
 
-void HeadlessGame::pushKey(Uint32 type, SDL_Scancode key) {
-    SDL_Event e{};
-    e.type = type;
-    e.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = key;
-    e.key.keysym.sym = SDL_GetKeyFromScancode(key);
+void HeadlessGame::pushKey(Uint32 type, SDL_Scancode key, bool repeat) {
+    const Uint8 state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+    SDL_Event e{
+        .key = {type, 0, 0, state, Uint8(repeat), 0, 0, {key, SDL_GetKeyFromScancode(key), 0, 0}}};
     SDL_PushEvent(&e);
 }
 
 void HeadlessGame::pushMouse(Uint32 type, Uint8 button, int x, int y) {
-    SDL_Event e{};
-    e.type = type;
-    e.button.button = button;
-    e.button.state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
-    e.button.x = x;
-    e.button.y = y;
+    const Uint8 state = type == SDL_MOUSEBUTTONDOWN ? SDL_PRESSED : SDL_RELEASED;
+    SDL_Event e{.button = {type, 0, 0, 0, button, state, 1, 0, x, y}};
     SDL_PushEvent(&e);
 }
 

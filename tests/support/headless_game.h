@@ -69,8 +69,9 @@ class HeadlessGame {
     SDL_Surface* screen = nullptr;
     Uint32 sleptMs = 0;
 
+    static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
+
   private:
-    static void pushKey(Uint32 type, SDL_Scancode key);
     static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     bool started = false;
     bool stopped = false;

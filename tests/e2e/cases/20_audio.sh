@@ -1,10 +1,7 @@
 # Sound start-up: missing files, and machines without a usable audio device.
 
 dir=$(new_workdir)
-rm "$dir/dat"
-mkdir "$dir/dat"
-for f in "$SRC"/dat/*; do ln -s "$f" "$dir/dat/"; done
-rm "$dir/dat/shot.wav"
+rm "$dir/dat" && cp -rs "$SRC/dat" "$dir/dat" && rm "$dir/dat/shot.wav"
 printf 'fart_user_1_score=9\n' >"$dir/game.txt"
 start_game "$dir"
 wait_exit
