@@ -44,6 +44,7 @@ TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     EXPECT_EQ(h.pixel(1920 - 80 + 59, 65), kGreen) << "the radar ring";
     // The island of (24, 13) .. (26, 15) lies under the ship: its box starts at x = 24 * 35.
     EXPECT_EQ(h.pixel(840, 550), kGreen) << "the island under the ship";
+    EXPECT_EQ(h.pixel(4 * 35 + 5, 7 * 38 + 15), kGreen) << "the Liff block of the seed cell (4, 7)";
     EXPECT_EQ(h.pixel(962, 506), kGreen) << "the nose, drawn after the missile rings";
     EXPECT_EQ(h.pixel(rock.x, rock.y), (SDL_Color{255, 0, 0, 255})) << "tick 70: after the flock";
     // The key handler's missile is drawn: one radius-7 ring, less where the outline crosses it.
