@@ -26,7 +26,10 @@ void adjustFirstRocks(std::vector<SpaceJunk>& rocks);
 // The size of the next wave and when it comes.
 class RockWaves {
   public:
+    // Reads the table and the size where they live, so temporaries are refused.
     RockWaves(const std::vector<int>& randV, const Point& windowSize);
+    RockWaves(std::vector<int>&&, const Point&) = delete;
+    RockWaves(const std::vector<int>&, Point&&) = delete;
 
     // Back to a first wave of 10 and a limit of 180.
     void reset();

@@ -79,9 +79,10 @@ TEST(RockWavesTest, LevelStepOnlyOnAClearedFieldOutsideMilkRun) {
         {0, 0, 17, 4, 5, 180},           // at 180 the wave stays 180
         {0, 0, 0, INT_MAX, INT_MAX, 20}, // the level saturates
     };
+    const std::vector<int> table{2, 3, 10, 11};
+    const Point size(1920, 1080); // the waves read both where they live
     for (const auto& [rocksBefore, milkRun, added, before, after, rocksAfter] : rows) {
-        PinnedClock clock;
-        RockWaves waves({2, 3, 10, 11}, {1920, 1080});
+        RockWaves waves(table, size);
         std::vector<SpaceJunk> rocks;
         int level = before;
         quietly([&] {

@@ -39,7 +39,6 @@ TEST(StartTest, StartUpShutDownAMissingFontOrRendererAndTheReadmeKeys) {
     EXPECT_EQ(std::tuple(hero.shieldTextures.size(), hero.thrustShieldTextures.size(),
                          hero.thrustTextures.size()),
               std::tuple(7u, 3u, 2u));
-    EXPECT_EQ(h.state->theHero, &hero);
     const std::size_t capacity = h.game->rockField().capacity();
     EXPECT_EQ(quietly([&] { EXPECT_EQ(h.stop(), 0); }),
               "capacity is now:" + std::to_string(capacity) +
