@@ -15,14 +15,8 @@ SpaceBlock::SpaceBlock(int width, int height, int id, bool reseed) : SpaceItem(w
 
 SpaceBlock::SpaceBlock(const SpaceBlock& other)
     : SpaceItem(other.screenWidth, other.screenHeight, other.obj_id) {
-    boundBottom = other.boundBottom;
-    boundRight = other.boundRight;
-    wrapHeight = other.wrapHeight;
-    wrapWidth = other.wrapWidth;
-    boundTop = other.boundTop;
-    boundLeft = other.boundLeft;
-    screenWidth = other.screenWidth;
-    screenHeight = other.screenHeight;
+    // The screen size too, so that a copy of a copy is still built for the same field.
+    copyFieldOf(other);
     rockPointCount = other.rockPointCount;
     for (int i = 0; i < kBlockPoints; ++i) {
         rockCords[i] = other.rockCords[i];

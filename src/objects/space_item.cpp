@@ -176,3 +176,14 @@ void SpaceItem::pushAlongHeading() {
     t_velocity.x += static_cast<float>(std::trunc(sinScaled(momentumMag, heading) / 3));
     t_velocity.y -= static_cast<float>(std::trunc(cosScaled(momentumMag, heading) / 3));
 }
+
+void SpaceItem::copyFieldOf(const SpaceItem& other) {
+    boundBottom = other.boundBottom;
+    boundRight = other.boundRight;
+    wrapHeight = other.wrapHeight;
+    wrapWidth = other.wrapWidth;
+    boundTop = other.boundTop;
+    boundLeft = other.boundLeft;
+    screenWidth = other.screenWidth;
+    screenHeight = other.screenHeight;
+}

@@ -38,6 +38,8 @@ class SpaceItem {
     void shiftRight();
     void shiftLeft();
     void wrapAround();
+    // The field a kind's copy keeps: the bounds, wrap distances and screen size.
+    void copyFieldOf(const SpaceItem& other);
 
     float headingOf() const;
     void pushAlongHeading();

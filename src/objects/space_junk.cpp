@@ -33,15 +33,8 @@ SpaceJunk::SpaceJunk(int width, int height, int id, bool randomize) : SpaceItem(
 
 SpaceJunk::SpaceJunk(const SpaceJunk& other)
     : SpaceItem(other.screenWidth, other.screenHeight, other.obj_id) {
-    boundBottom = other.boundBottom;
-    boundRight = other.boundRight;
-    wrapHeight = other.wrapHeight;
-    wrapWidth = other.wrapWidth;
-    boundTop = other.boundTop;
-    boundLeft = other.boundLeft;
-    // Kept so that a copy of a copy is still built for the same field.
-    screenWidth = other.screenWidth;
-    screenHeight = other.screenHeight;
+    // The screen size too, so that a copy of a copy is still built for the same field.
+    copyFieldOf(other);
     rockPointCount = other.rockPointCount;
     for (int i = 0; i < kRockPoints; ++i) {
         rockCords[i] = other.rockCords[i];

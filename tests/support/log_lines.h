@@ -15,7 +15,6 @@ inline std::vector<std::string> logLines(const std::string& log) {
     return lines;
 }
 
-inline int countLines(const std::string& log, const std::string& line) {
-    const std::vector<std::string> lines = logLines(log);
-    return static_cast<int>(std::count(lines.begin(), lines.end(), line));
+inline auto countLines(const std::string& log, const std::string& line) {
+    return std::ranges::count(logLines(log), line);
 }
