@@ -23,6 +23,7 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
         std::ofstream(workDir.path() / "game.txt") << gameTxt;
     }
     state = std::make_unique<ProcessState>();
+    state->randomSeed = 1; // not the pinned second: the random table must come from its own seed
     screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
     display.openWindow = [this](const char* title, int& w, int& h) {
         w = screen->w;
