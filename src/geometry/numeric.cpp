@@ -31,19 +31,6 @@ std::string formatFloat2(float value) {
     return buf;
 }
 
-int truncToInt(float v) {
-    if (std::isnan(v)) {
-        return 0;
-    }
-    if (v >= 2147483648.0f) {
-        return INT_MAX;
-    }
-    if (v < -2147483648.0f) {
-        return INT_MIN;
-    }
-    return static_cast<int>(v);
-}
-
 void saturatingIncrement(int& counter) {
     if (counter < INT_MAX) {
         ++counter;

@@ -95,11 +95,6 @@ PointF ShipWeapon::getTip() {
     return headAnchor;
 }
 
-SDL_FRect ShipWeapon::getFRect() {
-    frect = SDL_FRect{x_c - 7.0f, y_c - 7.0f, 13.0f, 13.0f};
-    return frect;
-}
-
 void ShipWeapon::increaseMomentum(float amount) {
     calcVelocity();
     speed = static_cast<float>(speed + kMomentumStep * amount);

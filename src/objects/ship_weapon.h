@@ -31,7 +31,11 @@ class ShipWeapon : public SpaceItem {
     void moveTo(float x, float y);
     void setPosition(int x, int y);
     PointF getTip();
-    SDL_FRect getFRect();
+    // Inline: each rock tests it against every missile in flight, every frame.
+    SDL_FRect getFRect() {
+        frect = SDL_FRect{x_c - 7.0f, y_c - 7.0f, 13.0f, 13.0f};
+        return frect;
+    }
 
     void increaseMomentum(float amount);
     void applyReverseMomentum();
