@@ -130,12 +130,15 @@ def moon(rng):
     grain = C.fractal_noise(size, size, (120, 120), 3, rng)
     mottle = C.fractal_noise(size, size, (12, 12), 3, rng)
     albedo = 0.66 - 0.18 * maria + (grain - 0.5) * 0.08 + (mottle - 0.5) * 0.12
-    albedo += 0.14 * _rays(nx, ny, nz, young, rng)
+    albedo += 0.05 * _rays(nx, ny, nz, young, rng)  # faint: bright streaks glare at the limb
     tint = np.stack([np.full_like(x, 1.0), np.full_like(x, 0.965), np.full_like(x, 0.92)], -1)
     tint = tint * (1 - 0.5 * maria[..., None]) + C.rgb(214, 220, 232)[None, None] * 0.5 * maria[..., None]
     limb = 0.8 + 0.2 * np.sqrt(nz)
     earthshine = C.rgb(22, 26, 40)
     col = tint * (albedo * lit * occl * limb)[..., None] * 1.08 + earthshine * (1 - lit[..., None]) * 0.7
+    # Dim, because the game draws 1-pixel outlines over it (green, and red on
+    # flock frames): they must stay readable on its lit side.
+    col *= 0.45
     alpha = np.clip(MOON_R - np.sqrt(rr) * MOON_R + 0.5, 0.0, 1.0)
     return C.layer(np.clip(col, 0, 1), alpha)
 

@@ -20,7 +20,9 @@ WING_DOWN = (56.0, 63.0)
 HULL = [NOSE, WING_UP, NOTCH, WING_DOWN]
 CY = 38.0
 
-LIGHT = np.array([-0.55, -0.6, 0.58])
+# Light from above and a little ahead of the nose, along the long axis: both
+# wings catch the same light, so neither tip goes dark against the backdrop.
+LIGHT = np.array([-0.3, 0.0, 0.95])
 LIGHT = LIGHT / np.linalg.norm(LIGHT)
 
 
@@ -62,7 +64,7 @@ def ship_layer():
     # Red tips: the part of each wing behind a line across it.
     tip = C.smoothstep(-0.4, 0.4, (x - 44.0) + 0.55 * (np.abs(y - CY) - 14.0))
     tip *= C.smoothstep(6.0, 7.0, np.abs(y - CY))
-    base = base * (1 - tip[..., None]) + C.rgb(200, 62, 48) * tip[..., None]
+    base = base * (1 - tip[..., None]) + C.rgb(236, 84, 64) * tip[..., None]
     # Thin stripe on each wing running from the root towards the tip.
     stripe_d = np.minimum(
         C.segment_distance(x, y, (22.0, 31.5), (49.0, 19.0)),
@@ -152,23 +154,24 @@ def flame_layer(frame):
 
 
 def shield_layer(k, frames=7):
-    """A translucent bubble whose size and glow pulse over the frame cycle."""
+    """A translucent bubble on the sprite's turning point (40, 40), so it sits still
+    as the ship turns. Its radius is fixed, clear of the nose, with the glow inside
+    the frame; only its brightness pulses over the frame cycle."""
     x, y = C.grid(SIZE, SIZE, S)
-    p = math.sin(2 * math.pi * k / frames)
-    radius = 35.0 + 2.0 * p
-    glow = 0.8 + 0.2 * p
-    dx, dy = x - 38.0, y - 38.0
+    glow = 0.8 + 0.2 * math.sin(2 * math.pi * k / frames)
+    radius = 36.8
+    dx, dy = x - 40.0, y - 40.0
     r = np.hypot(dx, dy)
     ang = np.arctan2(dy, dx)
     inside = C.smoothstep(radius + 0.5, radius - 0.5, r)
-    fill = inside * (0.08 + 0.32 * np.clip(r / radius, 0, 1) ** 6)
+    fill = inside * (0.06 + 0.26 * np.clip(r / radius, 0, 1) ** 6)
     ripple = 0.85 + 0.15 * np.cos(6 * ang + 2 * math.pi * k / frames)
-    rim = np.exp(-((r - radius + 0.6) / 1.1) ** 2) * 0.8 * ripple
-    halo = np.exp(-((r - radius) / 2.2) ** 2) * 0.25
-    hl = np.clip(np.cos(ang + 2.3), 0, 1) ** 3 * np.exp(-((r - radius + 4.5) / 1.6) ** 2) * 0.5
-    a = np.clip((fill + rim + halo + hl) * glow, 0, 1)
+    rim = np.exp(-((r - radius + 0.3) / 0.9) ** 2) * 0.6 * ripple
+    halo = np.exp(-((r - radius) / 1.0) ** 2) * 0.2
+    hl = np.clip(np.cos(ang + 2.3), 0, 1) ** 3 * np.exp(-((r - radius + 4.5) / 1.6) ** 2) * 0.45
+    a = np.clip((fill + rim + halo + hl) * (0.85 + 0.15 * glow), 0, 1)
     mix = np.clip((rim + hl) / np.maximum(a, 1e-6) * glow, 0, 1)[..., None]
-    col = C.rgb(60, 170, 255) * (1 - mix) + C.rgb(200, 245, 255) * mix
+    col = (C.rgb(60, 170, 255) * (1 - mix) + C.rgb(200, 245, 255) * mix) * (0.75 + 0.25 * glow)
     return C.layer(col, a)
 
 

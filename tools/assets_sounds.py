@@ -8,7 +8,12 @@ import numpy as np
 import assets_common as C
 
 RATE = 44100
-PEAK = 0.8  # of full scale, leaves headroom when effects overlap
+# Peaks, as fractions of full scale. The mixer adds every channel, and the worst
+# case (thrust held, fire held with key repeats, a blast every third frame, the
+# radar loop) stacks twenty blasts and several shots and thrust copies, those
+# started within one mixer callback adding in phase; tests/assets/mix_test.py
+# holds that sum under full scale. Blast loudest, then shot, radar, click.
+LEVEL = {"shot": 0.1, "click": 0.11, "blast": 0.18, "hit": 0.18, "radar": 0.07, "thrust": 0.07}
 
 
 def _t(seconds):
@@ -40,8 +45,14 @@ def _highpass(sig, cutoff):
     return sig - _lowpass(sig, cutoff)
 
 
-def _normalise(sig, peak=PEAK):
+def _normalise(sig, peak):
     return sig * (peak / np.max(np.abs(sig)))
+
+
+def _saturate(sig, drive):
+    """Soft clipping: rounds off the few sharp peaks, so the body of the sound can
+    be louder within the same peak level."""
+    return np.tanh(drive * sig / np.max(np.abs(sig)))
 
 
 def _sweep(freq):
@@ -50,15 +61,16 @@ def _sweep(freq):
 
 
 def shot(rng):
-    t = _t(0.2)
-    freq = 1700.0 * np.exp(-t / 0.07) + 260.0
+    """Short (90 ms), because fire held down repeats it every frame."""
+    t = _t(0.09)
+    freq = 1700.0 * np.exp(-t / 0.03) + 300.0
     ph = _sweep(freq)
     square = np.tanh(5.0 * np.sin(ph))
     saw = 2.0 * ((ph / (2 * math.pi)) % 1.0) - 1.0
-    body = (0.6 * square + 0.4 * saw) * np.exp(-t / 0.06)
-    sizzle = rng.standard_normal(len(t)) * np.exp(-t / 0.012) * 0.5
+    body = (0.6 * square + 0.4 * saw) * np.exp(-t / 0.028)
+    sizzle = rng.standard_normal(len(t)) * np.exp(-t / 0.006) * 0.2
     sig = _lowpass(body + sizzle, 7000.0)
-    return _normalise(_fade(sig, 0.0015, 0.02))
+    return _normalise(_fade(_saturate(sig, 1.5), 0.0015, 0.015), LEVEL["shot"])
 
 
 def gun_click(rng):
@@ -70,7 +82,7 @@ def gun_click(rng):
     # A second, softer catch of the mechanism.
     t2 = np.clip(t - 0.038, 0, None)
     catch = _highpass(rng.standard_normal(len(t)), 3000.0) * np.exp(-t2 / 0.0015) * (t >= 0.038) * 0.5
-    return _normalise(_fade(click + ring * 0.6 + catch, 0.0005, 0.01), 0.7)
+    return _normalise(_fade(click + ring * 0.6 + catch, 0.0005, 0.01), LEVEL["click"])
 
 
 def explosion(rng):
@@ -87,7 +99,7 @@ def explosion(rng):
     crackle = _highpass(_lowpass(crackle, 5000.0), 800.0)
     attack = C.smoothstep(0.0, 0.006, t)
     sig = (burst / np.max(np.abs(burst)) + thump * 0.55 + crackle * 0.6) * attack
-    return _normalise(_fade(sig, 0.001, 0.08))
+    return _normalise(_fade(_saturate(sig, 2.0), 0.001, 0.08), LEVEL["blast"])
 
 
 def hero_hit(rng):
@@ -100,7 +112,7 @@ def hero_hit(rng):
                                    (3433.0, 0.1, 0.025, 1.9)))
     hit = _lowpass(rng.standard_normal(len(t)), 3000.0) * np.exp(-t / 0.01)
     sig = thud * 0.9 + clang * 0.7 + hit * 0.8
-    return _normalise(_fade(sig, 0.001, 0.05))
+    return _normalise(_fade(sig, 0.001, 0.05), LEVEL["hit"])
 
 
 def radar(rng):
@@ -116,27 +128,30 @@ def radar(rng):
 
     def ping(start, level):
         tp = np.clip(t - start, 0, None)
-        env = (t >= start) * C.smoothstep(0.0, 0.004, tp) * np.exp(-tp / 0.22)
-        tone = np.sin(2 * math.pi * 1250.0 * tp) + 0.3 * np.sin(2 * math.pi * 2500.0 * tp)
+        # A soft swell and a faint overtone: it plays all game long, under everything.
+        env = (t >= start) * C.smoothstep(0.0, 0.02, tp) * np.exp(-tp / 0.22)
+        tone = np.sin(2 * math.pi * 1250.0 * tp) + 0.1 * np.sin(2 * math.pi * 2500.0 * tp)
         return tone * env * level
 
-    pings = ping(0.01, 1.0) + ping(0.42, 0.3)
+    pings = ping(0.01, 0.6) + ping(0.42, 0.18)
     pings *= C.smoothstep(2.0, 1.6, t)  # gone long before the seam
     sig = pings + hum * 0.09
-    return _normalise(sig, 0.7)
+    return _normalise(sig, LEVEL["radar"])
 
 
 def thrust(rng):
-    """Short, because the game starts it afresh every frame the engine burns."""
-    t = _t(0.15)
+    """50 ms of filtered noise, because the game starts it afresh every frame the
+    engine burns: the copies overlap into a steady rumble. No tone (it would beat
+    with the frame rate) and no DC (it would pile up across the copies)."""
+    t = _t(0.05)
     noise = rng.standard_normal(len(t))
-    rumble = _lowpass(_lowpass(noise, 320.0), 320.0)
+    rumble = _lowpass(_lowpass(noise, 400.0), 400.0)
     rumble = rumble / np.max(np.abs(rumble))
-    hiss = _highpass(_lowpass(noise, 2500.0), 900.0) * 0.08
-    growl = np.sin(2 * math.pi * 62.0 * t) * 0.25
-    sig = (rumble + hiss + growl) * (0.85 + 0.15 * np.sin(2 * math.pi * 27.0 * t))
-    # Soft ends: copies that overlap frame after frame must not click.
-    return _normalise(_fade(sig, 0.02, 0.05), 0.4)
+    hiss = _highpass(_lowpass(noise, 2500.0), 900.0) * 0.1
+    window = np.sin(math.pi * np.arange(len(t)) / (len(t) - 1)) ** 2
+    sig = _highpass(rumble + hiss, 90.0) * window
+    sig -= window * (np.sum(sig) / np.sum(window))
+    return _normalise(sig, LEVEL["thrust"])
 
 
 def write_wav(path, sig):

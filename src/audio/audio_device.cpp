@@ -13,8 +13,13 @@ void forceDummyAudio() {
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
 }
 
+// Eight channels were too few: thrust restarted every frame filled them and hits went silent.
 int openMixer() {
-    return Mix_OpenAudio(44100, AUDIO_S16LSB, 1, 1024);
+    const int opened = Mix_OpenAudio(44100, AUDIO_S16LSB, 1, 1024);
+    if (opened == 0) {
+        Mix_AllocateChannels(VA_MIX_CHANNELS);
+    }
+    return opened;
 }
 } // namespace
 
