@@ -5,7 +5,8 @@ CMAKE_FLAGS ?=
 PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
-.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean
+.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
+	install uninstall screenshot
 
 run: build
 	./build/void-angler
@@ -63,6 +64,26 @@ bench: deps
 # The real game under Xvfb: idle scene against heavy scene (about 40 s).
 perf-e2e: build
 	./scripts/perf-e2e.sh build/void-angler
+
+# Installs the game, its desktop launcher, icons and man page under PREFIX; sudo only when
+# PREFIX (or the nearest folder of it that exists) is not writable.
+PREFIX ?= /usr/local
+SUDO ?= $(shell p="$(PREFIX)"; while [ ! -e "$$p" ]; do p=$$(dirname "$$p"); done; \
+	[ -w "$$p" ] || echo sudo)
+
+install: build
+	$(SUDO) cmake --install build --prefix "$(PREFIX)"
+
+# Removes what the last install wrote (CMake's list of it); the players' saves stay.
+uninstall:
+	@test -f build/install_manifest.txt || { echo "nothing installed from build/" >&2; exit 1; }
+	$(SUDO) xargs -d '\n' rm -f -- <build/install_manifest.txt
+	sed -nE 's,^(.*/(libexec|share)/void-angler)/.*,\1,p' build/install_manifest.txt | sort -u | \
+		$(SUDO) xargs -d '\n' -r -I{} find {} -depth -type d -empty -delete
+
+# docs/screenshot.png: the game in play under Xvfb and openbox.
+screenshot: build
+	./scripts/screenshot.sh build/void-angler docs/screenshot.png
 
 assets: deps
 	@test -n "$(PYTHON)" || { echo "no python3 with PIL, numpy and fontTools" >&2; exit 1; }

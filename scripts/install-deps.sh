@@ -7,7 +7,7 @@ packages=(
     build-essential cmake pkg-config clang-format clang libclang-rt-14-dev
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
     libgtest-dev libbenchmark-dev
-    xvfb xauth openbox xdotool x11-utils imagemagick
+    xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     python3 python3-pil python3-numpy python3-fonttools
 )
 

@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates every file under dat/ and the contact sheet docs/assets.png.
+"""Generates every file under dat/, the contact sheet docs/assets.png and the desktop icons.
 
 Usage: gen_assets.py [OUTPUT_ROOT]   (default: the repository root)
 
@@ -15,6 +15,7 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 import assets_backdrop  # noqa: E402
 import assets_font  # noqa: E402
+import assets_icon  # noqa: E402
 import assets_portal  # noqa: E402
 import assets_sheet  # noqa: E402
 import assets_ship  # noqa: E402
@@ -36,8 +37,9 @@ def main(argv):
     sounds = assets_sounds.write_all(root)
     assets_font.write_font(root + "/dat/TOMARIDENA.ttf")
     assets_sheet.write(root, images)
-    print("wrote %d pictures, %d sounds, 1 font and docs/assets.png under %s"
-          % (len(images), len(sounds), root))
+    icons = assets_icon.write_all(root)
+    print("wrote %d pictures, %d sounds, 1 font, %d icons and docs/assets.png under %s"
+          % (len(images), len(sounds), len(icons), root))
     return 0
 
 

@@ -3,6 +3,8 @@
 #include <SDL.h>
 #include <cstdio>
 
+#include "geometry/data_path.h"
+
 namespace {
 struct SoundFile {
     Mix_Chunk* SoundEffects::*chunk;
@@ -27,16 +29,22 @@ constexpr SoundFile kSoundFiles[] = {
 } // namespace
 
 bool SoundEffects::loadAll() {
-    bool ok = true;
+    const char* firstFailed = nullptr;
     for (const SoundFile& f : kSoundFiles) {
-        this->*f.chunk = Mix_LoadWAV(f.path);
+        // Opened here rather than by Mix_LoadWAV, whose error for a missing file names no file.
+        SDL_RWops* file = SDL_RWFromFile(f.path, "rb");
+        this->*f.chunk = file != nullptr ? Mix_LoadWAV_RW(file, 1) : nullptr;
         if (this->*f.chunk == nullptr) {
             std::printf(f.failure, SDL_GetError());
-            ok = false;
+            firstFailed = firstFailed != nullptr ? firstFailed : f.path;
         }
     }
     std::fflush(stdout);
-    return ok;
+    // One line for the player, however many files are missing.
+    if (firstFailed != nullptr) {
+        reportMissingData(firstFailed);
+    }
+    return firstFailed == nullptr;
 }
 
 void SoundEffects::freeAll() {

@@ -1,6 +1,12 @@
 #include "geometry/data_path.h"
 
+#include <SDL_filesystem.h>
+#include <SDL_stdinc.h>
+
 #include <algorithm>
+#include <iostream>
+
+namespace fs = std::filesystem;
 
 std::string dataPath(std::string_view name) {
     std::string path(name);
@@ -9,4 +15,64 @@ std::string dataPath(std::string_view name) {
         path.erase(0, 2);
     }
     return path;
+}
+
+void reportUnloaded(std::string_view path, std::string_view reason) {
+    std::cerr << "cannot load " << path << " (" << reason << "); going on without it" << std::endl;
+}
+
+namespace {
+constexpr const char* kStartAnywhere = "start the game from the folder that holds its dat/ folder";
+
+bool sameFolder(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    return fs::equivalent(a, b, ec);
+}
+
+std::string whereToStart(std::string_view path, const fs::path& workDir,
+                         const fs::path& programDir) {
+    std::error_code ec;
+    if (programDir.empty()) {
+        return kStartAnywhere;
+    }
+    const fs::path installed = programDir / ".." / ".." / "share" / "void-angler";
+    if (fs::exists(installed / path, ec)) {
+        return "start the game with the void-angler command, which runs it in your own data "
+               "folder";
+    }
+    for (const fs::path& dir : {programDir, programDir / ".."}) {
+        if (fs::exists(dir / path, ec) && !sameFolder(dir, workDir)) {
+            return "start the game from " + fs::weakly_canonical(dir, ec).string() +
+                   ", which holds it";
+        }
+    }
+    return kStartAnywhere;
+}
+} // namespace
+
+std::string missingDataAdvice(std::string_view path, const fs::path& workDir,
+                              const fs::path& programDir) {
+    std::error_code ec;
+    const fs::path folder = fs::path(path).parent_path();
+    std::string what;
+    if (!fs::is_directory(workDir / folder, ec)) {
+        what = "there is no " + folder.string() + "/ folder in the working directory ";
+    } else if (!fs::exists(workDir / path, ec)) {
+        what = std::string(path) + " is missing from the working directory ";
+    } else {
+        what = std::string(path) + " does not load in the working directory ";
+    }
+    return "cannot start: " + what + workDir.string() + "; " +
+           whereToStart(path, workDir, programDir);
+}
+
+void reportMissingData(std::string_view path) {
+    std::error_code ec;
+    const fs::path workDir = fs::current_path(ec);
+    fs::path programDir;
+    if (char* base = SDL_GetBasePath()) {
+        programDir = base;
+        SDL_free(base);
+    }
+    std::cerr << missingDataAdvice(path, workDir, programDir) << std::endl;
 }

@@ -12,9 +12,11 @@ Hud::Hud(SystemMessage& message) : systemMessage(message) {}
 
 void Hud::openFont(const char* path) {
     TTF_Init();
-    font = TTF_OpenFont(dataPath(path).c_str(), 20);
+    const std::string file = dataPath(path);
+    font = TTF_OpenFont(file.c_str(), 20);
     if (font == nullptr) {
         std::cout << "Failed to load font:" << SDL_GetError() << std::endl;
+        reportUnloaded(file, SDL_GetError());
     }
 }
 

@@ -43,8 +43,10 @@ SpaceShip::SpaceShip(SDL_Renderer* r, const std::string& imagePath, Point window
 }
 
 SDL_Texture* SpaceShip::loadTexture(const std::string& path) const {
-    SDL_Surface* surface = IMG_Load(dataPath(path).c_str());
+    const std::string file = dataPath(path);
+    SDL_Surface* surface = IMG_Load(file.c_str());
     if (surface == nullptr) {
+        reportUnloaded(file, SDL_GetError());
         return nullptr;
     }
     SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);

@@ -33,7 +33,11 @@ int Portal::drawWait(int frames) {
 }
 
 void Portal::loadLayer(const std::string& path) {
-    SDL_Surface* surface = IMG_Load(dataPath(path).c_str());
+    const std::string file = dataPath(path);
+    SDL_Surface* surface = IMG_Load(file.c_str());
+    if (surface == nullptr) {
+        reportUnloaded(file, SDL_GetError());
+    }
     // A layer that does not load keeps its place and draws nothing.
     layers.push_back(surface != nullptr ? SDL_CreateTextureFromSurface(renderer, surface)
                                         : nullptr);

@@ -2,6 +2,7 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <sstream>
@@ -28,15 +29,24 @@ TEST(SoundEffectsTest, EachFileLoadsIntoItsChunkOrIsReportedWithItsOwnMessage) {
     fs::rename("dat", "real-dat");
     fs::create_directory("dat");
     testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
     EXPECT_FALSE(sounds.loadAll());
+    const std::string advice = testing::internal::GetCapturedStderr();
     std::istringstream log(testing::internal::GetCapturedStdout());
-    for (const char* m : messages) {
+    for (std::size_t i = 0; i < 6; ++i) {
         std::string line;
         std::getline(log, line);
-        const std::string start = std::string("Failed to load ") + m + "! SDL_mixer Error: ";
+        const std::string start =
+            std::string("Failed to load ") + messages[i] + "! SDL_mixer Error: ";
         EXPECT_EQ(line.rfind(start, 0), 0u) << line;
-        EXPECT_GT(line.size(), start.size()) << "SDL's reason follows";
+        EXPECT_NE(line.find(std::string("dat/") + files[i], start.size()), std::string::npos);
     }
+    // One line on standard error, not six: the first file and the folder it was looked for in.
+    EXPECT_EQ(advice.rfind("cannot start: dat/shot.wav is missing from the working directory " +
+                               fs::current_path().string() + "; ",
+                           0),
+              0u);
+    EXPECT_EQ(std::count(advice.begin(), advice.end(), '\n'), 1) << advice;
     fs::remove("dat");
     fs::rename("real-dat", "dat");
     // Each chunk holds its own file: the samples after the 44-byte header, in the mixer's format.

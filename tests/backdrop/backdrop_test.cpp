@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <tuple>
 #include <utility>
 
@@ -54,9 +55,14 @@ TEST(BackdropTest, PicturesDrawOnlyInTheirRectsFadeOutAndAreSkippedWhenMissing) 
         TitleCards titles;
         Moon moon;
         Satellite sat;
+        testing::internal::CaptureStderr();
         titles.load(c.renderer, 1920, 1080);
         moon.load(c.renderer);
         sat.load(c.renderer);
+        // Each missing picture is one line naming it; present ones say nothing.
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), present ? 0 : 4) << err;
+        EXPECT_EQ(err.find("cannot load dat/themoon4.png (") != std::string::npos, !present);
         titles.draw(c.renderer);
         moon.draw(c.renderer, {100, 0, 150, 520});
         sat.draw(c.renderer);

@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # End-to-end cases: the real binary under Xvfb with openbox, driven by XTEST keys.
-# Usage: run_all.sh BINARY SOURCE_DIR
+# Usage: run_all.sh BINARY SOURCE_DIR [BUILD_DIR]   (the build to install from, for the install case)
 BIN=$(realpath "$1")
 SRC=$(realpath "$2")
+BUILD=${3:+$(realpath "$3")}
 HERE=$(dirname "$(realpath "$0")")
 . "$HERE/lib.sh"
 
