@@ -8,7 +8,18 @@ constexpr int kX = 60;
 constexpr int kY = 150;
 constexpr int kLineHeight = 16;
 constexpr int kMargin = 10;
+constexpr int kColumnGap = 16;
 constexpr SDL_Color kText{255, 220, 120, 255};
+
+std::vector<std::string> cellsOf(const std::string& line) {
+    std::vector<std::string> cells;
+    std::size_t from = 0;
+    for (std::size_t tab; (tab = line.find('\t', from)) != std::string::npos; from = tab + 1) {
+        cells.push_back(line.substr(from, tab - from));
+    }
+    cells.push_back(line.substr(from));
+    return cells;
+}
 } // namespace
 
 void HelpPanel::build(SDL_Renderer* renderer, TTF_Font* font,
@@ -18,14 +29,36 @@ void HelpPanel::build(SDL_Renderer* renderer, TTF_Font* font,
         std::cerr << "help panel: no font, so it stays empty" << std::endl;
         return;
     }
-    int width = 0;
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        labels.emplace_back(renderer, nullptr, font, "", kX, kY + kLineHeight * static_cast<int>(i),
-                            kText);
-        labels.back().setText(lines[i]);
-        width = std::max(width, labels.back().rect().w);
+    // Each column starts past the widest cell of the one before it; a line's last
+    // cell may run on.
+    std::vector<int> widths;
+    for (const std::string& line : lines) {
+        const std::vector<std::string> cells = cellsOf(line);
+        widths.resize(std::max(widths.size(), cells.size()), 0);
+        for (std::size_t c = 0; c + 1 < cells.size(); ++c) {
+            int w = 0;
+            TTF_SizeText(font, cells[c].c_str(), &w, nullptr);
+            widths[c] = std::max(widths[c], w);
+        }
     }
-    box = {kX - kMargin, kY - kMargin, width + 2 * kMargin,
+    std::vector<int> columnX{kX};
+    for (int w : widths) {
+        columnX.push_back(columnX.back() + w + kColumnGap);
+    }
+    int right = kX;
+    for (std::size_t i = 0; i < lines.size(); ++i) {
+        const std::vector<std::string> cells = cellsOf(lines[i]);
+        for (std::size_t c = 0; c < cells.size(); ++c) {
+            if (cells[c].empty()) {
+                continue;
+            }
+            labels.emplace_back(renderer, nullptr, font, "", columnX[c],
+                                kY + kLineHeight * static_cast<int>(i), kText);
+            labels.back().setText(cells[c]);
+            right = std::max(right, labels.back().rect().x + labels.back().rect().w);
+        }
+    }
+    box = {kX - kMargin, kY - kMargin, right - kX + 2 * kMargin,
            kLineHeight * static_cast<int>(lines.size()) + 2 * kMargin};
 }
 

@@ -1,5 +1,6 @@
-// The controls, listed on screen while H has it open. Its textures are made the
-// first time it is shown; it writes nothing to standard output.
+// The controls, listed on screen while H has it open; a tab in a line starts its
+// next column. Its textures are made the first time it is shown; it writes
+// nothing to standard output.
 #pragma once
 
 #include <SDL.h>

@@ -61,6 +61,7 @@ std::optional<int> Game::prepare(int argc, char** argv) {
 std::optional<int> Game::openPlayField() {
     std::cout << "loding game...\n" << std::flush;
     SDL_Init(SDL_INIT_EVERYTHING);
+    Gamepads::startSubsystem();
     if (!openWindow()) {
         return abandonStartUp(EXIT_FAILURE);
     }
@@ -272,6 +273,7 @@ void Game::closeMedia() {
     renderer = nullptr;
     SDL_DestroyWindow(window);
     window = nullptr;
+    pads.closeAll();
     SDL_Quit();
     // Not left to process exit, so the leak check sees nothing of ours.
     headsUp.closeFont();

@@ -22,6 +22,7 @@
 #include "portal/portal.h"
 #include "radar/radar.h"
 #include "selfcheck/start_checks.h"
+#include "shell/gamepad.h"
 #include "shell/key_table.h"
 #include "shell/platform.h"
 #include "shell/process_state.h"
@@ -149,6 +150,7 @@ class Game {
 
     ProcessState& ps;
     Platform platform;
+    Gamepads pads;
     bool quit = false;
 
     int WINDOW_SIZE_X = -1;

@@ -22,6 +22,7 @@ void Game::handleEvents() {
             ps.input.rightMouseHeld = false;
             break;
         default:
+            pads.handle(event, [this](SDL_Scancode key, bool down) { onKey(key, down); });
             break;
         }
     }

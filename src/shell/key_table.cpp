@@ -36,11 +36,13 @@ std::span<const KeyBinding> Game::keyTable() {
 
 const std::vector<std::string>& Game::helpLines() {
     static const std::vector<std::string> lines = [] {
-        std::vector<std::string> out{"Keys (H closes this)"};
+        // Tabs part the columns: key, gamepad, what it does.
+        std::vector<std::string> out{"Key\tGamepad\tWhat it does (H closes this)"};
         for (const KeyBinding& binding : keyTable()) {
-            out.push_back(std::string(binding.name) + "  " + binding.help);
+            out.push_back(std::string(binding.name) + "\t" + Gamepads::nameFor(binding.key) + "\t" +
+                          binding.help);
         }
-        out.push_back("Right mouse  pick a Liff cell; hold to outline the islands");
+        out.push_back("Right mouse\t\tpick a Liff cell; hold to outline the islands");
         return out;
     }();
     return lines;
