@@ -59,9 +59,10 @@ void BoidFlock::updateBoids() {
 void BoidFlock::drawBoids(SDL_Renderer* renderer) {
     updateBoids();
     for (const Boid& b : boids) {
-        drawCircle(renderer, truncToInt(static_cast<float>(b.x)),
-                   truncToInt(static_cast<float>(b.y)), kBoidRadius, ColourRGB{255, 0, 0}, 0);
+        circles.add(truncToInt(static_cast<float>(b.x)), truncToInt(static_cast<float>(b.y)),
+                    kBoidRadius);
     }
+    circles.draw(renderer, ColourRGB{255, 0, 0}, 0);
 }
 
 void BoidFlock::attract(Boid& b) const {

@@ -6,6 +6,8 @@
 #include <cstddef>
 #include <vector>
 
+#include "geometry/draw_circle.h"
+
 struct Boid {
     double x = 0.0;
     double y = 0.0;
@@ -40,6 +42,7 @@ class BoidFlock {
 
   private:
     std::vector<Boid> boids;
+    CircleBatch circles;
     int areaWidth = 100;
     int areaHeight = 100;
     int boidCount = 5;

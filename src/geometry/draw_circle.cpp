@@ -1,23 +1,25 @@
 #include "geometry/draw_circle.h"
 
 #include <cstddef>
-#include <vector>
 
-// The whole outline goes to SDL in one call: an accelerated renderer pays per
-// call, not per point. The buffer is kept so a frame of circles allocates nothing.
 void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB colour, Uint8 alpha) {
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, alpha);
-    thread_local std::vector<SDL_Point> outline;
-    outline.clear();
+    // Kept, so a frame of circles allocates nothing.
+    thread_local CircleBatch one;
+    one.add(cx, cy, radius);
+    one.draw(renderer, colour, alpha);
+}
+
+void CircleBatch::add(int cx, int cy, int radius) {
+    any = true;
     int x = radius - 1;
     int y = 0;
     int dx = 1;
     int dy = 1;
     int err = 1 - 2 * radius;
     while (x >= y) {
-        const std::size_t n = outline.size();
-        outline.resize(n + 8);
-        SDL_Point* p = outline.data() + n;
+        const std::size_t n = points.size();
+        points.resize(n + 8);
+        SDL_Point* p = points.data() + n;
         p[0] = {cx + x, cy + y};
         p[1] = {cx + y, cy + x};
         p[2] = {cx - y, cy + x};
@@ -37,7 +39,16 @@ void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB co
             err += dx - 2 * radius;
         }
     }
-    if (!outline.empty()) {
-        SDL_RenderDrawPoints(renderer, outline.data(), static_cast<int>(outline.size()));
+}
+
+void CircleBatch::draw(SDL_Renderer* renderer, ColourRGB colour, Uint8 alpha) {
+    if (!any) {
+        return;
     }
+    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, alpha);
+    if (!points.empty()) {
+        SDL_RenderDrawPoints(renderer, points.data(), static_cast<int>(points.size()));
+    }
+    points.clear();
+    any = false;
 }

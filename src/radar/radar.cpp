@@ -24,9 +24,9 @@ void Radar::drawRadar(SDL_Renderer* renderer) {
     const float scaleY = 130.0f / worldH;
     const int originX = w - 125;
     const int originY = 15;
-    auto plot = [&](Point p, ColourRGB colour) {
-        drawCircle(renderer, truncToInt(scaleX * static_cast<float>(p.x)) + originX,
-                   truncToInt(scaleY * static_cast<float>(p.y)) + originY, 2, colour, 0);
+    auto plot = [&](Point p) {
+        circles.add(truncToInt(scaleX * static_cast<float>(p.x)) + originX,
+                    truncToInt(scaleY * static_cast<float>(p.y)) + originY, 2);
     };
 
     hLine = {SDL_Point{w - 145, 65}, SDL_Point{w - 15, 65}};
@@ -36,9 +36,11 @@ void Radar::drawRadar(SDL_Renderer* renderer) {
     SDL_RenderDrawLines(renderer, hLine.data(), 2);
     SDL_RenderDrawLines(renderer, vLine.data(), 2);
     for (const Point& p : blips) {
-        plot(p, kScopeGreen);
+        plot(p);
     }
-    plot(heroPos, kHeroWhite);
+    circles.draw(renderer, kScopeGreen, 0);
+    plot(heroPos);
+    circles.draw(renderer, kHeroWhite, 0);
 
     if (drawCount % sweepEvery == 0) {
         sweepAngle += 10.0f;

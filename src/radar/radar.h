@@ -8,6 +8,7 @@
 #include <array>
 #include <vector>
 
+#include "geometry/draw_circle.h"
 #include "geometry/point.h"
 
 class Radar {
@@ -30,6 +31,7 @@ class Radar {
     std::array<SDL_Point, 2> hLine{};
     std::array<SDL_Point, 2> vLine{};
     std::vector<Point> blips;
+    CircleBatch circles;
     Point heroPos;
     float sweepAngle = 0.0f;
     Point screenSize;

@@ -73,9 +73,9 @@ void ManageWeapon::updateMissiles() {
 void ManageWeapon::drawMissiles(SDL_Renderer* renderer) {
     for (ShipWeapon& missile : missiles) {
         const PointF tip = missile.getTip();
-        drawCircle(renderer, truncToInt(tip.x), truncToInt(tip.y), kMissileRadius,
-                   ColourRGB{0, 0, 255}, 0);
+        circles.add(truncToInt(tip.x), truncToInt(tip.y), kMissileRadius);
     }
+    circles.draw(renderer, ColourRGB{0, 0, 255}, 0);
 }
 
 void ManageWeapon::addMaxMissiles(int n) {

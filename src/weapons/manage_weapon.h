@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "geometry/draw_circle.h"
 #include "geometry/point.h"
 #include "objects/ship_weapon.h"
 #include "objects/space_junk.h"
@@ -26,6 +27,7 @@ class ManageWeapon {
     void addMaxMissiles(int n);
 
     std::vector<ShipWeapon> missiles;
+    CircleBatch circles;
     int winWidth = 0;
     int winHeight = 0;
     int maxMissiles = 75;
