@@ -18,45 +18,20 @@ for tool in Xvfb openbox xdotool xdpyinfo cc; do
 done
 [ -x "$BIN" ] || { echo "perf-e2e: no game at $BIN (make build)" >&2; exit 1; }
 
-WORK=$(mktemp -d "${TMPDIR:-/tmp}/va-perf-XXXXXX")
-XVFB_PID=""
-WM_PID=""
-GAME_PID=""
-cleanup() {
-    [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
-    [ -n "$WM_PID" ] && kill "$WM_PID" 2>/dev/null || true
-    [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
-    wait 2>/dev/null || true
-    [ -n "${KEEP_WORK:-}" ] && echo "perf-e2e: kept $WORK" >&2 || rm -rf "$WORK"
-}
-trap cleanup EXIT
-
+# The end-to-end tests' helpers: an X server with openbox, a scratch folder with dat/.
+. "$SRC/tests/e2e/lib.sh"
+set +u
+start_x
+WORK=$(new_workdir)
+trap 'kill "$GAME_PID" 2>/dev/null || true; stop_x' EXIT
 cc -O2 -shared -fPIC -o "$WORK/present_counter.so" "$SRC/bench/present_counter.c" -ldl
-
-for n in $(seq 151 200); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-done
-Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-XVFB_PID=$!
-export DISPLAY=":$n"
-for _ in $(seq 1 100); do
-    xdpyinfo >/dev/null 2>&1 && break
-    sleep 0.1
-done
-openbox >/dev/null 2>&1 &
-WM_PID=$!
-sleep 1
-
-ln -s "$SRC/dat" "$WORK/dat"
 # A saved score of 2500: a magazine of 115.
 printf 'fart_user_1_score=2500\nfart_user_1_level=1\n' >"$WORK/game.txt"
 COUNT="$WORK/presents"
-(cd "$WORK" && SDL_AUDIODRIVER=dummy VA_PRESENT_COUNT_FILE="$COUNT" \
-    LD_PRELOAD="$WORK/present_counter.so" exec "$BIN" >"$WORK/out" 2>"$WORK/err") &
-GAME_PID=$!
-
-WIN=$(timeout 30 xdotool search --sync --onlyvisible --name "Mogu Lira: Void-Angler" | head -n 1)
-[ -n "$WIN" ] || { echo "perf-e2e: the game's window did not appear" >&2; exit 1; }
+SDL_AUDIODRIVER=dummy VA_PRESENT_COUNT_FILE="$COUNT" LD_PRELOAD="$WORK/present_counter.so" \
+    start_game "$WORK"
+wait_window || { echo "perf-e2e: the game's window did not appear" >&2; exit 1; }
+WIN=$GAME_WIN
 xdotool windowactivate --sync "$WIN" >/dev/null 2>&1 || true
 
 ticks() { # utime + stime of the whole process, in clock ticks
@@ -91,12 +66,7 @@ sleep "$SETTLE_S"
 read -r HEAVY_CPU HEAVY_FPS HEAVY_PF < <(measure "$HEAVY_S")
 xdotool keyup --window "$WIN" space Left
 xdotool key --window "$WIN" q
-for _ in $(seq 1 100); do
-    kill -0 "$GAME_PID" 2>/dev/null || break
-    sleep 0.1
-done
-wait "$GAME_PID" 2>/dev/null || true
-GAME_PID=""
+wait_exit
 
 awk -v ic="$IDLE_CPU" -v if_="$IDLE_FPS" -v hc="$HEAVY_CPU" -v hf="$HEAVY_FPS" \
     -v ip="$IDLE_PF" -v hp="$HEAVY_PF" -v is="$IDLE_S" -v hs="$HEAVY_S" 'BEGIN {
