@@ -1,14 +1,7 @@
-#include <gtest/gtest.h>
-
 #include <SDL.h>
 
-#include <algorithm>
-#include <cstring>
-#include <filesystem>
-#include <sstream>
-
 #include "audio/sound_effects.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
 namespace fs = std::filesystem;
 
@@ -32,10 +25,10 @@ TEST(SoundEffectsTest, EachFileLoadsIntoItsChunkOrIsReportedWithItsOwnMessage) {
     testing::internal::CaptureStderr();
     EXPECT_FALSE(sounds.loadAll());
     const std::string advice = testing::internal::GetCapturedStderr();
-    std::istringstream log(testing::internal::GetCapturedStdout());
+    const std::vector<std::string> log = logLines(testing::internal::GetCapturedStdout());
+    ASSERT_EQ(log.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) {
-        std::string line;
-        std::getline(log, line);
+        const std::string& line = log[i];
         const std::string start =
             std::string("Failed to load ") + messages[i] + "! SDL_mixer Error: ";
         EXPECT_EQ(line.rfind(start, 0), 0u) << line;

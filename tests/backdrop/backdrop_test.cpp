@@ -1,22 +1,12 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <string>
-#include <tuple>
-#include <utility>
-
 #include "backdrop/colour_cycler.h"
 #include "backdrop/moon.h"
 #include "backdrop/platform.h"
 #include "backdrop/satellite.h"
 #include "backdrop/title_cards.h"
-#include "geometry/game_rand.h"
-#include "support/canvas.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
 // All three advance once a frame: checked at frame numbers, in order.
-TEST(BackdropTest, FrameAnimationsKeepTheirTimetables) {
+TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndMayBeMissing) {
     gameSrand(1);
     ColourCycler cycler;
     Satellite sat;
@@ -45,27 +35,24 @@ TEST(BackdropTest, FrameAnimationsKeepTheirTimetables) {
     runTo(100000);
     EXPECT_EQ(std::make_tuple(low, high, misshapen), std::make_tuple(490, 550, 0));
     EXPECT_EQ(gameRand(), 1516) << "two draws a wobble, moved or not";
-}
-
-// The title pictures are 400 x 160, shown at half size about the centre.
-TEST(BackdropTest, PicturesDrawOnlyInTheirRectsFadeOutAndAreSkippedWhenMissing) {
+    // The title pictures are 400 x 160, shown at half size about the centre.
     WorkDir work;
     for (bool present : {true, false}) {
         Canvas c(1920, 1080);
         TitleCards titles;
         Moon moon;
-        Satellite sat;
+        Satellite satellite;
         testing::internal::CaptureStderr();
         titles.load(c.renderer, 1920, 1080);
         moon.load(c.renderer);
-        sat.load(c.renderer);
+        satellite.load(c.renderer);
         // Each missing picture is one line naming it; present ones say nothing.
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), present ? 0 : 4) << err;
         EXPECT_EQ(err.find("cannot load dat/themoon4.png (") != std::string::npos, !present);
         titles.draw(c.renderer);
         moon.draw(c.renderer, {100, 0, 150, 520});
-        sat.draw(c.renderer);
+        satellite.draw(c.renderer);
         SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
         LandingPlatform().draw(c.renderer);
         EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";

@@ -52,16 +52,26 @@ wait_window() {
     [ -n "$GAME_WIN" ]
 }
 
-# wait_exit: waits for the game to end (up to 30 s) and sets GAME_STATUS.
+# wait_pid_window: polls (up to 30 s) for a visible window of GAME_PID into GAME_WIN; a search
+# fails outright when another window dies while it runs.
+wait_pid_window() {
+    local end=$((SECONDS + 30))
+    GAME_WIN=''
+    until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
+        sleep 0.1
+        GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
+    done
+    [ -n "$GAME_WIN" ]
+}
+
+# wait_exit: waits for the game to end (up to 30 s; a game still running is killed) and sets
+# GAME_STATUS.
 wait_exit() {
     local i
     for i in $(seq 1 300); do
-        kill -0 "$GAME_PID" 2>/dev/null || break
-        sleep 0.1
+        kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 || break
     done
-    if kill -0 "$GAME_PID" 2>/dev/null; then
-        kill -9 "$GAME_PID"
-    fi
+    kill -9 "$GAME_PID" 2>/dev/null
     wait "$GAME_PID"
     GAME_STATUS=$?
 }
@@ -71,28 +81,19 @@ press() {
     xdotool key --window "$GAME_WIN" --clearmodifiers "$@" 2>/dev/null || xdotool key "$@"
 }
 
-pass() {
-    E2E_PASSES=$((E2E_PASSES + 1))
-    echo "PASS: $1"
-}
+pass() { E2E_PASSES=$((E2E_PASSES + 1)) && echo "PASS: $1"; }
 
+# fail NAME [DIR]: with the tail of the game's stdout and all of its stderr in DIR.
 fail() {
     E2E_FAILS=$((E2E_FAILS + 1))
     echo "FAIL: $1"
-    if [ -n "${2:-}" ] && [ -d "$2" ]; then
-        echo "--- stdout (tail)"
-        tail -n 20 "$2/out" 2>/dev/null
-        echo "--- stderr"
-        cat "$2/err" 2>/dev/null
-    fi
+    [ ! -d "${2:-}" ] ||
+        { echo "--- stdout (tail)"; tail -n 20 "$2/out"; echo "--- stderr"; cat "$2/err"; } 2>/dev/null
 }
 
+# check NAME DIR COMMAND...: passes when the command succeeds.
 check() {
     local name=$1 dir=$2
     shift 2
-    if "$@"; then
-        pass "$name"
-    else
-        fail "$name" "$dir"
-    fi
+    if "$@"; then pass "$name"; else fail "$name" "$dir"; fi
 }

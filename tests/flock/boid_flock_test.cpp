@@ -1,11 +1,5 @@
 #include "flock/boid_flock.h"
-
-#include <gtest/gtest.h>
-
-#include <tuple>
-
-#include "geometry/game_rand.h"
-#include "support/canvas.h"
+#include "support/kit.h"
 
 // Expected values were worked out with a calculator script in IEEE double, rounding to
 // single precision where the flock does: 0.005f widens to 0.004999999888241291 and 0.05f
@@ -19,7 +13,7 @@ void expectBoid(const Boid& b, const Boid& want) {
 }
 } // namespace
 
-TEST(BoidFlockTest, CreationDrawsFourValuesPerBoidThenDrawingStepsInOrderAndRingsEachBoid) {
+TEST(BoidFlockTest, DrawsStepsInOrderRingsEachBoidAndRulesUseStrictRangesAndFixedOrder) {
     gameSrand(1);
     BoidFlock flock;
     // r / 32767 * 100 for x and y, r / 32767 * 10 - 5 for vx and vy.
@@ -49,14 +43,11 @@ TEST(BoidFlockTest, CreationDrawsFourValuesPerBoidThenDrawingStepsInOrderAndRing
         const int x = static_cast<int>(rows[i][1].x), y = static_cast<int>(rows[i][1].y);
         EXPECT_TRUE(canvas.pixel(x + 6, y) == red && canvas.pixel(x, y - 6) == red) << i;
     }
-}
-
-// Each rule alone on boid 0, its neighbour still at (100, 100) with velocity (2, -4): the
-// visual range, boid 0 before and after. Ranges are strict; at 0 a boid does not see itself.
-// The boundary nudges: the margin is strict, and W - 200 = -100 leaves only the left one.
-TEST(BoidFlockTest, RulesUseStrictRangesAndBoundaryNudgesRunInTheirFixedOrder) {
+    // Each rule alone on boid 0, its neighbour still at (100, 100) with velocity (2, -4): the
+    // visual range, boid 0 before and after. Ranges are strict; at 0 a boid does not see itself.
+    // The boundary nudges: the margin is strict, and W - 200 = -100 leaves only the left one.
     using F = BoidFlock;
-    const std::tuple<void (F::*)(Boid&) const, int, Boid, Boid> rows[] = {
+    const std::tuple<void (F::*)(Boid&) const, int, Boid, Boid> rules[] = {
         {&F::attract, 50, {130, 140, 0, 0}, {130, 140, 0, 0}},
         {&F::attract, 51, {130, 140, 0, 0}, {130, 140, -15.0 * 0.005f, -20.0 * 0.005f}},
         {&F::attract, 0, {100, 100, 0, 0}, {100, 100, 0, 0}},
@@ -73,7 +64,7 @@ TEST(BoidFlockTest, RulesUseStrictRangesAndBoundaryNudgesRunInTheirFixedOrder) {
         {&F::applyBounds, 50, {50, 660, 0, 0}, {50, 495, 0, 2.4}},
         {&F::applyBounds, 50, {50, -3, 0, 0}, {50, -1, 0, 16838 / 32767.0 * 10 - 5}},
     };
-    for (const auto& [rule, range, self, want] : rows) {
+    for (const auto& [rule, range, self, want] : rules) {
         BoidFlock flock;
         flock.getBoid(0) = self;
         flock.getBoid(1) = {100, 100, 2, -4};

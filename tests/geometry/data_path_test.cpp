@@ -1,11 +1,5 @@
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
-#include <string>
-
 #include "geometry/data_path.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
 namespace fs = std::filesystem;
 

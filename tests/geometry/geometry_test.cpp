@@ -1,33 +1,22 @@
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
 #include <set>
-#include <tuple>
-#include <vector>
 
 #include "geometry/angles.h"
-#include "geometry/calendar_clock.h"
 #include "geometry/draw_circle.h"
-#include "geometry/game_rand.h"
 #include "geometry/numeric.h"
 #include "geometry/rand.h"
 #include "geometry/rect.h"
 #include "geometry/vec.h"
-#include "support/canvas.h"
+#include "support/kit.h"
 
 // The last heading of each form was worked out with a scratch C program of our own: atan2f,
 // the 2 pi sum kept in float for PointF (in double for Point), times 180 / pi.
-TEST(GeometryTest, HeadingsGrowClockwiseFromUp) {
+TEST(GeometryTest, HeadingsGrowClockwiseFromUpAndTruncationGoesTowardZeroAndSaturates) {
     const float rows[][3] = {
         {100, 50, 0}, {150, 100, 90}, {50, 100, 270}, {99, 40, 359.045135f}, {40, 41, 314.518555f}};
     for (const auto& r : rows) {
         EXPECT_EQ(getDirection(PointF(100, 100), PointF(r[0], r[1])), r[2]) << r[0] << "," << r[1];
     }
     EXPECT_EQ(getDirection(Point(100, 100), Point(99, 40)), 359.045166f);
-}
-
-TEST(GeometryTest, TruncationGoesTowardZeroAndSaturates) {
     EXPECT_EQ((std::vector{truncToInt(-0.5f), truncToInt(-1.5f), truncToInt(49.9f), truncToInt(NAN),
                            truncToInt(2147483648.0f), truncToInt(-3e9f)}),
               (std::vector{0, -1, 49, 0, INT_MAX, INT_MIN}));
@@ -38,7 +27,7 @@ TEST(GeometryTest, TruncationGoesTowardZeroAndSaturates) {
               std::tuple(Point(-1, 0), Point(3, 9), Point(2, 7), Point(7, 1)));
 }
 
-TEST(GeometryTest, RectanglesOverlapWhenTheyTouchInEitherOrder) {
+TEST(GeometryTest, RectanglesOverlapWhenTheyTouchNumericHelpersAndTheGenerators) {
     const SDL_FRect a{0, 0, 10, 10};
     const std::pair<SDL_FRect, bool> rows[] = {
         {{10, 10, 5, 5}, true},    {{-5, -5, 5, 5}, true},    {{10.5f, 0, 5, 5}, false},
@@ -47,10 +36,7 @@ TEST(GeometryTest, RectanglesOverlapWhenTheyTouchInEitherOrder) {
         EXPECT_EQ(std::pair(rectsOverlap(a, b), rectsOverlap(b, a)), std::pair(overlap, overlap))
             << b.x << "," << b.y;
     }
-}
-
-// Q_rsqrt is bit-exact: the magic-constant step then one Newton step, worked out by hand.
-TEST(GeometryTest, NumericHelpers) {
+    // Q_rsqrt is bit-exact: the magic-constant step then one Newton step, worked out by hand.
     Vec v(0, -3, 4), tiny(1e-8f, 0, 0);
     v.Normalize();
     tiny.Normalize();
@@ -59,10 +45,7 @@ TEST(GeometryTest, NumericHelpers) {
     EXPECT_EQ(std::tuple(strChecksum("abc"), strChecksum("\xff"),
                          strChecksum("Fresh Farts For Super Service!")),
               std::tuple(297, 0, 2750));
-}
-
-// Draws worked out by hand from the portable generator's formula.
-TEST(GeometryTest, GameRandIsThePortableGeneratorAndRandReseedsFromTheClock) {
+    // Draws worked out by hand from the portable generator's formula.
     gameSrand(1);
     EXPECT_EQ((std::vector{gameRand(), gameRand(), gameRand(), gameRand(), gameRand()}),
               (std::vector{16838, 5758, 10113, 17515, 31051}));

@@ -1,8 +1,5 @@
 #include "hud/overlay_lines.h"
-
-#include <gtest/gtest.h>
-
-#include <cmath>
+#include "support/kit.h"
 
 // The static boid, the visual range, five boids, the ship's position, velocity and speed.
 TEST(OverlayLinesTest, TruncatesTowardZeroAndWritesTheShipsVelocityWithTwoDecimals) {

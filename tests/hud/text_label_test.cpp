@@ -1,13 +1,8 @@
-#include <gtest/gtest.h>
-
 #include <SDL_ttf.h>
-
-#include <string>
 
 #include "hud/debug_message_list.h"
 #include "hud/text_label.h"
-#include "support/canvas.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
 namespace {
 const SDL_Color kRed{255, 44, 44, 255};
@@ -30,7 +25,7 @@ class TextLabelTest : public testing::Test {
 
 // Heads-up labels sit 80 px apart in strips 15 px high and the save message has 455 px.
 // Outlines on whole pixels leave no edge pixel partly covered.
-TEST_F(TextLabelTest, TheFontFitsItsPlacesAndDrawsOnWholePixels) {
+TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInTheirRects) {
     int w = 0, h = 0;
     TTF_SizeText(font, "Roids:180", &w, &h);
     EXPECT_LT(w, 80);
@@ -48,9 +43,7 @@ TEST_F(TextLabelTest, TheFontFitsItsPlacesAndDrawsOnWholePixels) {
     }
     SDL_FreeSurface(s);
     EXPECT_EQ(std::make_pair(partly, full > 0), std::make_pair(0, true));
-}
-
-TEST_F(TextLabelTest, RendersEachNewTextOnceAndAFailedRenderLeavesItEmpty) {
+    // A label renders each new text once; a failed render leaves it empty.
     TextLabel label(canvas.renderer, nullptr, font, "Lvl:", 30, 40, kRed);
     label.draw(); // the creation text is not rendered
     label.setText("LvL:1");
@@ -70,9 +63,6 @@ TEST_F(TextLabelTest, RendersEachNewTextOnceAndAFailedRenderLeavesItEmpty) {
     EXPECT_EQ(label.rect().w + label.rect().h, 0);
     label.draw();
     EXPECT_EQ(canvas.countNonBlack(), 0) << "neither the creation text nor an empty label";
-}
-
-TEST_F(TextLabelTest, TheDebugListGrowsToTheLineItIsGivenAndDrawsEachLineInItsRect) {
     DebugMessageList list(canvas.renderer, nullptr, font);
     const std::string texts[] = {
         "Boid1:(3,4)", "Visual Range:", "zBoid1:",    "zBoid2:",    "Debug Info",

@@ -1,14 +1,6 @@
-#include <gtest/gtest.h>
-
-#include <string>
-#include <tuple>
-#include <vector>
-
-#include "geometry/game_rand.h"
 #include "life/islands.h"
 #include "life/liff_blocks.h"
-#include "support/canvas.h"
-#include "support/log_lines.h"
+#include "support/kit.h"
 
 namespace {
 using Points = std::vector<Point>;
@@ -19,12 +11,6 @@ LiffAutomaton gridWith(int w, int h, const Points& live) {
         a.setCell(static_cast<std::uint32_t>(p.x), static_cast<std::uint32_t>(p.y));
     }
     return a;
-}
-
-template <class F> std::string logOf(F&& f) {
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
 }
 
 void runFrames(LiffBlocks& layer, SDL_Renderer* r, int n) {
@@ -46,11 +32,11 @@ Islands storeOf(const std::vector<Points>& islands) {
 }
 } // namespace
 
-TEST(LiffAutomatonTest, GenerationsListTheLiveCellsRowByRow) {
+TEST(LiffAutomatonTest, GenerationsListLiveCellsRowByRowBirthsAloneDoNotSurviveAndNeighbourCounts) {
     // Set twice, listed twice; a lone cell dies and the run stops after one generation.
     LiffAutomaton lone = gridWith(3, 2, {{2, 1}, {2, 1}});
     EXPECT_EQ(lone.lfpts, (Points{{2, 1}, {2, 1}}));
-    EXPECT_EQ(logOf([&] { lone.runGenerations(5); }),
+    EXPECT_EQ(quietly([&] { lone.runGenerations(5); }),
               "Applying rules to 0 gen automata.\n|  |   |   | \n|  |   |   | \n\n"
               "\nAfter 0gernerations biom is dead...\n");
     LiffAutomaton blinker = gridWith(5, 5, {{3, 2}, {1, 2}, {2, 2}});
@@ -66,35 +52,29 @@ TEST(LiffAutomatonTest, GenerationsListTheLiveCellsRowByRow) {
     // Blocks in opposite corners stay, generation after generation.
     const Points blocks{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {4, 4}, {5, 4}, {4, 5}, {5, 5}};
     LiffAutomaton corners = gridWith(6, 6, blocks);
-    const std::string log = logOf([&] { corners.runGenerations(10); });
+    const std::string log = quietly([&] { corners.runGenerations(10); });
     EXPECT_EQ(std::tuple(corners.lfpts, countLines(log, "Applying rules to 9 gen automata."),
                          countLines(log, "|* | * |   |   |   |   | "), log.find("dead")),
               std::tuple(blocks, 1, 20, std::string::npos));
-}
-
-TEST(LiffAutomatonTest, BirthsAloneCountAsNoSurvivor) {
     // (1, 1) has three live neighbours; none of the three has two.
     LiffAutomaton a = gridWith(10, 10, {{0, 0}, {2, 0}, {1, 2}});
     a.verbose = true;
-    const std::string log = logOf([&] { EXPECT_FALSE(a.applyRules()); });
-    EXPECT_EQ(std::tuple(a.lfpts, countLines(log, "0100000000"),
-                         countLines(log, "after applying rules born=1, dead=3, survived=0")),
+    const std::string births = quietly([&] { EXPECT_FALSE(a.applyRules()); });
+    EXPECT_EQ(std::tuple(a.lfpts, countLines(births, "0100000000"),
+                         countLines(births, "after applying rules born=1, dead=3, survived=0")),
               std::tuple(Points{{1, 1}}, 1, 1));
-}
-
-TEST(LiffAutomatonTest, CornersEdgesAndInteriorCellsHave3_5And8Neighbours) {
     // x, y and the count when every other cell of 5 x 4 is alive.
     const int cases[][3] = {{0, 0, 3}, {4, 3, 3}, {2, 0, 5}, {0, 2, 5}, {1, 1, 8}, {3, 2, 8}};
     for (const auto& [x, y, count] : cases) {
-        LiffAutomaton a(5, 4);
+        LiffAutomaton grid(5, 4);
         for (int i = 0; i < 20; ++i) {
-            a.cells[i / 5][i % 5] = i != y * 5 + x;
+            grid.cells[i / 5][i % 5] = i != y * 5 + x;
         }
-        EXPECT_EQ(a.countNeighbours(x, y), count) << x << y;
+        EXPECT_EQ(grid.countNeighbours(x, y), count) << x << y;
     }
 }
 
-TEST(LiffBlocksTest, AGenerationEveryPeriodOfFramesUnlessFrozen) {
+TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenAndFieldSizeScalesTheCellsNotTheSquares) {
     Canvas canvas(400, 400);
     LiffBlocks layer;
     layer.setCells({{6, 5}, {4, 5}, {5, 5}});
@@ -110,52 +90,46 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodOfFramesUnlessFrozen) {
     layer.setPeriod(0);
     runFrames(layer, canvas.renderer, 360);
     EXPECT_EQ(layer.getLivePoints(), (Points{{5, 4}, {5, 5}, {5, 6}}));
-}
-
-TEST(LiffBlocksTest, FieldSizeScalesTheCellsButNotTheSquaresAndCellAtStaysInTheGrid) {
-    LiffBlocks layer;
-    layer.setCells({{0, 1}, {50, 27}});
-    layer.setFieldSize({1785, 1080});
-    EXPECT_EQ(layer.getOffsets(), Point(35, 38));
-    Canvas canvas(1800, 1100);
-    SDL_SetRenderDrawColor(canvas.renderer, 255, 255, 255, 255);
-    layer.setFreeze(true);
-    runFrames(layer, canvas.renderer, 360);
+    LiffBlocks field;
+    field.setCells({{0, 1}, {50, 27}});
+    field.setFieldSize({1785, 1080});
+    EXPECT_EQ(field.getOffsets(), Point(35, 38));
+    Canvas big(1800, 1100);
+    SDL_SetRenderDrawColor(big.renderer, 255, 255, 255, 255);
+    field.setFreeze(true);
+    runFrames(field, big.renderer, 360);
     // Two outlines of 21 x 21 pixel squares, one from (1755, 1031) to (1775, 1051).
-    EXPECT_EQ(
-        std::tuple(canvas.pixel(1755, 1031).r, canvas.pixel(1775, 1051).r, canvas.countNonBlack()),
-        std::tuple(255, 255, 160));
+    EXPECT_EQ(std::tuple(big.pixel(1755, 1031).r, big.pixel(1775, 1051).r, big.countNonBlack()),
+              std::tuple(255, 255, 160));
     // Pixel x, y, then the cell and whether it lives: past the right or bottom reads the last.
     const int cases[][5] = {
         {-10, 40, 0, 1, 1}, {-36, -39, 0, 0, 0}, {1919, 1079, 50, 27, 1}, {40, 1079, 1, 27, 0}};
     Point cell;
     for (const auto& [x, y, column, row, alive] : cases) {
-        EXPECT_EQ(logOf([&] { cell = layer.cellAt(x, y); }),
+        EXPECT_EQ(quietly([&] { cell = field.cellAt(x, y); }),
                   alive ? "Living Liff Block!\n" : "Dead Liff Block!\n");
         EXPECT_EQ(cell, Point(column, row)) << x << "," << y;
     }
     // Seeded with 1, column 0 draws 16838, 5758, 10113: rows 0 and 1 alive, row 2 dead.
     gameSrand(1);
-    layer.randomize();
-    EXPECT_EQ(logOf([&] { layer.cellAt(0, 0), layer.cellAt(0, 80); }),
+    field.randomize();
+    EXPECT_EQ(quietly([&] { field.cellAt(0, 0), field.cellAt(0, 80); }),
               "Living Liff Block!\nDead Liff Block!\n");
-    runFrames(layer, canvas.renderer, 360);
-    EXPECT_EQ(layer.blocks.size(), 2u);
+    runFrames(field, big.renderer, 360);
+    EXPECT_EQ(field.blocks.size(), 2u);
     for (Point size : {Point(50, 27), Point(0, 0), Point(-100, -100)}) {
-        layer.setFieldSize(size);
-        EXPECT_EQ(layer.getOffsets(), Point(1, 1));
+        field.setFieldSize(size);
+        EXPECT_EQ(field.getOffsets(), Point(1, 1));
     }
 }
 
-TEST(IslandsTest, APointJoinsTheFirstIslandItTouchesOrStartsItsOwnWhenAlreadyHeld) {
+// A point joins the first island it touches, or starts its own when already held.
+TEST(IslandsTest, APointJoinsTheFirstIslandItTouchesDefragMergesAndPixelBoxesScaleByTheCellSize) {
     Islands store = storeOf({{{0, 0}}, {{2, 0}}});
     store.addPoint(1, 0);
     store.addPoint(1, 0);
     EXPECT_EQ(std::tuple(store.count(), store.islandAt(0).pts, store.islandAt(2).pts),
               std::tuple(3, Points{{0, 0}, {1, 0}}, Points{{1, 0}}));
-}
-
-TEST(IslandsTest, DefragMergesBoxesWithinOneCellOfEachOther) {
     const std::tuple<Points, Points, bool> cases[] = {
         {{{3, 6}, {6, 9}}, {{7, 10}, {8, 11}}, true}, // one cell apart diagonally
         {{{7, 10}, {8, 11}}, {{3, 6}, {6, 9}}, true},
@@ -164,7 +138,7 @@ TEST(IslandsTest, DefragMergesBoxesWithinOneCellOfEachOther) {
     };
     for (const auto& [a, b, match] : cases) {
         Islands store = storeOf({a, b});
-        logOf([&] { store.defrag(); });
+        quietly([&] { store.defrag(); });
         Points merged = a;
         merged.insert(merged.end(), b.begin(), b.end());
         EXPECT_EQ(std::tuple(store.count(), store.islandAt(0).pts),
@@ -172,24 +146,21 @@ TEST(IslandsTest, DefragMergesBoxesWithinOneCellOfEachOther) {
     }
     // P matches Q and Q matches R, not P; S stands apart. The chain ends in P.
     Islands chain = storeOf({{{0, 0}, {1, 1}}, {{20, 20}}, {{2, 0}, {3, 1}}, {{4, 0}, {5, 1}}});
-    EXPECT_NE(logOf([&] {
+    EXPECT_NE(quietly([&] {
                   chain.defrag();
               }).find("buckets 0 and 2\nfound match between buckets 2 and 3\nFound 2"),
               std::string::npos);
     EXPECT_EQ(std::tuple(chain.count(), chain.islandAt(0).pts),
               std::tuple(2, Points{{0, 0}, {1, 1}, {2, 0}, {3, 1}, {4, 0}, {5, 1}}));
-}
-
-TEST(IslandsTest, PixelBoxesScaleByTheCellSizeAndFindTheIslandUnderARect) {
-    Islands store = storeOf({{{2, 3}}, {{10, 10}, {12, 11}}});
-    store.setCellSize({35, 38});
-    const SDL_Rect a = store.pixelRectOf(0);
-    EXPECT_EQ(std::tuple(a.x, a.y, a.w, a.h), std::tuple(70, 114, 30, 30));
+    Islands boxes = storeOf({{{2, 3}}, {{10, 10}, {12, 11}}});
+    boxes.setCellSize({35, 38});
+    const SDL_Rect box = boxes.pixelRectOf(0);
+    EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h), std::tuple(70, 114, 30, 30));
     // Island 1's box reaches from y = 380 down to 448.
-    const std::tuple<SDL_Rect, int> cases[] = {{{100, 144, 5, 5}, 0},  {{101, 144, 5, 5}, -1},
-                                               {{65, 109, 5, 5}, 0},   {{64, 109, 5, 5}, -1},
-                                               {{300, 448, 50, 1}, 1}, {{300, 449, 50, 1}, -1}};
-    for (const auto& [rect, want] : cases) {
-        EXPECT_EQ(store.islandTouching(rect), want) << rect.x << "," << rect.y;
+    const std::tuple<SDL_Rect, int> touching[] = {{{100, 144, 5, 5}, 0},  {{101, 144, 5, 5}, -1},
+                                                  {{65, 109, 5, 5}, 0},   {{64, 109, 5, 5}, -1},
+                                                  {{300, 448, 50, 1}, 1}, {{300, 449, 50, 1}, -1}};
+    for (const auto& [rect, want] : touching) {
+        EXPECT_EQ(boxes.islandTouching(rect), want) << rect.x << "," << rect.y;
     }
 }

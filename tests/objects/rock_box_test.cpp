@@ -1,13 +1,11 @@
 // The rock keeps its inset hit box between hit tests; whatever moved its outline, the
 // answers must be those of a box built afresh from that outline.
-#include <gtest/gtest.h>
 
-#include <algorithm>
 #include <functional>
 #include <iterator>
 
-#include "geometry/calendar_clock.h"
 #include "objects/space_junk.h"
+#include "support/kit.h"
 
 TEST(RockBoxTest, AKeptBoxAnswersLikeAFreshOneAfterEveryOutlineChange) {
     setCalendarClock([] { return std::time_t{1700000000}; });

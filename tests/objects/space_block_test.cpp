@@ -1,11 +1,5 @@
 #include "objects/space_block.h"
-
-#include <gtest/gtest.h>
-
-#include <tuple>
-
-#include "geometry/calendar_clock.h"
-#include "geometry/game_rand.h"
+#include "support/kit.h"
 
 // Only the asked-for reseed moves the generator. A copy starts its base afresh, so its
 // centre returns to (50, 75), while the moved square and the velocity are copied.

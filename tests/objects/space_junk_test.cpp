@@ -1,16 +1,11 @@
 #include "objects/space_junk.h"
 
-#include <gtest/gtest.h>
-
-#include <algorithm>
 #include <ctime>
 #include <iterator>
-#include <tuple>
 
-#include "geometry/calendar_clock.h"
-#include "geometry/game_rand.h"
 #include "objects/ship_weapon.h"
 #include "objects/space_item.h"
+#include "support/kit.h"
 
 // The default outline spans x 4..50 (point 3 is (4, 31)) and y 10..57.
 static SpaceJunk shifted(float dx, float dy) {
@@ -29,7 +24,7 @@ static auto carried(const SpaceJunk& r) {
                       r.t_velocity.x, r.t_velocity.y);
 }
 
-TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentre) {
+TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAndScaleByBoundaries) {
     SpaceJunk rock(900, 600, 9, false);
     std::tie(rock.boundBottom, rock.boundRight, rock.wrapHeight, rock.wrapWidth, rock.boundTop,
              rock.boundLeft) = std::tuple(601, 902, 603, 904, 5, 6);
@@ -43,10 +38,7 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentre) {
                                         0.25f, -0.5f, true, false, 2.0f, 3.0f, -2.0f));
     EXPECT_EQ(std::tuple(copy.x_c, copy.y_c, copy.cords[0]),
               std::tuple(50.0f, 75.0f, Point(50, 50)));
-}
-
-// Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
-TEST(SpaceJunkTest, FixLostRockWrapsPastFivePixelsOrWhenWhollyOffTheRight) {
+    // Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
     const float rows[][4] = {{-7, 0, -3, 31},   {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
                              {-10, 0, 894, 31}, {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
                              {0, 560, 4, -9},   {0, -15, 4, 16},       {0, -16, 4, 615}};
@@ -55,16 +47,13 @@ TEST(SpaceJunkTest, FixLostRockWrapsPastFivePixelsOrWhenWhollyOffTheRight) {
         rock.fixLostRock();
         EXPECT_EQ(std::tuple(rock.rockCords[3].x, rock.rockCords[3].y), std::tuple(r[2], r[3]));
     }
-}
-
-// Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
-// 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.
-TEST(SpaceJunkTest, FitSizeAndScaleByBoundaries) {
-    const float rows[][3] = {
+    // Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
+    // 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.
+    const float sizes[][3] = {
         {130, 150, 1},      {130, 150.9f, 1},          {130, 151, 0.85f}, {130, 151.9f, 0.85f},
         {150, 130, 1},      {151, 130, 0.85f},         {120, 120, 1},     {119, 130, 2.125f},
         {130, 119, 2.125f}, {200, 100, 0.85f * 2.125f}};
-    for (const auto& r : rows) {
+    for (const auto& r : sizes) {
         SpaceJunk rock = shifted(0, 0);
         rock.rockCords[9] = {r[0], 29.0f};
         rock.rockCords[6] = {20.0f, r[1]};
@@ -80,7 +69,7 @@ TEST(SpaceJunkTest, FitSizeAndScaleByBoundaries) {
     }
 }
 
-TEST(SpaceJunkTest, InsetBoxShrinksTheOutlineAndATouchingBoxHits) {
+TEST(SpaceJunkTest, InsetBoxShrinksTheOutlineTheRockDriftsAndItsShapeFollowsTheDraws) {
     SpaceJunk rock = shifted(0, 0);
     std::fill(std::begin(rock.rockCords), std::end(rock.rockCords), SDL_FPoint{10.0f, 20.0f});
     rock.rockCords[5] = {110.9f, 90.0f};
@@ -90,27 +79,22 @@ TEST(SpaceJunkTest, InsetBoxShrinksTheOutlineAndATouchingBoxHits) {
     EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(false, true));
     EXPECT_TRUE(rock.hitBy(SDL_FRect{98.0f, 33.0f, 13.0f, 13.0f}));
     EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(true, false));
-}
-
-// Each frame every point moves a hundredth of the velocity along (-cos, -sin) of the drift angle.
-TEST(SpaceJunkTest, UpdateRockDriftsAgainstItsAngle) {
-    SpaceJunk rock = shifted(100, 100);
-    std::tie(rock.t_velocity, rock.driftAngle) = std::tuple(PointF(5, 5), 60.0f);
-    rock.updateRock();
-    EXPECT_NEAR(rock.rockCords[0].x, 125 - 0.025, 1e-5);
-    EXPECT_NEAR(rock.rockCords[0].y, 110 - 0.0433013, 1e-5);
-}
-
-// Draws worked out by hand with the portable generator's formula.
-// Seed 7 gives 19564 9806 10868 22674: a = (64 + 7) / 2 = 35, 9806 % 6 / 4 = 0 scales by 1.75,
-// even, so speed -35 and n = -22674 % 19 + 1 = -6: speed += log2(10) / 125 * -6 / 0.75.
-// Seed 88 gives 7211 15297 21053 10400: a = 34, 15297 % 6 = 3 and 3 / 4 = 0 scales by 1.75,
-// odd, so speed 34 and n = 10400 % 19 + 1 = 8.
-// The jitter reseeds from the clock. Seed 1700000000: 7723 25667 7513 23431 | 24435 29611 21876
-// 2270, so point 0 loses 1 in x and point 1 gains 1 in y; seed 88: 7211 15297 7513 10400 | 3355
-// 5597 6401 16738, so point 0 gains 1 in y and point 1 loses 1 in x.
-// Under 120 wide, both then grow by 2.125.
-TEST(SpaceJunkTest, RandomShapeFollowsTheDraws) {
+    // Each frame every point moves a hundredth of the velocity along (-cos, -sin) of the drift
+    // angle.
+    SpaceJunk drifting = shifted(100, 100);
+    std::tie(drifting.t_velocity, drifting.driftAngle) = std::tuple(PointF(5, 5), 60.0f);
+    drifting.updateRock();
+    EXPECT_NEAR(drifting.rockCords[0].x, 125 - 0.025, 1e-5);
+    EXPECT_NEAR(drifting.rockCords[0].y, 110 - 0.0433013, 1e-5);
+    // Draws worked out by hand with the portable generator's formula.
+    // Seed 7 gives 19564 9806 10868 22674: a = (64 + 7) / 2 = 35, 9806 % 6 / 4 = 0 scales by 1.75,
+    // even, so speed -35 and n = -22674 % 19 + 1 = -6: speed += log2(10) / 125 * -6 / 0.75.
+    // Seed 88 gives 7211 15297 21053 10400: a = 34, 15297 % 6 = 3 and 3 / 4 = 0 scales by 1.75,
+    // odd, so speed 34 and n = 10400 % 19 + 1 = 8.
+    // The jitter reseeds from the clock. Seed 1700000000: 7723 25667 7513 23431 | 24435 29611 21876
+    // 2270, so point 0 loses 1 in x and point 1 gains 1 in y; seed 88: 7211 15297 7513 10400 | 3355
+    // 5597 6401 16738, so point 0 gains 1 in y and point 1 loses 1 in x.
+    // Under 120 wide, both then grow by 2.125.
     setCalendarClock([] { return std::time_t{1700000000}; });
     gameSrand(7);
     SpaceJunk drawn(900, 600, -1, false);
@@ -130,7 +114,7 @@ TEST(SpaceJunkTest, RandomShapeFollowsTheDraws) {
     }
 }
 
-TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesAndUntouchedIndicesAndCentreTruncates) {
+TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLiveAndWrap) {
     SpaceItem item(900, 600, -1);
     item.minMax.min_idx = Point(7, 7);
     const MinMaxCords m = item.getMinMaxCords();
@@ -142,9 +126,6 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesAndUntouchedIndicesAndCentreTr
     EXPECT_EQ(item.getCenter(), Point(49, 0));
     item.x_c = -0.5f;
     EXPECT_EQ(item.getCenter(), Point(0, 0));
-}
-
-TEST(ShipWeaponTest, LivesTwoTransesPerUnitOfTtlThenStopsInPlace) {
     const float rows[][3] = {{0, 120, 240}, {5, 5, 10}}; // ttl given, ttl kept, transes lived
     for (const auto& r : rows) {
         SCOPED_TRACE(r[0]);
@@ -160,13 +141,10 @@ TEST(ShipWeaponTest, LivesTwoTransesPerUnitOfTtlThenStopsInPlace) {
         EXPECT_EQ(std::tuple(w.expired, w.x_c, w.TTL, w.speed, w.t_velocity.x),
                   std::tuple(true, x, r[1], 0.0f, 0.0f));
     }
-}
-
-// Tail (x, y) and head 3 right of it and 4 above, on a 1920 x 1080 field.
-TEST(ShipWeaponTest, WrapMovesBothPointsWithTheCentre) {
-    const float rows[][4] = {
+    // Tail (x, y) and head 3 right of it and 4 above, on a 1920 x 1080 field.
+    const float wraps[][4] = {
         {500, -2, 500, 1078}, {500, 1082, 500, 2}, {-2, 500, 1918, 500}, {1922, 500, 2, 500}};
-    for (const auto& r : rows) {
+    for (const auto& r : wraps) {
         ShipWeapon w(PointF(r[0], r[1]), PointF(r[0] + 3, r[1] - 4), 0.0f, 0, 1920, 1080, 0.0f);
         w.wrapMissile();
         EXPECT_EQ(

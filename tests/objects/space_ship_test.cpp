@@ -2,17 +2,12 @@
 
 #include <SDL.h>
 #include <SDL_image.h>
-#include <gtest/gtest.h>
 
 #include <functional>
-#include <string>
-#include <tuple>
-#include <vector>
 
-#include "support/canvas.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
-TEST(SpaceShipTest, SpawnsCentredWithTheOutlineOnTheSprite) {
+TEST(SpaceShipTest, SpawnsCentredThrustBuildsMomentumTrimsFastComponentsCapsTheSpeedAndDecays) {
     SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     EXPECT_EQ(std::tuple(ship.spriteRect.x, ship.spriteRect.y, ship.nosePoint().x,
                          ship.nosePoint().y, ship.centerPoint().x, ship.centerPoint().y),
@@ -20,10 +15,7 @@ TEST(SpaceShipTest, SpawnsCentredWithTheOutlineOnTheSprite) {
     const SDL_Rect box = ship.boundingRect();
     EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h, ship.minMax.min_idx, ship.minMax.max_idx),
               std::tuple(937, 506, 50, 50, Point(2, 0), Point(4, 2)));
-}
-
-// One thrust step is log2(10) / 125 * 0.1 = 0.0026575 of momentum, a third of it per frame.
-TEST(SpaceShipTest, ThrustBuildsMomentumTrimsFastComponentsAndCapsTheSpeed) {
+    // One thrust step is log2(10) / 125 * 0.1 = 0.0026575 of momentum, a third of it per frame.
     // velocity x, y and momentum before; the same after; the flame counter after.
     const float rows[][7] = {{0, 0, 0, 0, -0.000885847f, 0.0026575f, 1},
                              {-4.6f, 4.6f, 0, -4.59f, 4.6f, 0, 0},
@@ -31,31 +23,28 @@ TEST(SpaceShipTest, ThrustBuildsMomentumTrimsFastComponentsAndCapsTheSpeed) {
                              {0, 4.5f, 0, 0, 4.4991142f, 0.0026575f, 1},
                              {0, 0, 30, 0.5f, -9.5008859f, 29.9973425f, 1}};
     for (const auto& r : rows) {
-        SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
-        std::tie(ship.t_velocity, ship.momentumMag) = std::tuple(PointF(r[0], r[1]), r[2]);
-        ship.thrust(0.1f);
-        EXPECT_NEAR(ship.t_velocity.x, r[3], 2e-6);
-        EXPECT_NEAR(ship.t_velocity.y, r[4], 2e-6);
-        EXPECT_NEAR(ship.getMomentumMag(), r[5], 2e-6);
-        EXPECT_EQ(ship.thrustCounter, r[6]);
+        SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+        std::tie(decaying.t_velocity, decaying.momentumMag) = std::tuple(PointF(r[0], r[1]), r[2]);
+        decaying.thrust(0.1f);
+        EXPECT_NEAR(decaying.t_velocity.x, r[3], 2e-6);
+        EXPECT_NEAR(decaying.t_velocity.y, r[4], 2e-6);
+        EXPECT_NEAR(decaying.getMomentumMag(), r[5], 2e-6);
+        EXPECT_EQ(decaying.thrustCounter, r[6]);
     }
-}
-
-TEST(SpaceShipTest, DecayMomentumLeavesSmallValuesAndPullsOthersTowardOne) {
-    const float rows[][2] = {{0.07f, 0.07f},   {-0.07f, -0.07f}, {0.071f, 2.71608f},
-                             {0.5f, 1.19315f}, {2.0f, 1.30685f}, {-0.5f, -1.19315f}};
-    SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
-    for (const auto& r : rows) {
-        ship.momentumMag = r[0];
-        ship.decayMomentum();
-        EXPECT_NEAR(ship.momentumMag, r[1], 1e-5) << r[0];
+    const float decays[][2] = {{0.07f, 0.07f},   {-0.07f, -0.07f}, {0.071f, 2.71608f},
+                               {0.5f, 1.19315f}, {2.0f, 1.30685f}, {-0.5f, -1.19315f}};
+    SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+    for (const auto& r : decays) {
+        decaying.momentumMag = r[0];
+        decaying.decayMomentum();
+        EXPECT_NEAR(decaying.momentumMag, r[1], 1e-5) << r[0];
     }
 }
 
 // The outline origin sits 17 right of and 6 below the sprite's corner, except after a wrap
 // across the top or bottom (the sprite's y takes the origin's) or the left (the sprite's x is
 // the width less 17, wherever the origin landed).
-TEST(SpaceShipTest, WrapsAtEachEdge) {
+TEST(SpaceShipTest, WrapsAtEachEdgeAndRotateComputesInDoubleOnTheStoredFloats) {
     // sprite corner before; sprite corner and nose after
     const float rows[][6] = {{500, -10, 500, 1076, 542, 1076},
                              {500, 1080, 500, 6, 542, 6},
@@ -70,12 +59,9 @@ TEST(SpaceShipTest, WrapsAtEachEdge) {
                   std::tuple(r[2], r[3], r[4], r[5]))
             << r[0] << "," << r[1];
     }
-}
-
-// Expected points worked out with a scratch C program of our own: the angle in double, pivot
-// (25, 25), each point rounded to float once. All-float arithmetic lands a bit or two away
-// (20.6587944 for point 0's x after the first turn, 20.6587982 after the second).
-TEST(SpaceShipTest, RotateComputesInDoubleAndCompoundsOnTheStoredFloats) {
+    // Expected points worked out with a scratch C program of our own: the angle in double, pivot
+    // (25, 25), each point rounded to float once. All-float arithmetic lands a bit or two away
+    // (20.6587944 for point 0's x after the first turn, 20.6587982 after the second).
     SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     ship.teleport(100, 200);
     ship.t_velocity = PointF(2.0f, 0.5f);

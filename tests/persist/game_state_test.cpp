@@ -1,35 +1,18 @@
 #include "persist/game_state.h"
 
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <filesystem>
-#include <fstream>
 #include <memory>
-#include <sstream>
 
-#include "geometry/calendar_clock.h"
-#include "support/work_dir.h"
+#include "support/kit.h"
 
 namespace fs = std::filesystem;
-
-static void writeFile(const std::string& name, const std::string& text) {
-    std::ofstream(name, std::ios::binary) << text;
-}
-
-static std::string readFile(const std::string& name) {
-    return (std::ostringstream() << std::ifstream(name, std::ios::binary).rdbuf()).str();
-}
 
 // Loads text as "game.txt"; returns the reader's log, "score level freeze pause", the
 // points and the other keys.
 static std::string load(const std::string& text, std::unique_ptr<GameState>& s) {
-    writeFile("game.txt", text);
-    testing::internal::CaptureStdout();
-    s = std::make_unique<GameState>();
+    std::ofstream("game.txt", std::ios::binary) << text;
     std::ostringstream o;
-    o << testing::internal::GetCapturedStdout() << s->getScore() << ' ' << s->getLevel() << ' '
-      << s->loadedFreeze << ' ' << s->isPaused();
+    o << quietly([&] { s = std::make_unique<GameState>(); }) << s->getScore() << ' '
+      << s->getLevel() << ' ' << s->loadedFreeze << ' ' << s->isPaused();
     for (const Point& p : s->getLfpts()) {
         o << ' ' << p.x << ',' << p.y;
     }
@@ -39,7 +22,7 @@ static std::string load(const std::string& text, std::unique_ptr<GameState>& s) 
     return o.str();
 }
 
-TEST(GameStateTest, ReaderSortsEachLineIntoItsField) {
+TEST(GameStateTest, ReaderSortsEachLineIntoItsFieldAndTheExitWritesOnlyWhatTheSaveRoutineFilled) {
     const std::string huge = "fart_user_1_lfpt=" + std::string(1 << 20, '0') + ",7\r\n";
     const std::string rows[][2] = {
         {"fart_user_1_score=1200\nmy fart_user_1_level=3\n", "1200 3 0 0"},
@@ -59,44 +42,41 @@ TEST(GameStateTest, ReaderSortsEachLineIntoItsField) {
                          GameState::parseNumber("4294967297"),
                          GameState::parseNumber("99999999999")),
               std::tuple(59, INT_MIN, 1, 1215752191));
-}
-
-// A stale temporary file from a crash is neither read nor in the way of a write; a failed
-// write reports and keeps the old file.
-TEST(GameStateTest, ExitWritesOnlyWhatTheSaveRoutineFilled) {
-    WorkDir dir;
-    writeFile(".game.txt.tmp", "fart_user_1_score=99\n");
+    // A stale temporary file from a crash is neither read nor in the way of a write; a failed
+    // write reports and keeps the old file.
+    WorkDir scratch;
+    std::ofstream(".game.txt.tmp") << "fart_user_1_score=99\n";
     const std::string odd = "abc\r\nx\nfart_user_1_lfpt=1,1\nfart_user_1_score=8";
-    std::unique_ptr<GameState> s;
-    load(odd, s);
-    s->put("k", "v");
-    s.reset();
+    std::unique_ptr<GameState> state;
+    load(odd, state);
+    state->put("k", "v");
+    state.reset();
     EXPECT_EQ(readFile("game.txt"), odd);
     fs::permissions("game.txt", fs::perms(0640));
-    EXPECT_EQ(load(odd, s), "empty line skipping\n8 0 0 0 1,1 [abc][abc]");
-    s->save();
-    s->clear();
+    EXPECT_EQ(load(odd, state), "empty line skipping\n8 0 0 0 1,1 [abc][abc]");
+    state->save();
+    state->clear();
     const std::string seven = "fart_user_1_lfpt=4,7\nfart_user_1_lfpt=5,7\nfart_user_1_lfpt=6,8\n"
                               "fart_user_1_score=1200\nfart_user_1_level=2\n"
                               "fart_user_1_liff_cycle_freeze=1\nfart_user_1_pause_game=0\n";
     std::istringstream lines(seven);
     for (std::string l; std::getline(lines, l);) {
-        s->put(l.substr(0, l.find('=')), l.substr(l.find('=') + 1));
+        state->put(l.substr(0, l.find('=')), l.substr(l.find('=') + 1));
     }
     // Runs as root, so the write is made to fail by the file tree, not by permission bits.
     fs::create_directory(".game.txt.tmp");
     testing::internal::CaptureStdout();
-    s->save();
+    state->save();
     fs::remove(".game.txt.tmp");
     setCalendarClock([] { return std::time_t{1700000000}; });
     std::string name = "checkpoint";
-    s->saveAs(name);
+    state->saveAs(name);
     setCalendarClock({});
     EXPECT_EQ(
-        std::tuple(testing::internal::GetCapturedStdout(), name, s->lastSaveName,
+        std::tuple(testing::internal::GetCapturedStdout(), name, state->lastSaveName,
                    readFile("game.txt")),
         std::tuple("Unable to open file:vgame.txt", "checkpoint1700000000.txt", name, "abc=abc\n"));
-    s.reset();
+    state.reset();
     EXPECT_EQ(readFile(name) + readFile("game.txt"), seven + seven);
     EXPECT_EQ(std::tuple(fs::status("game.txt").permissions(), fs::exists(".game.txt.tmp")),
               std::tuple(fs::perms(0640), false));

@@ -1,11 +1,5 @@
 #include "radar/radar.h"
-
-#include <gtest/gtest.h>
-
-#include <tuple>
-#include <utility>
-
-#include "support/canvas.h"
+#include "support/kit.h"
 
 // On a 1920 x 1080 window the ring is centred at (1840, 65) and a world point (x, y)
 // lands at (1795 + trunc(x * 140 / 2880), 15 + trunc(y * 130 / 1215)); dots of radius 2

@@ -1,9 +1,5 @@
 #include "selfcheck/island_checks.h"
-
-#include <gtest/gtest.h>
-
-#include <fstream>
-#include <tuple>
+#include "support/kit.h"
 
 TEST(IslandChecksTest, LogTheSeedIslandsAndReturnTheSeedCells) {
     testing::internal::CaptureStdout();

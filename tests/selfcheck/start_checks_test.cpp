@@ -1,22 +1,17 @@
 #include "selfcheck/start_checks.h"
 
-#include <gtest/gtest.h>
-
-#include "geometry/game_rand.h"
 #include "selfcheck/test_set.h"
+#include "support/kit.h"
 
 // Seed 1322 draws 10769, then 32766 as its fifteenth die: 32766 / 5461 + 1 = 7 is drawn again.
-TEST(StartChecksTest, DiceCheckRedrawsAnythingAboveSix) {
+TEST(StartChecksTest, DiceCheckRedrawsAnythingAboveSixAndTheTestSetStopsAfterAFailedRotation) {
     gameSrand(1322);
     testing::internal::CaptureStdout();
     diceCheck();
     EXPECT_EQ(testing::internal::GetCapturedStdout(),
               "Random value on [0, 32767]: 10769\n"
               "Roll 6-sided dice 20 times: 6 3 1 5 4 4 3 3 5 4 4 2 2 4 2 1 6 3 4 4\n");
-}
-
-// The broken item sits too far left for the move to bring back: rotate refuses it.
-TEST(TestSetTest, RunsEveryCheckOnceInOrderAndStopsAfterAFailedRotation) {
+    // The broken item sits too far left for the move to bring back: rotate refuses it.
     const std::string head =
         "Create Space Item Object\nareNegativeCords()...Test passed\nTest...rotate(-90)...\n"
         "After .move2Point(200,200)...\nSpaceItem::printCords()\n";

@@ -1,7 +1,4 @@
 // A virtual controller drives a headless game: each control does what its key does.
-#include <gtest/gtest.h>
-
-#include <tuple>
 
 #include "support/headless_game.h"
 

@@ -1,38 +1,23 @@
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
-
-#include "geometry/calendar_clock.h"
 #include "shell/rock_waves.h"
 #include "support/headless_game.h"
 
 namespace {
 // Speeds below were worked out with a calculator script of the generator and the
 // rock's float steps (log2(10) / 125 per unit of velocity), for the pinned second.
-struct PinnedClock {
-    PinnedClock() {
-        setCalendarClock([] { return HeadlessGame::kPinnedSecond; });
-    }
-    ~PinnedClock() { setCalendarClock({}); }
-};
-
-std::vector<SpaceJunk> wave(int n, std::string* log = nullptr, bool reserve = true) {
-    PinnedClock clock;
+std::vector<SpaceJunk> wave(int n, std::string& log, bool reserve = true) {
+    setCalendarClock([] { return HeadlessGame::kPinnedSecond; });
     std::vector<SpaceJunk> rocks;
     // A vector that grows copies its rocks, which puts their centres back at (50, 75).
     rocks.reserve(reserve ? static_cast<std::size_t>(n) : 0u);
-    const std::string out = quietly([&] { createRocks(rocks, n, {2, 3, 10, 11}, {1920, 1080}); });
-    if (log != nullptr) {
-        *log = out;
-    }
+    log = quietly([&] { createRocks(rocks, n, {2, 3, 10, 11}, {1920, 1080}); });
+    setCalendarClock({});
     return rocks;
 }
 } // namespace
 
-TEST(RockWavesTest, FactorsPlacementAndPushesOfTheFirstRocksThenTheStartUpNudge) {
+TEST(RockWavesTest, FirstRocksThenTheStartUpNudgeAndLevelStepsOnlyOnAClearedFieldOutsideMilkRun) {
     std::string log;
-    std::vector<SpaceJunk> rocks = wave(4, &log);
+    std::vector<SpaceJunk> rocks = wave(4, log);
     std::vector<std::string> factors;
     for (const std::string& line : logLines(log)) {
         if (line.rfind("Updated foo and bar values:", 0) == 0) {
@@ -64,15 +49,12 @@ TEST(RockWavesTest, FactorsPlacementAndPushesOfTheFirstRocksThenTheStartUpNudge)
     EXPECT_EQ(std::pair(rocks[1].x_c, rocks[1].y_c), std::pair(338.0f + 10, 795.0f + 200));
     EXPECT_NEAR(rocks[1].getSpeed(), 27.562117 + 2.5 * step, 1e-5);
     EXPECT_EQ(rocks[2].x_c, 482) << "the third rock is left alone";
-    std::vector<SpaceJunk> grown = wave(3, nullptr, false);
+    std::vector<SpaceJunk> grown = wave(3, log, false);
     EXPECT_EQ(grown[0].x_c, 50.0f);
     EXPECT_NEAR(grown[0].getSpeed(), 22.326757f, 1e-5) << "the copy keeps the speed";
     EXPECT_EQ(grown[2].x_c, 482.0f);
-}
-
-TEST(RockWavesTest, LevelStepOnlyOnAClearedFieldOutsideMilkRun) {
     // Rocks before, milk run, waves added with N first, level before, level and rocks after.
-    const int rows[][6] = {
+    const int levels[][6] = {
         {0, 0, 0, 1, 2, 20},             // cleared: next level, ten more rocks
         {0, 1, 0, 1, 1, 0},              // milk run: stays empty
         {1, 0, 0, 1, 1, 1},              // not cleared
@@ -81,18 +63,18 @@ TEST(RockWavesTest, LevelStepOnlyOnAClearedFieldOutsideMilkRun) {
     };
     const std::vector<int> table{2, 3, 10, 11};
     const Point size(1920, 1080); // the waves read both where they live
-    for (const auto& [rocksBefore, milkRun, added, before, after, rocksAfter] : rows) {
+    for (const auto& [rocksBefore, milkRun, added, before, after, rocksAfter] : levels) {
         RockWaves waves(table, size);
-        std::vector<SpaceJunk> rocks;
+        std::vector<SpaceJunk> field;
         int level = before;
         quietly([&] {
             for (int i = 0; i < added; ++i) {
-                waves.moreRocks(rocks);
+                waves.moreRocks(field);
             }
-            rocks.assign(static_cast<std::size_t>(rocksBefore), SpaceJunk(1920, 1080, -1, false));
-            waves.levelStep(rocks, level, milkRun != 0);
+            field.assign(static_cast<std::size_t>(rocksBefore), SpaceJunk(1920, 1080, -1, false));
+            waves.levelStep(field, level, milkRun != 0);
         });
-        EXPECT_EQ(std::pair(level, static_cast<int>(rocks.size())), std::pair(after, rocksAfter))
+        EXPECT_EQ(std::pair(level, static_cast<int>(field.size())), std::pair(after, rocksAfter))
             << before << " " << milkRun;
     }
 }

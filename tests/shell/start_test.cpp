@@ -1,21 +1,8 @@
-#include <gtest/gtest.h>
-
-#include <algorithm>
-#include <filesystem>
-#include <fstream>
-
 #include "support/headless_game.h"
 
 namespace fs = std::filesystem;
 
-namespace {
-std::string readFile(const fs::path& path) {
-    std::ifstream in(path);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-}
-} // namespace
-
-TEST(StartTest, StartUpShutDownAMissingFontOrRendererAndTheReadmeKeys) {
+TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackAndIsWritten) {
     HeadlessGame h;
     std::optional<int> status;
     // Listed by the help, but they change nothing.
@@ -69,9 +56,7 @@ TEST(StartTest, StartUpShutDownAMissingFontOrRendererAndTheReadmeKeys) {
         EXPECT_NE(readme.find(std::string("| ") + binding.name + " |"), std::string::npos)
             << binding.name;
     }
-}
-
-TEST(SavedGameTest, ScoreLevelAndPauseComeBackAndCheckpointsAndTheExitWriteThem) {
+    quietly([&] { noRenderer.exitProcess(); });
     // The seed pattern as the checkpoint writes it, one line per live cell in order.
     const int cells[35][2] = {{4, 7},   {5, 7},   {0, 0},   {6, 8},   {6, 9},   {33, 9},  {32, 7},
                               {31, 8},  {3, 6},   {32, 9},  {33, 10}, {45, 24}, {44, 24}, {43, 24},

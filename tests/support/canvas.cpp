@@ -22,10 +22,13 @@ SDL_Color surfacePixel(SDL_Surface* surface, int x, int y) {
     return c;
 }
 
-int countColour(SDL_Surface* surface, SDL_Color colour) {
+int countColour(SDL_Surface* surface, SDL_Color colour, SDL_Rect area) {
+    if (SDL_RectEmpty(&area)) {
+        area = {0, 0, surface->w, surface->h};
+    }
     int n = 0;
-    for (int i = 0; i < surface->w * surface->h; ++i) {
-        const SDL_Color c = surfacePixel(surface, i % surface->w, i / surface->w);
+    for (int i = 0; i < area.w * area.h; ++i) {
+        const SDL_Color c = surfacePixel(surface, area.x + i % area.w, area.y + i / area.w);
         n += c.r == colour.r && c.g == colour.g && c.b == colour.b;
     }
     return n;

@@ -9,8 +9,8 @@ inline bool operator==(const SDL_Color& a, const SDL_Color& b) {
 
 // Reads a pixel of an RGB888 surface (flush the renderer that draws into it first).
 SDL_Color surfacePixel(SDL_Surface* surface, int x, int y);
-// Counts the pixels whose red, green and blue match the colour.
-int countColour(SDL_Surface* surface, SDL_Color colour);
+// Counts the pixels in the area (all of them when it is empty) whose red, green and blue match.
+int countColour(SDL_Surface* surface, SDL_Color colour, SDL_Rect area = {});
 
 class Canvas {
   public:

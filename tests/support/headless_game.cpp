@@ -52,12 +52,6 @@ std::optional<int> HeadlessGame::start(std::vector<std::string> args) {
     return status;
 }
 
-void HeadlessGame::frames(int n) {
-    for (int i = 0; i < n; ++i) {
-        game->runFrame();
-    }
-}
-
 void HeadlessGame::exitProcess() {
     if (started && !stopped) {
         stop();

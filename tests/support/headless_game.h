@@ -4,26 +4,14 @@
 
 #include <SDL.h>
 #include <SDL_mixer.h>
-#include <gtest/gtest.h>
 
 #include <ctime>
 #include <memory>
 #include <optional>
-#include <string>
-#include <vector>
 
 #include "shell/game.h"
 #include "shell/process_state.h"
-#include "support/canvas.h"
-#include "support/log_lines.h"
-#include "support/work_dir.h"
-
-// Runs f and returns what it wrote to stdout, keeping it off the test output.
-template <class F> std::string quietly(F&& f) {
-    testing::internal::CaptureStdout();
-    f();
-    return testing::internal::GetCapturedStdout();
-}
+#include "support/kit.h"
 
 class HeadlessGame {
   public:
@@ -38,7 +26,11 @@ class HeadlessGame {
 
     // Runs start-up with these arguments after the program name.
     std::optional<int> start(std::vector<std::string> args = {});
-    void frames(int n);
+    void frames(int n) {
+        while (n-- > 0) {
+            game->runFrame();
+        }
+    }
     // Runs frames and returns what they logged.
     std::string run(int n = 1) {
         return quietly([&] { frames(n); });
@@ -49,15 +41,14 @@ class HeadlessGame {
 
     void pressKey(SDL_Scancode key) { pushKey(SDL_KEYDOWN, key); }
     void releaseKey(SDL_Scancode key) { pushKey(SDL_KEYUP, key); }
-    void tapKey(SDL_Scancode key) {
-        pressKey(key);
-        releaseKey(key);
-    }
+    void tapKey(SDL_Scancode key) { pressKey(key), releaseKey(key); }
     void mouseDown(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONDOWN, button, x, y); }
     void mouseUp(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONUP, button, x, y); }
 
     SDL_Color pixel(int x, int y) const { return surfacePixel(screen, x, y); }
-    int count(SDL_Color colour) const { return countColour(screen, colour); }
+    int count(SDL_Color colour, SDL_Rect area = {}) const {
+        return countColour(screen, colour, area);
+    }
     // Whether the chunk plays on one of the mixer's channels now.
     bool playing(Mix_Chunk* chunk) const;
 

@@ -1,10 +1,26 @@
-// Splits a captured log into lines.
+// Captured logs and files read whole, split into lines.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
+#include <filesystem>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
+
+// Runs f and returns what it wrote to stdout, keeping it off the test output.
+template <class F> std::string quietly(F&& f) {
+    testing::internal::CaptureStdout();
+    f();
+    return testing::internal::GetCapturedStdout();
+}
+
+inline std::string readFile(const std::filesystem::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
 
 inline std::vector<std::string> logLines(const std::string& log) {
     std::vector<std::string> lines;

@@ -1,22 +1,7 @@
-#include <gtest/gtest.h>
-
-#include <climits>
-#include <cmath>
-#include <tuple>
-
+#include "support/kit.h"
 #include "weapons/collisions.h"
 #include "weapons/fire_rule.h"
 #include "weapons/manage_weapon.h"
-
-// With the nose straight above the rear notch the heading is 0; the sprite angle is taken
-// modulo 360 with the sign of the dividend before it is compared.
-TEST(FireRuleTest, HeadingAdjustedBySpriteAngleThenTurnedByNinety) {
-    const float rows[][2] = {{0, 110},  {180, 110}, {-180, 110}, {540, 110}, {90, 70}, {-90, 70},
-                             {270, 70}, {-270, 70}, {-450, 70},  {45, 90},   {1, 90}};
-    for (const auto& r : rows) {
-        EXPECT_FLOAT_EQ(missileAngle(PointF(100, 100), PointF(100, 60), int(r[0])), r[1]) << r[0];
-    }
-}
 
 // The default outline: full box x 4..50, y 10..57; inset hit box x 17..38, y 23..45.
 static SpaceJunk rockAt(int id, float dx, float dy) {
@@ -37,7 +22,14 @@ struct WeaponsTest : testing::Test {
     int hits = 0;
 };
 
-TEST_F(WeaponsTest, AHitErasesTheRockSpendsOneMissileAndTheNextRockIsStillTested) {
+TEST_F(WeaponsTest, TheFireAngleAndAHitErasesTheRockSpendsOneMissileAndTheNextIsStillTested) {
+    // With the nose straight above the rear notch the heading is 0; the sprite angle is taken
+    // modulo 360 with the sign of the dividend before it is compared.
+    const float rows[][2] = {{0, 110},  {180, 110}, {-180, 110}, {540, 110}, {90, 70}, {-90, 70},
+                             {270, 70}, {-270, 70}, {-450, 70},  {45, 90},   {1, 90}};
+    for (const auto& r : rows) {
+        EXPECT_FLOAT_EQ(missileAngle(PointF(100, 100), PointF(100, 60), int(r[0])), r[1]) << r[0];
+    }
     rocks = {rockAt(1, 0, 0), rockAt(2, 200, 0), rockAt(3, 400, 0)};
     ssw.fireMissile({}, PointF(30, 30), 0);  // hits rock 1
     ssw.fireMissile({}, PointF(31, 31), 0);  // would hit rock 1 as well: flies on

@@ -12,19 +12,43 @@ check "-help opens no window and leaves game.txt as it was" "$dir" \
     bash -c "! grep -q 'FullScreen Window Size' '$dir/out' \
         && [ \"\$(cat '$dir/game.txt')\" = \"\$(printf 'fart_user_1_score=9\\nkept=1')\" ]"
 
+# A saved game, the Liff cell under the pointer and checkpoints, then Q.
 dir=$(new_workdir)
+printf 'fart_user_1_score=2500\nfart_user_1_level=3\n' >"$dir/game.txt"
 start_game "$dir"
 if wait_window; then
     sleep 1
+    xdotool mousemove --sync 145 271 click 3
+    xdotool mousemove --sync 1919 1079 click 3
+    press c
+    sleep 1.2
+    press p
+    press c
+    sleep 0.5
     press q
     wait_exit
-    check "a plain start opens the full-screen window" "$dir" \
+    check "right clicks on cell (4, 7) and in the strip right of the field name those cells" "$dir" \
+        bash -c "grep -A1 -x 'Living Liff Block!' '$dir/out' | grep -qx 'Liff Block Point(x=4,y=7);' \
+            && grep -qx 'Liff Block Point(x=50,y=27);' '$dir/out'"
+    check "two checkpoints a second apart" "$dir" \
+        test "$(ls "$dir"/checkpoint*.txt 2>/dev/null | wc -l)" -eq 2
+    for f in "$dir"/checkpoint*.txt "$dir/game.txt"; do
+        check "$(basename "$f") holds the 35 seed cells, score 2500, level 3 and freeze 1" "$dir" \
+            bash -c "[ \$(grep -c '^fart_user_1_lfpt=' '$f') -eq 35 ] \
+                && [ \"\$(head -n 1 '$f')\" = 'fart_user_1_lfpt=4,7' ] \
+                && grep -qx 'fart_user_1_score=2500' '$f' && grep -qx 'fart_user_1_level=3' '$f' \
+                && grep -qx 'fart_user_1_liff_cycle_freeze=1' '$f'"
+    done
+    check "the first checkpoint is unpaused, the last file paused" "$dir" \
+        bash -c "grep -qx 'fart_user_1_pause_game=0' \$(ls '$dir'/checkpoint*.txt | head -n 1) \
+            && grep -qx 'fart_user_1_pause_game=1' '$dir/game.txt'"
+    check "a start opens the full-screen window" "$dir" \
         grep -qx 'FullScreen Window Size X=1920, y=1080' "$dir/out"
     check "Q quits with status 0" "$dir" test "$GAME_STATUS" -eq 0
     check "the log reaches shut-down" "$dir" grep -q '^after clear and shrink_to_fit, capacity is now:0$' "$dir/out"
 else
     kill "$GAME_PID" 2>/dev/null; wait_exit
-    fail "a plain start opens a window" "$dir"
+    fail "a start opens a window" "$dir"
 fi
 
 dir=$(new_workdir)

@@ -25,13 +25,7 @@ for _ in 1 2 3 4; do
     killer=$!
     for i in 1 2 3 4; do
         GAME_PID=${pids[$i]} dir=${dirs[$i]}
-        # Polled: a search fails outright when another window dies while it runs.
-        GAME_WIN='' end=$((SECONDS + 30))
-        until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
-            sleep 0.1
-            GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
-        done
-        [ -n "$GAME_WIN" ] || { kill_nowin=$((kill_nowin + 1)); continue; }
+        wait_pid_window || { kill_nowin=$((kill_nowin + 1)); continue; }
         for _ in $(seq $((RANDOM % 4))); do press c; done
         if ((i % 2)); then
             sleep "0.$((RANDOM % 4))$((RANDOM % 10))"

@@ -16,12 +16,8 @@ if [ -n "${BUILD:-}" ]; then
         pids[i]=$!
     done
     for i in 0 1; do
-        GAME_PID=${pids[$i]} GAME_WIN='' end=$((SECONDS + 30)) dir=${saves[$i]}
-        until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
-            sleep 0.1
-            GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
-        done
-        [ -z "$GAME_WIN" ] || { sleep 1 && press c && sleep 0.3 && press q; }
+        GAME_PID=${pids[$i]} dir=${saves[$i]}
+        ! wait_pid_window || { sleep 1 && press c && sleep 0.3 && press q; }
         wait_exit
         check "player $i: C and Q leave one checkpoint and game.txt in ${dir#"$inst"/}, by dat/" \
             "$inst/run$i" bash -c "[ $GAME_STATUS -eq 0 ] \
