@@ -71,9 +71,10 @@ wait_exit() {
     for i in $(seq 1 300); do
         kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 || break
     done
-    kill -9 "$GAME_PID" 2>/dev/null
-    wait "$GAME_PID"
-    GAME_STATUS=$?
+    kill -9 "$GAME_PID" 2>/dev/null || true
+    # Written so that a caller under `set -e` (scripts/) survives a failing game.
+    GAME_STATUS=0
+    wait "$GAME_PID" || GAME_STATUS=$?
 }
 
 press() {
