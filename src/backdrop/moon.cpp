@@ -1,6 +1,6 @@
 #include "backdrop/moon.h"
 
-#include "backdrop/picture.h"
+#include "geometry/picture.h"
 
 void Moon::load(SDL_Renderer* renderer) {
     texture_ = loadPicture(renderer, ".\\dat\\themoon4.png");

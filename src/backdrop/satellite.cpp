@@ -1,6 +1,6 @@
 #include "backdrop/satellite.h"
 
-#include "backdrop/picture.h"
+#include "geometry/picture.h"
 
 namespace {
 // Steps are summed in double and kept as floats.

@@ -1,6 +1,6 @@
 #include "backdrop/title_cards.h"
 
-#include "backdrop/picture.h"
+#include "geometry/picture.h"
 
 namespace {
 void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {

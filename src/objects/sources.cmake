@@ -1,4 +1,3 @@
 va_layer(objects
     SOURCES space_item.cpp ship_weapon.cpp space_junk.cpp space_ship.cpp space_block.cpp
-    USES geometry
-    LIBS SDL2_image::SDL2_image)
+    USES geometry)

@@ -1,7 +1,5 @@
 #include "objects/space_ship.h"
 
-#include <SDL_image.h>
-
 #include <climits>
 #include <cmath>
 #include <cstddef>
@@ -9,8 +7,8 @@
 #include <iostream>
 
 #include "geometry/angles.h"
-#include "geometry/data_path.h"
 #include "geometry/numeric.h"
+#include "geometry/picture.h"
 #include "geometry/rect.h"
 #include "objects/space_junk.h"
 
@@ -43,15 +41,7 @@ SpaceShip::SpaceShip(SDL_Renderer* r, const std::string& imagePath, Point window
 }
 
 SDL_Texture* SpaceShip::loadTexture(const std::string& path) const {
-    const std::string file = dataPath(path);
-    SDL_Surface* surface = IMG_Load(file.c_str());
-    if (surface == nullptr) {
-        reportUnloaded(file, SDL_GetError());
-        return nullptr;
-    }
-    SDL_Texture* texture = SDL_CreateTextureFromSurface(renderer, surface);
-    SDL_FreeSurface(surface);
-    return texture;
+    return loadPicture(renderer, path);
 }
 
 void SpaceShip::loadShieldImages(const std::vector<std::string>& paths) {

@@ -1,11 +1,9 @@
 #include "portal/portal.h"
 
-#include <SDL_image.h>
-
 #include <iostream>
 
-#include "geometry/data_path.h"
 #include "geometry/game_rand.h"
+#include "geometry/picture.h"
 
 namespace {
 bool touches(const SDL_FRect& e, const SDL_Rect& r) {
@@ -33,15 +31,8 @@ int Portal::drawWait(int frames) {
 }
 
 void Portal::loadLayer(const std::string& path) {
-    const std::string file = dataPath(path);
-    SDL_Surface* surface = IMG_Load(file.c_str());
-    if (surface == nullptr) {
-        reportUnloaded(file, SDL_GetError());
-    }
     // A layer that does not load keeps its place and draws nothing.
-    layers.push_back(surface != nullptr ? SDL_CreateTextureFromSurface(renderer, surface)
-                                        : nullptr);
-    SDL_FreeSurface(surface);
+    layers.push_back(loadPicture(renderer, path));
 }
 
 void Portal::drawPortal() {

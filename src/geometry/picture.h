@@ -1,4 +1,4 @@
-// Loading a backdrop picture from the data directory.
+// Loading a picture from the data directory as a texture.
 #pragma once
 
 #include <SDL_render.h>

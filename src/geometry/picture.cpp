@@ -1,4 +1,4 @@
-#include "backdrop/picture.h"
+#include "geometry/picture.h"
 
 #include <SDL_image.h>
 
