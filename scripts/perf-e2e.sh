@@ -13,17 +13,11 @@ BIN=$(realpath "${1:-$SRC/build/void-angler}")
 IDLE_S=${IDLE_S:-10}
 HEAVY_S=${HEAVY_S:-20}
 SETTLE_S=3
-for tool in Xvfb openbox xdotool xdpyinfo cc; do
-    command -v "$tool" >/dev/null || { echo "perf-e2e: $tool is missing" >&2; exit 1; }
-done
-[ -x "$BIN" ] || { echo "perf-e2e: no game at $BIN (make build)" >&2; exit 1; }
 
 # The end-to-end tests' helpers: an X server with openbox, a scratch folder with dat/.
 . "$SRC/tests/e2e/lib.sh"
 set +u
-start_x
-WORK=$(new_workdir)
-trap 'kill "$GAME_PID" 2>/dev/null || true; stop_x' EXIT
+start_session perf-e2e cc
 cc -O2 -shared -fPIC -o "$WORK/present_counter.so" "$SRC/bench/present_counter.c" -ldl
 # A saved score of 2500: a magazine of 115.
 printf 'fart_user_1_score=2500\nfart_user_1_level=1\n' >"$WORK/game.txt"

@@ -6,17 +6,12 @@ set -eu
 SRC=$(cd "$(dirname "$0")/.." && pwd)
 BIN=$(realpath "${1:-$SRC/build/void-angler}")
 OUT=${2:-$SRC/docs/screenshot.png}
-for tool in Xvfb openbox xdotool xdpyinfo import convert; do
-    command -v "$tool" >/dev/null || { echo "screenshot: $tool is missing" >&2; exit 1; }
-done
-[ -x "$BIN" ] || { echo "screenshot: no game at $BIN (make build)" >&2; exit 1; }
 
 # The end-to-end tests' helpers: an X server, a scratch folder with dat/, key presses.
 . "$SRC/tests/e2e/lib.sh"
 set +u
-start_x
-dir=$(new_workdir)
-trap 'kill "$GAME_PID" 2>/dev/null || true; stop_x' EXIT
+start_session screenshot import convert
+dir=$WORK
 # A saved score lifts the magazine, so the stream of missiles is long.
 printf 'fart_user_1_score=2500\nfart_user_1_level=3\n' >"$dir/game.txt"
 start_game "$dir"

@@ -30,6 +30,20 @@ stop_x() {
     rm -rf "${TMPDIR:-/tmp}"/va-e2e-"$$"-*
 }
 
+# start_session NAME TOOL...: for the scripts/ that drive the game: checks the tools and $BIN,
+# starts the X server and sets WORK to a scratch folder with dat/; all of it ends with the script.
+start_session() {
+    local name=$1 tool
+    shift
+    for tool in Xvfb openbox xdotool xdpyinfo "$@"; do
+        command -v "$tool" >/dev/null || { echo "$name: $tool is missing" >&2; exit 1; }
+    done
+    [ -x "$BIN" ] || { echo "$name: no game at $BIN (make build)" >&2; exit 1; }
+    start_x
+    WORK=$(new_workdir)
+    trap 'kill "$GAME_PID" 2>/dev/null || true; stop_x' EXIT
+}
+
 # new_workdir: a scratch directory with dat/ linked in, echoed.
 new_workdir() {
     local dir
