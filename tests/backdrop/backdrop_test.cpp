@@ -50,9 +50,10 @@ TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndM
         const std::string err = testing::internal::GetCapturedStderr();
         EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), present ? 0 : 4) << err;
         EXPECT_EQ(err.find("cannot load dat/themoon4.png (") != std::string::npos, !present);
+        satellite.draw(c.renderer);
+        EXPECT_EQ(c.countNonBlack() > 0, present) << "the satellite, alone on the canvas";
         titles.draw(c.renderer);
         moon.draw(c.renderer, {100, 0, 150, 520});
-        satellite.draw(c.renderer);
         SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
         LandingPlatform().draw(c.renderer);
         EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";
