@@ -78,12 +78,17 @@ Call& add(Kind kind) {
     return calls.back();
 }
 
+// An optional argument: whether it was given, and its value kept when it was.
+template <typename T> bool keep(T& out, const T* in) {
+    if (in != nullptr) {
+        out = *in;
+    }
+    return in != nullptr;
+}
+
 void addCopy(Call& c, SDL_Texture* texture, const SDL_Rect* src) {
     c.texture = texture;
-    c.hasSrc = src != nullptr;
-    if (src != nullptr) {
-        c.src = *src;
-    }
+    c.hasSrc = keep(c.src, src);
     // The alpha mod may change before the replay (the titles fade): keep the one drawn with.
     SDL_GetTextureAlphaMod(texture, &c.a);
     if (std::find(used.begin(), used.end(), texture) == used.end()) {
@@ -279,10 +284,7 @@ int __wrap_SDL_RenderCopy(SDL_Renderer* renderer, SDL_Texture* texture, const SD
     if (drawcalls::recording()) {
         Call& c = drawcalls::add(Kind::Copy);
         drawcalls::addCopy(c, texture, src);
-        c.hasDst = dst != nullptr;
-        if (dst != nullptr) {
-            c.dst = *dst;
-        }
+        c.hasDst = drawcalls::keep(c.dst, dst);
     }
     return __real_SDL_RenderCopy(renderer, texture, src, dst);
 }
@@ -296,14 +298,8 @@ int __wrap_SDL_RenderCopyEx(SDL_Renderer* renderer, SDL_Texture* texture, const 
     if (drawcalls::recording()) {
         Call& c = drawcalls::add(Kind::CopyEx);
         drawcalls::addCopy(c, texture, src);
-        c.hasDst = dst != nullptr;
-        if (dst != nullptr) {
-            c.dst = *dst;
-        }
-        c.hasCentre = centre != nullptr;
-        if (centre != nullptr) {
-            c.centre = *centre;
-        }
+        c.hasDst = drawcalls::keep(c.dst, dst);
+        c.hasCentre = drawcalls::keep(c.centre, centre);
         c.angle = angle;
         c.flip = flip;
     }
@@ -319,14 +315,8 @@ int __wrap_SDL_RenderCopyExF(SDL_Renderer* renderer, SDL_Texture* texture, const
     if (drawcalls::recording()) {
         Call& c = drawcalls::add(Kind::CopyExF);
         drawcalls::addCopy(c, texture, src);
-        c.hasDst = dst != nullptr;
-        if (dst != nullptr) {
-            c.dstF = *dst;
-        }
-        c.hasCentre = centre != nullptr;
-        if (centre != nullptr) {
-            c.centreF = *centre;
-        }
+        c.hasDst = drawcalls::keep(c.dstF, dst);
+        c.hasCentre = drawcalls::keep(c.centreF, centre);
         c.angle = angle;
         c.flip = flip;
     }
@@ -377,10 +367,7 @@ int __wrap_SDL_RenderDrawRect(SDL_Renderer* renderer, const SDL_Rect* r) {
     }
     if (drawcalls::recording()) {
         Call& c = drawcalls::add(Kind::Rect);
-        c.hasDst = r != nullptr;
-        if (r != nullptr) {
-            c.dst = *r;
-        }
+        c.hasDst = drawcalls::keep(c.dst, r);
     }
     return __real_SDL_RenderDrawRect(renderer, r);
 }
@@ -391,10 +378,7 @@ int __wrap_SDL_RenderFillRect(SDL_Renderer* renderer, const SDL_Rect* r) {
     }
     if (drawcalls::recording()) {
         Call& c = drawcalls::add(Kind::FillRect);
-        c.hasDst = r != nullptr;
-        if (r != nullptr) {
-            c.dst = *r;
-        }
+        c.hasDst = drawcalls::keep(c.dst, r);
     }
     return __real_SDL_RenderFillRect(renderer, r);
 }
