@@ -1,6 +1,8 @@
 // Start-up and shut-down, in their fixed order.
 #include "shell/game.h"
 
+#include "version.h"
+
 #include <SDL_mixer.h>
 
 #include <cstdlib>
@@ -136,6 +138,7 @@ bool Game::readCommandLine(int argc, char** argv) {
                       << "-run_lvl=n run game at lvl n...\n"
                       << "-demo_mode run demo mode\n"
                       << std::flush;
+            std::cerr << "void-angler " << kGameVersion << std::endl;
             return false;
         }
     }

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Builds the SDL libraries from Debian's source packages for another target, into a cache:
+#   scripts/build-sdl-libs.sh TARGET PREFIX
+# TARGET names scripts/sdl-libs/TARGET.sh, which sets LIBS (the build order), CMAKE_WRAP (a
+# command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> for each library.
+# A library is rebuilt only when its sources or its target's settings change.
+set -euo pipefail
+target=${1:?target}
+prefix=${2:?prefix}
+here="$(cd "$(dirname "$0")" && pwd)"
+settings="$here/sdl-libs/$target.sh"
+[ -f "$settings" ] || { echo "no settings for target $target" >&2; exit 1; }
+jobs=${JOBS:-$(nproc 2>/dev/null || echo 2)}
+
+declare -A src_dir
+while read -r pkg dir; do src_dir[$pkg]=$dir; done < <("$here/fetch-sdl-sources.sh")
+
+CMAKE_WRAP=()
+TARGET_CMAKE_ARGS=()
+# shellcheck source=/dev/null
+source "$settings"
+
+mkdir -p "$prefix"
+prefix="$(cd "$prefix" && pwd)"
+for lib in "${LIBS[@]}"; do
+    pkg_var="pkg_$lib"
+    pkg=${!pkg_var:?"$settings sets no pkg_$lib"}
+    src=${src_dir[$pkg]:?"no sources for $pkg"}
+    args_var="args_$lib[@]"
+    args=("${!args_var}")
+    stamp="$prefix/.stamp-$lib"
+    key=$(printf '%s\n' "$src" "${TARGET_CMAKE_ARGS[@]}" "${args[@]}" | cat - "$settings" | sha1sum)
+    if [ -f "$stamp" ] && [ "$(cat "$stamp")" = "$key" ]; then
+        continue
+    fi
+    echo "building $lib for $target" >&2
+    build="$prefix/.build/$lib"
+    rm -rf "$build"
+    "${CMAKE_WRAP[@]}" cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release \
+        -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
+        "${TARGET_CMAKE_ARGS[@]}" "${args[@]}" >"$build.log" 2>&1 ||
+        { tail -40 "$build.log" >&2; exit 1; }
+    cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { tail -40 "$build.log" >&2; exit 1; }
+    cmake --install "$build" >>"$build.log" 2>&1 || { tail -40 "$build.log" >&2; exit 1; }
+    echo "$key" >"$stamp"
+done
