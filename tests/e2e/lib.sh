@@ -3,27 +3,55 @@
 set -u
 
 E2E_FAILS=0
+XVFB_PID='' WM_PID=''
 E2E_PASSES=0
 
-start_x() {
-    local n
-    for n in $(seq 91 140); do
-        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-    done
-    Xvfb ":$n" -screen 0 1920x1080x24 -nolisten tcp >/dev/null 2>&1 &
-    XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 1 100); do
-        xdpyinfo >/dev/null 2>&1 && break
+# wait_for SECONDS COMMAND...: polls COMMAND until it succeeds or the deadline passes.
+wait_for() {
+    local end=$((SECONDS + $1))
+    shift
+    until "$@"; do
+        ((SECONDS < end)) || return 1
         sleep 0.1
     done
-    # Desktop full-screen needs a window manager, as on a player's desktop.
-    openbox >/dev/null 2>&1 &
-    WM_PID=$!
-    sleep 1
 }
 
+# start_x: an X server on a free display of 91-140 and openbox. Xvfb itself claims the
+# display through its lock file, so runs started side by side never share one: a server
+# that finds its number taken exits, and the next number is tried.
+start_x() {
+    local n ready
+    ready=$(mktemp "${TMPDIR:-/tmp}/va-e2e-$$-display-XXXXXX")
+    XVFB_PID='' WM_PID=''
+    for n in $(seq 91 140); do
+        Xvfb ":$n" -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+        XVFB_PID=$!
+        wait_for 30 eval '[ -s "$ready" ] || ! kill -0 "$XVFB_PID" 2>/dev/null'
+        [ -s "$ready" ] && kill -0 "$XVFB_PID" 2>/dev/null && break
+        kill "$XVFB_PID" 2>/dev/null
+        wait "$XVFB_PID" 2>/dev/null
+        XVFB_PID=''
+    done
+    rm -f "$ready"
+    [ -n "$XVFB_PID" ] || { echo "no free X display in 91-140" >&2; return 1; }
+    export DISPLAY=":$n"
+    # Desktop full-screen needs a window manager, as on a player's desktop; openbox is
+    # ready once it names its check window on the root window.
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    wait_for 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+        echo "openbox did not start" >&2
+}
+
+# Folders a case made read-only; stop_x makes them writable again whatever happened.
+E2E_LOCKED=()
+
 stop_x() {
+    local dir
+    for dir in "${E2E_LOCKED[@]}"; do
+        chattr -i "$dir" 2>/dev/null
+        chmod u+w "$dir" 2>/dev/null
+    done
     kill "$WM_PID" 2>/dev/null
     kill "$XVFB_PID" 2>/dev/null
     wait 2>/dev/null
@@ -39,7 +67,7 @@ start_session() {
         command -v "$tool" >/dev/null || { echo "$name: $tool is missing" >&2; exit 1; }
     done
     [ -x "$BIN" ] || { echo "$name: no game at $BIN (make build)" >&2; exit 1; }
-    start_x
+    start_x || exit 1
     WORK=$(new_workdir)
     trap 'kill "$GAME_PID" 2>/dev/null || true; stop_x' EXIT
 }
@@ -60,31 +88,32 @@ start_game() {
     GAME_PID=$!
 }
 
-# wait_window: waits until the game's window is mapped, up to 30 s.
-wait_window() {
-    GAME_WIN=$(timeout 30 xdotool search --sync --onlyvisible --name "Mogu Lira: Void-Angler" | head -n 1)
+# find_window ARGS...: the first visible window xdotool finds into GAME_WIN. An X error
+# (another window closed during the search) counts as not found yet.
+find_window() {
+    GAME_WIN=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
     [ -n "$GAME_WIN" ]
 }
 
-# wait_pid_window: polls (up to 30 s) for a visible window of GAME_PID into GAME_WIN; a search
-# fails outright when another window dies while it runs.
+# wait_window: waits (up to 30 s: a start takes five) for the game's window into GAME_WIN.
+wait_window() {
+    wait_for 30 find_window --name "Mogu Lira: Void-Angler"
+}
+
+# wait_pid_window: the same for the window of GAME_PID, when several games run.
 wait_pid_window() {
-    local end=$((SECONDS + 30))
-    GAME_WIN=''
-    until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
-        sleep 0.1
-        GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
-    done
-    [ -n "$GAME_WIN" ]
+    wait_for 30 find_window --pid "$GAME_PID"
+}
+
+# wait_fullscreen: waits until the window manager has made GAME_WIN cover the screen.
+wait_fullscreen() {
+    wait_for 30 eval 'xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "1920x1080"'
 }
 
 # wait_exit: waits for the game to end (up to 30 s; a game still running is killed) and sets
 # GAME_STATUS.
 wait_exit() {
-    local i
-    for i in $(seq 1 300); do
-        kill -0 "$GAME_PID" 2>/dev/null && sleep 0.1 || break
-    done
+    wait_for 30 eval '! kill -0 "$GAME_PID" 2>/dev/null'
     kill -9 "$GAME_PID" 2>/dev/null || true
     # Written so that a caller under `set -e` (scripts/) survives a failing game.
     GAME_STATUS=0
@@ -92,7 +121,7 @@ wait_exit() {
 }
 
 press() {
-    xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
+    timeout 10 xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
     xdotool key --window "$GAME_WIN" --clearmodifiers "$@" 2>/dev/null || xdotool key "$@"
 }
 

@@ -7,8 +7,10 @@ BUILD=${3:+$(realpath "$3")}
 HERE=$(dirname "$(realpath "$0")")
 . "$HERE/lib.sh"
 
-start_x
 trap stop_x EXIT
+# An interrupted run still cleans up (and unlocks the folders it locked).
+trap 'exit 143' TERM INT HUP
+start_x || exit 1
 
 for case_file in "$HERE"/cases/*.sh; do
     . "$case_file"

@@ -16,22 +16,24 @@ check "-help opens no window and leaves game.txt as it was" "$dir" \
 dir=$(new_workdir)
 printf 'fart_user_1_score=2500\nfart_user_1_level=3\n' >"$dir/game.txt"
 start_game "$dir"
-if wait_window; then
-    sleep 1
+# checkpoints DIR: how many checkpoint files DIR holds.
+checkpoints() { ls "$1"/checkpoint*.txt 2>/dev/null | wc -l; }
+if wait_window && wait_fullscreen; then
     xdotool mousemove --sync 145 271 click 3
     xdotool mousemove --sync 1919 1079 click 3
     press c
-    sleep 1.2
+    # A checkpoint is named by its second: the next one waits for a new second.
+    wait_for 30 eval '[ $(checkpoints "$dir") -eq 1 ]' && first=$(ls "$dir"/checkpoint*.txt) &&
+        wait_for 5 eval '[ $(date +%s) -gt $(basename "$first" .txt | tr -dc 0-9) ]'
     press p
     press c
-    sleep 0.5
+    wait_for 30 eval '[ $(checkpoints "$dir") -eq 2 ]'
     press q
     wait_exit
     check "right clicks on cell (4, 7) and in the strip right of the field name those cells" "$dir" \
         bash -c "grep -A1 -x 'Living Liff Block!' '$dir/out' | grep -qx 'Liff Block Point(x=4,y=7);' \
             && grep -qx 'Liff Block Point(x=50,y=27);' '$dir/out'"
-    check "two checkpoints a second apart" "$dir" \
-        test "$(ls "$dir"/checkpoint*.txt 2>/dev/null | wc -l)" -eq 2
+    check "two checkpoints a second apart" "$dir" test "$(checkpoints "$dir")" -eq 2
     for f in "$dir"/checkpoint*.txt "$dir/game.txt"; do
         check "$(basename "$f") holds the 35 seed cells, score 2500, level 3 and freeze 1" "$dir" \
             bash -c "[ \$(grep -c '^fart_user_1_lfpt=' '$f') -eq 35 ] \
@@ -54,7 +56,6 @@ fi
 dir=$(new_workdir)
 start_game "$dir"
 if wait_window; then
-    sleep 1
     kill -TERM "$GAME_PID"
     wait_exit
     check "SIGTERM is an orderly quit with status 0" "$dir" test "$GAME_STATUS" -eq 0

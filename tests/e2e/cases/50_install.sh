@@ -15,7 +15,11 @@ if [ -n "${BUILD:-}" ]; then
             ${xdgs[$i]:+XDG_DATA_HOME="${xdgs[$i]}"} "$inst/prefix/bin/void-angler" \
             >"$inst/run$i/out" 2>"$inst/run$i/err") &
         GAME_PID=$! dir=${saves[$i]}
-        ! wait_pid_window || { sleep 1 && press c && sleep 0.3 && press q; }
+        if wait_pid_window && wait_fullscreen; then
+            press c
+            wait_for 30 eval 'ls "$dir"/checkpoint*.txt >/dev/null 2>&1'
+            press q
+        fi
         wait_exit
         check "player $i: C and Q leave one checkpoint and game.txt in ${dir#"$inst"/}, by dat/" \
             "$inst/run$i" bash -c "[ $GAME_STATUS -eq 0 ] \
