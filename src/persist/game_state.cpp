@@ -39,18 +39,34 @@ void syncDirectory(const std::filesystem::path& dir) {
     }
 }
 
-// Writes text to a temporary file beside target, syncs it and renames it over
-// target, so a crash leaves either the old file or the new one, never half of one.
-bool replaceFile(const std::string& target, const std::string& text) {
+// A link is followed to the file it names, so a game.txt linked elsewhere stays a link.
+std::filesystem::path followLinks(std::filesystem::path path) {
     namespace fs = std::filesystem;
-    fs::path path(target);
-    fs::path dir = path.parent_path().empty() ? fs::path(".") : path.parent_path();
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
+        fs::path to = fs::read_symlink(path, ec);
+        if (ec) {
+            break;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return path;
+}
+
+enum class Written { Replaced, NoTemporary, Failed };
+
+// The platform's part: text to a temporary file beside target, flushed to disk, then
+// renamed over target, so a crash leaves either the old file or the new one.
+Written replaceFile(const std::filesystem::path& target, const std::string& text) {
+    namespace fs = std::filesystem;
+    fs::path dir = target.parent_path().empty() ? fs::path(".") : target.parent_path();
     // A fixed name: a stale one left by a crash is simply replaced.
-    fs::path tmp = dir / ("." + path.filename().string() + ".tmp");
+    fs::path tmp = dir / ("." + target.filename().string() + ".tmp");
     ::unlink(tmp.c_str());
     int fd = ::open(tmp.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
     if (fd < 0) {
-        return false;
+        // A folder that takes no new entries; anything else is a plain failure.
+        return errno == EACCES || errno == EPERM ? Written::NoTemporary : Written::Failed;
     }
     struct stat old {};
     bool ok = true;
@@ -62,10 +78,20 @@ bool replaceFile(const std::string& target, const std::string& text) {
     ok = ok && ::rename(tmp.c_str(), target.c_str()) == 0;
     if (!ok) {
         ::unlink(tmp.c_str());
-        return false;
+        return Written::Failed;
     }
     syncDirectory(dir);
-    return true;
+    return Written::Replaced;
+}
+
+// The fallback for a writable file in a read-only folder: no crash safety, but saved.
+bool writeInPlace(const std::filesystem::path& target, const std::string& text) {
+    int fd = ::open(target.c_str(), O_WRONLY | O_TRUNC | O_CLOEXEC);
+    if (fd < 0) {
+        return false;
+    }
+    bool ok = writeAll(fd, text) && ::fsync(fd) == 0;
+    return ::close(fd) == 0 && ok;
 }
 
 } // namespace
@@ -152,13 +178,23 @@ void GameState::saveAs(std::string& name) {
     writeStore(name);
 }
 
-void GameState::writeStore(const std::string& name) const {
+void GameState::writeStore(const std::string& name) {
     std::string text;
     for (const auto& [key, value] : store) {
         text += key + "=" + value + "\n";
     }
+    const std::filesystem::path target = followLinks(name);
     // Mend: written crash-safely; a failed write leaves the old file as it was.
-    if (!replaceFile(name, text)) {
+    Written how = replaceFile(target, text);
+    if (how == Written::NoTemporary && writeInPlace(target, text)) {
+        if (!warnedInPlace) {
+            warnedInPlace = true;
+            std::cerr << name << ": its folder takes no new files, so saves are written in place"
+                      << " (a crash while saving can leave the file cut short)\n";
+        }
+        return;
+    }
+    if (how != Written::Replaced) {
         std::cout << "Unable to open file:v" << name << std::flush;
     }
 }

@@ -49,8 +49,10 @@ class GameState {
 
   private:
     void readLine(const std::string& line);
-    void writeStore(const std::string& name) const;
+    void writeStore(const std::string& name);
 
     // Set by clear(): loading alone never lets the exit overwrite the file.
     bool filled = false;
+    // The in-place fallback is announced once per run.
+    bool warnedInPlace = false;
 };
