@@ -60,6 +60,20 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
         rock.fitSize();
         EXPECT_FLOAT_EQ(rock.rockCords[0].x, 25.0f * r[2]) << r[0] << "," << r[1];
     }
+    // A wrap moves every outline point by the field's size; centre (x, y), move (dx, dy).
+    const float wraps[][4] = {
+        {50, -1, 0, 600}, {50, 601, 0, -600}, {-1, 75, 900, 0}, {901, 75, -900, 0}};
+    for (const auto& r : wraps) {
+        SpaceJunk rock = shifted(0, 0);
+        std::tie(rock.x_c, rock.y_c) = std::tuple(r[0], r[1]);
+        rock.wrapRock();
+        const SpaceJunk home = shifted(r[2], r[3]);
+        for (int i = 0; i < SpaceJunk::kRockPoints; ++i) {
+            EXPECT_EQ(std::tuple(rock.rockCords[i].x, rock.rockCords[i].y),
+                      std::tuple(home.rockCords[i].x, home.rockCords[i].y))
+                << r[0] << "," << r[1] << " point " << i;
+        }
+    }
     const float scales[][2] = {{0, 0.25f}, {0.1f, 0.25f}, {-1, 0.25f}, {0.125f, 0.125f}, {2, 2}};
     for (const auto& s : scales) {
         SpaceJunk rock = shifted(0, 0);
@@ -121,6 +135,12 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     // Point 0 supplies the smallest y; point 1 is the first of the two at y = 100.
     EXPECT_EQ(std::tuple(m.min, m.max, m.min_idx, m.max_idx),
               std::tuple(Point(25, 50), Point(75, 100), Point(1, 7), Point(3, 1)));
+    // A quarter turn about the centre (50, 75), worked by hand: x = |dx cos - dy sin - 50|,
+    // y = |dx sin + dy cos + 75|; cos 90 is -4.4e-8 in float and vanishes in the rounding.
+    SpaceItem turned(900, 600, -1);
+    turned.rotate(90);
+    EXPECT_EQ(std::vector<Point>(turned.cords, turned.cords + 5),
+              (std::vector<Point>{{25, 75}, {75, 50}, {65, 75}, {75, 100}, {25, 75}}));
     item.x_c = 49.9f;
     item.y_c = -0.5f;
     EXPECT_EQ(item.getCenter(), Point(49, 0));

@@ -36,6 +36,27 @@ TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     EXPECT_EQ(h.pixel(4 * 35 + 5, 7 * 38 + 15), kGreen) << "the Liff block of the seed cell (4, 7)";
     EXPECT_EQ(h.pixel(962, 506), kGreen) << "the nose, drawn after the missile rings";
     EXPECT_EQ(h.pixel(rock.x, rock.y), (SDL_Color{255, 0, 0, 255})) << "tick 70: after the flock";
+    // Both title cards show their dark plate (36, 10, 58) over the background, away from the ship.
+    for (const SDL_Rect card : {SDL_Rect{755, 500, 160, 80}, SDL_Rect{1005, 500, 160, 80}}) {
+        int plate = 0;
+        for (int y = card.y; y < card.y + card.h; ++y) {
+            for (int x = card.x; x < card.x + card.w; ++x) {
+                const SDL_Color c = h.pixel(x, y);
+                plate += c.r < 60 && c.g < 20 && c.b > 40 ? 1 : 0;
+            }
+        }
+        EXPECT_GT(plate, 1000) << "the title card at x = " << card.x;
+    }
+    // The portal's two ends open on the top-left corners of two islands.
+    std::vector<std::pair<float, float>> corners;
+    for (int i = 0; i < h.state->islands.count(); ++i) {
+        const SDL_Rect r = h.state->islands.pixelRectOf(i);
+        corners.emplace_back(static_cast<float>(r.x), static_cast<float>(r.y));
+    }
+    for (const SDL_FRect& end : {h.game->gate().getEndA(), h.game->gate().getEndB()}) {
+        EXPECT_EQ(std::count(corners.begin(), corners.end(), std::pair(end.x, end.y)), 1)
+            << end.x << "," << end.y;
+    }
     // The key handler's missile is drawn: one radius-7 ring, less where the outline crosses it.
     EXPECT_EQ(h.pixel(962 + 6, 506), kBlue);
     rock = firstRockPoint();
