@@ -30,9 +30,9 @@ SDL_Window* openFullScreenWindow(const char* title, int& width, int& height) {
 }
 
 SDL_Renderer* openRenderer(SDL_Window* window) {
-    // Outlines as the driver's line strips instead of one point per pixel: many times
-    // cheaper where GL runs on the CPU. Only the accelerated renderer gets the hint.
-    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "2");
+    // One point per pixel, as the software renderer draws: the driver's own lines ("2")
+    // leave corners of the outlines unlit, and geometry ("3") thickens the diagonals.
+    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "1");
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     SDL_ResetHint(SDL_HINT_RENDER_LINE_METHOD);
     if (renderer == nullptr) {
