@@ -2,9 +2,9 @@
 # a scratch working directory holding dat/, and the game started in it.
 set -u
 
-E2E_FAILS=0
-XVFB_PID='' WM_PID=''
-E2E_PASSES=0
+E2E_FAILS=0 E2E_PASSES=0 XVFB_PID='' WM_PID=''
+# Folders a case made read-only; stop_x makes them writable again whatever happened.
+E2E_LOCKED=()
 
 # wait_for SECONDS COMMAND...: polls COMMAND until it succeeds or the deadline passes.
 wait_for() {
@@ -28,8 +28,7 @@ start_x() {
         XVFB_PID=$!
         wait_for 30 eval '[ -s "$ready" ] || ! kill -0 "$XVFB_PID" 2>/dev/null'
         [ -s "$ready" ] && kill -0 "$XVFB_PID" 2>/dev/null && break
-        kill "$XVFB_PID" 2>/dev/null
-        wait "$XVFB_PID" 2>/dev/null
+        kill "$XVFB_PID" 2>/dev/null && wait "$XVFB_PID" 2>/dev/null
         XVFB_PID=''
     done
     rm -f "$ready"
@@ -42,9 +41,6 @@ start_x() {
     wait_for 30 eval 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
         echo "openbox did not start" >&2
 }
-
-# Folders a case made read-only; stop_x makes them writable again whatever happened.
-E2E_LOCKED=()
 
 stop_x() {
     local dir
@@ -95,13 +91,8 @@ find_window() {
     [ -n "$GAME_WIN" ]
 }
 
-# wait_window: waits (up to 30 s: a start takes five) for the game's window into GAME_WIN.
+# wait_window: waits (up to 30 s: a start takes five) for the window of GAME_PID.
 wait_window() {
-    wait_for 30 find_window --name "Mogu Lira: Void-Angler"
-}
-
-# wait_pid_window: the same for the window of GAME_PID, when several games run.
-wait_pid_window() {
     wait_for 30 find_window --pid "$GAME_PID"
 }
 
@@ -133,6 +124,14 @@ fail() {
     echo "FAIL: $1"
     [ ! -d "${2:-}" ] ||
         { echo "--- stdout (tail)"; tail -n 20 "$2/out"; echo "--- stderr"; cat "$2/err"; } 2>/dev/null
+}
+
+# whole_save FILE: the 35 seed cells and each state key once, every line ended by a line break.
+whole_save() {
+    [ "$(grep -c '^fart_user_1_lfpt=[0-9]*,[0-9]*$' "$1")" -eq 35 ] \
+        && [ "$(grep -oE '^fart_user_1_(score|level|liff_cycle_freeze|pause_game)=[0-9]+$' "$1" \
+            | cut -d= -f1 | sort -u | wc -l)" -eq 4 ] \
+        && [ "$(wc -l <"$1")" -eq 39 ] && [ "$(grep -c '' "$1")" -eq 39 ]
 }
 
 # check NAME DIR COMMAND...: passes when the command succeeds.

@@ -18,6 +18,7 @@ printf 'fart_user_1_score=2500\nfart_user_1_level=3\n' >"$dir/game.txt"
 start_game "$dir"
 # checkpoints DIR: how many checkpoint files DIR holds.
 checkpoints() { ls "$1"/checkpoint*.txt 2>/dev/null | wc -l; }
+saved_2500() { whole_save "$1" && grep -qx fart_user_1_score=2500 "$1" && grep -qx fart_user_1_level=3 "$1"; }
 if wait_window && wait_fullscreen; then
     xdotool mousemove --sync 145 271 click 3
     xdotool mousemove --sync 1919 1079 click 3
@@ -35,11 +36,7 @@ if wait_window && wait_fullscreen; then
             && grep -qx 'Liff Block Point(x=50,y=27);' '$dir/out'"
     check "two checkpoints a second apart" "$dir" test "$(checkpoints "$dir")" -eq 2
     for f in "$dir"/checkpoint*.txt "$dir/game.txt"; do
-        check "$(basename "$f") holds the 35 seed cells, score 2500, level 3 and freeze 1" "$dir" \
-            bash -c "[ \$(grep -c '^fart_user_1_lfpt=' '$f') -eq 35 ] \
-                && [ \"\$(head -n 1 '$f')\" = 'fart_user_1_lfpt=4,7' ] \
-                && grep -qx 'fart_user_1_score=2500' '$f' && grep -qx 'fart_user_1_level=3' '$f' \
-                && grep -qx 'fart_user_1_liff_cycle_freeze=1' '$f'"
+        check "$(basename "$f") is a whole save of score 2500 and level 3" "$dir" saved_2500 "$f"
     done
     check "the first checkpoint is unpaused, the last file paused" "$dir" \
         bash -c "grep -qx 'fart_user_1_pause_game=0' \$(ls '$dir'/checkpoint*.txt | head -n 1) \
@@ -47,7 +44,6 @@ if wait_window && wait_fullscreen; then
     check "a start opens the full-screen window" "$dir" \
         grep -qx 'FullScreen Window Size X=1920, y=1080' "$dir/out"
     check "Q quits with status 0" "$dir" test "$GAME_STATUS" -eq 0
-    check "the log reaches shut-down" "$dir" grep -q '^after clear and shrink_to_fit, capacity is now:0$' "$dir/out"
 else
     kill "$GAME_PID" 2>/dev/null; wait_exit
     fail "a start opens a window" "$dir"

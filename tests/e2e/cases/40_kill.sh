@@ -1,14 +1,6 @@
 # SIGKILL at random moments (start-up, play with checkpoints, the save at exit) never leaves
 # a torn file: game.txt is the old file or a whole new one, and every checkpoint is whole.
 
-# whole_save FILE: the 35 seed cells and each state key once, every line ended by a line break.
-whole_save() {
-    [ "$(grep -c '^fart_user_1_lfpt=[0-9]*,[0-9]*$' "$1")" -eq 35 ] \
-        && [ "$(grep -oE '^fart_user_1_(score|level|liff_cycle_freeze|pause_game)=[0-9]+$' "$1" \
-            | cut -d= -f1 | sort -u | wc -l)" -eq 4 ] \
-        && [ "$(wc -l <"$1")" -eq 39 ] && [ "$(grep -c '' "$1")" -eq 39 ]
-}
-
 # Four groups of five games start together, so their start-ups overlap. In each group the
 # first dies during start-up; the others are driven one at a time, pressing C a few times,
 # then die in play or, after Q, around the save at exit.
@@ -25,7 +17,7 @@ for _ in 1 2 3 4; do
     killer=$!
     for i in 1 2 3 4; do
         GAME_PID=${pids[$i]} dir=${dirs[$i]}
-        wait_pid_window || { kill_nowin=$((kill_nowin + 1)); continue; }
+        wait_window || { kill_nowin=$((kill_nowin + 1)); continue; }
         for _ in $(seq $((RANDOM % 4))); do press c; done
         if ((i % 2)); then
             sleep "0.$((RANDOM % 4))$((RANDOM % 10))"
