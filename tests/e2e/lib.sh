@@ -96,9 +96,13 @@ wait_window() {
     wait_for 30 find_window --pid "$GAME_PID"
 }
 
-# wait_fullscreen: waits until the window manager has made GAME_WIN cover the screen.
-wait_fullscreen() {
-    wait_for 30 eval 'xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "1920x1080"'
+# wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin and
+# given it the focus, so clicks land where they aim and keys reach the game.
+wait_ready() {
+    wait_for 30 eval 'timeout 5 xdotool windowactivate "$GAME_WIN" >/dev/null 2>&1;
+        xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
+        [ "$(xdotool getactivewindow 2>/dev/null)" = "$GAME_WIN" ] &&
+        xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Position: 0,0"'
 }
 
 # wait_exit: waits for the game to end (up to 30 s; a game still running is killed) and sets

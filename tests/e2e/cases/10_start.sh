@@ -19,7 +19,7 @@ start_game "$dir"
 # checkpoints DIR: how many checkpoint files DIR holds.
 checkpoints() { ls "$1"/checkpoint*.txt 2>/dev/null | wc -l; }
 saved_2500() { whole_save "$1" && grep -qx fart_user_1_score=2500 "$1" && grep -qx fart_user_1_level=3 "$1"; }
-if wait_window && wait_fullscreen; then
+if wait_window && wait_ready; then
     xdotool mousemove --sync 145 271 click 3
     xdotool mousemove --sync 1919 1079 click 3
     press c

@@ -15,7 +15,7 @@ if [ -n "${BUILD:-}" ]; then
             ${xdgs[$i]:+XDG_DATA_HOME="${xdgs[$i]}"} "$inst/prefix/bin/void-angler" \
             >"$inst/run$i/out" 2>"$inst/run$i/err") &
         GAME_PID=$! dir=${saves[$i]}
-        if wait_window && wait_fullscreen; then
+        if wait_window && wait_ready; then
             press c
             wait_for 30 eval 'ls "$dir"/checkpoint*.txt >/dev/null 2>&1'
             press q
