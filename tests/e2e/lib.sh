@@ -2,9 +2,8 @@
 # a scratch working directory holding dat/, and the game started in it.
 set -u
 
-E2E_FAILS=0 E2E_PASSES=0 XVFB_PID='' WM_PID=''
-# Folders a case made read-only; stop_x makes them writable again whatever happened.
-E2E_LOCKED=()
+# E2E_LOCKED: folders a case made read-only; stop_x makes them writable again whatever happened.
+E2E_FAILS=0 E2E_PASSES=0 XVFB_PID='' WM_PID='' E2E_LOCKED=()
 
 # wait_for SECONDS COMMAND...: polls COMMAND until it succeeds or the deadline passes.
 wait_for() {
@@ -84,16 +83,11 @@ start_game() {
     GAME_PID=$!
 }
 
-# find_window ARGS...: the first visible window xdotool finds into GAME_WIN. An X error
-# (another window closed during the search) counts as not found yet.
-find_window() {
-    GAME_WIN=$(xdotool search --onlyvisible "$@" 2>/dev/null | head -n 1)
-    [ -n "$GAME_WIN" ]
-}
-
-# wait_window: waits (up to 30 s: a start takes five) for the window of GAME_PID.
+# wait_window: waits (up to 30 s: a start takes five) for the window of GAME_PID into GAME_WIN.
+# An X error (another window closed during the search) counts as not found yet.
 wait_window() {
-    wait_for 30 find_window --pid "$GAME_PID"
+    wait_for 30 eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
+        [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within 30 s" >&2 && return 1; }
 }
 
 # wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin and
@@ -102,13 +96,14 @@ wait_ready() {
     wait_for 30 eval 'timeout 5 xdotool windowactivate "$GAME_WIN" >/dev/null 2>&1;
         xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
         [ "$(xdotool getactivewindow 2>/dev/null)" = "$GAME_WIN" ] &&
-        xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Position: 0,0"'
+        xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Position: 0,0"' ||
+        { echo "window $GAME_WIN: not full-screen and focused within 30 s" >&2 && return 1; }
 }
 
 # wait_exit: waits for the game to end (up to 30 s; a game still running is killed) and sets
 # GAME_STATUS.
 wait_exit() {
-    wait_for 30 eval '! kill -0 "$GAME_PID" 2>/dev/null'
+    wait_for 30 eval '! kill -0 "$GAME_PID" 2>/dev/null' || true
     kill -9 "$GAME_PID" 2>/dev/null || true
     # Written so that a caller under `set -e` (scripts/) survives a failing game.
     GAME_STATUS=0
