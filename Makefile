@@ -95,8 +95,7 @@ package: deps
 # Its files against the install rules, the validators and lintian; then apt install, play and
 # purge, which runs only where VA_APT_INSTALL_TEST=1 asks for it (CI's own machine).
 test-package: package
-	./tests/package/check.sh build-pkg
-	./tests/package/apt_install.sh build-pkg
+	./tests/package/package_test.sh build-pkg
 
 # docs/screenshot.png: the game in play under Xvfb and openbox.
 screenshot: build

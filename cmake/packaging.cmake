@@ -1,5 +1,6 @@
-# The Debian package (`make package`): CPack's DEB generator over the same install rules as
-# `cmake --install`, plus the files Debian wants beside them (copyright, changelog, metainfo).
+# The man page with the project's version, the files a distribution wants beside the game
+# (copyright, changelog, the software centre's metainfo), and the Debian package (`make package`):
+# CPack's DEB generator over the same install rules as `cmake --install`.
 
 set(VA_APPSTREAM_ID org.mogulira.void_angler)
 
@@ -25,13 +26,15 @@ foreach(plain void-angler.6 changelog)
 endforeach()
 
 install(FILES ${va_dist}/void-angler.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
-install(FILES dist/copyright ${va_dist}/changelog.gz DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/void-angler)
+install(FILES dist/copyright ${va_dist}/changelog.gz
+    DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/void-angler)
 install(FILES dist/${VA_APPSTREAM_ID}.metainfo.xml DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME void-angler)
 set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
-set(CPACK_PACKAGE_CONTACT "The Void-Angler developers <maintainers@users.noreply.c-seed-1d9bf2ec.example>")
+set(CPACK_PACKAGE_CONTACT
+    "The Void-Angler developers <maintainers@users.noreply.c-seed-1d9bf2ec.example>")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
@@ -41,7 +44,8 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "small space arcade game with rocks, fish and portals")
 # CPack puts the summary on top and indents the paragraphs as Debian wants.
-set(CPACK_DEBIAN_PACKAGE_DESCRIPTION "Mogu Lira: Void-Angler is a small single-player arcade game. You fly a ship
+set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
+"Mogu Lira: Void-Angler is a small single-player arcade game. You fly a ship
 through a field of drifting rocks, turn it in 5-degree steps, thrust along
 your heading and fire missiles; every rock a missile hits is destroyed whole
 and scores a point, and a cleared field brings the next, larger wave.
