@@ -6,7 +6,7 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
 .PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
-	install uninstall screenshot
+	install uninstall screenshot package test-package
 
 run: build
 	./build/void-angler
@@ -18,7 +18,7 @@ build: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
-test: test-unit test-asan test-e2e test-fuzz
+test: test-unit test-asan test-e2e test-fuzz test-package
 
 test-unit: build
 	cd build && ctest --output-on-failure -j $(JOBS) -LE e2e
@@ -78,8 +78,26 @@ install: build
 uninstall:
 	@test -f build/install_manifest.txt || { echo "nothing installed from build/" >&2; exit 1; }
 	$(SUDO) xargs -d '\n' rm -f -- <build/install_manifest.txt
-	sed -nE 's,^(.*/(libexec|share)/void-angler)/.*,\1,p' build/install_manifest.txt | sort -u | \
+	sed -nE 's,^(.*/(libexec|share|share/doc)/void-angler)/.*,\1,p' build/install_manifest.txt | sort -u | \
 		$(SUDO) xargs -d '\n' -r -I{} find {} -depth -type d -empty -delete
+
+# The Debian package: a Release build of its own with Debian's flags (-O2: GCC 12 at -O3 warns
+# falsely inside std::string) and hardening, stripped by CPack; the command goes to /usr/games, as
+# Debian wants of games.
+PKG_FLAGS = -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE=-DNDEBUG -DBUILD_TESTING=OFF \
+	-DVA_BENCH=OFF -DCMAKE_INSTALL_BINDIR=games \
+	-DCMAKE_CXX_FLAGS="$$(dpkg-buildflags --get CPPFLAGS) $$(dpkg-buildflags --get CXXFLAGS)" \
+	-DCMAKE_EXE_LINKER_FLAGS="$$(DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get LDFLAGS)"
+
+package: deps
+	cmake -S . -B build-pkg $(PKG_FLAGS) $(CMAKE_FLAGS)
+	cmake --build build-pkg -j $(JOBS)
+	cd build-pkg && cpack
+
+# Its files against the install rules, the validators and lintian; then apt install, play and
+# purge, which runs only where VA_APT_INSTALL_TEST=1 asks for it (CI's own machine).
+test-package: package
+	./tests/package/package_test.sh build-pkg
 
 # docs/screenshot.png: the game in play under Xvfb and openbox.
 screenshot: build
@@ -93,4 +111,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-fuzz build-bench
+	rm -rf build build-asan build-fuzz build-bench build-pkg

@@ -8,6 +8,7 @@ packages=(
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
+    dpkg-dev lintian appstream
     python3 python3-pil python3-numpy python3-fonttools
 )
 
