@@ -6,7 +6,8 @@
 #include <functional>
 
 struct Display {
-    // Creates the window and reports its pixel size.
+    // Creates the window for a field of width x height, or full-screen at the desktop's
+    // size for -1 x -1, and reports that size.
     std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
 };
@@ -15,7 +16,7 @@ struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
 
-    // Full-screen desktop window, accelerated renderer (software when there is none),
-    // real sleeps.
+    // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
+    // (software when there is none), real sleeps.
     static Platform real();
 };
