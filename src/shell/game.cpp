@@ -168,6 +168,9 @@ bool Game::openWindow() {
         WINDOW_SIZE_X = fieldRequest.width;
         WINDOW_SIZE_Y = fieldRequest.height;
     }
+    if (!fieldFitsDesktop()) {
+        return false;
+    }
     window = platform.display.openWindow(kWindowTitle, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     if (window == nullptr) {
         std::cerr << "cannot create the window: " << SDL_GetError() << std::endl;
@@ -180,6 +183,21 @@ bool Game::openWindow() {
     std::cout << "FullScreen Window Size X=" << WINDOW_SIZE_X << ", y=" << WINDOW_SIZE_Y
               << std::endl;
     return true;
+}
+
+// A field too small for this screen is refused before any window shows.
+bool Game::fieldFitsDesktop() {
+    int width = 0;
+    int height = 0;
+    if (fieldRequest.kind != FieldRequest::Kind::Scale || !platform.display.desktopSize ||
+        !platform.display.desktopSize(width, height)) {
+        return true;
+    }
+    const FieldChoice field = decideField(fieldRequest, width, height);
+    if (!field.error.empty()) {
+        std::cerr << "void-angler: " << field.error << std::endl;
+    }
+    return field.error.empty();
 }
 
 // From here on the window sizes in the log and the game are the field's.

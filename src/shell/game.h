@@ -72,6 +72,7 @@ class Game {
     // start-up, the window and what lives in it
     std::optional<int> openPlayField();
     bool openWindow();
+    bool fieldFitsDesktop();
     bool settleField();
     void sizeLiffField();
     void createRadarAndWeapons();

@@ -44,6 +44,16 @@ SDL_Window* openGameWindow(const char* title, int& width, int& height) {
     return window;
 }
 
+bool desktopSize(int& width, int& height) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        return false;
+    }
+    width = mode.w;
+    height = mode.h;
+    return true;
+}
+
 SDL_Renderer* openRenderer(SDL_Window* window) {
     // Outlines as the driver's line strips instead of one point per pixel: many times
     // cheaper where GL runs on the CPU. Only the accelerated renderer gets the hint.
@@ -61,5 +71,6 @@ SDL_Renderer* openRenderer(SDL_Window* window) {
 } // namespace
 
 Platform Platform::real() {
-    return Platform{[](Uint32 ms) { SDL_Delay(ms); }, Display{openGameWindow, openRenderer}};
+    return Platform{[](Uint32 ms) { SDL_Delay(ms); },
+                    Display{openGameWindow, openRenderer, desktopSize}};
 }

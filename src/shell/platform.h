@@ -10,6 +10,8 @@ struct Display {
     // size for -1 x -1, and reports that size.
     std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
+    // The desktop's size before any window exists, where it is known (may be empty).
+    std::function<bool(int& width, int& height)> desktopSize;
 };
 
 struct Platform {

@@ -189,6 +189,13 @@ TEST(FieldViewTest, AWindowedFieldIsCentredBetweenBlackBarsAndTheMousePicksTheRi
 
 // Both games draw the same frames: the clock is pinned and the generator seeded alike.
 TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame) {
+    // Too small a field ends the start with a failure, whichever flag asked for it.
+    for (const char* flag : {"-scale=2", "-window=640x480"}) {
+        HeadlessGame small(1366, 768);
+        std::optional<int> status;
+        quietly([&] { status = small.start({flag}); });
+        EXPECT_NE(status.value_or(0), 0) << flag;
+    }
     gameSrand(7);
     HeadlessGame plain(960, 600);
     quietly([&] { ASSERT_FALSE(plain.start({"-window=960x600"})); });
