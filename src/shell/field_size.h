@@ -20,9 +20,10 @@ struct FieldRequest {
 
 // The largest field side -window takes; larger is a typing error, not a screen.
 constexpr int kMaxFieldSide = 16384;
-// The smallest field the game plays on: the help panel (to y 576) and the landing
-// platform (to y 555) are placed at fixed points, and the heads-up line starts at
-// x 640 and the system message at the right edge less 455.
+// The smallest field the game plays on. Its pieces sit at fixed points: the help
+// panel, the only list of the keys, spans 50..668 x 140..576, and the system message
+// at the bottom edge less 20 must show below it; the heads-up Roids and LvL labels at
+// x 640 and 720 need about 780.
 constexpr int kMinFieldWidth = 800;
 constexpr int kMinFieldHeight = 600;
 
