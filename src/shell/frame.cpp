@@ -42,6 +42,7 @@ void Game::clearScreen() {
     SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
     ps.colours.step();
     aHero->setRenderTarget(renderer);
+    view.beginFrame();
     SDL_RenderClear(renderer);
 }
 
@@ -235,6 +236,6 @@ void Game::countFrame() {
 }
 
 void Game::present() {
-    SDL_RenderPresent(renderer);
+    view.present();
     platform.sleep(14);
 }

@@ -14,6 +14,7 @@
 #include "portal/placement.h"
 #include "selfcheck/island_checks.h"
 #include "selfcheck/test_set.h"
+#include "shell/display_options.h"
 #include "shell/rock_waves.h"
 
 namespace {
@@ -56,6 +57,9 @@ std::optional<int> Game::prepare(int argc, char** argv) {
     logStartValues();
     if (!readCommandLine(argc, argv)) {
         return abandonStartUp(EXIT_SUCCESS);
+    }
+    if (!readDisplayFlags(argc, argv)) {
+        return abandonStartUp(EXIT_FAILURE);
     }
     return std::nullopt;
 }
@@ -148,15 +152,63 @@ bool Game::readCommandLine(int argc, char** argv) {
     return true;
 }
 
+// Acts once every argument has been examined; a bad value ends the start with one line.
+bool Game::readDisplayFlags(int argc, char** argv) {
+    const DisplayOptions options = readDisplayOptions(argc, argv);
+    if (!options.error.empty()) {
+        std::cerr << "void-angler: " << options.error << std::endl;
+        return false;
+    }
+    fieldRequest = options.field;
+    return true;
+}
+
 bool Game::openWindow() {
+    if (fieldRequest.kind == FieldRequest::Kind::Window) {
+        WINDOW_SIZE_X = fieldRequest.width;
+        WINDOW_SIZE_Y = fieldRequest.height;
+    }
+    if (!fieldFitsDesktop()) {
+        return false;
+    }
     window = platform.display.openWindow(kWindowTitle, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     if (window == nullptr) {
         std::cerr << "cannot create the window: " << SDL_GetError() << std::endl;
         return false;
     }
+    if (!settleField()) {
+        return false;
+    }
     std::cerr << "video driver: " << SDL_GetCurrentVideoDriver() << std::endl;
     std::cout << "FullScreen Window Size X=" << WINDOW_SIZE_X << ", y=" << WINDOW_SIZE_Y
               << std::endl;
+    return true;
+}
+
+// A field too small for this screen is refused before any window shows.
+bool Game::fieldFitsDesktop() {
+    int width = 0;
+    int height = 0;
+    if (fieldRequest.kind != FieldRequest::Kind::Scale || !platform.display.desktopSize ||
+        !platform.display.desktopSize(width, height)) {
+        return true;
+    }
+    const FieldChoice field = decideField(fieldRequest, width, height);
+    if (!field.error.empty()) {
+        std::cerr << "void-angler: " << field.error << std::endl;
+    }
+    return field.error.empty();
+}
+
+// From here on the window sizes in the log and the game are the field's.
+bool Game::settleField() {
+    const FieldChoice field = decideField(fieldRequest, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    if (!field.error.empty()) {
+        std::cerr << "void-angler: " << field.error << std::endl;
+        return false;
+    }
+    WINDOW_SIZE_X = field.width;
+    WINDOW_SIZE_Y = field.height;
     return true;
 }
 
@@ -188,6 +240,7 @@ bool Game::openRenderer() {
         std::cerr << "cannot create a renderer: " << SDL_GetError() << std::endl;
         return false;
     }
+    view.open(renderer, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0) {
         std::cerr << "renderer: " << info.name << std::endl;
@@ -272,6 +325,7 @@ void Game::saveRoutine() {
 
 void Game::closeMedia() {
     titles.destroy();
+    view.close();
     SDL_DestroyRenderer(renderer);
     renderer = nullptr;
     SDL_DestroyWindow(window);

@@ -22,6 +22,8 @@
 #include "portal/portal.h"
 #include "radar/radar.h"
 #include "selfcheck/start_checks.h"
+#include "shell/field_size.h"
+#include "shell/field_view.h"
 #include "shell/gamepad.h"
 #include "shell/key_table.h"
 #include "shell/platform.h"
@@ -66,9 +68,12 @@ class Game {
     bool loadSounds();
     void logStartValues();
     bool readCommandLine(int argc, char** argv);
+    bool readDisplayFlags(int argc, char** argv);
     // start-up, the window and what lives in it
     std::optional<int> openPlayField();
     bool openWindow();
+    bool fieldFitsDesktop();
+    bool settleField();
     void sizeLiffField();
     void createRadarAndWeapons();
     void createFirstWave();
@@ -116,6 +121,7 @@ class Game {
     // input
     void onKey(SDL_Scancode key, bool down);
     void onMouseDown(const SDL_MouseButtonEvent& button);
+    void toggleFullscreen();
     void fireCommand();
     void playEffect(Mix_Chunk* chunk) const;
     void keyLiffPeriod();
@@ -153,6 +159,10 @@ class Game {
     Gamepads pads;
     bool quit = false;
 
+    // The field's size, decided once at start: the desktop's unless a flag asks
+    // otherwise. The window may be any size; the view scales the field into it.
+    FieldRequest fieldRequest;
+    FieldView view;
     int WINDOW_SIZE_X = -1;
     int WINDOW_SIZE_Y = -1;
     int heroPolyAngle = 0;

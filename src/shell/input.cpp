@@ -12,6 +12,11 @@ void Game::handleEvents() {
             quit = true;
             break;
         case SDL_KEYDOWN:
+            if (FieldView::isToggleKey(event.key)) {
+                toggleFullscreen();
+                break;
+            }
+            [[fallthrough]];
         case SDL_KEYUP:
             onKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
             break;
@@ -51,6 +56,11 @@ void Game::onMouseDown(const SDL_MouseButtonEvent& button) {
     ps.sharedPoint = ps.liff.cellAt(button.x, button.y);
     std::cout << "Liff Block " << ps.sharedPoint << std::endl;
     headsUp.showSystemMessage("lIFF BLOCK POINT: " + ps.sharedPoint.toString(), false);
+}
+
+// Not in the key table: it takes no key of the game's own.
+void Game::toggleFullscreen() {
+    FieldView::toggleFullscreen(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
 }
 
 void Game::fireCommand() {

@@ -43,6 +43,8 @@ const std::vector<std::string>& Game::helpLines() {
                           binding.help);
         }
         out.push_back("Right mouse\t\tpick a Liff cell; hold to outline the islands");
+        // Not keys of the game: the window's own.
+        out.push_back("Alt+Enter, F11\t\tfull-screen / window");
         return out;
     }();
     return lines;

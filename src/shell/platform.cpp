@@ -4,6 +4,8 @@
 #include <cstring>
 #include <iostream>
 
+#include "shell/field_size.h"
+
 namespace {
 // Without a display SDL falls back to its invisible offscreen driver; a player would
 // get a game nobody can see or quit, so that counts as no display unless asked for.
@@ -14,10 +16,23 @@ bool onlyOffscreenVideo() {
            (asked == nullptr || std::strcmp(asked, "offscreen") != 0);
 }
 
-SDL_Window* openFullScreenWindow(const char* title, int& width, int& height) {
+// A window for a field of a chosen size, shrunk to fit the desktop where it is larger;
+// the field keeps its size.
+SDL_Window* openFieldWindow(const char* title, int width, int height) {
+    SDL_Rect usable{};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    const SDL_Point size = windowedSize(width, height, usable);
+    return SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, size.x, size.y,
+                            SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
+}
+
+SDL_Window* openGameWindow(const char* title, int& width, int& height) {
     if (onlyOffscreenVideo()) {
         SDL_SetError("no display available (set DISPLAY or WAYLAND_DISPLAY)");
         return nullptr;
+    }
+    if (width > 0 && height > 0) {
+        return openFieldWindow(title, width, height);
     }
     SDL_Window* window =
         SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
@@ -27,6 +42,16 @@ SDL_Window* openFullScreenWindow(const char* title, int& width, int& height) {
     SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
     SDL_GetWindowSize(window, &width, &height);
     return window;
+}
+
+bool desktopSize(int& width, int& height) {
+    SDL_DisplayMode mode{};
+    if (SDL_GetDesktopDisplayMode(0, &mode) != 0) {
+        return false;
+    }
+    width = mode.w;
+    height = mode.h;
+    return true;
 }
 
 SDL_Renderer* openRenderer(SDL_Window* window) {
@@ -46,5 +71,6 @@ SDL_Renderer* openRenderer(SDL_Window* window) {
 } // namespace
 
 Platform Platform::real() {
-    return Platform{[](Uint32 ms) { SDL_Delay(ms); }, Display{openFullScreenWindow, openRenderer}};
+    return Platform{[](Uint32 ms) { SDL_Delay(ms); },
+                    Display{openGameWindow, openRenderer, desktopSize}};
 }

@@ -6,16 +6,19 @@
 #include <functional>
 
 struct Display {
-    // Creates the window and reports its pixel size.
+    // Creates the window for a field of width x height, or full-screen at the desktop's
+    // size for -1 x -1, and reports that size.
     std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
+    // The desktop's size before any window exists, where it is known (may be empty).
+    std::function<bool(int& width, int& height)> desktopSize;
 };
 
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
 
-    // Full-screen desktop window, accelerated renderer (software when there is none),
-    // real sleeps.
+    // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
+    // (software when there is none), real sleeps.
     static Platform real();
 };

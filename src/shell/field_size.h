@@ -1,0 +1,44 @@
+// Which field the game plays on, decided once at start, and the window that
+// shows it when it is not full-screen. Plain arithmetic, no SDL calls.
+#pragma once
+
+#include <SDL_rect.h>
+
+#include <string>
+
+struct FieldRequest {
+    enum class Kind {
+        Desktop, // full-screen, the field as large as the desktop
+        Window,  // a window with a field of width x height
+        Scale,   // full-screen, the field the desktop's size divided by scale
+    };
+    Kind kind = Kind::Desktop;
+    int width = 0;
+    int height = 0;
+    int scale = 1;
+};
+
+// The largest field side -window takes; larger is a typing error, not a screen.
+constexpr int kMaxFieldSide = 16384;
+// The smallest field the game plays on. Its pieces sit at fixed points: the help
+// panel, the only list of the keys, spans 50..668 x 140..576, and the system message
+// at the bottom edge less 20 must show below it; the heads-up Roids and LvL labels at
+// x 640 and 720 need about 780.
+constexpr int kMinFieldWidth = 800;
+constexpr int kMinFieldHeight = 600;
+
+// Empty when the size is one the game plays on, else why not.
+std::string fieldSizeProblem(int width, int height);
+
+struct FieldChoice {
+    int width = 0;
+    int height = 0;
+    // Why the request cannot be met; empty when it can.
+    std::string error;
+};
+// The field for a request, given the size of the window that was opened for it.
+FieldChoice decideField(const FieldRequest& request, int windowWidth, int windowHeight);
+
+// A window of the field's size, shrunk with its aspect kept where it would not fit the
+// usable area (an empty area: no limit).
+SDL_Point windowedSize(int fieldWidth, int fieldHeight, const SDL_Rect& usable);

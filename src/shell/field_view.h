@@ -1,0 +1,32 @@
+// Shows the field in whatever size the window has: scaled with its aspect kept,
+// black bars beside it, mouse positions mapped back into the field (SDL's logical
+// size). When the window is not the field's size the frame is drawn into a
+// field-size texture first, so every outline survives the scaling.
+#pragma once
+
+#include <SDL.h>
+
+class FieldView {
+  public:
+    void open(SDL_Renderer* renderer, int fieldWidth, int fieldHeight);
+    // Called after the frame's other render-target request, so the game always
+    // draws into the field.
+    void beginFrame();
+    void present();
+    void close();
+
+    // True while the frame goes through the field-size texture.
+    bool scaling() const { return target != nullptr && drawingToTarget; }
+
+    // Full-screen at the desktop's size, or a centred window of the field's size.
+    static void toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHeight);
+    // Alt+Enter or F11.
+    static bool isToggleKey(const SDL_KeyboardEvent& key);
+
+  private:
+    SDL_Renderer* renderer = nullptr;
+    SDL_Texture* target = nullptr;
+    int width = 0;
+    int height = 0;
+    bool drawingToTarget = false;
+};
