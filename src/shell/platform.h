@@ -5,15 +5,29 @@
 #include <SDL.h>
 #include <functional>
 
+#include "replay/player_input.h"
+
 struct Display {
     // Creates the window and reports its pixel size.
     std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
 };
 
+// Where a frame's events come from (SDL's queue, or a recording played back), and who
+// hears each input the game acted on (a recorder).
+struct InputSource {
+    std::function<bool(SDL_Event& event)> poll = [](SDL_Event& e) {
+        return SDL_PollEvent(&e) != 0;
+    };
+    std::function<void(const PlayerInput& input)> heard;
+};
+
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
+    InputSource input{};
+    // After each whole frame; false ends the game as if it had quit.
+    std::function<bool()> frameEnded{};
 
     // Full-screen desktop window, accelerated renderer (software when there is none),
     // real sleeps.
