@@ -55,7 +55,9 @@ RecordingWriter::~RecordingWriter() {
 }
 
 void RecordingWriter::put(const std::string& text) {
-    if (file != nullptr && std::fputs(text.c_str(), file) < 0 && failure.empty()) {
+    // fwrite, not fputs: a version or flag read from a file may hold a NUL byte.
+    if (file != nullptr && std::fwrite(text.data(), 1, text.size(), file) != text.size() &&
+        failure.empty()) {
         failure = std::strerror(errno);
     }
 }
