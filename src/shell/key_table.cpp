@@ -43,6 +43,7 @@ const std::vector<std::string>& Game::helpLines() {
                           binding.help);
         }
         out.push_back("Right mouse\t\tpick a Liff cell; hold to outline the islands");
+        out.push_back("Replays\t\tstart with -record=FILE, -replay=FILE or -timedemo=FILE");
         return out;
     }();
     return lines;
