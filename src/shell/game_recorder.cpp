@@ -2,6 +2,8 @@
 
 #include "version.h"
 
+#include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <iostream>
 
@@ -9,8 +11,9 @@
 #include "persist/game_state.h"
 #include "shell/game_digest.h"
 
-GameRecorder::GameRecorder(const std::string& path, std::vector<std::string> flags)
-    : writer(path), readings(std::make_shared<std::vector<std::int64_t>>()) {
+GameRecorder::GameRecorder(const std::string& file, std::vector<std::string> flags)
+    : path(file), writer(std::in_place, file),
+      readings(std::make_shared<std::vector<std::int64_t>>()) {
     header.gameVersion = kGameVersion;
     header.flags = std::move(flags);
 }
@@ -54,7 +57,7 @@ void GameRecorder::beginFrame() {
     if (!headerWritten) {
         header.clock = std::move(*readings);
         readings->clear();
-        writer.writeHeader(header);
+        writer->writeHeader(header);
         headerWritten = true;
     }
 }
@@ -65,20 +68,23 @@ bool GameRecorder::endFrame() {
     frame.clock = std::move(*readings);
     readings->clear();
     frame.digest = digestGame(*recorded);
-    writer.writeFrame(frame);
+    writer->writeFrame(frame);
     frame.inputs.clear();
     inFrame = false;
-    if (!writer.error().empty() && !failureShown) {
+    if (!writer->error().empty() && !failureShown) {
         // The game goes on; the player learns the recording is incomplete.
-        std::cerr << "recording stopped at frame " << frame.number << ": " << writer.error()
+        std::cerr << "recording stopped at frame " << frame.number << ": " << writer->error()
                   << std::endl;
         failureShown = true;
     }
     return true;
 }
 
-void GameRecorder::finish() {
-    if (headerWritten) {
-        writer.writeEnd(frame.number);
+void GameRecorder::finish(int status) {
+    if (headerWritten && status == EXIT_SUCCESS) {
+        writer->writeEnd(frame.number);
+    } else if (!headerWritten) {
+        writer.reset();
+        std::remove(path.c_str());
     }
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,20 +16,22 @@ class GameRecorder {
   public:
     GameRecorder(const std::string& path, std::vector<std::string> flags);
 
-    bool isOpen() const { return writer.isOpen(); }
-    const std::string& error() const { return writer.error(); }
+    bool isOpen() const { return writer->isOpen(); }
+    const std::string& error() const { return writer->error(); }
     // Before the process-wide state is built: it reads the clock and "game.txt".
     void install();
     Platform wrap(Platform base);
     void attach(const Game& game) { recorded = &game; }
-    // The end mark, after a game that ended in order.
-    void finish();
+    // The end mark after a game that ended in order; a game that never reached its first
+    // frame leaves no file.
+    void finish(int status);
 
   private:
     void beginFrame();
     bool endFrame();
 
-    RecordingWriter writer;
+    std::string path;
+    std::optional<RecordingWriter> writer;
     RecordingHeader header;
     std::shared_ptr<std::vector<std::int64_t>> readings;
     RecordedFrame frame;

@@ -30,9 +30,7 @@ int record(const Arguments& args, const std::function<ProcessState&()>& buildSta
     Game game(buildState(), recorder.wrap(Platform::real()));
     recorder.attach(game);
     const int status = game.run(argc, argv);
-    if (status == EXIT_SUCCESS) {
-        recorder.finish();
-    }
+    recorder.finish(status);
     return status;
 }
 

@@ -210,7 +210,7 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     GameRecorder recorder("game.rec", {"-test"});
     const std::string recordedLog = play(recorder, [&](int status) {
         EXPECT_EQ(status, 0);
-        recorder.finish();
+        recorder.finish(status);
     });
     fs::remove("game.txt");
     GamePlayback playback("game.rec", PlaybackMode::Check);
