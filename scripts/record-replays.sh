@@ -18,7 +18,7 @@ start_x() {
     for n in $(seq "${VA_DISPLAY_FROM:-260}" "${VA_DISPLAY_TO:-279}"); do
         [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
     done
-    Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+    Xvfb ":$n" -screen 0 "${VA_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
     XVFB_PID=$!
     export DISPLAY=":$n"
     for _ in $(seq 1 100); do
@@ -88,6 +88,13 @@ scene_flock() {
     tap d
 }
 
+# Not stored: the heavy scene of `make bench` for a -timedemo figure (VA_SCREEN=1920x1080):
+# five N waves, a saved score of 2500, a stream of missiles while turning.
+scene_heavy() {
+    tap n n n n n d
+    hold 30 space Left
+}
+
 record() { # record NAME [GAME.TXT CONTENT]
     local name=$1 dir
     dir=$(new_workdir)
@@ -100,8 +107,8 @@ record() { # record NAME [GAME.TXT CONTENT]
     tap q
     wait_exit
     [ "$GAME_STATUS" -eq 0 ] || { echo "$name: status $GAME_STATUS" >&2; exit 1; }
-    cp "$dir/$name.rec" "$OUT/$name.rec"
-    echo "$name: $(grep -c '^frame ' "$OUT/$name.rec") frames" >&2
+    cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$name.rec"
+    echo "$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
 }
 
 start_session record-replays
@@ -111,6 +118,7 @@ names=("$@")
 for name in "${names[@]}"; do
     case $name in
     waves) record waves $'fart_user_1_score=2500\nfart_user_1_level=3\n' ;;
+    heavy) record heavy $'fart_user_1_score=2500\nfart_user_1_level=1\n' ;;
     *) record "$name" ;;
     esac
 done

@@ -40,9 +40,7 @@ std::uint32_t shipHeading(const SpaceShip& s, int spriteAngle) {
 
 std::uint32_t rockOutline(const SpaceJunk& r) {
     Fnv h;
-    for (int i = 0; i < SpaceJunk::kRockPoints; ++i) {
-        h.add(r.intCords[i].x).add(r.intCords[i].y);
-    }
+    h.addBytes(r.intCords, sizeof r.intCords);
     return h.add(r.rockPointCount).add(r.driftAngle).add(r.speed).value();
 }
 
@@ -55,9 +53,7 @@ std::uint32_t missiles(const ManageWeapon& w) {
     for (const ShipWeapon& m : w.missiles) {
         h.add(m.x_c).add(m.y_c).add(m.TTL).add(m.expired).add(m.fireAngle);
         addPoint(h, m.t_velocity);
-        for (const SDL_FPoint& p : m.wCords) {
-            h.add(p.x).add(p.y);
-        }
+        h.addBytes(m.wCords, sizeof m.wCords);
     }
     return h.add(w.getNumMissiles()).value();
 }
@@ -74,8 +70,13 @@ std::uint32_t boids(const BoidFlock& flock) {
 std::uint32_t liffCells(const LiffBlocks& liff) {
     Fnv h;
     for (const auto& row : liff.cells) {
-        for (bool cell : row) {
-            h.add(cell);
+        std::uint32_t bits = 0;
+        for (std::size_t x = 0; x < row.size(); ++x) {
+            bits = bits << 1 | static_cast<std::uint32_t>(row[x]);
+            if (x % 32 == 31 || x + 1 == row.size()) {
+                h.add(bits);
+                bits = 0;
+            }
         }
     }
     for (const Point& p : liff.lfpts) {
@@ -96,22 +97,12 @@ char hexDigit(std::uint32_t v) {
     return "0123456789abcdef"[v & 0xfu];
 }
 
-// Folds a hash to 4 bits: enough to point at the first rock that moved differently.
+// 4 bits of a mixed hash: enough to point at the first rock that moved differently.
 std::uint32_t nibble(std::uint32_t h) {
-    h ^= h >> 16;
-    h ^= h >> 8;
-    return (h ^ (h >> 4)) & 0xfu;
+    return h & 0xfu;
 }
 
 } // namespace
-
-Fnv& Fnv::addBytes(const void* data, std::size_t size) {
-    const auto* p = static_cast<const unsigned char*>(data);
-    for (std::size_t i = 0; i < size; ++i) {
-        hash = (hash ^ p[i]) * 16777619u;
-    }
-    return *this;
-}
 
 StateDigest digestState(const StateView& v) {
     StateDigest d;
