@@ -6,7 +6,7 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
 .PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
-	install uninstall screenshot package test-package
+	install uninstall screenshot package test-package replays
 
 run: build
 	./build/void-angler
@@ -44,16 +44,37 @@ build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geome
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc -fsanitize=fuzzer,address,undefined \
 		-fno-sanitize-recover=all $(FUZZ_SOURCES) -o $@
 
-# Runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a scratch
-# corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
-fuzz: build-fuzz/game_state_fuzz
-	dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
-	cd "$$dir" && $(CURDIR)/build-fuzz/game_state_fuzz -max_total_time=$(FUZZ_SECONDS) \
-		-print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/ corpus $(CURDIR)/tests/fuzz/corpus; \
-	status=$$?; rm -rf "$$dir"; exit $$status
+# The recording reader under libFuzzer; it needs SDL's headers only (for the objects' types).
+RECORDING_FUZZ_SOURCES = tests/fuzz/recording_fuzz.cpp src/replay/recording_reader.cpp \
+	src/replay/recording_writer.cpp
+
+build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps
+	mkdir -p build-fuzz
+	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
+		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(RECORDING_FUZZ_SOURCES) -o $@
+
+# Each target runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a
+# scratch corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
+fuzz: build-fuzz/game_state_fuzz build-fuzz/recording_fuzz
+	@for target in game_state_fuzz:corpus recording_fuzz:recording_corpus; do \
+		bin=$${target%%:*}; seeds=$(CURDIR)/tests/fuzz/$${target#*:}; \
+		dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
+		(cd "$$dir" && $(CURDIR)/build-fuzz/$$bin -max_total_time=$(FUZZ_SECONDS) \
+			-print_final_stats=1 -artifact_prefix=$(CURDIR)/build-fuzz/ corpus $$seeds); \
+		status=$$?; rm -rf "$$dir"; [ $$status -eq 0 ] || exit $$status; \
+	done
 
 test-fuzz: FUZZ_SECONDS = 20
 test-fuzz: fuzz
+
+# After a deliberate change of behaviour: replays the stored inputs and clock readings through
+# this build and rewrites only the digests (and the logs), naming each one's first changed frame.
+# The frames it digests are kept as PNG in build/replay-pictures/ for the tests to show.
+replays: build
+	cmake --build build -j $(JOBS) --target va_replay_check
+	for f in tests/replays/*.rec; do \
+		./build/tests/va_replay_check "$$f" --redigest --pictures build/replay-pictures || exit 1; \
+	done
 
 # Release without sanitizers in its own directory: the figures are the shipped game's.
 bench: deps

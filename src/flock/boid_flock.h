@@ -27,6 +27,7 @@ class BoidFlock {
     Boid& getBoid(int i) { return boids[static_cast<std::size_t>(i)]; }
     const Boid& getBoid(int i) const { return boids[static_cast<std::size_t>(i)]; }
     int getVisualRange() const { return visualRange; }
+    int count() const { return static_cast<int>(boids.size()); }
     void growVisualRange(int n) { visualRange += n; }
     void shrinkVisualRange(int n) { visualRange -= n; }
 

@@ -9,3 +9,5 @@ constexpr int kGameRandMax = 32767;
 void gameSrand(std::uint32_t seed);
 // Next value, 0..kGameRandMax.
 int gameRand();
+// The generator's whole state, read-only: the first thing to differ when two runs part.
+std::uint32_t gameRandState();

@@ -3,11 +3,24 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 #include "geometry/point.h"
+
+// The files edge. A recording keeps the "game.txt" it read; a replay hands the
+// recorded text in and keeps every save off the disk.
+struct SaveFileEdge {
+    // The text of "game.txt", or nothing when there is none; empty: read the disk.
+    std::function<std::optional<std::string>()> readGameFile;
+    bool writes = true;
+};
+void setSaveFileEdge(SaveFileEdge edge);
+// A whole file, or nothing when it cannot be opened.
+std::optional<std::string> readWholeFile(const std::string& path);
 
 class GameState {
   public:

@@ -1,8 +1,6 @@
 // Start-up and shut-down, in their fixed order.
 #include "shell/game.h"
 
-#include "version.h"
-
 #include <SDL_mixer.h>
 
 #include <cstdlib>
@@ -14,6 +12,7 @@
 #include "portal/placement.h"
 #include "selfcheck/island_checks.h"
 #include "selfcheck/test_set.h"
+#include "shell/arguments.h"
 #include "shell/display_options.h"
 #include "shell/rock_waves.h"
 
@@ -31,6 +30,9 @@ int Game::run(int argc, char** argv) {
     }
     while (!quit) {
         runFrame();
+        if (platform.frameEnded && !platform.frameEnded()) {
+            quit = true;
+        }
     }
     return shutDown();
 }
@@ -142,7 +144,7 @@ bool Game::readCommandLine(int argc, char** argv) {
                       << "-run_lvl=n run game at lvl n...\n"
                       << "-demo_mode run demo mode\n"
                       << std::flush;
-            std::cerr << "void-angler " << kGameVersion << std::endl;
+            printHelpExtras(std::cerr);
             return false;
         }
     }

@@ -57,6 +57,7 @@ class Game {
     const Radar& scope() const { return *radar; }
     int spriteAngle() const { return heroSpriteAngle; }
     int waveSize() const { return waves.rockCount(); }
+    const ProcessState& state() const { return ps; }
 
   private:
     // start-up, before the window
@@ -119,6 +120,9 @@ class Game {
     void present();
 
     // input
+    void heard(const PlayerInput& input) const;
+    void keyEvent(SDL_Scancode key, bool down, bool repeat);
+    void mouseEvent(const SDL_MouseButtonEvent& button);
     void onKey(SDL_Scancode key, bool down);
     void onMouseDown(const SDL_MouseButtonEvent& button);
     void toggleFullscreen();

@@ -6,9 +6,10 @@
 
 void Game::handleEvents() {
     SDL_Event event;
-    while (SDL_PollEvent(&event) != 0) {
+    while (platform.input.poll(event)) {
         switch (event.type) {
         case SDL_QUIT:
+            heard({PlayerInput::Kind::Quit});
             quit = true;
             break;
         case SDL_KEYDOWN:
@@ -18,18 +19,37 @@ void Game::handleEvents() {
             }
             [[fallthrough]];
         case SDL_KEYUP:
-            onKey(event.key.keysym.scancode, event.type == SDL_KEYDOWN);
+            keyEvent(event.key.keysym.scancode, event.type == SDL_KEYDOWN, event.key.repeat != 0);
             break;
         case SDL_MOUSEBUTTONDOWN:
-            onMouseDown(event.button);
-            break;
         case SDL_MOUSEBUTTONUP:
-            ps.input.rightMouseHeld = false;
+            mouseEvent(event.button);
             break;
         default:
-            pads.handle(event, [this](SDL_Scancode key, bool down) { onKey(key, down); });
+            pads.handle(event, [this](SDL_Scancode key, bool down) { keyEvent(key, down, false); });
             break;
         }
+    }
+}
+
+void Game::heard(const PlayerInput& input) const {
+    if (platform.input.heard) {
+        platform.input.heard(input);
+    }
+}
+
+void Game::keyEvent(SDL_Scancode key, bool down, bool repeat) {
+    heard({PlayerInput::Kind::Key, static_cast<int>(key), down, repeat});
+    onKey(key, down);
+}
+
+void Game::mouseEvent(const SDL_MouseButtonEvent& button) {
+    const bool down = button.type == SDL_MOUSEBUTTONDOWN;
+    heard({PlayerInput::Kind::Mouse, button.button, down, false, button.x, button.y});
+    if (down) {
+        onMouseDown(button);
+    } else {
+        ps.input.rightMouseHeld = false;
     }
 }
 

@@ -45,6 +45,7 @@ const std::vector<std::string>& Game::helpLines() {
         out.push_back("Right mouse\t\tpick a Liff cell; hold to outline the islands");
         // Not keys of the game: the window's own.
         out.push_back("Alt+Enter, F11\t\tfull-screen / window");
+        out.push_back("Replays\t\tstart with -record=FILE, -replay=FILE or -timedemo=FILE");
         return out;
     }();
     return lines;

@@ -3,14 +3,28 @@
 // whose construction already logs.
 #include <iostream>
 
-#include "shell/game.h"
+#include <cstdlib>
+
+#include "shell/launch.h"
 #include "shell/process_state.h"
 
 namespace {
-ProcessState processState;
+// Built once the arguments are examined (a replay supplies its clock and saved game),
+// and destroyed at exit after everything built after it, as a static would be.
+ProcessState* processState = nullptr;
+
+void destroyProcessState() {
+    delete processState;
+    processState = nullptr;
+}
+
+ProcessState& buildProcessState() {
+    processState = new ProcessState();
+    std::atexit(destroyProcessState);
+    return *processState;
+}
 } // namespace
 
 int main(int argc, char** argv) {
-    Game game(processState, Platform::real());
-    return game.run(argc, argv);
+    return launch(argc, argv, buildProcessState);
 }

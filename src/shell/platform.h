@@ -5,6 +5,8 @@
 #include <SDL.h>
 #include <functional>
 
+#include "replay/player_input.h"
+
 struct Display {
     // Creates the window for a field of width x height, or full-screen at the desktop's
     // size for -1 x -1, and reports that size.
@@ -14,9 +16,21 @@ struct Display {
     std::function<bool(int& width, int& height)> desktopSize;
 };
 
+// Where a frame's events come from (SDL's queue, or a recording played back), and who
+// hears each input the game acted on (a recorder).
+struct InputSource {
+    std::function<bool(SDL_Event& event)> poll = [](SDL_Event& e) {
+        return SDL_PollEvent(&e) != 0;
+    };
+    std::function<void(const PlayerInput& input)> heard;
+};
+
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
+    InputSource input{};
+    // After each whole frame; false ends the game as if it had quit.
+    std::function<bool()> frameEnded{};
 
     // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
     // (software when there is none), real sleeps.

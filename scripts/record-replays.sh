@@ -1,0 +1,124 @@
+#!/bin/bash
+# Records the stored replays (tests/replays/) with the real game under Xvfb and openbox,
+# driven by xdotool, then digests their drawn frames headless:
+#   scripts/record-replays.sh build/void-angler [NAME...]
+# Look at what each recording shows before committing it (make replays redigests without
+# recording anew).
+set -eu
+BIN=$(readlink -f "${1:?usage: record-replays.sh GAME [NAME...]}")
+shift
+SRC=$(cd "$(dirname "$0")/.." && pwd)
+OUT=$SRC/tests/replays
+# shellcheck source=../tests/e2e/lib.sh
+. "$SRC/tests/e2e/lib.sh"
+
+# A small screen keeps the sanitizer build's replays short; its own displays, not the e2e ones.
+start_x() {
+    local n
+    for n in $(seq "${VA_DISPLAY_FROM:-260}" "${VA_DISPLAY_TO:-279}"); do
+        [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
+    done
+    Xvfb ":$n" -screen 0 "${VA_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
+    XVFB_PID=$!
+    export DISPLAY=":$n"
+    for _ in $(seq 1 100); do
+        xdpyinfo >/dev/null 2>&1 && break
+        sleep 0.1
+    done
+    openbox >/dev/null 2>&1 &
+    WM_PID=$!
+    sleep 1
+}
+
+hold() { # hold SECONDS KEY...: keys down together, then up
+    local t=$1
+    shift
+    xdotool keydown "$@"
+    sleep "$t"
+    xdotool keyup "$@"
+}
+
+tap() {
+    local k
+    for k in "$@"; do
+        xdotool key "$k"
+        sleep 0.3
+    done
+}
+
+# Firing while turning full circles sends missiles over all four edges; thrust carries the
+# ship across the top; E, S, P and G on the way.
+scene_edges() {
+    hold 6 space Left
+    hold 1.5 Up
+    hold 4 space Right
+    tap e s p
+    sleep 1
+    tap p s g g
+    hold 1.2 Up Left
+    hold 4 space Left
+}
+
+# From a saved game (score 2500: a larger magazine): clear the field for a level step, then
+# the milk run and two N waves.
+scene_waves() {
+    hold 14 space Left
+    tap m
+    hold 5 space Right
+    tap n n
+    hold 5 space Left
+    tap m
+}
+
+# The flock's sight widened with V and Up, narrowed with V and Down; the overlay and the
+# help panel; a right-click pick with the islands held; a checkpoint; thrust through the
+# field for the portal.
+scene_flock() {
+    tap v Up v Up v Down d h
+    sleep 1
+    xdotool mousemove --sync 145 271 mousedown 3
+    sleep 1.5
+    xdotool mouseup 3
+    tap c h
+    hold 2 Up
+    sleep 3
+    hold 0.6 Right
+    hold 2 Up
+    sleep 4
+    tap d
+}
+
+# Not stored: the heavy scene of `make bench` for a -timedemo figure (VA_SCREEN=1920x1080):
+# five N waves, a saved score of 2500, a stream of missiles while turning.
+scene_heavy() {
+    tap n n n n n d
+    hold 30 space Left
+}
+
+record() { # record NAME [GAME.TXT CONTENT]
+    local name=$1 dir
+    dir=$(new_workdir)
+    [ -z "${2:-}" ] || printf '%s' "$2" >"$dir/game.txt"
+    SDL_AUDIODRIVER=dummy start_game "$dir" -record="$dir/$name.rec"
+    wait_pid_window || { echo "$name: no window" >&2; cat "$dir/err" >&2; exit 1; }
+    xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
+    sleep 0.5
+    "scene_$name"
+    tap q
+    wait_exit
+    [ "$GAME_STATUS" -eq 0 ] || { echo "$name: status $GAME_STATUS" >&2; exit 1; }
+    cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$name.rec"
+    echo "$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
+}
+
+start_session record-replays
+mkdir -p "$OUT"
+names=("$@")
+[ ${#names[@]} -gt 0 ] || names=(edges waves flock)
+for name in "${names[@]}"; do
+    case $name in
+    waves) record waves $'fart_user_1_score=2500\nfart_user_1_level=3\n' ;;
+    heavy) record heavy $'fart_user_1_score=2500\nfart_user_1_level=1\n' ;;
+    *) record "$name" ;;
+    esac
+done

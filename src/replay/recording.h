@@ -1,0 +1,40 @@
+// A recorded game: everything that made it differ from another game (version,
+// flags, field size, the saved game it started from, every clock reading, every
+// input) and, per frame, a digest of the state it reached. Text, line by line;
+// docs/recording-format.md describes it.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "replay/player_input.h"
+#include "replay/state_digest.h"
+
+inline constexpr int kRecordingFormat = 1;
+inline constexpr const char* kRecordingMagic = "void-angler recording";
+
+// Limits on what one frame may hold: a reader refuses more instead of allocating for it.
+inline constexpr std::size_t kMaxFrameInputs = 4096;
+inline constexpr std::size_t kMaxFrameClockReadings = 4096;
+inline constexpr std::size_t kMaxLineBytes = 1u << 20;
+inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
+
+struct RecordingHeader {
+    std::string gameVersion;
+    std::vector<std::string> flags;
+    int width = 0;
+    int height = 0;
+    // The whole "game.txt" read at start; nothing when there was none.
+    std::optional<std::string> savedGame;
+    // Clock readings of the start-up, before the first frame.
+    std::vector<std::int64_t> clock;
+};
+
+struct RecordedFrame {
+    std::uint32_t number = 0;
+    std::vector<PlayerInput> inputs;
+    std::vector<std::int64_t> clock;
+    StateDigest digest;
+};

@@ -1,0 +1,119 @@
+#include "replay/recording_writer.h"
+
+#include <cerrno>
+#include <cstring>
+
+namespace {
+std::string hex32(std::uint32_t v) {
+    char buf[9];
+    std::snprintf(buf, sizeof buf, "%08x", v);
+    return buf;
+}
+} // namespace
+
+std::string formatInput(const PlayerInput& in) {
+    switch (in.kind) {
+    case PlayerInput::Kind::Key:
+        return "key " + std::to_string(in.code) + (in.down ? " down" : " up") +
+               (in.repeat ? " repeat" : "");
+    case PlayerInput::Kind::Mouse:
+        return "mouse " + std::to_string(in.code) + (in.down ? " down " : " up ") +
+               std::to_string(in.x) + " " + std::to_string(in.y);
+    case PlayerInput::Kind::Quit:
+        break;
+    }
+    return "quit";
+}
+
+std::string escapeBytes(const std::string& bytes) {
+    std::string out;
+    for (char ch : bytes) {
+        const auto c = static_cast<unsigned char>(ch);
+        if (c == '\n') {
+            out += "\\n";
+        } else if (c < 0x20 || c > 0x7e || c == '\\') {
+            char buf[5];
+            std::snprintf(buf, sizeof buf, "\\x%02x", c);
+            out += buf;
+        } else {
+            out += ch;
+        }
+    }
+    return out;
+}
+
+RecordingWriter::RecordingWriter(const std::string& path) : file(std::fopen(path.c_str(), "wb")) {
+    if (file == nullptr) {
+        failure = std::strerror(errno);
+    }
+}
+
+RecordingWriter::~RecordingWriter() {
+    if (file != nullptr) {
+        std::fclose(file);
+    }
+}
+
+void RecordingWriter::put(const std::string& text) {
+    // fwrite, not fputs: a version or flag read from a file may hold a NUL byte.
+    if (file != nullptr && std::fwrite(text.data(), 1, text.size(), file) != text.size() &&
+        failure.empty()) {
+        failure = std::strerror(errno);
+    }
+}
+
+void RecordingWriter::flush() {
+    if (file != nullptr && std::fflush(file) != 0 && failure.empty()) {
+        failure = std::strerror(errno);
+    }
+}
+
+void RecordingWriter::writeHeader(const RecordingHeader& h) {
+    put(std::string(kRecordingMagic) + " " + std::to_string(kRecordingFormat) + "\n");
+    put("game " + h.gameVersion + "\n");
+    for (const std::string& flag : h.flags) {
+        put("flag " + flag + "\n");
+    }
+    put("field " + std::to_string(h.width) + " " + std::to_string(h.height) + "\n");
+    if (!h.savedGame) {
+        put("saved none\n");
+    } else {
+        put("saved file\n");
+        // One line of the file per line here, so a diff shows which line changed.
+        std::size_t start = 0;
+        while (start < h.savedGame->size()) {
+            std::size_t end = h.savedGame->find('\n', start);
+            end = end == std::string::npos ? h.savedGame->size() : end + 1;
+            put("| " + escapeBytes(h.savedGame->substr(start, end - start)) + "\n");
+            start = end;
+        }
+    }
+    for (std::int64_t t : h.clock) {
+        put("clock " + std::to_string(t) + "\n");
+    }
+    flush();
+}
+
+void RecordingWriter::writeFrame(const RecordedFrame& f) {
+    std::string text = "frame " + std::to_string(f.number) + "\n";
+    for (const PlayerInput& in : f.inputs) {
+        text += formatInput(in) + "\n";
+    }
+    for (std::int64_t t : f.clock) {
+        text += "clock " + std::to_string(t) + "\n";
+    }
+    if (!f.digest.rocks.empty()) {
+        text += "rocks " + f.digest.rocks + "\n";
+    }
+    text += "digest";
+    for (const auto& [key, value] : f.digest.parts) {
+        text += " " + key + "=" + hex32(value);
+    }
+    put(text + "\n");
+    flush();
+}
+
+void RecordingWriter::writeEnd(std::uint32_t frames) {
+    put("end " + std::to_string(frames) + "\n");
+    flush();
+}

@@ -1,0 +1,37 @@
+// Writes a recording as the game runs, one whole frame at a time, flushed, so a
+// game killed part-way leaves every whole frame before the kill.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "replay/recording.h"
+
+class RecordingWriter {
+  public:
+    // Creates (or empties) the file; check isOpen() and error().
+    explicit RecordingWriter(const std::string& path);
+    ~RecordingWriter();
+    RecordingWriter(const RecordingWriter&) = delete;
+    RecordingWriter& operator=(const RecordingWriter&) = delete;
+
+    bool isOpen() const { return file != nullptr; }
+    const std::string& error() const { return failure; }
+
+    void writeHeader(const RecordingHeader& header);
+    void writeFrame(const RecordedFrame& frame);
+    // The end mark: the game ended in order after this many frames.
+    void writeEnd(std::uint32_t frames);
+
+  private:
+    void put(const std::string& text);
+    void flush();
+
+    std::FILE* file = nullptr;
+    std::string failure;
+};
+
+// The text of one input line, and of a saved-game chunk (bytes outside printable ASCII
+// and the backslash as \xNN), shared with the reader's tests.
+std::string formatInput(const PlayerInput& input);
+std::string escapeBytes(const std::string& bytes);

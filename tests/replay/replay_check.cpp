@@ -1,0 +1,181 @@
+// Replays a stored recording headless (dummy drivers, software renderer) and checks
+// every frame's state digest, the log, and a digest of the drawn frame every 7th frame
+// and on each frame an input acts in. With --redigest it rewrites the digests instead.
+//   replay_check RECORDING [--redigest] [--pictures DIR]
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <map>
+#include <sstream>
+
+#include "geometry/calendar_clock.h"
+#include "persist/game_state.h"
+#include "replay/state_digest.h"
+#include "shell/game_playback.h"
+#include "support/log_lines.h"
+#include "support/work_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr std::uint32_t kPictureStride = 7;
+
+std::uint32_t pictureDigest(SDL_Surface* s) {
+    Fnv h;
+    for (int y = 0; y < s->h; ++y) {
+        h.addBytes(static_cast<const Uint8*>(s->pixels) + y * s->pitch,
+                   static_cast<std::size_t>(s->w) * 4);
+    }
+    return h.value();
+}
+
+std::map<std::uint32_t, std::uint32_t> readPictures(const fs::path& path) {
+    std::map<std::uint32_t, std::uint32_t> digests;
+    std::ifstream in(path);
+    for (std::string word; in >> word;) {
+        std::uint32_t digest = 0;
+        in >> std::hex >> digest >> std::dec;
+        digests[static_cast<std::uint32_t>(std::stoul(word))] = digest;
+    }
+    return digests;
+}
+
+struct Options {
+    fs::path recording;
+    bool redigest = false;
+    fs::path pictures; // where `make replays` keeps the expected frames as PNG
+};
+
+int check(const Options& o) {
+    const std::string name = o.recording.stem().string();
+    const fs::path picturesFile = fs::path(o.recording).replace_extension(".frames");
+    const fs::path logFile = fs::path(o.recording).replace_extension(".log");
+    const fs::path out = fs::current_path();
+    fs::path rewritten = out / (name + ".rec.new");
+    WorkDir work;
+
+    GamePlayback playback(o.recording.string(),
+                          o.redigest ? PlaybackMode::Redigest : PlaybackMode::Check);
+    if (std::optional<int> status = playback.open()) {
+        return *status;
+    }
+    std::optional<RecordingWriter> writer;
+    if (o.redigest) {
+        writer.emplace(rewritten.string());
+        writer->writeHeader(playback.header());
+        playback.rewrite = &*writer;
+    }
+    const int w = playback.header().width, h = playback.header().height;
+    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGB888);
+    Display display;
+    display.openWindow = [&](const char* title, int& ww, int& hh) {
+        ww = w, hh = h;
+        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
+    };
+    display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
+
+    const std::map<std::uint32_t, std::uint32_t> expected = readPictures(picturesFile);
+    std::ostringstream pictures;
+    int failures = 0;
+    playback.afterFrame = [&](std::uint32_t frame, bool inputFrame) {
+        if (frame % kPictureStride != 0 && !inputFrame) {
+            return;
+        }
+        const std::uint32_t digest = pictureDigest(screen);
+        char line[32];
+        std::snprintf(line, sizeof line, "%u %08x\n", frame, digest);
+        pictures << line;
+        const std::string png = name + "-" + std::to_string(frame) + ".png";
+        if (o.redigest && !o.pictures.empty()) {
+            IMG_SavePNG(screen, (o.pictures / png).c_str());
+        }
+        const auto want = expected.find(frame);
+        if (o.redigest || failures > 0 || (want != expected.end() && want->second == digest)) {
+            return;
+        }
+        ++failures;
+        const fs::path actual = out / ("actual-" + png);
+        IMG_SavePNG(screen, actual.c_str());
+        std::cerr << "replay " << name << ": frame " << frame << " is drawn differently; actual "
+                  << actual.string() << ", expected "
+                  << (o.pictures.empty() || !fs::exists(o.pictures / png)
+                          ? std::string("(make replays keeps the expected frames)")
+                          : (o.pictures / png).string())
+                  << std::endl;
+    };
+
+    playback.install();
+    testing::internal::CaptureStdout();
+    int status = 0;
+    {
+        ProcessState state;
+        Game game(state, playback.wrap(Platform{[](Uint32) {}, display}));
+        playback.attach(game);
+        std::vector<std::string> args = playback.arguments();
+        std::vector<char*> argv;
+        for (std::string& a : args) {
+            argv.push_back(a.data());
+        }
+        status = playback.finish(game.run(static_cast<int>(args.size()), argv.data()));
+    }
+    const std::string log = testing::internal::GetCapturedStdout();
+    SDL_FreeSurface(screen);
+    setCalendarClock({});
+    setSaveFileEdge({});
+    if (o.redigest) {
+        writer.reset();
+        fs::rename(rewritten, o.recording);
+        std::ofstream(picturesFile) << pictures.str();
+        std::ofstream(logFile, std::ios::binary) << log;
+        std::cerr << name << ": "
+                  << (playback.firstChange == 0
+                          ? std::string("digests unchanged")
+                          : "first changed frame " + std::to_string(playback.firstChange))
+                  << std::endl;
+        return status;
+    }
+    if (status != 0) {
+        std::cerr << "replay " << name << " failed (status " << status << ")" << std::endl;
+        return status;
+    }
+    const std::vector<std::string> want = logLines(readFile(logFile)), got = logLines(log);
+    for (std::size_t i = 0; i < std::max(want.size(), got.size()); ++i) {
+        if (i >= want.size() || i >= got.size() || want[i] != got[i]) {
+            std::cerr << "replay " << name << ": log line " << i + 1 << " differs: \""
+                      << (i < got.size() ? got[i] : "") << "\", recorded \""
+                      << (i < want.size() ? want[i] : "") << "\"" << std::endl;
+            return 1;
+        }
+    }
+    return failures == 0 ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Options o;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--redigest") {
+            o.redigest = true;
+        } else if (arg == "--pictures" && i + 1 < argc) {
+            o.pictures = argv[++i];
+        } else {
+            o.recording = fs::absolute(arg);
+        }
+    }
+    if (o.recording.empty()) {
+        std::cerr << "usage: replay_check RECORDING [--redigest] [--pictures DIR]" << std::endl;
+        return 2;
+    }
+    if (!o.pictures.empty()) {
+        o.pictures = fs::absolute(o.pictures);
+        fs::create_directories(o.pictures);
+    }
+    return check(o);
+}

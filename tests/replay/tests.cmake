@@ -1,0 +1,15 @@
+va_test_suite(replay SOURCES recording_test.cpp ../support/headless_game.cpp
+    LIBS va_shell)
+
+# Each stored recording replays headless; `make replays` rewrites their digests.
+add_executable(va_replay_check ${CMAKE_CURRENT_SOURCE_DIR}/replay/replay_check.cpp
+    $<TARGET_OBJECTS:va_test_drivers>)
+target_link_libraries(va_replay_check PRIVATE va_core va_test_support SDL2_image::SDL2_image)
+set(VA_REPLAYS ${CMAKE_CURRENT_SOURCE_DIR}/replays)
+file(GLOB VA_REPLAY_FILES CONFIGURE_DEPENDS ${VA_REPLAYS}/*.rec)
+foreach(recording ${VA_REPLAY_FILES})
+    get_filename_component(name ${recording} NAME_WE)
+    add_test(NAME replay_${name} COMMAND va_replay_check ${recording}
+        --pictures ${PROJECT_BINARY_DIR}/replay-pictures)
+    set_tests_properties(replay_${name} PROPERTIES TIMEOUT 600 LABELS replay)
+endforeach()
