@@ -6,7 +6,7 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
 .PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
-	install uninstall screenshot
+	install uninstall screenshot web web-run test-web
 
 run: build
 	./build/void-angler
@@ -65,6 +65,20 @@ bench: deps
 perf-e2e: build
 	./scripts/perf-e2e.sh build/void-angler
 
+# The browser build: SDL libraries from Debian's sources into build-web/deps (cached), then the
+# game with emscripten. Another node than Debian's finds Debian's acorn only through NODE_PATH.
+WEB_DEPS = $(CURDIR)/build-web/deps
+web: export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+web: deps
+	./scripts/build-sdl-libs.sh web $(WEB_DEPS)
+	emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVA_BENCH=OFF \
+		-DCMAKE_PREFIX_PATH=$(WEB_DEPS) -DCMAKE_FIND_ROOT_PATH=$(WEB_DEPS) $(CMAKE_FLAGS)
+	cmake --build build-web -j $(JOBS)
+
+WEB_PORT ?= 8023
+web-run: web
+	node scripts/serve-web.mjs build-web $(WEB_PORT)
+
 # Installs the game, its desktop launcher, icons and man page under PREFIX; sudo only when
 # PREFIX (or the nearest folder of it that exists) is not writable.
 PREFIX ?= /usr/local
@@ -93,4 +107,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-fuzz build-bench
+	rm -rf build build-asan build-fuzz build-bench build-web
