@@ -6,7 +6,7 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
 .PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
-	install uninstall screenshot web web-run test-web
+	install uninstall screenshot web web-run test-web perf-web
 
 run: build
 	./build/void-angler
@@ -18,7 +18,7 @@ build: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
-test: test-unit test-asan test-e2e test-fuzz
+test: test-unit test-asan test-e2e test-fuzz test-web
 
 test-unit: build
 	cd build && ctest --output-on-failure -j $(JOBS) -LE e2e
@@ -78,6 +78,18 @@ web: deps
 WEB_PORT ?= 8023
 web-run: web
 	node scripts/serve-web.mjs build-web $(WEB_PORT)
+
+# The browser build in Debian's headless chromium, through puppeteer-core pinned in the lockfile.
+tests/web/node_modules/.installed: tests/web/package-lock.json
+	cd tests/web && npm ci --no-audit --no-fund --loglevel=error
+	touch $@
+
+test-web: web tests/web/node_modules/.installed
+	node tests/web/browser_test.mjs build-web
+
+# The browser's idle and heavy scene, as perf-e2e measures the desktop (about 40 s).
+perf-web: web tests/web/node_modules/.installed
+	node tests/web/browser_test.mjs --perf build-web
 
 # Installs the game, its desktop launcher, icons and man page under PREFIX; sudo only when
 # PREFIX (or the nearest folder of it that exists) is not writable.

@@ -9,6 +9,7 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     python3 python3-pil python3-numpy python3-fonttools
+    dpkg-dev emscripten nodejs npm chromium
 )
 
 missing=()

@@ -52,10 +52,14 @@ async function logLines(page) {
 
 // The game's canvas alone: the page's panels are hidden while the picture is taken.
 async function canvasShot(page) {
-    await page.evaluate(() => document.body.classList.add('bare'));
-    await page.addStyleTag({content: 'body.bare #top, body.bare #log { visibility: hidden; }'});
+    const show = visibility => page.evaluate(v => {
+        for (const id of ['top', 'log']) {
+            document.getElementById(id).style.visibility = v;
+        }
+    }, visibility);
+    await show('hidden');
     const image = decodePng(await page.screenshot({type: 'png'}));
-    await page.evaluate(() => document.body.classList.remove('bare'));
+    await show('');
     return image;
 }
 
