@@ -16,7 +16,7 @@ target_sources(va_shell PRIVATE src/shell/browser_platform.cpp)
 target_link_options(void-angler PRIVATE
     -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
     -sFORCE_FILESYSTEM=1 -lidbfs.js
-    "-sEXPORTED_RUNTIME_METHODS=['FS','IDBFS','addRunDependency','removeRunDependency','UTF8ToString']"
+    -sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency,UTF8ToString
     --preload-file ${CMAKE_SOURCE_DIR}/dat@/game/dat)
 set_target_properties(void-angler PROPERTIES SUFFIX ".js")
 
