@@ -16,6 +16,9 @@ target_sources(va_shell PRIVATE src/shell/browser_platform.cpp)
 target_link_options(void-angler PRIVATE
     -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
     -sFORCE_FILESYSTEM=1 -lidbfs.js
+    # SDL's JavaScript calls these (emscripten's own SDL port adds them); a file, as "$" would
+    # not survive the link command's quoting.
+    -sDEFAULT_LIBRARY_FUNCS_TO_INCLUDE=@${CMAKE_CURRENT_LIST_DIR}/web-sdl-js-funcs.json
     -sEXPORTED_RUNTIME_METHODS=FS,addRunDependency,removeRunDependency,UTF8ToString
     --preload-file ${CMAKE_SOURCE_DIR}/dat@/game/dat)
 set_target_properties(void-angler PROPERTIES SUFFIX ".js")
