@@ -6,7 +6,7 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
 .PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
-	install uninstall screenshot package test-package replays
+	install uninstall screenshot package test-package replays web web-run test-web perf-web
 
 run: build
 	./build/void-angler
@@ -18,7 +18,7 @@ build: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
 	cmake --build build -j $(JOBS)
 
-test: test-unit test-asan test-e2e test-fuzz test-package
+test: test-unit test-asan test-e2e test-fuzz test-package test-web
 
 test-unit: build
 	cd build && ctest --output-on-failure -j $(JOBS) -LE e2e
@@ -86,6 +86,35 @@ bench: deps
 perf-e2e: build
 	./scripts/perf-e2e.sh build/void-angler
 
+# The browser build: SDL libraries from Debian's sources into build-web/deps (cached), then the
+# game with emscripten. Another node than Debian's finds Debian's acorn only through NODE_PATH.
+WEB_DEPS = $(CURDIR)/build-web/deps
+web: export NODE_PATH := /usr/share/nodejs$(if $(NODE_PATH),:$(NODE_PATH))
+web: deps
+	./scripts/build-sdl-libs.sh web $(WEB_DEPS)
+	emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF -DVA_BENCH=OFF \
+		-DCMAKE_PREFIX_PATH=$(WEB_DEPS) -DCMAKE_FIND_ROOT_PATH=$(WEB_DEPS) $(CMAKE_FLAGS)
+	cmake --build build-web -j $(JOBS)
+
+WEB_PORT ?= 8023
+web-run: web
+	node scripts/serve-web.mjs build-web $(WEB_PORT)
+
+# The browser build in Debian's headless chromium, through puppeteer-core pinned in
+# tests/web's lockfile and installed beside the build.
+WEB_NODE = build-web/node
+$(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
+	mkdir -p $(WEB_NODE) && cp $^ $(WEB_NODE)/
+	cd $(WEB_NODE) && npm ci --no-audit --no-fund --loglevel=error
+	touch $@
+
+test-web: web $(WEB_NODE)/.installed
+	node tests/web/browser_test.mjs build-web
+
+# The browser's idle and heavy scene, as perf-e2e measures the desktop (about 40 s).
+perf-web: web $(WEB_NODE)/.installed
+	node scripts/perf-web.mjs build-web
+
 # Installs the game, its desktop launcher, icons and man page under PREFIX; sudo only when
 # PREFIX (or the nearest folder of it that exists) is not writable.
 PREFIX ?= /usr/local
@@ -132,4 +161,4 @@ format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	rm -rf build build-asan build-fuzz build-bench build-pkg
+	rm -rf build build-asan build-fuzz build-bench build-pkg build-web

@@ -3,7 +3,8 @@
 #   scripts/build-sdl-libs.sh TARGET PREFIX
 # TARGET names scripts/sdl-libs/TARGET.sh, which sets LIBS (the build order), CMAKE_WRAP (a
 # command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> for each library.
-# A library is rebuilt only when its sources or its target's settings change.
+# A library is rebuilt only when its sources or its target's settings change. Each library finds
+# the ones built before it in PREFIX, also under a cross toolchain that searches only its own root.
 set -euo pipefail
 target=${1:?target}
 prefix=${2:?prefix}
@@ -35,12 +36,15 @@ for lib in "${LIBS[@]}"; do
     fi
     echo "building $lib for $target" >&2
     build="$prefix/.build/$lib"
+    log="$build.log"
     rm -rf "$build"
+    mkdir -p "$build"
     "${CMAKE_WRAP[@]}" cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
-        "${TARGET_CMAKE_ARGS[@]}" "${args[@]}" >"$build.log" 2>&1 ||
-        { tail -40 "$build.log" >&2; exit 1; }
-    cmake --build "$build" -j "$jobs" >>"$build.log" 2>&1 || { tail -40 "$build.log" >&2; exit 1; }
-    cmake --install "$build" >>"$build.log" 2>&1 || { tail -40 "$build.log" >&2; exit 1; }
+        -DCMAKE_FIND_ROOT_PATH="$prefix" \
+        "${TARGET_CMAKE_ARGS[@]}" "${args[@]}" >"$log" 2>&1 ||
+        { tail -40 "$log" >&2; exit 1; }
+    cmake --build "$build" -j "$jobs" >>"$log" 2>&1 || { tail -40 "$log" >&2; exit 1; }
+    cmake --install "$build" >>"$log" 2>&1 || { tail -40 "$log" >&2; exit 1; }
     echo "$key" >"$stamp"
 done

@@ -54,6 +54,8 @@ for entry in "${libs[@]}"; do
         # A security update may have replaced the installed revision (and a mirror may lack a
         # listed one): then try the other revisions of the same upstream version, newest first.
         tmp=$(mktemp -d "$src_root/.fetch.XXXXXX")
+        # A failed fetch leaves no half-unpacked folder behind.
+        trap 'rm -rf "$tmp"' EXIT
         got=""
         for rev in "$version" $(apt-cache showsrc "$pkg" | sed -n 's/^Version: //p' |
             grep -F "$upstream-" | sort -Vru); do
@@ -68,6 +70,7 @@ for entry in "${libs[@]}"; do
         rm -rf "$dir"
         mv "$(find "$tmp" -mindepth 1 -maxdepth 1 -type d | head -1)" "$dir"
         rm -rf "$tmp"
+        trap - EXIT
         touch "$dir/.unpacked"
     fi
     echo "$pkg $dir"

@@ -10,6 +10,7 @@ packages=(
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     dpkg-dev lintian appstream
     python3 python3-pil python3-numpy python3-fonttools
+    dpkg-dev emscripten nodejs npm chromium
 )
 
 missing=()

@@ -28,11 +28,21 @@ int Game::run(int argc, char** argv) {
     if (std::optional<int> status = startUp(argc, argv)) {
         return *status;
     }
+    if (platform.storage.saveOnLeave) {
+        // A closed browser page never quits: it gets the save a quit would write.
+        platform.storage.saveOnLeave([this] {
+            saveRoutine();
+            ps.gameState.save();
+        });
+    }
     while (!quit) {
         runFrame();
         if (platform.frameEnded && !platform.frameEnded()) {
             quit = true;
         }
+    }
+    if (platform.storage.saveOnLeave) {
+        platform.storage.saveOnLeave(nullptr);
     }
     return shutDown();
 }

@@ -70,7 +70,9 @@ void Gamepads::handle(const SDL_Event& event, const KeyHandler& key) {
 void Gamepads::added(int deviceIndex) {
     // SDL announces the pads already plugged in when it starts; one may come twice.
     const SDL_JoystickID id = SDL_JoystickGetDeviceInstanceID(deviceIndex);
-    if (std::ranges::find(pads, id, &Pad::id) != pads.end()) {
+    // find_if: the browser build's C++ library has no std::ranges::find.
+    const auto same = [id](const Pad& p) { return p.id == id; };
+    if (std::find_if(pads.begin(), pads.end(), same) != pads.end()) {
         return;
     }
     SDL_GameController* controller = SDL_GameControllerOpen(deviceIndex);
@@ -84,7 +86,8 @@ void Gamepads::added(int deviceIndex) {
 
 // SDL has let go of its buttons and centred its stick by now.
 void Gamepads::removed(SDL_JoystickID id) {
-    const auto pad = std::ranges::find(pads, id, &Pad::id);
+    const auto pad =
+        std::find_if(pads.begin(), pads.end(), [id](const Pad& p) { return p.id == id; });
     if (pad == pads.end()) {
         return;
     }

@@ -102,6 +102,9 @@ void Game::keyCheckpoint() {
     ps.gameState.saveAs(name);
     headsUp.showSystemMessage("Saved game state as: " + ps.gameState.lastSaveName, false);
     std::cout << "Save checkpoint as: " << ps.gameState.lastSaveName << std::endl;
+    if (platform.storage.filesWritten) {
+        platform.storage.filesWritten();
+    }
 }
 
 void Game::keyDebugOverlay() {

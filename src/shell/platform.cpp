@@ -1,5 +1,9 @@
 #include "shell/platform.h"
 
+#ifdef __EMSCRIPTEN__
+#include "shell/browser_platform.h"
+#endif
+
 #include <cstdlib>
 #include <cstring>
 #include <iostream>
@@ -71,6 +75,9 @@ SDL_Renderer* openRenderer(SDL_Window* window) {
 } // namespace
 
 Platform Platform::real() {
+#ifdef __EMSCRIPTEN__
+    return browserPlatform();
+#endif
     return Platform{[](Uint32 ms) { SDL_Delay(ms); },
                     Display{openGameWindow, openRenderer, desktopSize}};
 }

@@ -1,4 +1,4 @@
-// The seams between the game and the machine: the sleeps and the display.
+// The seams between the game and the machine: the sleeps, the display and the storage.
 // The game always uses the real ones; tests pass their own.
 #pragma once
 
@@ -25,14 +25,24 @@ struct InputSource {
     std::function<void(const PlayerInput& input)> heard;
 };
 
+// Where a written file needs more than the write to last (the browser's storage).
+// Either may be empty: then files last as written.
+struct Storage {
+    // Told after a save file was written while the game runs (a checkpoint).
+    std::function<void()> filesWritten;
+    // Given the shut-down save, to run if the host goes away before a quit (a closed page).
+    std::function<void(std::function<void()> save)> saveOnLeave;
+};
+
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
     InputSource input{};
     // After each whole frame; false ends the game as if it had quit.
     std::function<bool()> frameEnded{};
+    Storage storage{};
 
     // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
-    // (software when there is none), real sleeps.
+    // (software when there is none), real sleeps. In a browser: the page's canvas and its storage.
     static Platform real();
 };

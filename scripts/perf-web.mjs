@@ -1,0 +1,52 @@
+// The browser build's idle and heavy scene in headless chromium, as perf-e2e.sh measures the
+// desktop: the first wave with nothing held for 10 s, then N five times with Space and Left
+// held for 20 s. Frames are counted as canvas clears; main-thread time comes from the
+// DevTools protocol's TaskDuration.
+//   node scripts/perf-web.mjs [BUILD_DIR]
+import {join} from 'node:path';
+
+import {SRC, focusGame, openBrowser, pause, press, startGame} from './web-browser.mjs';
+
+async function measure(page, cdp, seconds) {
+    const sample = async () => {
+        const {metrics} = await cdp.send('Performance.getMetrics');
+        return {
+            task: metrics.find(m => m.name === 'TaskDuration').value,
+            frames: await page.evaluate(() => window.vaClears),
+            at: Date.now(),
+        };
+    };
+    const a = await sample();
+    await pause(seconds * 1000);
+    const b = await sample();
+    const frames = b.frames - a.frames;
+    return {fps: (frames * 1000) / (b.at - a.at), cpuMs: ((b.task - a.task) * 1000) / frames};
+}
+
+const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
+try {
+    const {page} = session;
+    if (!(await startGame(page, session.url))) {
+        throw new Error('the game did not start');
+    }
+    const cdp = await page.createCDPSession();
+    await cdp.send('Performance.enable');
+    await focusGame(page);
+    await pause(3000);
+    const idle = await measure(page, cdp, 10);
+    for (let i = 0; i < 5; i++) {
+        await press(page, 'n');
+    }
+    await page.keyboard.down(' ');
+    await page.keyboard.down('ArrowLeft');
+    await pause(3000);
+    const heavy = await measure(page, cdp, 20);
+    const f = n => n.toFixed(2);
+    console.log(`SDL renderer: ${session.renderer}`);
+    console.log(`idle scene (10s):  ${f(idle.cpuMs)} ms main thread per frame, ${f(idle.fps)} frames/s`);
+    console.log(`heavy scene (20s): ${f(heavy.cpuMs)} ms main thread per frame, ${f(heavy.fps)} frames/s`);
+    console.log(`heavy/idle CPU per frame: ${f(heavy.cpuMs / idle.cpuMs)} (target <= 2)`);
+    console.log(`heavy/idle frame rate:    ${f(heavy.fps / idle.fps)} (target >= 0.85)`);
+} finally {
+    await session.close();
+}

@@ -1,0 +1,90 @@
+#include "shell/browser_platform.h"
+
+#include <emscripten.h>
+
+#include <iostream>
+#include <string>
+#include <utility>
+
+#include "shell/game.h"
+
+// The page (web/game.js) answers these; without it they do nothing.
+EM_JS(int, pageCanvasWidth, (), { return Module.vaCanvasSize ? Module.vaCanvasSize()[0] : 0; });
+EM_JS(int, pageCanvasHeight, (), { return Module.vaCanvasSize ? Module.vaCanvasSize()[1] : 0; });
+EM_JS(void, pageShowsField, (), {
+    if (Module.vaFieldShown)
+        Module.vaFieldShown();
+});
+EM_JS(void, pageFilesWritten, (), {
+    if (Module.vaFilesWritten)
+        Module.vaFilesWritten();
+});
+
+namespace {
+std::function<void()> leaveSave;
+
+// The field is the canvas's size when the game starts; the page fits the canvas to its window.
+SDL_Window* openCanvasWindow(const char* title, int& width, int& height) {
+    if (pageCanvasWidth() > 0 && pageCanvasHeight() > 0) {
+        width = pageCanvasWidth();
+        height = pageCanvasHeight();
+    }
+    SDL_Window* window =
+        SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+        // The window opens after the slow start, so the page's progress line ends here.
+        pageShowsField();
+    }
+    return window;
+}
+
+SDL_Renderer* openCanvasRenderer(SDL_Window* window) {
+    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "2");
+    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
+    SDL_ResetHint(SDL_HINT_RENDER_LINE_METHOD);
+    if (renderer == nullptr) {
+        // No WebGL: the software renderer still plays.
+        std::cerr << "no accelerated renderer (" << SDL_GetError() << "), using software"
+                  << std::endl;
+        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
+    }
+    SDL_RendererInfo info;
+    if (renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0) {
+        std::cerr << "renderer: " << info.name << std::endl;
+    }
+    return renderer;
+}
+} // namespace
+
+// The page calls this when it is hidden or closed: the game will not see a quit.
+extern "C" EMSCRIPTEN_KEEPALIVE void va_save_on_leave() {
+    if (leaveSave) {
+        leaveSave();
+    }
+}
+
+// The controls for the page, from the same table as the help panel: one line per row, tabs
+// between the columns.
+extern "C" EMSCRIPTEN_KEEPALIVE const char* va_help_text() {
+    static const std::string text = [] {
+        std::string out;
+        for (const std::string& line : Game::helpLines()) {
+            out += line + "\n";
+        }
+        return out;
+    }();
+    return text.c_str();
+}
+
+Platform browserPlatform() {
+    // Keys reach the game only while the canvas has the focus, so the page's own buttons and
+    // file picker keep theirs.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    Storage storage{pageFilesWritten,
+                    [](std::function<void()> save) { leaveSave = std::move(save); }};
+    Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
+                      Display{openCanvasWindow, openCanvasRenderer, {}}};
+    platform.storage = storage;
+    return platform;
+}

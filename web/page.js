@@ -1,0 +1,260 @@
+// The page around the game: its log drawer, progress line, controls, and the saves kept in
+// the browser's IndexedDB. The game runs in /game with its dat/ there; its save files are
+// copied to and from /saves, the IndexedDB mount, so the packed pictures stay out of storage.
+'use strict';
+
+const GAME_DIR = '/game';
+const SAVE_DIR = '/saves';
+const SAVE_NAME = 'game.txt';
+// A save file is a few kilobytes; anything this large is not one.
+const MAX_PICKED_BYTES = 1024 * 1024;
+const START_MS = 5000;
+
+const canvas = document.getElementById('canvas');
+const logLines = document.getElementById('log-lines');
+const progress = document.getElementById('progress');
+const notice = document.getElementById('notice');
+
+const page = {
+    runtimeReady: false,
+    playing: false,
+    ended: false,
+    storageOk: true,
+    // Set while a picked file replaces the save: nothing may write over it before the reload.
+    replacing: false,
+    startedAt: 0,
+    syncing: false,
+    syncAgain: false,
+};
+
+function say(text) {
+    notice.textContent = text;
+    notice.hidden = false;
+}
+
+function appendLog(line) {
+    logLines.append(line + '\n');
+    logLines.scrollTop = logLines.scrollHeight;
+}
+
+function isFile(path) {
+    try {
+        return FS.isFile(FS.stat(path).mode);
+    } catch (e) {
+        return false;
+    }
+}
+
+// Copies the save files ("game.txt" and the checkpoints) from one folder to another.
+function copySaves(from, to) {
+    for (const name of FS.readdir(from)) {
+        if (name.endsWith('.txt') && isFile(from + '/' + name)) {
+            FS.writeFile(to + '/' + name, FS.readFile(from + '/' + name));
+        }
+    }
+}
+
+function storageFailed(err) {
+    page.storageOk = false;
+    say('Saves cannot be kept in this browser (' + (err && err.message ? err.message : err) +
+        '); the game still plays.');
+}
+
+// One sync at a time; a request during a sync runs once it ends.
+function syncOut() {
+    if (!page.storageOk || page.replacing) {
+        return;
+    }
+    if (page.syncing) {
+        page.syncAgain = true;
+        return;
+    }
+    try {
+        copySaves(GAME_DIR, SAVE_DIR);
+    } catch (e) {
+        storageFailed(e);
+        return;
+    }
+    page.syncing = true;
+    FS.syncfs(false, err => {
+        page.syncing = false;
+        if (err) {
+            storageFailed(err);
+        } else if (page.syncAgain) {
+            page.syncAgain = false;
+            syncOut();
+        } else {
+            document.body.dataset.saved = String(Date.now());
+        }
+    });
+}
+
+// Before the game's state is built: IndexedDB in, the saves copied to where the game reads.
+function mountSaves() {
+    FS.mkdir(SAVE_DIR);
+    try {
+        FS.mkdir(GAME_DIR);
+    } catch (e) {
+        // made already by the data package
+    }
+    FS.chdir(GAME_DIR);
+    try {
+        FS.mount(IDBFS, {}, SAVE_DIR);
+    } catch (e) {
+        storageFailed(e);
+        return;
+    }
+    Module.addRunDependency('saves');
+    FS.syncfs(true, err => {
+        if (err) {
+            storageFailed(err);
+        } else {
+            copySaves(SAVE_DIR, GAME_DIR);
+        }
+        Module.removeRunDependency('saves');
+    });
+}
+
+function showControls() {
+    const table = document.getElementById('controls');
+    const text = UTF8ToString(Module._va_help_text());
+    for (const line of text.split('\n').slice(1)) {
+        if (!line) {
+            continue;
+        }
+        const [key, pad, what] = line.split('\t');
+        const row = table.insertRow();
+        row.insertCell().textContent = key;
+        row.insertCell().textContent = pad;
+        row.insertCell().textContent = what;
+    }
+}
+
+function showStartProgress() {
+    if (page.playing || page.ended) {
+        return;
+    }
+    const share = Math.min(99, Math.floor((100 * (Date.now() - page.startedAt)) / START_MS));
+    progress.textContent = 'Starting… ' + share + '%';
+    setTimeout(showStartProgress, 100);
+}
+
+function afterQuit(status) {
+    page.playing = false;
+    page.ended = true;
+    progress.hidden = true;
+    syncOut();
+    document.getElementById('again').hidden = false;
+    document.body.dataset.exitStatus = String(status);
+}
+
+// The page going away never reaches the game as a quit: it gets the quit's save instead.
+function saveBeforeLeaving() {
+    if (page.replacing) {
+        return;
+    }
+    if (page.playing && page.runtimeReady) {
+        Module._va_save_on_leave();
+    }
+    syncOut();
+}
+
+function downloadSave() {
+    if (!isFile(GAME_DIR + '/' + SAVE_NAME)) {
+        say('There is no saved game yet: it is written when you quit with Q.');
+        return;
+    }
+    const blob = new Blob([FS.readFile(GAME_DIR + '/' + SAVE_NAME)], {type: 'text/plain'});
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = SAVE_NAME;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
+// Text: no NUL and no control characters other than tab, line feed and carriage return.
+function looksLikeText(bytes) {
+    return bytes.every(b => b >= 32 || b === 9 || b === 10 || b === 13);
+}
+
+// A picked file becomes the saved game, and the game restarts to load it as it would at start.
+async function loadPicked(file) {
+    if (file.size > MAX_PICKED_BYTES) {
+        say(file.name + ' is too large to be a saved game.');
+        return;
+    }
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    if (!looksLikeText(bytes)) {
+        say(file.name + ' is not a text file.');
+        return;
+    }
+    if (!page.storageOk) {
+        say('Saves cannot be kept in this browser, so a picked file cannot be loaded.');
+        return;
+    }
+    page.replacing = true;
+    FS.writeFile(SAVE_DIR + '/' + SAVE_NAME, bytes);
+    FS.syncfs(false, err => {
+        if (err) {
+            page.replacing = false;
+            storageFailed(err);
+            return;
+        }
+        location.reload();
+    });
+}
+
+function resumeSound() {
+    const sdl = Module.SDL2;
+    if (sdl && sdl.audioContext && sdl.audioContext.state === 'suspended') {
+        sdl.audioContext.resume();
+    }
+}
+
+var Module = {
+    canvas,
+    print: appendLog,
+    // Standard error is ours, not the game's log: the console keeps it.
+    printErr: line => console.warn(line),
+    preRun: [mountSaves],
+    setStatus: text => {
+        if (text && !page.startedAt) {
+            progress.textContent = text;
+        }
+    },
+    onRuntimeInitialized: () => {
+        page.runtimeReady = true;
+        page.startedAt = Date.now();
+        showControls();
+        showStartProgress();
+    },
+    onExit: afterQuit,
+    onAbort: what => say('The game stopped: ' + what),
+    vaCanvasSize: () => [canvas.clientWidth, canvas.clientHeight],
+    vaFieldShown: () => {
+        page.playing = true;
+        progress.hidden = true;
+    },
+    vaFilesWritten: syncOut,
+};
+
+canvas.addEventListener('mousedown', () => {
+    canvas.focus();
+    resumeSound();
+});
+canvas.addEventListener('keydown', resumeSound);
+document.getElementById('download').addEventListener('click', downloadSave);
+document.getElementById('pick').addEventListener('change', event => {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (file) {
+        loadPicked(file);
+    }
+});
+document.getElementById('again').addEventListener('click', () => location.reload());
+document.addEventListener('visibilitychange', () => {
+    if (document.visibilityState === 'hidden') {
+        saveBeforeLeaving();
+    }
+});
+window.addEventListener('pagehide', saveBeforeLeaving);
