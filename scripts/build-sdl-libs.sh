@@ -2,7 +2,8 @@
 # Builds the SDL libraries from Debian's source packages for another target, into a cache:
 #   scripts/build-sdl-libs.sh TARGET PREFIX
 # TARGET names scripts/sdl-libs/TARGET.sh, which sets LIBS (the build order), CMAKE_WRAP (a
-# command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> for each library.
+# command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> and pkg_<lib> (or
+# src_<lib>) for each library.
 # A library is rebuilt only when its sources or its target's settings change.
 set -euo pipefail
 target=${1:?target}
@@ -23,9 +24,14 @@ source "$settings"
 mkdir -p "$prefix"
 prefix="$(cd "$prefix" && pwd)"
 for lib in "${LIBS[@]}"; do
-    pkg_var="pkg_$lib"
-    pkg=${!pkg_var:?"$settings sets no pkg_$lib"}
-    src=${src_dir[$pkg]:?"no sources for $pkg"}
+    # src_<lib> names sources a Debian package installs as they are (googletest's in /usr/src).
+    src_var="src_$lib"
+    src=${!src_var:-}
+    if [ -z "$src" ]; then
+        pkg_var="pkg_$lib"
+        pkg=${!pkg_var:?"$settings sets no pkg_$lib"}
+        src=${src_dir[$pkg]:?"no sources for $pkg"}
+    fi
     args_var="args_$lib[@]"
     args=("${!args_var}")
     stamp="$prefix/.stamp-$lib"
@@ -36,6 +42,7 @@ for lib in "${LIBS[@]}"; do
     echo "building $lib for $target" >&2
     build="$prefix/.build/$lib"
     rm -rf "$build"
+    mkdir -p "$prefix/.build"
     "${CMAKE_WRAP[@]}" cmake -S "$src" -B "$build" -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_INSTALL_PREFIX="$prefix" -DCMAKE_PREFIX_PATH="$prefix" \
         "${TARGET_CMAKE_ARGS[@]}" "${args[@]}" >"$build.log" 2>&1 ||
