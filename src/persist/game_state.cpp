@@ -1,8 +1,12 @@
 #include "persist/game_state.h"
 
+#ifdef _WIN32
+#include "persist/replace_file_windows.h"
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <filesystem>
@@ -12,6 +16,7 @@
 #include "geometry/calendar_clock.h"
 
 namespace {
+#ifndef _WIN32
 
 bool writeAll(int fd, const std::string& text) {
     const char* p = text.data();
@@ -68,6 +73,7 @@ bool replaceFile(const std::string& target, const std::string& text) {
     return true;
 }
 
+#endif
 } // namespace
 
 GameState::GameState() {
