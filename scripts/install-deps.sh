@@ -9,6 +9,9 @@ packages=(
     libgtest-dev libbenchmark-dev
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     python3 python3-pil python3-numpy python3-fonttools
+    # The Windows build: the x86-64 compiler alone (not the metapackage), Debian's GoogleTest
+    # sources, apt-get source's unpacker, and Wine to run the result.
+    g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 googletest dpkg-dev wine wine64 e2fsprogs
 )
 
 missing=()
