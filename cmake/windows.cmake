@@ -1,6 +1,8 @@
 # The Windows build: cross-built with mingw-w64 (cmake/mingw-w64-x86_64.cmake), the SDL DLLs from
 # scripts/build-sdl-libs.sh win64 in CMAKE_PREFIX_PATH, tests run under Wine.
 
+enable_language(RC)
+
 # No compiler runtime DLL beside the game.
 string(APPEND CMAKE_EXE_LINKER_FLAGS " -static-libgcc -static-libstdc++")
 
