@@ -32,7 +32,8 @@ pkg_sdl2_ttf=libsdl2-ttf
 args_sdl2_ttf=(-DSDL2TTF_VENDORED=OFF -DSDL2TTF_SAMPLES=OFF -DSDL2TTF_HARFBUZZ=OFF)
 
 # The test programs' GoogleTest, from the sources Debian's googletest package installs; linked
-# statically into each test program.
+# statically into each test program. The win32 thread model has no std::mutex: a header of ours
+# stands in for GoogleTest's one use of it (the tests get it too, from cmake/windows.cmake).
 src_googletest=/usr/src/googletest
 args_googletest=(-DBUILD_SHARED_LIBS=OFF -DBUILD_GMOCK=OFF -Dgtest_disable_pthreads=ON
-    -DINSTALL_GTEST=ON)
+    -DINSTALL_GTEST=ON "-DCMAKE_CXX_FLAGS=-include $here_win64/cmake/gtest-notification.h")

@@ -44,7 +44,10 @@ bool replaceFile(const std::string& target, const std::string& text) {
     const fs::path path(target);
     const fs::path dir = path.parent_path();
     // A fixed name: a stale one left by a crash is simply replaced.
-    const std::wstring tmp = (dir / ("." + path.filename().string() + ".tmp")).wstring();
+    std::wstring name = L".";
+    name += path.filename().wstring();
+    name += L".tmp";
+    const std::wstring tmp = (dir / name).wstring();
     // Binary: the file holds the same bytes as on every other system.
     HANDLE file = CreateFileW(tmp.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                               FILE_ATTRIBUTE_NORMAL, nullptr);

@@ -1,5 +1,6 @@
 #include "shell/work_folder.h"
 
+#include <SDL_error.h>
 #include <SDL_filesystem.h>
 #include <SDL_stdinc.h>
 

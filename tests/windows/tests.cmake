@@ -1,3 +1,6 @@
+# GoogleTest's headers as GoogleTest was built (cmake/windows.cmake).
+target_compile_options(va_test_support PUBLIC ${VA_GTEST_PREINCLUDE})
+
 # The Windows build's own checks, run on the build machine: the zip as a player gets it.
 set(zip ${PROJECT_BINARY_DIR}/${VA_WIN_ZIP_NAME}.zip)
 add_test(NAME windows_zip_imports COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/windows/zip_imports.sh ${zip}
