@@ -23,10 +23,26 @@ bool canTakeNewFile(const fs::path& folder) {
     return taken;
 }
 
+namespace {
+bool sameFolder(const fs::path& a, const fs::path& b) {
+    std::error_code ec;
+    if (fs::equivalent(a, b, ec)) {
+        return true;
+    }
+    // On Windows the library opens folders without the flag that lets it, so it cannot tell;
+    // the resolved names can.
+    auto resolved = [](const fs::path& p) {
+        std::error_code error;
+        const fs::path r = fs::weakly_canonical(p, error);
+        return r.has_filename() ? r : r.parent_path();
+    };
+    return resolved(a) == resolved(b);
+}
+} // namespace
+
 bool mustKeepFilesElsewhere(const fs::path& workDir, const fs::path& programDir,
                             bool (*canTake)(const fs::path&)) {
-    std::error_code ec;
-    return !programDir.empty() && fs::equivalent(workDir, programDir, ec) && !canTake(workDir);
+    return !programDir.empty() && sameFolder(workDir, programDir) && !canTake(workDir);
 }
 
 void chooseWorkFolder() {

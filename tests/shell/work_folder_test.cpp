@@ -18,13 +18,14 @@ TEST(WorkFolderTest, OnlyTheGamesOwnFolderThatCannotTakeAFileSendsTheFilesElsewh
     WorkDir work;
     const fs::path program = work.path() / "Spiel Ä";
     ASSERT_TRUE(fs::create_directory(program));
-    // "." names the same folder as its full path.
+    // "." and a trailing separator (as SDL gives the program's folder) name the same folder.
     EXPECT_EQ(std::tuple(mustKeepFilesElsewhere(program, program, refuses),
                          mustKeepFilesElsewhere(work.path(), ".", refuses),
+                         mustKeepFilesElsewhere(program, program / "", refuses),
                          mustKeepFilesElsewhere(program, program, takes),
                          mustKeepFilesElsewhere(work.path(), program, refuses),
                          mustKeepFilesElsewhere(program, "", refuses)),
-              std::tuple(true, true, false, false, false));
+              std::tuple(true, true, true, false, false, false));
     // The probe leaves nothing behind; a folder that is not there takes nothing.
     EXPECT_EQ(std::tuple(canTakeNewFile(program), fs::is_empty(program),
                          canTakeNewFile(program / "gone")),

@@ -22,7 +22,7 @@ unpack() {
 # The log with one CR stripped from each line holds the fixed start-up lines in order.
 matches_golden() {
     sed 's/\r$//' "$1" | awk -v golden="$SRC/tests/golden/startup_fixed_lines.txt" '
-        BEGIN { while ((getline line < golden) > 0) want[n++] = line }
+        BEGIN { i = 0; while ((getline line < golden) > 0) want[n++] = line }
         i < n {
             w = want[i]
             if (w ~ /\*$/) { ok = index($0, substr(w, 1, length(w) - 1)) == 1 } else { ok = $0 == w }
@@ -60,9 +60,13 @@ fi
 rm -f "$game/game.txt"
 start_game "$game" "$game/void-angler.exe"
 if wait_pid_window; then
-    sleep 1
-    xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
-    xdotool key alt+F4
+    # The window manager takes the key once the window has its focus: ask until the game ends.
+    for _ in $(seq 1 20); do
+        kill -0 "$GAME_PID" 2>/dev/null || break
+        xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
+        xdotool key alt+F4
+        sleep 1
+    done
     wait_exit
     check "closing the window quits with status 0 and writes game.txt" "$game" \
         bash -c "[ $GAME_STATUS -eq 0 ] && [ -s '$game/game.txt' ]"
