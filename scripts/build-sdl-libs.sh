@@ -2,7 +2,8 @@
 # Builds the SDL libraries from Debian's source packages for another target, into a cache:
 #   scripts/build-sdl-libs.sh TARGET PREFIX
 # TARGET names scripts/sdl-libs/TARGET.sh, which sets LIBS (the build order), CMAKE_WRAP (a
-# command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> for each library.
+# command put before cmake, e.g. emcmake), TARGET_CMAKE_ARGS, and args_<lib> and pkg_<lib> (or
+# src_<lib>) for each library.
 # A library is rebuilt only when its sources or its target's settings change. Each library finds
 # the ones built before it in PREFIX, also under a cross toolchain that searches only its own root.
 set -euo pipefail
@@ -24,9 +25,14 @@ source "$settings"
 mkdir -p "$prefix"
 prefix="$(cd "$prefix" && pwd)"
 for lib in "${LIBS[@]}"; do
-    pkg_var="pkg_$lib"
-    pkg=${!pkg_var:?"$settings sets no pkg_$lib"}
-    src=${src_dir[$pkg]:?"no sources for $pkg"}
+    # src_<lib> names sources a Debian package installs as they are (googletest's in /usr/src).
+    src_var="src_$lib"
+    src=${!src_var:-}
+    if [ -z "$src" ]; then
+        pkg_var="pkg_$lib"
+        pkg=${!pkg_var:?"$settings sets no pkg_$lib"}
+        src=${src_dir[$pkg]:?"no sources for $pkg"}
+    fi
     args_var="args_$lib[@]"
     args=("${!args_var}")
     stamp="$prefix/.stamp-$lib"

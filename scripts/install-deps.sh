@@ -11,6 +11,9 @@ packages=(
     dpkg-dev lintian appstream
     python3 python3-pil python3-numpy python3-fonttools
     dpkg-dev emscripten nodejs npm chromium
+    # The Windows build: the x86-64 compiler alone (not the metapackage), Debian's GoogleTest
+    # sources, apt-get source's unpacker, and Wine to run the result.
+    g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 googletest wine wine64 e2fsprogs
 )
 
 missing=()

@@ -32,7 +32,7 @@ bool SoundEffects::loadAll() {
     const char* firstFailed = nullptr;
     for (const SoundFile& f : kSoundFiles) {
         // Opened here rather than by Mix_LoadWAV, whose error for a missing file names no file.
-        SDL_RWops* file = SDL_RWFromFile(f.path, "rb");
+        SDL_RWops* file = SDL_RWFromFile(dataPath(f.path).c_str(), "rb");
         this->*f.chunk = file != nullptr ? Mix_LoadWAV_RW(file, 1) : nullptr;
         if (this->*f.chunk == nullptr) {
             std::printf(f.failure, SDL_GetError());

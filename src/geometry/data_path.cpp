@@ -6,7 +6,13 @@
 #include <algorithm>
 #include <iostream>
 
+#include "geometry/player_notice.h"
+
 namespace fs = std::filesystem;
+
+namespace {
+fs::path dataFolder;
+} // namespace
 
 std::string dataPath(std::string_view name) {
     std::string path(name);
@@ -14,7 +20,20 @@ std::string dataPath(std::string_view name) {
     if (path.rfind("./", 0) == 0) {
         path.erase(0, 2);
     }
-    return path;
+    return dataFolder.empty() ? path : utf8(dataFolder / fromUtf8(path));
+}
+
+void setDataFolder(const fs::path& folder) {
+    dataFolder = folder;
+}
+
+std::string utf8(const fs::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+fs::path fromUtf8(std::string_view text) {
+    return fs::path(std::u8string(text.begin(), text.end()));
 }
 
 void reportUnloaded(std::string_view path, std::string_view reason) {
@@ -42,7 +61,7 @@ std::string whereToStart(std::string_view path, const fs::path& workDir,
     }
     for (const fs::path& dir : {programDir, programDir / ".."}) {
         if (fs::exists(dir / path, ec) && !sameFolder(dir, workDir)) {
-            return "start the game from " + fs::weakly_canonical(dir, ec).string() +
+            return "start the game from " + utf8(fs::weakly_canonical(dir, ec)) +
                    ", which holds it";
         }
     }
@@ -62,17 +81,16 @@ std::string missingDataAdvice(std::string_view path, const fs::path& workDir,
     } else {
         what = std::string(path) + " does not load in the working directory ";
     }
-    return "cannot start: " + what + workDir.string() + "; " +
-           whereToStart(path, workDir, programDir);
+    return "cannot start: " + what + utf8(workDir) + "; " + whereToStart(path, workDir, programDir);
 }
 
 void reportMissingData(std::string_view path) {
     std::error_code ec;
-    const fs::path workDir = fs::current_path(ec);
+    const fs::path workDir = dataFolder.empty() ? fs::current_path(ec) : dataFolder;
     fs::path programDir;
     if (char* base = SDL_GetBasePath()) {
-        programDir = base;
+        programDir = fromUtf8(base);
         SDL_free(base);
     }
-    std::cerr << missingDataAdvice(path, workDir, programDir) << std::endl;
+    tellPlayer(missingDataAdvice(path, workDir, programDir));
 }

@@ -1,8 +1,12 @@
 #include "persist/game_state.h"
 
+#ifdef _WIN32
+#include "persist/replace_file_windows.h"
+#else
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
+#endif
 
 #include <cerrno>
 #include <filesystem>
@@ -13,6 +17,7 @@
 #include "geometry/calendar_clock.h"
 
 namespace {
+#ifndef _WIN32
 
 bool writeAll(int fd, const std::string& text) {
     const char* p = text.data();
@@ -100,6 +105,7 @@ SaveFileEdge& fileEdge() {
     return edge;
 }
 
+#endif
 } // namespace
 
 void setSaveFileEdge(SaveFileEdge edge) {

@@ -10,6 +10,7 @@ enum class Kind {
     Help,
     GameFlag, // specified: passed on to the game, kept in a recording
     Value,    // ours: -name=VALUE into `target`
+    Display,  // ours, read by the game itself when it opens its window
 };
 
 struct KnownFlag {
@@ -25,6 +26,9 @@ constexpr KnownFlag kKnownFlags[] = {
     {"-test", Kind::GameFlag, nullptr, nullptr},
     {"-run_lvl=", Kind::GameFlag, nullptr, nullptr},
     {"-demo_mode", Kind::GameFlag, nullptr, nullptr},
+    {"-window=", Kind::Display, nullptr, "-window=WxH    play in a window on a field of W x H"},
+    {"-scale=", Kind::Display, nullptr,
+     "-scale=N       a field of the screen's size / N, N times larger"},
     {"-record=", Kind::Value, &Arguments::record,
      "-record=FILE   play and record the game to FILE"},
     {"-replay=", Kind::Value, &Arguments::replay,
@@ -56,6 +60,8 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
                 << std::endl;
         } else if (flag->kind == Kind::Help) {
             args.help = true;
+        } else if (flag->kind == Kind::Display) {
+            continue;
         } else if (flag->kind == Kind::GameFlag) {
             args.gameFlags.emplace_back(arg);
         } else {

@@ -9,6 +9,7 @@
 
 #include "audio/audio_device.h"
 #include "geometry/numeric.h"
+#include "geometry/player_notice.h"
 #include "portal/placement.h"
 #include "selfcheck/island_checks.h"
 #include "selfcheck/test_set.h"
@@ -185,7 +186,7 @@ bool Game::openWindow() {
     }
     window = platform.display.openWindow(kWindowTitle, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     if (window == nullptr) {
-        std::cerr << "cannot create the window: " << SDL_GetError() << std::endl;
+        tellPlayer(std::string("cannot create the window: ") + SDL_GetError());
         return false;
     }
     if (!settleField()) {

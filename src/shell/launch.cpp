@@ -4,7 +4,6 @@
 #include <iostream>
 
 #include "shell/arguments.h"
-#include "shell/field_display.h"
 #include "shell/game.h"
 #include "shell/game_playback.h"
 #include "shell/game_recorder.h"
@@ -41,7 +40,6 @@ int replay(const std::string& path, bool timedemo,
         return *status;
     }
     Platform platform = Platform::real();
-    platform.display = fieldDisplay(playback.header().width, playback.header().height);
     if (timedemo) {
         // As fast as the machine goes; the sounds still load, into a silent device.
         platform.sleep = [](Uint32) {};
@@ -51,6 +49,9 @@ int replay(const std::string& path, bool timedemo,
     Game game(buildState(), playback.wrap(std::move(platform)));
     playback.attach(game);
     std::vector<std::string> args = playback.arguments();
+    // The recorded field, shown scaled in the viewer's window: the path of -window.
+    args.push_back("-window=" + std::to_string(playback.header().width) + "x" +
+                   std::to_string(playback.header().height));
     std::vector<char*> argv;
     for (std::string& a : args) {
         argv.push_back(a.data());

@@ -7,6 +7,8 @@
 
 #include "shell/launch.h"
 #include "shell/process_state.h"
+#include "shell/windows_desktop.h"
+#include "shell/work_folder.h"
 
 namespace {
 // Built once the arguments are examined (a replay supplies its clock and saved game),
@@ -26,5 +28,8 @@ ProcessState& buildProcessState() {
 } // namespace
 
 int main(int argc, char** argv) {
+    // Before the process-wide state, which reads "game.txt" from the working directory.
+    chooseWorkFolder();
+    prepareWindowsDesktop();
     return launch(argc, argv, buildProcessState);
 }

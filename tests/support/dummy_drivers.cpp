@@ -3,9 +3,19 @@
 #include <cstdlib>
 
 namespace {
+void setDefault(const char* name, const char* value) {
+#ifdef _WIN32
+    if (std::getenv(name) == nullptr) {
+        _putenv_s(name, value);
+    }
+#else
+    setenv(name, value, 0);
+#endif
+}
+
 const bool dummyDrivers = [] {
-    setenv("SDL_VIDEODRIVER", "dummy", 0);
-    setenv("SDL_AUDIODRIVER", "dummy", 0);
+    setDefault("SDL_VIDEODRIVER", "dummy");
+    setDefault("SDL_AUDIODRIVER", "dummy");
     return true;
 }();
 } // namespace
