@@ -38,7 +38,8 @@ TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     };
     Storage storage{[&] { ++written; },
                     [&](std::function<void()> save) { leaveSave = std::move(save); }};
-    h.game = std::make_unique<Game>(*h.state, Platform{sleep, h.display, storage});
+    h.game = std::make_unique<Game>(
+        *h.state, Platform{.sleep = sleep, .display = h.display, .storage = storage});
     char name[] = "void-angler";
     char* argv[] = {name, nullptr};
     int status = -1;
