@@ -74,8 +74,9 @@ sys.exit(not (a.shape == (2160, 3840, 3) and len(np.unique(b.reshape(-1, 3), axi
 dir=$(new_workdir)
 start_game "$dir" -scale=2
 # Until a capture is whole (one may fall between two strips of a frame's upload), up to 30 s.
-end=$((SECONDS + 30)) blocks=no
+blocks=no
 if wait_pid_window; then
+    end=$((SECONDS + 30))
     until [ $blocks = yes ] || ((SECONDS > end)); do
         import -window root "$dir/s.png" && whole "$dir/s.png" && blocks=yes
     done
