@@ -84,6 +84,5 @@ fi
 press q && wait_exit
 check "-scale=2 on a 3840 x 2160 screen: a 1920 x 1080 field, every drawn pixel a 2 x 2 block" "$dir" \
     bash -c "[ $blocks = yes ] && grep -qx 'FullScreen Window Size X=1920, y=1080' '$dir/out'"
-kill "$big_wm" "$big_x" 2>/dev/null
-wait "$big_wm" "$big_x" 2>/dev/null
+kill "$big_wm" "$big_x" 2>/dev/null && wait "$big_wm" "$big_x" 2>/dev/null
 export DISPLAY=$small_display
