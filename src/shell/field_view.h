@@ -15,9 +15,6 @@ class FieldView {
     void present();
     void close();
 
-    // True while the frame goes through the field-size texture.
-    bool scaling() const { return target != nullptr && drawingToTarget; }
-
     // Full-screen at the desktop's size, or a centred window of the field's size.
     static void toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHeight);
     // Alt+Enter or F11.
