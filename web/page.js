@@ -234,6 +234,8 @@ var Module = {
     vaFieldShown: () => {
         page.playing = true;
         progress.hidden = true;
+        // The game's own heads-up line is at the top: the controls fold to their title.
+        document.getElementById('about').open = false;
     },
     vaFilesWritten: syncOut,
 };

@@ -92,6 +92,7 @@ async function keysOnTheCanvas(page) {
     await press(page, 'n');
     const more = await countPasses(page, ROCKS, rocks + 100);
     check('N adds a wave of rock outlines', more > rocks + 100, `${rocks} then ${more} pixels`);
+    check('N logs its line', (await logLines(page)).includes('##### Create new rocks pluss 10 ####'));
 
     await page.keyboard.down(' ');
     const missiles = await countPasses(page, [MISSILE], 20);
@@ -136,7 +137,7 @@ async function savesAcrossReloads(page) {
     await page.click('#again');
     // The new page has no mark (reading it while the page changes may throw).
     await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-    check('play again starts a new run', await startGame(page));
+    check('play again reloads the page and starts a new run', await startGame(page));
     await focusGame(page);
     const back = (await checkpoint(page)) || 'no checkpoint';
     check('after the reload the score comes back from IndexedDB', value(back, 'score') === value(saved, 'score'), back);
