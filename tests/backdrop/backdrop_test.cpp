@@ -73,6 +73,6 @@ TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndM
         Uint8 mod = 7;
         SDL_GetTextureAlphaMod(titles.texture2(), &mod);
         EXPECT_EQ(std::make_tuple(alpha, mod), std::make_tuple(-10, present ? 0 : 7));
-        std::filesystem::remove(work.path() / "dat");
+        std::filesystem::remove_all(work.path() / "dat");
     }
 }

@@ -34,7 +34,7 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
     h.exitProcess();
 
     HeadlessGame noFont;
-    fs::remove(noFont.workDir.path() / "dat");
+    fs::remove_all(noFont.workDir.path() / "dat");
     fs::copy(fs::path(VA_SOURCE_DIR) / "dat", "dat", fs::copy_options::recursive);
     fs::remove("dat/TOMARIDENA.ttf");
     EXPECT_NE(quietly([&] {

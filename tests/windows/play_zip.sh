@@ -31,6 +31,17 @@ matches_golden() {
         END { if (i < n) { print "missing or out of order: " want[i] > "/dev/stderr"; exit 1 } }'
 }
 
+# Wine's start adds to the game's five seconds, more so on a busy machine: up to 90 s.
+wait_pid_window() {
+    local end=$((SECONDS + 90))
+    GAME_WIN=''
+    until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
+        sleep 0.2
+        GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
+    done
+    [ -n "$GAME_WIN" ]
+}
+
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-XXXXXX")
 game=$(unpack "$scratch/Spiel Ä")
 start_game "$game" "$game/void-angler.exe"
