@@ -23,7 +23,9 @@
 
 #include "draw_calls.h"
 #include "geometry/calendar_clock.h"
+#include "replay/recording_writer.h"
 #include "shell/game.h"
+#include "shell/game_digest.h"
 #include "shell/process_state.h"
 
 namespace fs = std::filesystem;
@@ -237,14 +239,28 @@ int main() {
     // replayed as the reference, timed and checked pixel for pixel; the floor.
     // The game's own work: runs of frames with every drawing call dropped, spread over
     // the whole measurement so that a burst of load elsewhere spoils few of them.
-    std::vector<double> simulationUs;
-    const auto simulate = [&game, &simulationUs](int warmUp, int timed) {
+    // What -record adds to a frame: the state digest and one flushed frame of the file.
+    RecordingWriter recording("bench.rec");
+    RecordedFrame recorded;
+    const auto recordFrame = [&] {
+        recorded.number += 1;
+        recorded.digest = digestGame(game);
+        recording.writeFrame(recorded);
+    };
+    std::vector<double> simulationUs, simulationRecordedUs, gameRecordedUs, recordingUs;
+    const auto simulate = [&](int warmUp, int timed) {
         drawcalls::setMode(drawcalls::Mode::Off);
         for (int k = 0; k < warmUp + timed; ++k) {
             const auto t0 = Clock::now();
             simulatedFrame(game);
+            // Pairs of frames, so both parities of the flock's step are in each set.
+            const bool recordedFrame = (k / 2) % 2 == 1;
+            if (recordedFrame) {
+                recordFrame();
+            }
             if (k >= warmUp) {
-                simulationUs.push_back(micros(Clock::now() - t0));
+                (recordedFrame ? simulationRecordedUs : simulationUs)
+                    .push_back(micros(Clock::now() - t0));
             }
         }
         drawcalls::setMode(drawcalls::Mode::Forward);
@@ -256,6 +272,9 @@ int main() {
         auto t0 = Clock::now();
         game.runFrame();
         const double g = micros(Clock::now() - t0);
+        t0 = Clock::now();
+        recordFrame();
+        const double rec = micros(Clock::now() - t0);
 
         drawcalls::clearRecording();
         drawcalls::setMode(drawcalls::Mode::Record);
@@ -274,6 +293,8 @@ int main() {
         const double f = micros(Clock::now() - t0);
         if (i >= kWarmUp) {
             gameUs.push_back(g);
+            gameRecordedUs.push_back(g + rec);
+            recordingUs.push_back(rec);
             referenceUs.push_back(r);
             floorUs.push_back(f);
             portalFrames += game.gate().isOpen() > 0 ? 1 : 0;
@@ -315,6 +336,9 @@ int main() {
     std::printf("frame/reference ratio: %.2f\n", gm / ref);
     std::printf("frame/floor ratio: %.2f\n", gm / fl);
     std::printf("simulation heavy frame: %.0f us\n", median(simulationUs));
+    std::printf(
+        "with -record: simulation %.0f us (recording %.0f us), frame/reference ratio %.2f\n",
+        median(simulationRecordedUs), median(recordingUs), median(gameRecordedUs) / ref);
     std::printf("start-up work (sleeps excluded): %.0f ms\n", median(startUps));
     std::fflush(stdout);
     std::fprintf(stderr,

@@ -95,21 +95,23 @@ void RecordingWriter::writeHeader(const RecordingHeader& h) {
 }
 
 void RecordingWriter::writeFrame(const RecordedFrame& f) {
-    std::string text = "frame " + std::to_string(f.number) + "\n";
+    std::string text;
+    text.reserve(256 + f.digest.rocks.size());
+    text.append("frame ").append(std::to_string(f.number)).append("\n");
     for (const PlayerInput& in : f.inputs) {
-        text += formatInput(in) + "\n";
+        text.append(formatInput(in)).append("\n");
     }
     for (std::int64_t t : f.clock) {
-        text += "clock " + std::to_string(t) + "\n";
+        text.append("clock ").append(std::to_string(t)).append("\n");
     }
     if (!f.digest.rocks.empty()) {
-        text += "rocks " + f.digest.rocks + "\n";
+        text.append("rocks ").append(f.digest.rocks).append("\n");
     }
-    text += "digest";
+    text.append("digest");
     for (const auto& [key, value] : f.digest.parts) {
-        text += " " + key + "=" + hex32(value);
+        text.append(" ").append(key).append("=").append(hex32(value));
     }
-    put(text + "\n");
+    put(text.append("\n"));
     flush();
 }
 
