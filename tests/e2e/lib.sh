@@ -90,14 +90,12 @@ wait_window() {
         [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within 30 s" >&2 && return 1; }
 }
 
-# wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin and
-# given it the focus, so clicks land where they aim and keys reach the game.
+# wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin, so
+# clicks land where they aim (press asks for the focus itself).
 wait_ready() {
-    wait_for 30 eval 'timeout 5 xdotool windowactivate "$GAME_WIN" >/dev/null 2>&1;
-        xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$GAME_WIN" ] &&
+    wait_for 30 eval 'xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
         xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Position: 0,0"' ||
-        { echo "window $GAME_WIN: not full-screen and focused within 30 s" >&2 && return 1; }
+        { echo "window $GAME_WIN: not full-screen at the origin within 30 s" >&2 && return 1; }
 }
 
 # wait_exit: waits for the game to end (up to 30 s; a game still running is killed) and sets
