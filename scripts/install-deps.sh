@@ -10,11 +10,18 @@ packages=(
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     dpkg-dev lintian appstream
     python3 python3-pil python3-numpy python3-fonttools
-    dpkg-dev emscripten nodejs npm chromium
+    # The browser build and its tests.
+    emscripten chromium
     # The Windows build: the x86-64 compiler alone (not the metapackage), Debian's GoogleTest
     # sources, apt-get source's unpacker, and Wine to run the result.
     g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 googletest wine wine64 e2fsprogs
 )
+
+# The browser tests need node and npm: Debian's, unless the machine has its own (another
+# node's npm and Debian's npm cannot both be installed).
+if ! command -v node >/dev/null || ! command -v npm >/dev/null; then
+    packages+=(nodejs npm)
+fi
 
 missing=()
 for p in "${packages[@]}"; do
