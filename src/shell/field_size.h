@@ -21,9 +21,9 @@ struct FieldRequest {
 // The largest field side -window takes; larger is a typing error, not a screen.
 constexpr int kMaxFieldSide = 16384;
 // The smallest field the game plays on. Its pieces sit at fixed points: the help
-// panel, the only list of the keys, spans 50..668 x 140..576, and the system message
-// at the bottom edge less 20 must show below it; the heads-up Roids and LvL labels at
-// x 640 and 720 need about 780.
+// panel, the only list of the keys, spans x 50 to about 770 and y 140..592, so it must
+// fit in the field (at 600 high the system message, at the bottom edge less 20, meets its
+// last line); the heads-up Roids and LvL labels at x 640 and 720 need about 780.
 constexpr int kMinFieldWidth = 800;
 constexpr int kMinFieldHeight = 600;
 
