@@ -83,11 +83,11 @@ start_game() {
     GAME_PID=$!
 }
 
-# wait_window: waits (up to 30 s: a start takes five) for the window of GAME_PID into GAME_WIN.
-# An X error (another window closed during the search) counts as not found yet.
+# wait_window [SECONDS]: waits (30 s unless told: a start takes five) for the window of GAME_PID
+# into GAME_WIN. An X error (another window closed during the search) counts as not found yet.
 wait_window() {
-    wait_for 30 eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
-        [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within 30 s" >&2 && return 1; }
+    wait_for "${1:-30}" eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
+        [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within ${1:-30} s" >&2 && return 1; }
 }
 
 # wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin, so
