@@ -49,15 +49,9 @@ wait_exit
 check "-window=800x600 gives an 800 x 600 field in an 800 x 600 window" "$dir" bash -c \
     "[ '${size:-}' = 800x600 ] && grep -qx 'FullScreen Window Size X=800, y=600' '$dir/out'"
 
-# -scale=2 on a 3840 x 2160 screen of its own.
-for n in $(seq "${BIG_FIRST_DISPLAY:-91}" "${BIG_LAST_DISPLAY:-140}"); do
-    [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ] || break
-done
-small_display=$DISPLAY
-Xvfb ":$n" -screen 0 3840x2160x24 -nolisten tcp >/dev/null 2>&1 & big_x=$!
-export DISPLAY=":$n"
-timeout 10 sh -c 'until xdpyinfo >/dev/null 2>&1; do sleep 0.1; done'
-openbox >/dev/null 2>&1 & big_wm=$!
+# -scale=2 on a 3840 x 2160 screen of its own; the 1920 x 1080 one comes back after it.
+small_x=("$DISPLAY" "$XVFB_PID" "$WM_PID")
+start_x 3840x2160
 # whole PNG: a 3840 x 2160 frame with drawings, every 2 x 2 block of one colour.
 whole() { /usr/bin/python3 -c "
 import sys, numpy as np, PIL.Image
@@ -77,5 +71,5 @@ fi
 press q && wait_exit
 check "-scale=2 on a 3840 x 2160 screen: a 1920 x 1080 field, every drawn pixel a 2 x 2 block" "$dir" \
     bash -c "[ $blocks = yes ] && grep -qx 'FullScreen Window Size X=1920, y=1080' '$dir/out'"
-kill "$big_wm" "$big_x" 2>/dev/null && wait "$big_wm" "$big_x" 2>/dev/null
-export DISPLAY=$small_display
+kill "$WM_PID" "$XVFB_PID" 2>/dev/null && wait "$WM_PID" "$XVFB_PID" 2>/dev/null
+DISPLAY=${small_x[0]} XVFB_PID=${small_x[1]} WM_PID=${small_x[2]}
