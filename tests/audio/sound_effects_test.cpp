@@ -51,11 +51,6 @@ TEST(SoundEffectsTest, EachFileLoadsIntoItsChunkOrIsReportedWithItsOwnMessage) {
         EXPECT_EQ((sounds.*chunks[i])->alen,
                   fs::file_size(std::string("dat/") + files[i] + ".wav") - 44);
     }
-    sounds.startRadarLoop();
-    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), sounds.radar);
-    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
-    SoundEffects::haltRadarLoop();
-    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 0);
     sounds.freeAll();
     for (auto chunk : chunks) {
         EXPECT_EQ(sounds.*chunk, nullptr);

@@ -15,15 +15,15 @@ wait_for() {
     done
 }
 
-# start_x: an X server on a free display of 91-140 and openbox. Xvfb itself claims the
-# display through its lock file, so runs started side by side never share one: a server
-# that finds its number taken exits, and the next number is tried.
+# start_x [WxH]: an X server (1920x1080 unless told) on a free display of 91-140 and openbox.
+# Xvfb itself claims the display through its lock file, so runs started side by side never share
+# one: a server that finds its number taken exits, and the next number is tried.
 start_x() {
     local n ready
     ready=$(mktemp "${TMPDIR:-/tmp}/va-e2e-$$-display-XXXXXX")
     XVFB_PID='' WM_PID=''
     for n in $(seq 91 140); do
-        Xvfb ":$n" -displayfd 3 -screen 0 1920x1080x24 -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
+        Xvfb ":$n" -displayfd 3 -screen 0 "${1:-1920x1080}x24" -nolisten tcp 3>"$ready" >/dev/null 2>&1 &
         XVFB_PID=$!
         wait_for 30 eval '[ -s "$ready" ] || ! kill -0 "$XVFB_PID" 2>/dev/null'
         [ -s "$ready" ] && kill -0 "$XVFB_PID" 2>/dev/null && break
@@ -83,11 +83,11 @@ start_game() {
     GAME_PID=$!
 }
 
-# wait_window: waits (up to 30 s: a start takes five) for the window of GAME_PID into GAME_WIN.
-# An X error (another window closed during the search) counts as not found yet.
+# wait_window [SECONDS]: waits (30 s unless told: a start takes five) for the window of GAME_PID
+# into GAME_WIN. An X error (another window closed during the search) counts as not found yet.
 wait_window() {
-    wait_for 30 eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
-        [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within 30 s" >&2 && return 1; }
+    wait_for "${1:-30}" eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
+        [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within ${1:-30} s" >&2 && return 1; }
 }
 
 # wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin, so

@@ -1,4 +1,4 @@
-// A batch draws exactly what drawCircle on each circle would, once, and nothing when empty.
+// A batch (and drawCircle, a batch of one) draws each outline once, and nothing when empty.
 #include <gtest/gtest.h>
 
 #include <tuple>
@@ -23,14 +23,21 @@ TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
               std::tuple(0, SDL_Color{1, 2, 3, 4}))
         << "an empty batch leaves the colour the next outline relies on";
 
-    // 36 + 28 + 1 pixels, as for single circles of radius 7, 5 and 1.
+    // Worked by hand through the midpoint steps: radius 7 plots (6,0) (6,1) (6,2) (6,3) (5,4) in
+    // each octant, 36 distinct pixels; radius 5, where the error term reaches exactly 0, plots
+    // (4,0) to (4,3), 28 pixels; radius 1 one pixel.
     batch.add(10, 10, 7);
     batch.add(30, 10, 5);
     batch.add(50, 10, 1);
     batch.draw(canvas.renderer, ColourRGB{0, 0, 255}, 40);
-    EXPECT_EQ(std::tuple(canvas.count(SDL_Color{0, 0, 255, 255}), canvas.countNonBlack(),
-                         drawColour(canvas.renderer)),
+    const SDL_Color blue{0, 0, 255, 255};
+    EXPECT_EQ(std::tuple(canvas.count(blue), canvas.countNonBlack(), drawColour(canvas.renderer)),
               std::tuple(65, 65, SDL_Color{0, 0, 255, 40}));
+    const SDL_Point on[] = {{16, 10}, {4, 10},  {10, 16}, {10, 4}, {15, 14},
+                            {6, 5},   {34, 13}, {27, 6},  {50, 10}};
+    for (const SDL_Point& p : on) {
+        EXPECT_EQ(canvas.pixel(p.x, p.y), blue) << p.x << "," << p.y;
+    }
 
     batch.add(50, 25, 1);
     batch.draw(canvas.renderer, ColourRGB{255, 0, 0}, 0);

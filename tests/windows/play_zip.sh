@@ -2,7 +2,8 @@
 # The zip's game under Wine, as a player gets it: unpacked into a folder whose name has a space
 # and a non-ASCII letter, started there with no WINEPATH (a DLL missing from the zip fails), on
 # Xvfb with openbox, driven by XTEST keys. Then the same game from a folder that cannot take a
-# new file, which must keep its saves in the player's own folder.
+# new file, which must keep its saves in the player's own folder. Wine's start adds to the
+# game's five seconds, more so on a busy machine: a window may take 90 s.
 # Usage: play_zip.sh ZIP SOURCE_DIR BUILD_DIR
 ZIP=$(realpath "$1")
 SRC=$(realpath "$2")
@@ -31,21 +32,10 @@ matches_golden() {
         END { if (i < n) { print "missing or out of order: " want[i] > "/dev/stderr"; exit 1 } }'
 }
 
-# Wine's start adds to the game's five seconds, more so on a busy machine: up to 90 s.
-wait_pid_window() {
-    local end=$((SECONDS + 90))
-    GAME_WIN=''
-    until [ -n "$GAME_WIN" ] || ((SECONDS > end)); do
-        sleep 0.2
-        GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1)
-    done
-    [ -n "$GAME_WIN" ]
-}
-
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-XXXXXX")
 game=$(unpack "$scratch/Spiel Ä")
 start_game "$game" "$game/void-angler.exe"
-if wait_pid_window; then
+if wait_window 90; then
     sleep 1
     press n
     press space
@@ -70,7 +60,7 @@ fi
 # Closed through the window manager (openbox's Alt+F4), like a click on the window's cross.
 rm -f "$game/game.txt"
 start_game "$game" "$game/void-angler.exe"
-if wait_pid_window; then
+if wait_window 90; then
     # The window manager takes the key once the window has its focus: ask until the game ends.
     for _ in $(seq 1 20); do
         kill -0 "$GAME_PID" 2>/dev/null || break
@@ -96,7 +86,7 @@ if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$lock
     mkdir -p "$logs"
     (cd "$locked" && exec "$BIN" "$locked/void-angler.exe" >"$logs/out" 2>"$logs/err") &
     GAME_PID=$!
-    if wait_pid_window; then
+    if wait_window 90; then
         sleep 1
         press q
         wait_exit
