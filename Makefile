@@ -57,7 +57,7 @@ build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) 
 # Each target runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a
 # scratch corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
 fuzz: build-fuzz/game_state_fuzz build-fuzz/recording_fuzz
-	@for target in game_state_fuzz:corpus recording_fuzz:recording_corpus; do \
+	@for target in game_state_fuzz:corpus recording_fuzz:recording/corpus; do \
 		bin=$${target%%:*}; seeds=$(CURDIR)/tests/fuzz/$${target#*:}; \
 		dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
 		(cd "$$dir" && $(CURDIR)/build-fuzz/$$bin -max_total_time=$(FUZZ_SECONDS) \
