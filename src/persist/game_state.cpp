@@ -100,12 +100,29 @@ bool writeInPlace(const std::filesystem::path& target, const std::string& text) 
     return ::close(fd) == 0 && ok;
 }
 
+#else
+
+enum class Written { Replaced, NoTemporary, Failed };
+
+// Names stay UTF-8 strings here; the Windows calls widen them.
+std::string followLinks(const std::string& path) {
+    return path;
+}
+
+Written replaceFile(const std::string& target, const std::string& text) {
+    return replaceFileOnWindows(target, text) ? Written::Replaced : Written::Failed;
+}
+
+bool writeInPlace(const std::string&, const std::string&) {
+    return false;
+}
+
+#endif
+
 SaveFileEdge& fileEdge() {
     static SaveFileEdge edge;
     return edge;
 }
-
-#endif
 } // namespace
 
 void setSaveFileEdge(SaveFileEdge edge) {
@@ -215,7 +232,7 @@ void GameState::writeStore(const std::string& name) {
     for (const auto& [key, value] : store) {
         text += key + "=" + value + "\n";
     }
-    const std::filesystem::path target = followLinks(name);
+    const auto target = followLinks(name);
     // Mend: written crash-safely; a failed write leaves the old file as it was.
     Written how = replaceFile(target, text);
     if (how == Written::NoTemporary && writeInPlace(target, text)) {

@@ -39,7 +39,7 @@ bool moveOver(const std::wstring& from, const std::wstring& to) {
 }
 } // namespace
 
-bool replaceFile(const std::string& target, const std::string& text) {
+bool replaceFileOnWindows(const std::string& target, const std::string& text) {
     namespace fs = std::filesystem;
     const fs::path path(target);
     const fs::path dir = path.parent_path();

@@ -5,4 +5,4 @@
 
 // Writes text to a temporary file beside target, flushes it to the disk and moves it over
 // target; false (and no temporary file left) when that cannot be done.
-bool replaceFile(const std::string& target, const std::string& text);
+bool replaceFileOnWindows(const std::string& target, const std::string& text);

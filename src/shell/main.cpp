@@ -3,6 +3,9 @@
 // whose construction already logs.
 #include <iostream>
 
+// On Windows SDL2main starts the program: this header renames main to the SDL_main it calls.
+#include <SDL_main.h>
+
 #include <cstdlib>
 
 #include "shell/launch.h"

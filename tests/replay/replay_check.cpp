@@ -92,7 +92,7 @@ int check(const Options& o) {
         pictures << line;
         const std::string png = name + "-" + std::to_string(frame) + ".png";
         if (o.redigest && !o.pictures.empty()) {
-            IMG_SavePNG(screen, (o.pictures / png).c_str());
+            IMG_SavePNG(screen, (o.pictures / png).string().c_str());
         }
         const auto want = expected.find(frame);
         if (o.redigest || failures > 0 || (want != expected.end() && want->second == digest)) {
@@ -100,7 +100,7 @@ int check(const Options& o) {
         }
         ++failures;
         const fs::path actual = out / ("actual-" + png);
-        IMG_SavePNG(screen, actual.c_str());
+        IMG_SavePNG(screen, actual.string().c_str());
         std::cerr << "replay " << name << ": frame " << frame << " is drawn differently; actual "
                   << actual.string() << ", expected "
                   << (o.pictures.empty() || !fs::exists(o.pictures / png)
