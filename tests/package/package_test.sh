@@ -30,6 +30,12 @@ check "the metainfo passes appstreamcli validate and validate-tree (no network)"
     bash -c "appstreamcli validate --no-net '$out'/root/usr/share/metainfo/*.metainfo.xml \
         && appstreamcli validate-tree --no-net '$out/root'"
 check "lintian finds no error and no warning" "" lintian --fail-on error,warning "$deb"
+# The shipped (Release) game replays the stored games in sync, as the test builds do.
+for rec in "$HERE"/../replays/*.rec; do
+    check "the packaged game replays $(basename "$rec") in sync" "" bash -c "cd '$HERE/../..' && \
+        SDL_VIDEODRIVER=dummy '$out/root/usr/libexec/void-angler/void-angler' -timedemo='$rec' \
+        2>&1 >/dev/null | grep -q '^replay in sync: '"
+done
 
 if [ "${VA_APT_INSTALL_TEST:-}" != 1 ]; then
     echo "SKIPPED: apt install / remove / purge of the package changes this machine's own system;" \
