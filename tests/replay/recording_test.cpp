@@ -226,7 +226,7 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
     text[digit] = text[digit] == '0' ? '1' : '0';
-    std::ofstream("planted.rec") << text;
+    std::ofstream("planted.rec", std::ios::binary) << text;
     GamePlayback planted("planted.rec", PlaybackMode::Check);
     ASSERT_EQ(planted.open(), std::nullopt);
     testing::internal::CaptureStderr();
