@@ -100,9 +100,8 @@ record() { # record NAME [GAME.TXT CONTENT]
     dir=$(new_workdir)
     [ -z "${2:-}" ] || printf '%s' "$2" >"$dir/game.txt"
     SDL_AUDIODRIVER=dummy start_game "$dir" -record="$dir/$name.rec"
-    wait_pid_window || { echo "$name: no window" >&2; cat "$dir/err" >&2; exit 1; }
+    { wait_window && wait_ready; } || { echo "$name: no window" >&2; cat "$dir/err" >&2; exit 1; }
     xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
-    sleep 0.5
     "scene_$name"
     tap q
     wait_exit
