@@ -92,8 +92,11 @@ wait_window() {
 
 # wait_ready: waits until the window manager has made GAME_WIN full-screen at the origin, so
 # clicks land where they aim (press asks for the focus itself).
+# The window is looked up again each time: SDL may replace its first window when the renderer
+# starts, and the one found first is then gone.
 wait_ready() {
-    wait_for 30 eval 'xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
+    wait_for 30 eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | tail -n 1);
+        [ -n "$GAME_WIN" ] && xprop -id "$GAME_WIN" _NET_WM_STATE 2>/dev/null | grep -q _NET_WM_STATE_FULLSCREEN &&
         xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Position: 0,0"' ||
         { echo "window $GAME_WIN: not full-screen at the origin within 30 s" >&2 && return 1; }
 }
