@@ -35,13 +35,12 @@ matches_golden() {
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-XXXXXX")
 game=$(unpack "$scratch/Spiel Ä")
 start_game "$game" "$game/void-angler.exe"
-if wait_window 90; then
-    sleep 1
+if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$game/out"; then
     press n
     press space
     press d
     press c
-    sleep 0.5
+    wait_for 30 eval "ls '$game'/checkpoint*.txt >/dev/null 2>&1"
     press q
     wait_exit
     check "Q quits with status 0" "$game" test "$GAME_STATUS" -eq 0
@@ -66,7 +65,7 @@ if wait_window 90; then
         kill -0 "$GAME_PID" 2>/dev/null || break
         xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
         xdotool key alt+F4
-        sleep 1
+        wait_for 1 eval '! kill -0 "$GAME_PID" 2>/dev/null'
     done
     wait_exit
     check "closing the window quits with status 0 and writes game.txt" "$game" \
@@ -86,8 +85,7 @@ if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$lock
     mkdir -p "$logs"
     (cd "$locked" && exec "$BIN" "$locked/void-angler.exe" >"$logs/out" 2>"$logs/err") &
     GAME_PID=$!
-    if wait_window 90; then
-        sleep 1
+    if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$logs/out"; then
         press q
         wait_exit
         check "a locked start folder: saves go to the player's own folder, dat/ comes from the game's" \

@@ -23,8 +23,10 @@ if wait_window && wait_ready; then
     # The first click after the window manager placed the window may go to the manager:
     # click again until the game has logged it.
     for at in "145 271" "1919 1079"; do
-        wait_for 20 eval "xdotool mousemove --sync $at click 3 >/dev/null 2>&1;
-            grep -q 'Mouse x=${at% *}, y=${at#* }\$' '$dir/out' || { sleep 0.3; false; }"
+        for _ in 1 2 3 4 5; do
+            xdotool mousemove --sync $at click 3 >/dev/null 2>&1
+            wait_for 3 grep -q "Mouse x=${at% *}, y=${at#* }\$" "$dir/out" && break
+        done
     done
     press c
     # A checkpoint is named by its second: the next one waits for a new second.
