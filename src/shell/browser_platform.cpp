@@ -39,22 +39,6 @@ SDL_Window* openCanvasWindow(const char* title, int& width, int& height) {
     return window;
 }
 
-SDL_Renderer* openCanvasRenderer(SDL_Window* window) {
-    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "2");
-    SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
-    SDL_ResetHint(SDL_HINT_RENDER_LINE_METHOD);
-    if (renderer == nullptr) {
-        // No WebGL: the software renderer still plays.
-        std::cerr << "no accelerated renderer (" << SDL_GetError() << "), using software"
-                  << std::endl;
-        renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
-    }
-    SDL_RendererInfo info;
-    if (renderer != nullptr && SDL_GetRendererInfo(renderer, &info) == 0) {
-        std::cerr << "renderer: " << info.name << std::endl;
-    }
-    return renderer;
-}
 } // namespace
 
 // The page calls this when it is hidden or closed: the game will not see a quit.
@@ -84,7 +68,7 @@ Platform browserPlatform() {
     Storage storage{pageFilesWritten,
                     [](std::function<void()> save) { leaveSave = std::move(save); }};
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
-                      Display{openCanvasWindow, openCanvasRenderer, {}}};
+                      Display{openCanvasWindow, openGameRenderer, {}}};
     platform.storage = storage;
     return platform;
 }

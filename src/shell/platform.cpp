@@ -58,26 +58,27 @@ bool desktopSize(int& width, int& height) {
     return true;
 }
 
-SDL_Renderer* openRenderer(SDL_Window* window) {
+} // namespace
+
+SDL_Renderer* openGameRenderer(SDL_Window* window) {
     // One point per pixel, as the software renderer draws: the driver's own lines ("2")
     // leave corners of the outlines unlit, and geometry ("3") thickens the diagonals.
     SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "1");
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     SDL_ResetHint(SDL_HINT_RENDER_LINE_METHOD);
     if (renderer == nullptr) {
-        // No GPU: software rendering is slower but still plays.
+        // No GPU (or no WebGL): software rendering is slower but still plays.
         std::cerr << "no accelerated renderer (" << SDL_GetError() << "), using software"
                   << std::endl;
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     }
     return renderer;
 }
-} // namespace
 
 Platform Platform::real() {
 #ifdef __EMSCRIPTEN__
     return browserPlatform();
 #endif
     return Platform{[](Uint32 ms) { SDL_Delay(ms); },
-                    Display{openGameWindow, openRenderer, desktopSize}};
+                    Display{openGameWindow, openGameRenderer, desktopSize}};
 }

@@ -34,6 +34,9 @@ struct Storage {
     std::function<void(std::function<void()> save)> saveOnLeave;
 };
 
+// The accelerated renderer with one-pixel lines, or the software one where there is none.
+SDL_Renderer* openGameRenderer(SDL_Window* window);
+
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
