@@ -2,7 +2,6 @@
 
 #include <emscripten.h>
 
-#include <iostream>
 #include <string>
 #include <utility>
 
