@@ -75,18 +75,27 @@ new_workdir() {
     echo "$dir"
 }
 
+# GAME_ERRS: each started game's stderr file, by process id, so wait_window can see its renderer.
+declare -A GAME_ERRS=()
+
 # start_game DIR [ARGS...]: starts the game in DIR, logging to DIR/out and DIR/err.
 start_game() {
     local dir=$1
     shift
     (cd "$dir" && exec "$BIN" "$@" >"$dir/out" 2>"$dir/err") &
     GAME_PID=$!
+    GAME_ERRS[$GAME_PID]=$dir/err
 }
 
 # wait_window [SECONDS]: waits (30 s unless told: a start takes five) for the window of GAME_PID
 # into GAME_WIN. An X error (another window closed during the search) counts as not found yet.
+# A game begun by start_game is waited for until it names its renderer: opening the renderer
+# may replace the first window, and keys sent to that one are lost.
 wait_window() {
-    wait_for "${1:-30}" eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | head -n 1);
+    local err=${GAME_ERRS[$GAME_PID]:-}
+    GAME_WIN=''
+    wait_for "${1:-30}" eval '{ [ -z "$err" ] || grep -q "^renderer: " "$err"; } &&
+        GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | tail -n 1) &&
         [ -n "$GAME_WIN" ]' || { echo "no window of process $GAME_PID within ${1:-30} s" >&2 && return 1; }
 }
 
@@ -111,7 +120,11 @@ wait_exit() {
     wait "$GAME_PID" || GAME_STATUS=$?
 }
 
+# press KEY...: to the game's window, looked up again if the one known has gone.
 press() {
+    xdotool getwindowname "${GAME_WIN:-}" >/dev/null 2>&1 ||
+        wait_for 10 eval 'GAME_WIN=$(xdotool search --onlyvisible --pid "$GAME_PID" 2>/dev/null | tail -n 1);
+            [ -n "$GAME_WIN" ]' || true
     timeout 10 xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
     xdotool key --window "$GAME_WIN" --clearmodifiers "$@" 2>/dev/null || xdotool key "$@"
 }
