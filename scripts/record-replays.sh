@@ -88,13 +88,15 @@ scene_flock() {
     tap d
 }
 
-# Straight up the middle column at full speed, where the portal ends of two islands lie, so
-# a showing on either carries the ship across; 1 logs the ship's place every second or so,
-# which shows each crossing as a jump to another column. Ends near 1700 frames.
+# One thrust carries the ship straight up the middle column, where the portal ends of two
+# islands lie, so a showing on either takes it across; with the overlay on, 1 logs the ship's
+# place every second or so, which shows each crossing as a jump to another column. Ends near
+# 1700 frames ($dir is the game's folder, set by record).
 scene_portal() {
     tap d 1
     hold 0.6 Up
-    while [ "$(grep -c '^frame ' "$dir/portal.rec")" -lt 1700 ]; do
+    while kill -0 "$GAME_PID" 2>/dev/null &&
+        [ "$(grep -c '^frame ' "$dir/portal.rec")" -lt 1700 ]; do
         sleep 1
         tap 1
     done
