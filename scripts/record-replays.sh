@@ -72,7 +72,7 @@ scene_waves() {
 
 # The flock's sight widened with V and Up, narrowed with V and Down; the overlay and the
 # help panel; a right-click pick with the islands held; a checkpoint; thrust through the
-# field for the portal.
+# field.
 scene_flock() {
     tap v Up v Up v Down d h
     sleep 1
@@ -86,6 +86,25 @@ scene_flock() {
     hold 2 Up
     sleep 4
     tap d
+}
+
+# One thrust carries the ship straight up the middle column, where the portal ends of two
+# islands lie, so a showing on either takes it across; with the overlay on, 1 logs the ship's
+# place every second or so, which shows each crossing as a jump to another column. Ends near
+# 1700 frames ($dir is the game's folder, set by record).
+scene_portal() {
+    tap d 1
+    hold 0.6 Up
+    while kill -0 "$GAME_PID" 2>/dev/null &&
+        [ "$(grep -c '^frame ' "$dir/portal.rec")" -lt 1700 ]; do
+        sleep 1
+        tap 1
+    done
+}
+
+# The ship's place, logged by 1, changed column: it went through the portal.
+shows_portal() {
+    [ "$(grep -o 'g_sprite_frect::x=[-0-9.]*' "$dir/out" | sort -u | wc -l)" -gt 1 ]
 }
 
 # Not stored: the heavy scene of `make bench` for a -timedemo figure (VA_SCREEN=1920x1080):
@@ -106,6 +125,10 @@ record() { # record NAME [GAME.TXT CONTENT]
     tap q
     wait_exit
     [ "$GAME_STATUS" -eq 0 ] || { echo "$name: status $GAME_STATUS" >&2; exit 1; }
+    if declare -F "shows_$name" >/dev/null && ! "shows_$name"; then
+        echo "$name: the scene missed what it is for" >&2
+        return 1
+    fi
     cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$name.rec"
     echo "$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
 }
@@ -113,11 +136,13 @@ record() { # record NAME [GAME.TXT CONTENT]
 start_session record-replays
 mkdir -p "$OUT"
 names=("$@")
-[ ${#names[@]} -gt 0 ] || names=(edges waves flock)
+[ ${#names[@]} -gt 0 ] || names=(edges waves flock portal)
 for name in "${names[@]}"; do
     case $name in
     waves) record waves $'fart_user_1_score=2500\nfart_user_1_level=3\n' ;;
     heavy) record heavy $'fart_user_1_score=2500\nfart_user_1_level=1\n' ;;
+    # Where the portal first shows is drawn at random: play again until the ship crosses.
+    portal) record portal || record portal || record portal || record portal || exit 1 ;;
     *) record "$name" ;;
     esac
 done
