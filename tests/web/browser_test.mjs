@@ -1,7 +1,9 @@
 // The browser build in Debian's headless chromium: the page, the log drawer, real key presses
-// seen on the canvas, and saves kept across reloads.
+// seen on the canvas, saves kept across reloads, downloaded and picked, refused storage, and
+// desktop recordings replayed in the page.
 //   node tests/web/browser_test.mjs [BUILD_DIR]      (default build-web)
-import {readFileSync} from 'node:fs';
+import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
 import {HEIGHT, SRC, WIDTH, focusGame, openBrowser, press, shotCount, startGame, waitFor} from
@@ -22,11 +24,21 @@ async function logLines(page) {
     return (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
 }
 
-async function gameFile(page, name) {
-    return page.evaluate(n => {
-        const names = FS.readdir('/game').filter(f => f.startsWith(n)).sort();
-        return names.length ? FS.readFile('/game/' + names.at(-1), {encoding: 'utf8'}) : null;
-    }, name);
+// The newest file of the game's (or of the IndexedDB mount's) whose name starts with `name`.
+async function gameFile(page, name, dir = '/game') {
+    return page.evaluate((n, d) => {
+        const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
+        return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
+    }, name, dir);
+}
+
+// Runs what makes the page reload, then waits for the new page's game to start.
+async function reloaded(page, action) {
+    await page.evaluate(() => (window.vaOldPage = true));
+    await action();
+    // The new page has no mark (reading it while the page changes may throw).
+    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
+    return startGame(page);
 }
 
 // Presses C and gives the checkpoint it wrote.
@@ -84,15 +96,15 @@ async function keysOnTheCanvas(page) {
 
     await press(page, 'h');
     const help = await countPasses(page, [HELP], 200);
-    check('H opens the help panel', help > 200, `${help} pixels`);
     await press(page, 'h');
-    check('H closes it', await waitFor(async () => (await shotCount(page, [HELP])) === 0));
+    const closed = await waitFor(async () => (await shotCount(page, [HELP])) === 0);
+    check('H opens the help panel and closes it', help > 200 && closed, `${help} pixels`);
 
     const rocks = await shotCount(page, ROCKS);
     await press(page, 'n');
     const more = await countPasses(page, ROCKS, rocks + 100);
-    check('N adds a wave of rock outlines', more > rocks + 100, `${rocks} then ${more} pixels`);
-    check('N logs its line', (await logLines(page)).includes('##### Create new rocks pluss 10 ####'));
+    const logged = (await logLines(page)).includes('##### Create new rocks pluss 10 ####');
+    check('N adds a wave of rock outlines and logs it', more > rocks + 100 && logged, `${rocks} then ${more} pixels`);
 
     await page.keyboard.down(' ');
     const missiles = await countPasses(page, [MISSILE], 20);
@@ -121,30 +133,86 @@ async function savesAcrossReloads(page) {
         await page.keyboard.up(' ');
         scored = await checkpoint(page);
     }
-    check('playing scores', value(scored, 'score') > 0, scored);
-    check('checkpoints are kept in IndexedDB', await waitFor(() => page.evaluate(() =>
-        FS.readdir('/saves').some(n => n.startsWith('checkpoint')))));
+    const kept = await waitFor(() => gameFile(page, 'checkpoint', '/saves'));
+    check('playing scores, and checkpoints are kept in IndexedDB', value(scored, 'score') > 0 && kept, scored);
 
     await press(page, 'q');
     const status = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
-    check('Q ends the game with status 0', status === '0', status);
-    check('the log reaches shut-down', (await logLines(page)).at(-1) === 'after clear and shrink_to_fit, capacity is now:0');
+    const last = (await logLines(page)).at(-1);
+    check('Q ends the game with status 0 and the log reaches shut-down', status === '0' &&
+        last === 'after clear and shrink_to_fit, capacity is now:0', `${status}, ${last}`);
     await waitFor(() => page.evaluate(() => document.body.dataset.saved));
     const saved = await gameFile(page, 'game.txt');
     check('Q saves the score', Number(value(saved, 'score')) >= Number(value(scored, 'score')), saved);
 
-    await page.evaluate(() => (window.vaOldPage = true));
-    await page.click('#again');
-    // The new page has no mark (reading it while the page changes may throw).
-    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-    check('play again reloads the page and starts a new run', await startGame(page));
+    check('play again reloads the page and starts a new run', await reloaded(page, () => page.click('#again')));
     await focusGame(page);
     const back = (await checkpoint(page)) || 'no checkpoint';
-    check('after the reload the score comes back from IndexedDB', value(back, 'score') === value(saved, 'score'), back);
-    check('and the level', value(back, 'level') === value(saved, 'level'), back);
+    check('after the reload the score and level come back from IndexedDB',
+        value(back, 'score') === value(saved, 'score') && value(back, 'level') === value(saved, 'level'), back);
+    return saved;
+}
+
+// The saved game leaves by the download button, and another comes in by the file picker and
+// restarts the game; a file that cannot be a saved game is refused on the page.
+async function savesInAndOut(page, saved, dir) {
+    const cdp = await page.createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: dir});
+    await page.click('#download');
+    const file = join(dir, 'game.txt');
+    const got = await waitFor(() => existsSync(file) && readFileSync(file, 'utf8'));
+    check('the download gives the saved game.txt', got === saved, got);
+
+    const pick = async (name, data) => {
+        writeFileSync(join(dir, name), data);
+        await (await page.$('#pick')).uploadFile(join(dir, name));
+    };
+    for (const [name, data, said] of [['big.txt', 'x'.repeat(2 << 20), 'too large'],
+                                      ['shot.png', Buffer.from([137, 80, 78, 71, 13, 10, 26, 10, 0]), 'not a text']]) {
+        await pick(name, data);
+        const notice = await waitFor(() => page.$eval('#notice', (e, s) => e.textContent.includes(s) && e.textContent, said));
+        check(`a ${said} file is refused on the page`, !!notice, notice);
+    }
+    const picked = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
+    check('a picked game.txt restarts the game', await reloaded(page, () => pick('game.txt', picked)));
+    await focusGame(page);
+    const back = (await checkpoint(page)) || 'no checkpoint';
+    check('which loads its score and level', value(back, 'score') === '4000' && value(back, 'level') === '5', back);
+}
+
+// Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
+// maths library may round otherwise than the desktop's.
+async function desktopRecordings(page) {
+    for (const name of ['flock', 'waves', 'edges']) {
+        const rec = join(SRC, 'tests/replays', name + '.rec');
+        const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
+        const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
+        console.log(`     ${name}.rec in the browser: ${verdict}`);
+        check(`${name}.rec replays to a verdict on the page`, /^replay (in sync|out of sync)/.test(verdict), verdict);
+    }
+    const kept = await gameFile(page, 'game.txt', '/saves');
+    check('watching leaves the saved game alone', value(kept, 'score') === '4000' && value(kept, 'level') === '5', kept);
+}
+
+// Storage refused before the page loads (as in some private windows): the page says so, and
+// the game still plays.
+async function withoutStorage(session) {
+    const page = await session.page.browser().newPage();
+    await page.evaluateOnNewDocument(() => {
+        IDBFactory.prototype.open = () => {
+            throw new DOMException('refused by the test', 'SecurityError');
+        };
+    });
+    const started = await startGame(page, session.url);
+    const notice = await page.$eval('#notice', e => !e.hidden && e.textContent);
+    check('refused storage is reported on the page', started && /cannot be kept/.test(notice), notice);
+    await focusGame(page);
+    check('and the game still plays', !!(await checkpoint(page)));
+    await page.close();
 }
 
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
+const files = mkdtempSync(join(tmpdir(), 'va-web-files-'));
 try {
     const {page} = session;
     const started = await startGame(page, session.url);
@@ -155,11 +223,14 @@ try {
         check('the log drawer shows the start-up lines in order', !error, error);
         check('a first visit has no saved game', (await gameFile(page, 'game.txt')) === null);
         await keysOnTheCanvas(page);
-        await savesAcrossReloads(page);
+        await savesInAndOut(page, await savesAcrossReloads(page), files);
+        await desktopRecordings(page);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
+    await withoutStorage(session);
 } finally {
     await session.close();
+    rmSync(files, {recursive: true, force: true});
 }
 console.log(failures ? `${failures} failed` : 'all passed');
 process.exit(failures ? 1 : 0);
