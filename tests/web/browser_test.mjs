@@ -13,6 +13,7 @@ const HUD_RED = [255, 44, 44];
 const HELP = [255, 220, 120];
 const MISSILE = [0, 0, 255];
 const ROCKS = [[168, 198, 78], [255, 0, 0]];
+const PICKED = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
 
 let failures = 0;
 function check(name, ok, detail = '') {
@@ -20,23 +21,21 @@ function check(name, ok, detail = '') {
     failures += ok ? 0 : 1;
 }
 
-async function logLines(page) {
-    return (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
-}
+const logLines = async page => (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
+const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
+const sameGame = (a, b) => ['score', 'level'].every(k => value(a, k) !== undefined && value(a, k) === value(b, k));
 
 // The newest file of the game's (or of the IndexedDB mount's) whose name starts with `name`.
-async function gameFile(page, name, dir = '/game') {
-    return page.evaluate((n, d) => {
-        const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
-        return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
-    }, name, dir);
-}
+const gameFile = (page, name, dir = '/game') => page.evaluate((n, d) => {
+    const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
+    return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
+}, name, dir);
 
-// Runs what makes the page reload, then waits for the new page's game to start.
+// Runs what reloads the page, then waits for the new page (it has no mark; reading the mark
+// while the page changes may throw) and its game's start.
 async function reloaded(page, action) {
     await page.evaluate(() => (window.vaOldPage = true));
     await action();
-    // The new page has no mark (reading it while the page changes may throw).
     await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
     return startGame(page);
 }
@@ -49,25 +48,14 @@ async function checkpoint(page) {
     return (await waitFor(async () => (await count()) > before)) && gameFile(page, 'checkpoint');
 }
 
-const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
-
-// The desktop's start-up lines (tests/golden), in order; the window's size is the canvas's.
+// The desktop's start-up lines (tests/golden; "*" ends a prefix), in order; the field is the canvas.
 function startLogError(lines) {
-    const golden = readFileSync(join(SRC, 'tests/golden/startup_fixed_lines.txt'), 'utf8')
-                       .split('\n')
-                       .filter(l => l)
-                       .map(l => l.replace('X=1920, y=1080', `X=${WIDTH}, y=${HEIGHT}`)
-                                     .replace(/^(WINDOW_SIZE_X:)1920$/, '$1' + WIDTH)
-                                     .replace(/^(WINDOW_SIZE_Y:)1080$/, '$1' + HEIGHT)
-                                     .replace(/^(lfbs offset=).*/, '$1*'));
     let at = 0;
-    for (const want of golden) {
-        const prefix = want.endsWith('*');
-        const text = prefix ? want.slice(0, -1) : want;
-        while (at < lines.length && !(prefix ? lines[at].startsWith(text) : lines[at] === text)) {
-            at++;
-        }
-        if (at++ === lines.length) {
+    for (const line of readFileSync(join(SRC, 'tests/golden/startup_fixed_lines.txt'), 'utf8').split('\n').filter(l => l)) {
+        const want = line.replace('X=1920, y=1080', `X=${WIDTH}, y=${HEIGHT}`).replace(/^(lfbs offset=).*/, '$1*')
+                         .replace(/^(WINDOW_SIZE_X:)1920$/, '$1' + WIDTH).replace(/^(WINDOW_SIZE_Y:)1080$/, '$1' + HEIGHT);
+        const matches = l => (want.endsWith('*') ? l.startsWith(want.slice(0, -1)) : l === want);
+        if (!(at = lines.findIndex((l, i) => i >= at && matches(l)) + 1)) {
             return 'missing or out of order: ' + want;
         }
     }
@@ -83,51 +71,34 @@ async function countPasses(page, colours, more, area) {
 
 async function keysOnTheCanvas(page) {
     await focusGame(page);
-    check('clicking the canvas gives it the keyboard', await page.evaluate(() => document.activeElement.id === 'canvas'));
     const hud = await countPasses(page, [HUD_RED], 50, {h: 40});
-    check('the red heads-up line along the top', hud > 50, `${hud} pixels`);
-
-    const overlayArea = {x: 640, y: 40, w: 400, h: 260};
-    const before = await shotCount(page, [HUD_RED], overlayArea);
-    await press(page, 'd');
-    const overlay = await countPasses(page, [HUD_RED], before + 200, overlayArea);
-    check('D draws the debug overlay', overlay > before + 200, `${before} then ${overlay} pixels`);
-    await press(page, 'd');
-
-    await press(page, 'h');
-    const help = await countPasses(page, [HELP], 200);
-    await press(page, 'h');
-    const closed = await waitFor(async () => (await shotCount(page, [HELP])) === 0);
-    check('H opens the help panel and closes it', help > 200 && closed, `${help} pixels`);
-
-    const rocks = await shotCount(page, ROCKS);
-    await press(page, 'n');
-    const more = await countPasses(page, ROCKS, rocks + 100);
-    const logged = (await logLines(page)).includes('##### Create new rocks pluss 10 ####');
-    check('N adds a wave of rock outlines and logs it', more > rocks + 100 && logged, `${rocks} then ${more} pixels`);
-
-    await page.keyboard.down(' ');
-    const missiles = await countPasses(page, [MISSILE], 20);
-    await page.keyboard.up(' ');
-    check('Space held fires missiles', missiles > 20, `${missiles} pixels`);
-
+    check('a click gives the canvas the keyboard; the red heads-up line along the top',
+        (await page.evaluate(() => document.activeElement.id)) === 'canvas' && hud > 50, `${hud} pixels`);
+    // Each key adds its colour while pressed (Space) or until pressed again (D, H).
+    for (const [what, key, colours, more, area] of [['D draws the debug overlay', 'd', [HUD_RED], 200, {x: 640, y: 40, w: 400, h: 260}],
+        ['H opens the help panel', 'h', [HELP], 200], ['N adds a wave of rock outlines', 'n', ROCKS, 100], ['Space held fires missiles', ' ', [MISSILE], 20]]) {
+        const before = await shotCount(page, colours, area);
+        await (key === ' ' ? page.keyboard.down(key) : press(page, key));
+        const after = await countPasses(page, colours, before + more, area);
+        check(what, after > before + more, `${before} then ${after} pixels`);
+        await (key === ' ' ? page.keyboard.up(key) : key !== 'n' && press(page, key));
+    }
     // Key 1 logs the ship's outline: held Left turns it.
     const outline = async () => {
         const count = (await logLines(page)).length;
         await press(page, '1');
-        await waitFor(async () => (await logLines(page)).length > count);
-        return (await logLines(page)).slice(count).join('\n');
+        return waitFor(async () => (await logLines(page)).slice(count).join('\n'));
     };
     const straight = await outline();
     await press(page, 'ArrowLeft', 500);
-    check('Left held turns the ship', (await outline()) !== straight);
+    const logged = (await logLines(page)).includes('##### Create new rocks pluss 10 ####');
+    check('N logs its line; Left held turns the ship', logged && (await outline()) !== straight);
 }
 
 async function savesAcrossReloads(page) {
     // Fire all round, with a checkpoint after each turn, until one shows a score.
     let scored = null;
-    const end = Date.now() + 90000;
-    while (Date.now() < end && !(value(scored, 'score') > 0)) {
+    for (const end = Date.now() + 90000; Date.now() < end && !(value(scored, 'score') > 0);) {
         await page.keyboard.down(' ');
         await press(page, 'ArrowLeft', 2500);
         await page.keyboard.up(' ');
@@ -139,45 +110,39 @@ async function savesAcrossReloads(page) {
     await press(page, 'q');
     const status = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
     const last = (await logLines(page)).at(-1);
-    check('Q ends the game with status 0 and the log reaches shut-down', status === '0' &&
-        last === 'after clear and shrink_to_fit, capacity is now:0', `${status}, ${last}`);
     await waitFor(() => page.evaluate(() => document.body.dataset.saved));
     const saved = await gameFile(page, 'game.txt');
-    check('Q saves the score', Number(value(saved, 'score')) >= Number(value(scored, 'score')), saved);
+    check('Q ends the game with status 0, the log reaches shut-down and the score is saved', status === '0' &&
+        last === 'after clear and shrink_to_fit, capacity is now:0' && Number(value(saved, 'score')) >= Number(value(scored, 'score')),
+        `${status}, ${last}, ${saved}`);
 
     check('play again reloads the page and starts a new run', await reloaded(page, () => page.click('#again')));
     await focusGame(page);
-    const back = (await checkpoint(page)) || 'no checkpoint';
-    check('after the reload the score and level come back from IndexedDB',
-        value(back, 'score') === value(saved, 'score') && value(back, 'level') === value(saved, 'level'), back);
+    const back = await checkpoint(page);
+    check('after the reload the score and level come back from IndexedDB', sameGame(back, saved), back);
     return saved;
 }
 
-// The saved game leaves by the download button, and another comes in by the file picker and
+// The saved game leaves by the download button; another comes in by the file picker and
 // restarts the game; a file that cannot be a saved game is refused on the page.
 async function savesInAndOut(page, saved, dir) {
-    const cdp = await page.createCDPSession();
-    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: dir});
+    await (await page.createCDPSession()).send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: dir});
     await page.click('#download');
-    const file = join(dir, 'game.txt');
-    const got = await waitFor(() => existsSync(file) && readFileSync(file, 'utf8'));
+    const got = await waitFor(() => existsSync(join(dir, 'game.txt')) && readFileSync(join(dir, 'game.txt'), 'utf8'));
     check('the download gives the saved game.txt', got === saved, got);
 
     const pick = async (name, data) => {
         writeFileSync(join(dir, name), data);
         await (await page.$('#pick')).uploadFile(join(dir, name));
     };
-    for (const [name, data, said] of [['big.txt', 'x'.repeat(2 << 20), 'too large'],
-                                      ['shot.png', Buffer.from([137, 80, 78, 71, 13, 10, 26, 10, 0]), 'not a text']]) {
+    for (const [name, data, said] of [['big.txt', 'x'.repeat(2 << 20), 'too large'], ['shot.png', Buffer.from([137, 80, 78, 71, 0]), 'not a text']]) {
         await pick(name, data);
-        const notice = await waitFor(() => page.$eval('#notice', (e, s) => e.textContent.includes(s) && e.textContent, said));
-        check(`a ${said} file is refused on the page`, !!notice, notice);
+        check(`a ${said} file is refused on the page`, await waitFor(() => page.$eval('#notice', (e, s) => e.textContent.includes(s), said)));
     }
-    const picked = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
-    check('a picked game.txt restarts the game', await reloaded(page, () => pick('game.txt', picked)));
+    check('a picked game.txt restarts the game', await reloaded(page, () => pick('game.txt', PICKED)));
     await focusGame(page);
-    const back = (await checkpoint(page)) || 'no checkpoint';
-    check('which loads its score and level', value(back, 'score') === '4000' && value(back, 'level') === '5', back);
+    const back = await checkpoint(page);
+    check('which loads its score and level', sameGame(back, PICKED), back);
 }
 
 // Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
@@ -187,28 +152,23 @@ async function desktopRecordings(page) {
         const rec = join(SRC, 'tests/replays', name + '.rec');
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
         const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
-        console.log(`     ${name}.rec in the browser: ${verdict}`);
-        check(`${name}.rec replays to a verdict on the page`, /^replay (in sync|out of sync)/.test(verdict), verdict);
+        check(`${name}.rec replays, its verdict on the page: ${verdict}`, /^replay (in sync|out of sync)/.test(verdict));
     }
     const kept = await gameFile(page, 'game.txt', '/saves');
-    check('watching leaves the saved game alone', value(kept, 'score') === '4000' && value(kept, 'level') === '5', kept);
+    check('watching leaves the saved game alone', sameGame(kept, PICKED), kept);
 }
 
 // Storage refused before the page loads (as in some private windows): the page says so, and
 // the game still plays.
 async function withoutStorage(session) {
     const page = await session.page.browser().newPage();
-    await page.evaluateOnNewDocument(() => {
-        IDBFactory.prototype.open = () => {
-            throw new DOMException('refused by the test', 'SecurityError');
-        };
-    });
-    const started = await startGame(page, session.url);
-    const notice = await page.$eval('#notice', e => !e.hidden && e.textContent);
-    check('refused storage is reported on the page', started && /cannot be kept/.test(notice), notice);
+    await page.evaluateOnNewDocument(() => (IDBFactory.prototype.open = () => {
+        throw new DOMException('refused by the test', 'SecurityError');
+    }));
+    const notice = (await startGame(page, session.url)) && (await page.$eval('#notice', e => !e.hidden && e.textContent));
     await focusGame(page);
-    check('and the game still plays', !!(await checkpoint(page)));
-    await page.close();
+    check('refused storage is reported on the page, and the game still plays',
+        /cannot be kept/.test(notice) && !!(await checkpoint(page)), notice);
 }
 
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
