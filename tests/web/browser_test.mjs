@@ -62,25 +62,19 @@ function startLogError(lines) {
     return '';
 }
 
-// Waits until the count of the colours (in the area) passes `more`; gives the last count.
-async function countPasses(page, colours, more, area) {
-    let n = 0;
-    await waitFor(async () => (n = await shotCount(page, colours, area)) > more);
-    return n;
-}
+// Waits until the count of the colours (in the area) passes `more`.
+const countPasses = (page, colours, more, area) => waitFor(async () => (await shotCount(page, colours, area)) > more);
 
 async function keysOnTheCanvas(page) {
     await focusGame(page);
-    const hud = await countPasses(page, [HUD_RED], 50, {h: 40});
-    check('a click gives the canvas the keyboard; the red heads-up line along the top',
-        (await page.evaluate(() => document.activeElement.id)) === 'canvas' && hud > 50, `${hud} pixels`);
-    // Each key adds its colour while pressed (Space) or until pressed again (D, H).
+    check('the red heads-up line along the top', await countPasses(page, [HUD_RED], 50, {h: 40}));
+    // Keys reach the game only with the focus a click gives. Each key adds its colour while
+    // held (Space) or until pressed again (D, H).
     for (const [what, key, colours, more, area] of [['D draws the debug overlay', 'd', [HUD_RED], 200, {x: 640, y: 40, w: 400, h: 260}],
         ['H opens the help panel', 'h', [HELP], 200], ['N adds a wave of rock outlines', 'n', ROCKS, 100], ['Space held fires missiles', ' ', [MISSILE], 20]]) {
         const before = await shotCount(page, colours, area);
         await (key === ' ' ? page.keyboard.down(key) : press(page, key));
-        const after = await countPasses(page, colours, before + more, area);
-        check(what, after > before + more, `${before} then ${after} pixels`);
+        check(what, await countPasses(page, colours, before + more, area), `${before} pixels before, not ${more} more after`);
         await (key === ' ' ? page.keyboard.up(key) : key !== 'n' && press(page, key));
     }
     // Key 1 logs the ship's outline: held Left turns it.
@@ -91,8 +85,7 @@ async function keysOnTheCanvas(page) {
     };
     const straight = await outline();
     await press(page, 'ArrowLeft', 500);
-    const logged = (await logLines(page)).includes('##### Create new rocks pluss 10 ####');
-    check('N logs its line; Left held turns the ship', logged && (await outline()) !== straight);
+    check('Left held turns the ship', (await outline()) !== straight);
 }
 
 async function savesAcrossReloads(page) {
@@ -116,10 +109,8 @@ async function savesAcrossReloads(page) {
         last === 'after clear and shrink_to_fit, capacity is now:0' && Number(value(saved, 'score')) >= Number(value(scored, 'score')),
         `${status}, ${last}, ${saved}`);
 
-    check('play again reloads the page and starts a new run', await reloaded(page, () => page.click('#again')));
-    await focusGame(page);
-    const back = await checkpoint(page);
-    check('after the reload the score and level come back from IndexedDB', sameGame(back, saved), back);
+    const back = (await reloaded(page, () => page.click('#again'))) && (await focusGame(page), await checkpoint(page));
+    check('play again starts a new run, with the score and level back from IndexedDB', sameGame(back, saved), back);
     return saved;
 }
 
@@ -131,18 +122,13 @@ async function savesInAndOut(page, saved, dir) {
     const got = await waitFor(() => existsSync(join(dir, 'game.txt')) && readFileSync(join(dir, 'game.txt'), 'utf8'));
     check('the download gives the saved game.txt', got === saved, got);
 
-    const pick = async (name, data) => {
-        writeFileSync(join(dir, name), data);
-        await (await page.$('#pick')).uploadFile(join(dir, name));
-    };
+    const pick = async (name, data) => (writeFileSync(join(dir, name), data), (await page.$('#pick')).uploadFile(join(dir, name)));
     for (const [name, data, said] of [['big.txt', 'x'.repeat(2 << 20), 'too large'], ['shot.png', Buffer.from([137, 80, 78, 71, 0]), 'not a text']]) {
         await pick(name, data);
         check(`a ${said} file is refused on the page`, await waitFor(() => page.$eval('#notice', (e, s) => e.textContent.includes(s), said)));
     }
-    check('a picked game.txt restarts the game', await reloaded(page, () => pick('game.txt', PICKED)));
-    await focusGame(page);
-    const back = await checkpoint(page);
-    check('which loads its score and level', sameGame(back, PICKED), back);
+    const back = (await reloaded(page, () => pick('game.txt', PICKED))) && (await focusGame(page), await checkpoint(page));
+    check('a picked game.txt restarts the game, which loads its score and level', sameGame(back, PICKED), back);
 }
 
 // Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
@@ -162,9 +148,7 @@ async function desktopRecordings(page) {
 // the game still plays.
 async function withoutStorage(session) {
     const page = await session.page.browser().newPage();
-    await page.evaluateOnNewDocument(() => (IDBFactory.prototype.open = () => {
-        throw new DOMException('refused by the test', 'SecurityError');
-    }));
+    await page.evaluateOnNewDocument(() => (IDBFactory.prototype.open = () => { throw new DOMException('refused by the test'); }));
     const notice = (await startGame(page, session.url)) && (await page.$eval('#notice', e => !e.hidden && e.textContent));
     await focusGame(page);
     check('refused storage is reported on the page, and the game still plays',
@@ -176,12 +160,11 @@ const files = mkdtempSync(join(tmpdir(), 'va-web-files-'));
 try {
     const {page} = session;
     const started = await startGame(page, session.url);
-    check('the game starts in the page', started);
     console.log(`SDL renderer: ${session.renderer || 'not reported'}`);
+    const error = started ? startLogError(await logLines(page)) : 'the game did not start';
+    check('the game starts, its log drawer shows the start-up lines in order, and a first visit has no saved game',
+        !error && (await gameFile(page, 'game.txt')) === null, error);
     if (started) {
-        const error = startLogError(await logLines(page));
-        check('the log drawer shows the start-up lines in order', !error, error);
-        check('a first visit has no saved game', (await gameFile(page, 'game.txt')) === null);
         await keysOnTheCanvas(page);
         await savesInAndOut(page, await savesAcrossReloads(page), files);
         await desktopRecordings(page);
