@@ -10,8 +10,10 @@ const SAVE_NAME = 'game.txt';
 // A save file is a few kilobytes; anything this large is not one.
 const MAX_PICKED_BYTES = 1024 * 1024;
 const START_MS = 5000;
-// A picked recording waits in the tab's session storage for the reload that restarts the game.
+// A picked recording waits in IndexedDB for the reload that restarts the game, and the tab's
+// session storage says so. Without IndexedDB the recording itself waits there (a few MB at most).
 const WATCH_KEY = 'void-angler-watch';
+const WATCH_FILE = SAVE_DIR + '/watch.rec';
 const WATCH_DIR = '/recordings';
 // The largest saved game a recording holds is 16 MiB; the session storage takes less anyway.
 const MAX_WATCH_BYTES = 32 * 1024 * 1024;
@@ -110,6 +112,7 @@ function mountSaves() {
         FS.mount(IDBFS, {}, SAVE_DIR);
     } catch (e) {
         storageFailed(e);
+        watchIfAsked();
         return;
     }
     Module.addRunDependency('saves');
@@ -119,6 +122,7 @@ function mountSaves() {
         } else {
             copySaves(SAVE_DIR, GAME_DIR);
         }
+        watchIfAsked();
         Module.removeRunDependency('saves');
     });
 }
@@ -134,7 +138,14 @@ function watchIfAsked() {
         const {name, text} = JSON.parse(asked);
         const path = WATCH_DIR + '/' + name.replace(/[^\w.-]/g, '_');
         FS.mkdir(WATCH_DIR);
-        FS.writeFile(path, text);
+        if (text === undefined) {
+            FS.writeFile(path, FS.readFile(WATCH_FILE));
+            // Out of IndexedDB too: nothing else is synced while the recording plays.
+            FS.unlink(WATCH_FILE);
+            FS.syncfs(false, () => {});
+        } else {
+            FS.writeFile(path, text);
+        }
         // The runtime reads main's arguments from this very array.
         Module.arguments.push('-replay=' + path);
         page.watching = name;
@@ -254,14 +265,27 @@ async function watchPicked(file) {
         say(file.name + ' is not a recording: it is not text.');
         return;
     }
-    try {
-        const text = new TextDecoder().decode(bytes);
-        sessionStorage.setItem(WATCH_KEY, JSON.stringify({name: file.name, text}));
-    } catch (e) {
-        say(file.name + ' cannot be kept for the replay in this browser (' + e.message + ').');
+    const restart = inStorage => {
+        try {
+            const text = inStorage ? undefined : new TextDecoder().decode(bytes);
+            sessionStorage.setItem(WATCH_KEY, JSON.stringify({name: file.name, text}));
+        } catch (e) {
+            say(file.name + ' cannot be kept for the replay in this browser (' + e.message + ').');
+            return;
+        }
+        location.reload();
+    };
+    if (!page.storageOk) {
+        restart(false);
         return;
     }
-    location.reload();
+    try {
+        FS.writeFile(WATCH_FILE, bytes);
+    } catch (e) {
+        restart(false);
+        return;
+    }
+    FS.syncfs(false, err => restart(!err));
 }
 
 function resumeSound() {
@@ -277,7 +301,7 @@ var Module = {
     print: appendLog,
     // Standard error is ours, not the game's log: the console keeps it.
     printErr: gameError,
-    preRun: [mountSaves, watchIfAsked],
+    preRun: [mountSaves],
     setStatus: text => {
         if (text && !page.startedAt) {
             progress.textContent = text;
