@@ -1,6 +1,7 @@
 // The page around the game: its log drawer, progress line, controls, and the saves kept in
 // the browser's IndexedDB. The game runs in /game with its dat/ there; its save files are
 // copied to and from /saves, the IndexedDB mount, so the packed pictures stay out of storage.
+// A recording the player picks is replayed by the game after a reload, as -replay does.
 'use strict';
 
 const GAME_DIR = '/game';
@@ -9,6 +10,13 @@ const SAVE_NAME = 'game.txt';
 // A save file is a few kilobytes; anything this large is not one.
 const MAX_PICKED_BYTES = 1024 * 1024;
 const START_MS = 5000;
+// A picked recording waits in IndexedDB for the reload that restarts the game, and the tab's
+// session storage says so. Without IndexedDB the recording itself waits there (a few MB at most).
+const WATCH_KEY = 'void-angler-watch';
+const WATCH_FILE = SAVE_DIR + '/watch.rec';
+const WATCH_DIR = '/recordings';
+// The largest saved game a recording holds is 16 MiB; the session storage takes less anyway.
+const MAX_WATCH_BYTES = 32 * 1024 * 1024;
 
 const canvas = document.getElementById('canvas');
 const logLines = document.getElementById('log-lines');
@@ -22,6 +30,8 @@ const page = {
     storageOk: true,
     // Set while a picked file replaces the save: nothing may write over it before the reload.
     replacing: false,
+    // The name of the recording being replayed: the player's saves are left alone meanwhile.
+    watching: '',
     startedAt: 0,
     syncing: false,
     syncAgain: false,
@@ -62,7 +72,7 @@ function storageFailed(err) {
 
 // One sync at a time; a request during a sync runs once it ends.
 function syncOut() {
-    if (!page.storageOk || page.replacing) {
+    if (!page.storageOk || page.replacing || page.watching) {
         return;
     }
     if (page.syncing) {
@@ -102,6 +112,7 @@ function mountSaves() {
         FS.mount(IDBFS, {}, SAVE_DIR);
     } catch (e) {
         storageFailed(e);
+        watchIfAsked();
         return;
     }
     Module.addRunDependency('saves');
@@ -111,8 +122,47 @@ function mountSaves() {
         } else {
             copySaves(SAVE_DIR, GAME_DIR);
         }
+        watchIfAsked();
         Module.removeRunDependency('saves');
     });
+}
+
+// Before the game starts: a recording picked before the reload is what it plays.
+function watchIfAsked() {
+    try {
+        const asked = sessionStorage.getItem(WATCH_KEY);
+        if (asked === null) {
+            return;
+        }
+        sessionStorage.removeItem(WATCH_KEY);
+        const {name, text} = JSON.parse(asked);
+        const path = WATCH_DIR + '/' + name.replace(/[^\w.-]/g, '_');
+        FS.mkdir(WATCH_DIR);
+        if (text === undefined) {
+            FS.writeFile(path, FS.readFile(WATCH_FILE));
+            // Out of IndexedDB too: nothing else is synced while the recording plays.
+            FS.unlink(WATCH_FILE);
+            FS.syncfs(false, () => {});
+        } else {
+            FS.writeFile(path, text);
+        }
+        // The runtime reads main's arguments from this very array.
+        Module.arguments.push('-replay=' + path);
+        page.watching = name;
+        say('Watching ' + name + ': P pauses, Escape ends it.');
+    } catch (e) {
+        say('The recording cannot be replayed (' + (e && e.message ? e.message : e) + ').');
+    }
+}
+
+// The replay's verdict (in sync, or the first frame that differs) goes on the page.
+function gameError(line) {
+    console.warn(line);
+    if (page.watching &&
+        /^(replay |recording ends|the recording |cannot open the recording)/.test(line)) {
+        say(page.watching + ': ' + line);
+        document.body.dataset.replay = line;
+    }
 }
 
 function showControls() {
@@ -204,6 +254,40 @@ async function loadPicked(file) {
     });
 }
 
+// A recording someone sent: the page restarts and the game replays it.
+async function watchPicked(file) {
+    if (file.size > MAX_WATCH_BYTES) {
+        say(file.name + ' is too large to be a recording.');
+        return;
+    }
+    const bytes = new Uint8Array(await file.arrayBuffer());
+    if (!looksLikeText(bytes)) {
+        say(file.name + ' is not a recording: it is not text.');
+        return;
+    }
+    const restart = inStorage => {
+        try {
+            const text = inStorage ? undefined : new TextDecoder().decode(bytes);
+            sessionStorage.setItem(WATCH_KEY, JSON.stringify({name: file.name, text}));
+        } catch (e) {
+            say(file.name + ' cannot be kept for the replay in this browser (' + e.message + ').');
+            return;
+        }
+        location.reload();
+    };
+    if (!page.storageOk) {
+        restart(false);
+        return;
+    }
+    try {
+        FS.writeFile(WATCH_FILE, bytes);
+    } catch (e) {
+        restart(false);
+        return;
+    }
+    FS.syncfs(false, err => restart(!err));
+}
+
 function resumeSound() {
     const sdl = Module.SDL2;
     if (sdl && sdl.audioContext && sdl.audioContext.state === 'suspended') {
@@ -213,9 +297,10 @@ function resumeSound() {
 
 var Module = {
     canvas,
+    arguments: [],
     print: appendLog,
     // Standard error is ours, not the game's log: the console keeps it.
-    printErr: line => console.warn(line),
+    printErr: gameError,
     preRun: [mountSaves],
     setStatus: text => {
         if (text && !page.startedAt) {
@@ -251,6 +336,13 @@ document.getElementById('pick').addEventListener('change', event => {
     event.target.value = '';
     if (file) {
         loadPicked(file);
+    }
+});
+document.getElementById('watch').addEventListener('change', event => {
+    const file = event.target.files[0];
+    event.target.value = '';
+    if (file) {
+        watchPicked(file);
     }
 });
 document.getElementById('again').addEventListener('click', () => location.reload());

@@ -1,7 +1,9 @@
 // The browser build in Debian's headless chromium: the page, the log drawer, real key presses
-// seen on the canvas, and saves kept across reloads.
+// seen on the canvas, saves kept across reloads, downloaded and picked, refused storage, and
+// desktop recordings replayed in the page.
 //   node tests/web/browser_test.mjs [BUILD_DIR]      (default build-web)
-import {readFileSync} from 'node:fs';
+import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
 import {HEIGHT, SRC, WIDTH, focusGame, openBrowser, press, shotCount, startGame, waitFor} from
@@ -11,6 +13,7 @@ const HUD_RED = [255, 44, 44];
 const HELP = [255, 220, 120];
 const MISSILE = [0, 0, 255];
 const ROCKS = [[168, 198, 78], [255, 0, 0]];
+const PICKED = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
 
 let failures = 0;
 function check(name, ok, detail = '') {
@@ -18,15 +21,23 @@ function check(name, ok, detail = '') {
     failures += ok ? 0 : 1;
 }
 
-async function logLines(page) {
-    return (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
-}
+const logLines = async page => (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
+const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
+const sameGame = (a, b) => ['score', 'level'].every(k => value(a, k) !== undefined && value(a, k) === value(b, k));
 
-async function gameFile(page, name) {
-    return page.evaluate(n => {
-        const names = FS.readdir('/game').filter(f => f.startsWith(n)).sort();
-        return names.length ? FS.readFile('/game/' + names.at(-1), {encoding: 'utf8'}) : null;
-    }, name);
+// The newest file of the game's (or of the IndexedDB mount's) whose name starts with `name`.
+const gameFile = (page, name, dir = '/game') => page.evaluate((n, d) => {
+    const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
+    return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
+}, name, dir);
+
+// Runs what reloads the page, then waits for the new page (it has no mark; reading the mark
+// while the page changes may throw) and its game's start.
+async function reloaded(page, action) {
+    await page.evaluate(() => (window.vaOldPage = true));
+    await action();
+    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
+    return startGame(page);
 }
 
 // Presses C and gives the checkpoint it wrote.
@@ -37,74 +48,40 @@ async function checkpoint(page) {
     return (await waitFor(async () => (await count()) > before)) && gameFile(page, 'checkpoint');
 }
 
-const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
-
-// The desktop's start-up lines (tests/golden), in order; the window's size is the canvas's.
+// The desktop's start-up lines (tests/golden; "*" ends a prefix), in order; the field is the canvas.
 function startLogError(lines) {
-    const golden = readFileSync(join(SRC, 'tests/golden/startup_fixed_lines.txt'), 'utf8')
-                       .split('\n')
-                       .filter(l => l)
-                       .map(l => l.replace('X=1920, y=1080', `X=${WIDTH}, y=${HEIGHT}`)
-                                     .replace(/^(WINDOW_SIZE_X:)1920$/, '$1' + WIDTH)
-                                     .replace(/^(WINDOW_SIZE_Y:)1080$/, '$1' + HEIGHT)
-                                     .replace(/^(lfbs offset=).*/, '$1*'));
     let at = 0;
-    for (const want of golden) {
-        const prefix = want.endsWith('*');
-        const text = prefix ? want.slice(0, -1) : want;
-        while (at < lines.length && !(prefix ? lines[at].startsWith(text) : lines[at] === text)) {
-            at++;
-        }
-        if (at++ === lines.length) {
+    for (const line of readFileSync(join(SRC, 'tests/golden/startup_fixed_lines.txt'), 'utf8').split('\n').filter(l => l)) {
+        const want = line.replace('X=1920, y=1080', `X=${WIDTH}, y=${HEIGHT}`).replace(/^(lfbs offset=).*/, '$1*')
+                         .replace(/^(WINDOW_SIZE_X:)1920$/, '$1' + WIDTH).replace(/^(WINDOW_SIZE_Y:)1080$/, '$1' + HEIGHT);
+        const matches = l => (want.endsWith('*') ? l.startsWith(want.slice(0, -1)) : l === want);
+        if (!(at = lines.findIndex((l, i) => i >= at && matches(l)) + 1)) {
             return 'missing or out of order: ' + want;
         }
     }
     return '';
 }
 
-// Waits until the count of the colours (in the area) passes `more`; gives the last count.
-async function countPasses(page, colours, more, area) {
-    let n = 0;
-    await waitFor(async () => (n = await shotCount(page, colours, area)) > more);
-    return n;
-}
+// Waits until the count of the colours (in the area) passes `more`.
+const countPasses = (page, colours, more, area) => waitFor(async () => (await shotCount(page, colours, area)) > more);
 
 async function keysOnTheCanvas(page) {
     await focusGame(page);
-    check('clicking the canvas gives it the keyboard', await page.evaluate(() => document.activeElement.id === 'canvas'));
-    const hud = await countPasses(page, [HUD_RED], 50, {h: 40});
-    check('the red heads-up line along the top', hud > 50, `${hud} pixels`);
-
-    const overlayArea = {x: 640, y: 40, w: 400, h: 260};
-    const before = await shotCount(page, [HUD_RED], overlayArea);
-    await press(page, 'd');
-    const overlay = await countPasses(page, [HUD_RED], before + 200, overlayArea);
-    check('D draws the debug overlay', overlay > before + 200, `${before} then ${overlay} pixels`);
-    await press(page, 'd');
-
-    await press(page, 'h');
-    const help = await countPasses(page, [HELP], 200);
-    check('H opens the help panel', help > 200, `${help} pixels`);
-    await press(page, 'h');
-    check('H closes it', await waitFor(async () => (await shotCount(page, [HELP])) === 0));
-
-    const rocks = await shotCount(page, ROCKS);
-    await press(page, 'n');
-    const more = await countPasses(page, ROCKS, rocks + 100);
-    check('N adds a wave of rock outlines', more > rocks + 100, `${rocks} then ${more} pixels`);
-    check('N logs its line', (await logLines(page)).includes('##### Create new rocks pluss 10 ####'));
-
-    await page.keyboard.down(' ');
-    const missiles = await countPasses(page, [MISSILE], 20);
-    await page.keyboard.up(' ');
-    check('Space held fires missiles', missiles > 20, `${missiles} pixels`);
-
+    check('the red heads-up line along the top', await countPasses(page, [HUD_RED], 50, {h: 40}));
+    // Keys reach the game only with the focus a click gives. Each key adds its colour while
+    // held (Space) or until pressed again (D, H).
+    for (const [what, key, colours, more, area] of [['D draws the debug overlay', 'd', [HUD_RED], 200, {x: 640, y: 40, w: 400, h: 260}],
+        ['H opens the help panel', 'h', [HELP], 200], ['N adds a wave of rock outlines', 'n', ROCKS, 100], ['Space held fires missiles', ' ', [MISSILE], 20]]) {
+        const before = await shotCount(page, colours, area);
+        await (key === ' ' ? page.keyboard.down(key) : press(page, key));
+        check(what, await countPasses(page, colours, before + more, area), `${before} pixels before, not ${more} more after`);
+        await (key === ' ' ? page.keyboard.up(key) : key !== 'n' && press(page, key));
+    }
     // Key 1 logs the ship's outline: held Left turns it.
     const outline = async () => {
         const count = (await logLines(page)).length;
         await press(page, '1');
-        await waitFor(async () => (await logLines(page)).length > count);
-        return (await logLines(page)).slice(count).join('\n');
+        return waitFor(async () => (await logLines(page)).slice(count).join('\n'));
     };
     const straight = await outline();
     await press(page, 'ArrowLeft', 500);
@@ -114,52 +91,89 @@ async function keysOnTheCanvas(page) {
 async function savesAcrossReloads(page) {
     // Fire all round, with a checkpoint after each turn, until one shows a score.
     let scored = null;
-    const end = Date.now() + 90000;
-    while (Date.now() < end && !(value(scored, 'score') > 0)) {
+    for (const end = Date.now() + 90000; Date.now() < end && !(value(scored, 'score') > 0);) {
         await page.keyboard.down(' ');
         await press(page, 'ArrowLeft', 2500);
         await page.keyboard.up(' ');
         scored = await checkpoint(page);
     }
-    check('playing scores', value(scored, 'score') > 0, scored);
-    check('checkpoints are kept in IndexedDB', await waitFor(() => page.evaluate(() =>
-        FS.readdir('/saves').some(n => n.startsWith('checkpoint')))));
+    const kept = await waitFor(() => gameFile(page, 'checkpoint', '/saves'));
+    check('playing scores, and checkpoints are kept in IndexedDB', value(scored, 'score') > 0 && kept, scored);
 
     await press(page, 'q');
     const status = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
-    check('Q ends the game with status 0', status === '0', status);
-    check('the log reaches shut-down', (await logLines(page)).at(-1) === 'after clear and shrink_to_fit, capacity is now:0');
+    const last = (await logLines(page)).at(-1);
     await waitFor(() => page.evaluate(() => document.body.dataset.saved));
     const saved = await gameFile(page, 'game.txt');
-    check('Q saves the score', Number(value(saved, 'score')) >= Number(value(scored, 'score')), saved);
+    check('Q ends the game with status 0, the log reaches shut-down and the score is saved', status === '0' &&
+        last === 'after clear and shrink_to_fit, capacity is now:0' && Number(value(saved, 'score')) >= Number(value(scored, 'score')),
+        `${status}, ${last}, ${saved}`);
 
-    await page.evaluate(() => (window.vaOldPage = true));
-    await page.click('#again');
-    // The new page has no mark (reading it while the page changes may throw).
-    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-    check('play again reloads the page and starts a new run', await startGame(page));
+    const back = (await reloaded(page, () => page.click('#again'))) && (await focusGame(page), await checkpoint(page));
+    check('play again starts a new run, with the score and level back from IndexedDB', sameGame(back, saved), back);
+    return saved;
+}
+
+// The saved game leaves by the download button; another comes in by the file picker and
+// restarts the game; a file that cannot be a saved game is refused on the page.
+async function savesInAndOut(page, saved, dir) {
+    await (await page.createCDPSession()).send('Browser.setDownloadBehavior', {behavior: 'allow', downloadPath: dir});
+    await page.click('#download');
+    const got = await waitFor(() => existsSync(join(dir, 'game.txt')) && readFileSync(join(dir, 'game.txt'), 'utf8'));
+    check('the download gives the saved game.txt', got === saved, got);
+
+    const pick = async (name, data) => (writeFileSync(join(dir, name), data), (await page.$('#pick')).uploadFile(join(dir, name)));
+    for (const [name, data, said] of [['big.txt', 'x'.repeat(2 << 20), 'too large'], ['shot.png', Buffer.from([137, 80, 78, 71, 0]), 'not a text']]) {
+        await pick(name, data);
+        check(`a ${said} file is refused on the page`, await waitFor(() => page.$eval('#notice', (e, s) => e.textContent.includes(s), said)));
+    }
+    const back = (await reloaded(page, () => pick('game.txt', PICKED))) && (await focusGame(page), await checkpoint(page));
+    check('a picked game.txt restarts the game, which loads its score and level', sameGame(back, PICKED), back);
+}
+
+// Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
+// maths library may round otherwise than the desktop's.
+async function desktopRecordings(page) {
+    for (const name of ['flock', 'waves', 'edges']) {
+        const rec = join(SRC, 'tests/replays', name + '.rec');
+        const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
+        const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
+        check(`${name}.rec replays, its verdict on the page: ${verdict}`, /^replay (in sync|out of sync)/.test(verdict));
+    }
+    const kept = await gameFile(page, 'game.txt', '/saves');
+    check('watching leaves the saved game alone', sameGame(kept, PICKED), kept);
+}
+
+// Storage refused before the page loads (as in some private windows): the page says so, and
+// the game still plays.
+async function withoutStorage(session) {
+    const page = await session.page.browser().newPage();
+    await page.evaluateOnNewDocument(() => (IDBFactory.prototype.open = () => { throw new DOMException('refused by the test'); }));
+    const notice = (await startGame(page, session.url)) && (await page.$eval('#notice', e => !e.hidden && e.textContent));
     await focusGame(page);
-    const back = (await checkpoint(page)) || 'no checkpoint';
-    check('after the reload the score comes back from IndexedDB', value(back, 'score') === value(saved, 'score'), back);
-    check('and the level', value(back, 'level') === value(saved, 'level'), back);
+    check('refused storage is reported on the page, and the game still plays',
+        /cannot be kept/.test(notice) && !!(await checkpoint(page)), notice);
 }
 
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
+const files = mkdtempSync(join(tmpdir(), 'va-web-files-'));
 try {
     const {page} = session;
     const started = await startGame(page, session.url);
-    check('the game starts in the page', started);
     console.log(`SDL renderer: ${session.renderer || 'not reported'}`);
+    const error = started ? startLogError(await logLines(page)) : 'the game did not start';
+    check('the game starts, its log drawer shows the start-up lines in order, and a first visit has no saved game',
+        !error && (await gameFile(page, 'game.txt')) === null, error);
     if (started) {
-        const error = startLogError(await logLines(page));
-        check('the log drawer shows the start-up lines in order', !error, error);
-        check('a first visit has no saved game', (await gameFile(page, 'game.txt')) === null);
         await keysOnTheCanvas(page);
-        await savesAcrossReloads(page);
+        await savesInAndOut(page, await savesAcrossReloads(page), files);
+        await desktopRecordings(page);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
+    await withoutStorage(session);
 } finally {
     await session.close();
+    rmSync(files, {recursive: true, force: true});
 }
 console.log(failures ? `${failures} failed` : 'all passed');
 process.exit(failures ? 1 : 0);
