@@ -34,5 +34,7 @@ int main(int argc, char** argv) {
     // Before the process-wide state, which reads "game.txt" from the working directory.
     chooseWorkFolder();
     prepareWindowsDesktop();
-    return launch(argc, argv, buildProcessState);
+    // exit, not return: in the browser a main that has slept no longer hands its value to
+    // the page, and a replay out of sync would end with 0. Elsewhere the two are the same.
+    std::exit(launch(argc, argv, buildProcessState));
 }

@@ -4,7 +4,7 @@
 //   node tests/web/browser_test.mjs [BUILD_DIR]      (default build-web)
 import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
-import {join} from 'node:path';
+import {basename, join} from 'node:path';
 
 import {HEIGHT, SRC, WIDTH, focusGame, openBrowser, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
@@ -133,12 +133,18 @@ async function savesInAndOut(page, saved, dir) {
 
 // Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
 // maths library may round otherwise than the desktop's.
-async function desktopRecordings(page) {
-    for (const name of ['flock', 'waves', 'edges']) {
-        const rec = join(SRC, 'tests/replays', name + '.rec');
+// A copy with frame 1's generator digest changed must be caught, and end with status 3.
+async function desktopRecordings(page, dir) {
+    const stored = name => join(SRC, 'tests/replays', name + '.rec');
+    const tampered = join(dir, 'tampered.rec');
+    writeFileSync(tampered, readFileSync(stored('flock'), 'utf8').replace(/(\nframe 1\n[^]*?digest rng=)(\w)/, (_, at, c) => at + (c === '0' ? '1' : '0')));
+    for (const [rec, want, status] of [...['flock', 'waves', 'edges', 'portal'].map(n => [stored(n), /^replay (in sync|out of sync)/]),
+        [tampered, /^replay out of sync at frame 1: the random generator$/, '3']]) {
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
         const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
-        check(`${name}.rec replays, its verdict on the page: ${verdict}`, /^replay (in sync|out of sync)/.test(verdict));
+        const ended = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
+        check(`${basename(rec)} replays, its verdict on the page: ${verdict} (status ${ended})`,
+            want.test(verdict) && (!status || ended === status));
     }
     const kept = await gameFile(page, 'game.txt', '/saves');
     check('watching leaves the saved game alone', sameGame(kept, PICKED), kept);
@@ -167,7 +173,7 @@ try {
     if (started) {
         await keysOnTheCanvas(page);
         await savesInAndOut(page, await savesAcrossReloads(page), files);
-        await desktopRecordings(page);
+        await desktopRecordings(page, files);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
     await withoutStorage(session);
