@@ -16,7 +16,7 @@ HEAVY_S=${HEAVY_S:-20}
 SETTLE_S=3
 
 # The end-to-end tests' helpers: an X server with openbox, a scratch folder with dat/.
-. "$SRC/tests/e2e/lib.sh"
+. "$SRC/scripts/x-session.sh"
 set +u
 start_session perf-e2e cc
 cc -O2 -shared -fPIC -o "$WORK/present_counter.so" "$SRC/bench/present_counter.c" -ldl

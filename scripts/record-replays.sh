@@ -9,8 +9,8 @@ BIN=$(readlink -f "${1:?usage: record-replays.sh GAME [NAME...]}")
 shift
 SRC=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$SRC/tests/replays
-# shellcheck source=../tests/e2e/lib.sh
-. "$SRC/tests/e2e/lib.sh"
+# shellcheck source=x-session.sh
+. "$SRC/scripts/x-session.sh"
 
 # A small screen keeps the sanitizer build's replays short; its own displays, not the e2e ones.
 start_x() {

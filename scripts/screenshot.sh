@@ -8,7 +8,7 @@ BIN=$(realpath "${1:-$SRC/build/void-angler}")
 OUT=${2:-$SRC/docs/screenshot.png}
 
 # The end-to-end tests' helpers: an X server, a scratch folder with dat/, key presses.
-. "$SRC/tests/e2e/lib.sh"
+. "$SRC/scripts/x-session.sh"
 set +u
 start_session screenshot import convert
 dir=$WORK
