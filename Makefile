@@ -74,7 +74,7 @@ test-fuzz: fuzz
 replays: build
 	cmake --build build -j $(JOBS) --target va_replay_check
 	for f in tests/replays/*.rec; do \
-		./build/tests/va_replay_check "$$f" --redigest --pictures build/replay-pictures || exit 1; \
+		./build/tools/replay_check/va_replay_check "$$f" --redigest --pictures build/replay-pictures || exit 1; \
 	done
 
 # Release without sanitizers in its own directory: the figures are the shipped game's.

@@ -2,13 +2,6 @@ va_test_suite(replay SOURCES recording_test.cpp ../support/headless_game.cpp
     LIBS va_shell)
 
 # Each stored recording replays headless; `make replays` rewrites their digests.
-add_executable(va_replay_check ${CMAKE_CURRENT_SOURCE_DIR}/replay/replay_check.cpp
-    $<TARGET_OBJECTS:va_test_drivers>)
-target_link_libraries(va_replay_check PRIVATE va_core va_test_support SDL2_image::SDL2_image)
-if(WIN32)
-    target_link_libraries(va_replay_check PRIVATE SDL2::SDL2main)
-    target_link_options(va_replay_check PRIVATE -mconsole)
-endif()
 set(VA_REPLAYS ${CMAKE_CURRENT_SOURCE_DIR}/replays)
 file(GLOB VA_REPLAY_FILES CONFIGURE_DEPENDS ${VA_REPLAYS}/*.rec)
 foreach(recording ${VA_REPLAY_FILES})

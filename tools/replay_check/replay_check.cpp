@@ -1,9 +1,11 @@
-// Replays a stored recording headless (dummy drivers, software renderer) and checks
-// every frame's state digest, the log, and a digest of the drawn frame every 7th frame
-// and on each frame an input acts in. With --redigest it rewrites the digests instead.
-//   replay_check RECORDING [--redigest] [--pictures DIR]
+// Replays a recording headless (dummy drivers, software renderer) and checks every
+// frame's state digest, the log, and a digest of the drawn frame every 7th frame and on
+// each frame an input acts in. With --redigest it rewrites the digests instead; with
+// --pictures it keeps those frames as PNG (the stored games' tests, `make replays`, and a
+// recording attached to a bug report, looked at frame by frame).
+//   va_replay_check RECORDING [--redigest] [--pictures DIR]
 #include <SDL_image.h>
-#include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <filesystem>
@@ -11,19 +13,83 @@
 #include <iostream>
 #include <map>
 #include <sstream>
+#include <vector>
 
 #include "geometry/calendar_clock.h"
 #include "persist/game_state.h"
 #include "replay/state_digest.h"
 #include "shell/game_playback.h"
-#include "support/log_lines.h"
-#include "support/work_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr std::uint32_t kPictureStride = 7;
+
+std::string readFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), {});
+}
+
+std::vector<std::string> logLines(const std::string& log) {
+    std::vector<std::string> lines;
+    std::istringstream in(log);
+    for (std::string line; std::getline(in, line);) {
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+// A scratch folder holding the game's data, entered while the replay runs: a viewing
+// writes no save, and nothing lands where the tool was started.
+class ScratchFolder {
+  public:
+    ScratchFolder() : previous(fs::current_path()) {
+        for (unsigned n = 0; !fs::create_directory(dir = fs::temp_directory_path() /
+                                                         ("va-replay-" + std::to_string(n)));
+             ++n) {
+        }
+        const fs::path data = fs::path(VA_SOURCE_DIR) / "dat";
+        std::error_code linked;
+        fs::create_directory_symlink(data, dir / "dat", linked);
+        if (linked) { // no links for a plain Windows user
+            fs::copy(data, dir / "dat", fs::copy_options::recursive);
+        }
+        fs::current_path(dir);
+    }
+    ~ScratchFolder() {
+        std::error_code ec;
+        fs::current_path(previous, ec);
+        fs::remove_all(dir, ec);
+    }
+    ScratchFolder(const ScratchFolder&) = delete;
+    ScratchFolder& operator=(const ScratchFolder&) = delete;
+
+  private:
+    fs::path previous;
+    fs::path dir;
+};
+
+// Standard output (the game's log, also what SDL's libraries print) into a file meanwhile.
+class LogCapture {
+  public:
+    LogCapture() : file(std::fopen("stdout.log", "w+b")), saved(dup(fileno(stdout))) {
+        std::fflush(stdout);
+        dup2(fileno(file), fileno(stdout));
+    }
+    std::string finish() {
+        std::cout.flush();
+        std::fflush(stdout);
+        dup2(saved, fileno(stdout));
+        close(saved);
+        std::fclose(file);
+        return readFile("stdout.log");
+    }
+
+  private:
+    FILE* file;
+    int saved;
+};
 
 std::uint32_t pictureDigest(SDL_Surface* s) {
     Fnv h;
@@ -57,7 +123,7 @@ int check(const Options& o) {
     const fs::path logFile = fs::path(o.recording).replace_extension(".log");
     const fs::path out = fs::current_path();
     fs::path rewritten = out / (name + ".rec.new");
-    WorkDir work;
+    ScratchFolder work;
 
     GamePlayback playback(o.recording.string(),
                           o.redigest ? PlaybackMode::Redigest : PlaybackMode::Check);
@@ -110,7 +176,7 @@ int check(const Options& o) {
     };
 
     playback.install();
-    testing::internal::CaptureStdout();
+    LogCapture capture;
     int status = 0;
     {
         ProcessState state;
@@ -123,7 +189,7 @@ int check(const Options& o) {
         }
         status = playback.finish(game.run(static_cast<int>(args.size()), argv.data()));
     }
-    const std::string log = testing::internal::GetCapturedStdout();
+    const std::string log = capture.finish();
     SDL_FreeSurface(screen);
     setCalendarClock({});
     setSaveFileEdge({});
@@ -158,6 +224,9 @@ int check(const Options& o) {
 } // namespace
 
 int main(int argc, char** argv) {
+    // SDL without a screen or a sound card, unless the environment names a driver.
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 0);
+    SDL_setenv("SDL_AUDIODRIVER", "dummy", 0);
     Options o;
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
@@ -170,7 +239,7 @@ int main(int argc, char** argv) {
         }
     }
     if (o.recording.empty()) {
-        std::cerr << "usage: replay_check RECORDING [--redigest] [--pictures DIR]" << std::endl;
+        std::cerr << "usage: va_replay_check RECORDING [--redigest] [--pictures DIR]" << std::endl;
         return 2;
     }
     if (!o.pictures.empty()) {
