@@ -212,6 +212,7 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
         EXPECT_EQ(status, 0);
         recorder.finish(status);
     });
+    EXPECT_TRUE(readFile("game.rec").ends_with("\nend 1\n")) << "Q closes the recording";
     fs::remove("game.txt");
     GamePlayback playback("game.rec", PlaybackMode::Check);
     ASSERT_EQ(playback.open(), std::nullopt);
