@@ -227,15 +227,24 @@ function looksLikeText(bytes) {
     return bytes.every(b => b >= 32 || b === 9 || b === 10 || b === 13);
 }
 
-// A picked file becomes the saved game, and the game restarts to load it as it would at start.
-async function loadPicked(file) {
-    if (file.size > MAX_PICKED_BYTES) {
-        say(file.name + ' is too large to be a saved game.');
-        return;
+// A picked file's bytes, or null (said on the page) when it is too large or not text.
+async function readPicked(file, maxBytes, tooLarge, notText) {
+    if (file.size > maxBytes) {
+        say(file.name + ' is ' + tooLarge + '.');
+        return null;
     }
     const bytes = new Uint8Array(await file.arrayBuffer());
     if (!looksLikeText(bytes)) {
-        say(file.name + ' is not a text file.');
+        say(file.name + ' is ' + notText + '.');
+        return null;
+    }
+    return bytes;
+}
+
+// A picked file becomes the saved game, and the game restarts to load it as it would at start.
+async function loadPicked(file) {
+    const bytes = await readPicked(file, MAX_PICKED_BYTES, 'too large to be a saved game', 'not a text file');
+    if (!bytes) {
         return;
     }
     if (!page.storageOk) {
@@ -256,13 +265,8 @@ async function loadPicked(file) {
 
 // A recording someone sent: the page restarts and the game replays it.
 async function watchPicked(file) {
-    if (file.size > MAX_WATCH_BYTES) {
-        say(file.name + ' is too large to be a recording.');
-        return;
-    }
-    const bytes = new Uint8Array(await file.arrayBuffer());
-    if (!looksLikeText(bytes)) {
-        say(file.name + ' is not a recording: it is not text.');
+    const bytes = await readPicked(file, MAX_WATCH_BYTES, 'too large to be a recording', 'not a recording: it is not text');
+    if (!bytes) {
         return;
     }
     const restart = inStorage => {
