@@ -60,10 +60,8 @@ bool desktopSize(int& width, int& height) {
 
 } // namespace
 
-SDL_Renderer* openGameRenderer(SDL_Window* window) {
-    // One point per pixel, as the software renderer draws: the driver's own lines ("2")
-    // leave corners of the outlines unlit, and geometry ("3") thickens the diagonals.
-    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, "1");
+SDL_Renderer* openRenderer(SDL_Window* window, const char* lineMethod) {
+    SDL_SetHint(SDL_HINT_RENDER_LINE_METHOD, lineMethod);
     SDL_Renderer* renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_ACCELERATED);
     SDL_ResetHint(SDL_HINT_RENDER_LINE_METHOD);
     if (renderer == nullptr) {
@@ -73,6 +71,12 @@ SDL_Renderer* openGameRenderer(SDL_Window* window) {
         renderer = SDL_CreateRenderer(window, -1, SDL_RENDERER_SOFTWARE);
     }
     return renderer;
+}
+
+SDL_Renderer* openGameRenderer(SDL_Window* window) {
+    // One point per pixel, as the software renderer draws: the driver's own lines ("2")
+    // leave corners of the outlines unlit, and geometry ("3") thickens the diagonals.
+    return openRenderer(window, "1");
 }
 
 Platform Platform::real() {
