@@ -76,3 +76,44 @@ TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndM
         std::filesystem::remove_all(work.path() / "dat");
     }
 }
+
+// The pass in bands measured from the moon's right edge (770), each with its own step; the
+// picture is gone at about x 690.5 and waits ten frames a pixel of that.
+TEST(BackdropTest, TheSatellitePassStepsThroughItsBandsThenWaitsTenFramesAPixel) {
+    struct Step {
+        float x, dxy, dwh;
+    };
+    const Step bands[] = {{140, 0.05f, 0.05f},    {180, 0.1f, 0},      {630, 0.095f, -0.015f},
+                          {650, 0.099f, -0.055f}, {670, 0.1f, -0.15f}, {690.5f, 0, 0}};
+    Satellite sat;
+    std::vector<Step> seen;
+    for (int frame = 0; frame < 6000 && sat.countdown() < 0; ++frame) {
+        const SDL_FRect r = sat.rect();
+        sat.advance();
+        const SDL_FRect s = sat.rect();
+        const Step step{r.x, s.x - r.x, s.w - r.w};
+        ASSERT_NEAR(s.y - r.y, step.dxy, 3e-4f) << "moves along the diagonal";
+        ASSERT_NEAR(s.h - r.h, step.dwh, 3e-4f) << "stays square";
+        if (seen.empty() || std::abs(step.dxy - seen.back().dxy) > 3e-4f ||
+            std::abs(step.dwh - seen.back().dwh) > 3e-4f) {
+            seen.push_back(step);
+        }
+    }
+    ASSERT_EQ(seen.size(), std::size(bands));
+    for (std::size_t i = 0; i < seen.size(); ++i) {
+        EXPECT_NEAR(seen[i].x, bands[i].x, 0.1f) << "band " << i;
+        EXPECT_NEAR(seen[i].dxy, bands[i].dxy, 3e-4f) << "band " << i;
+        EXPECT_NEAR(seen[i].dwh, bands[i].dwh, 3e-4f) << "band " << i;
+    }
+    const SDL_FRect gone = sat.rect();
+    EXPECT_TRUE(gone.w <= 0.0f && gone.w > -0.15f) << gone.w;
+    EXPECT_NEAR(sat.countdown(), 6905, 2);
+    for (int wait = sat.countdown(); wait > 0; --wait) {
+        sat.advance();
+    }
+    EXPECT_EQ(std::make_tuple(sat.countdown(), sat.rect().x, sat.rect().w),
+              std::make_tuple(0, gone.x, gone.w));
+    sat.advance();
+    EXPECT_EQ(std::make_tuple(sat.countdown(), sat.rect().x, sat.rect().y, sat.rect().w),
+              std::make_tuple(-1, 140.0f, 45.0f, 5.0f));
+}

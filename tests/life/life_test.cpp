@@ -71,6 +71,9 @@ TEST(LiffAutomatonTest, GenerationsListLiveCellsRowByRowBirthsAloneDoNotSurviveA
             grid.cells[i / 5][i % 5] = i != y * 5 + x;
         }
         EXPECT_EQ(grid.countNeighbours(x, y), count) << x << y;
+        // Each cell is one of corner, edge and interior, by its count of neighbours.
+        EXPECT_EQ(std::tuple(grid.isCorner(x, y), grid.isEdge(x, y), grid.isInterior(x, y)),
+                  std::tuple(count == 3, count == 5, count == 8));
     }
 }
 

@@ -133,6 +133,28 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     // Point 0 supplies the smallest y; point 1 is the first of the two at y = 100.
     EXPECT_EQ(std::tuple(m.min, m.max, m.min_idx, m.max_idx),
               std::tuple(Point(25, 50), Point(75, 100), Point(1, 7), Point(3, 1)));
+    // Ties on x too: points 2 and 4 repeat the smallest and the largest x.
+    item.cords[2] = {25, 90};
+    item.cords[4] = {75, 50};
+    EXPECT_EQ(std::pair(item.getMinMaxCords().min_idx, item.minMax.max_idx),
+              std::pair(Point(1, 7), Point(3, 1)));
+    // Centre before and after, on a 900 x 600 field whose bottom bound is 500: shiftDown adds
+    // the bound, shiftUp takes the wrap height; on a bound or past a corner nothing moves.
+    const float centres[][4] = {{-3, 100, 897, 100},  {903, 100, 3, 100}, {450, -3, 450, 497},
+                                {450, 503, 450, -97}, {-3, -3, -3, -3},   {0, -3, 0, -3},
+                                {900, -3, 900, -3},   {-3, 500, -3, 500}};
+    for (const auto& [x, y, wx, wy] : centres) {
+        SpaceItem wrapped(900, 600, -1);
+        wrapped.boundBottom = 500;
+        wrapped.x_c = x;
+        wrapped.y_c = y;
+        wrapped.wrapAround();
+        EXPECT_EQ(std::tuple(wrapped.x_c, wrapped.y_c, wrapped.cords[3], wrapped.boundRight),
+                  std::tuple(wx, wy,
+                             Point(75 + static_cast<int>(wx - x), 100 + static_cast<int>(wy - y)),
+                             900))
+            << x << "," << y;
+    }
     // A quarter turn about the centre (50, 75), worked by hand: x = |dx cos - dy sin - 50|,
     // y = |dx sin + dy cos + 75|; cos 90 is -4.4e-8 in float and vanishes in the rounding.
     SpaceItem turned(900, 600, -1);
@@ -169,6 +191,24 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
             std::tuple(w.x_c, w.y_c, w.wCords[1].x, w.wCords[1].y, w.wCords[0].x, w.wCords[0].y),
             std::tuple(r[2], r[3], r[2], r[3], r[2] + 3, r[3] - 4));
     }
+    // Tail, head, then both after fixLost on 1920 x 1080: past the right or lower bound plus 50
+    // it goes to -50; below -50 to the left bound plus 50 or the lower bound plus 50.
+    const float lost[][6] = {{100, 100, 1975, 100, -50, 100}, {100, 100, 100, 1135, 100, -50},
+                             {100, 100, -55, 100, 50, 100},   {100, 100, 100, -55, 100, 1130},
+                             {1975, 100, 100, 100, -50, 100}, {100, 1135, 100, 100, 100, -50}};
+    for (const auto& [tx, ty, hx, hy, x, y] : lost) {
+        ShipWeapon w(PointF(tx, ty), PointF(hx, hy), 0.0f, 0, 1920, 1080, 0.0f);
+        w.fixLost();
+        EXPECT_EQ(
+            std::tuple(w.x_c, w.y_c, w.wCords[0].x, w.wCords[0].y, w.wCords[1].x, w.wCords[1].y),
+            std::tuple(x, y, x, y, x, y))
+            << hx << "," << hy;
+    }
+    ShipWeapon edge(PointF(1970, 1130), PointF(-50, -50), 0.0f, 0, 1920, 1080, 0.0f);
+    edge.fixLost();
+    EXPECT_EQ(std::tuple(edge.x_c, edge.y_c, edge.wCords[0].x),
+              std::tuple(1970.0f, 1130.0f, -50.0f))
+        << "on the margins themselves";
     ShipWeapon hitBox(PointF(100, 200), PointF(100, 200), 0.0f, 0, 1920, 1080, 0.0f);
     const SDL_FRect box = hitBox.getFRect();
     EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h), std::tuple(93.0f, 193.0f, 13.0f, 13.0f));
