@@ -50,6 +50,19 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
         std::make_unique<Game>(*noRenderer.state, Platform{[](Uint32) {}, noRenderer.display});
     quietly([&] { status = noRenderer.start(); });
     EXPECT_NE(status.value_or(0), 0) << "a renderer that cannot be made ends with failure";
+    // So does a window that cannot be made, a bad field flag, or a field too small.
+    for (const char* flag : {"", "-window=12", "-window=200x150", "-scale=4"}) {
+        HeadlessGame bad;
+        if (!*flag) {
+            bad.display.openWindow = [](const char*, int&, int&) -> SDL_Window* { return nullptr; };
+            bad.game = std::make_unique<Game>(*bad.state, Platform{[](Uint32) {}, bad.display});
+        }
+        quietly([&] {
+            status = bad.start(*flag ? std::vector<std::string>{flag} : std::vector<std::string>{});
+        });
+        EXPECT_NE(status.value_or(0), 0) << flag;
+        quietly([&] { bad.exitProcess(); });
+    }
 
     const std::string readme = readFile(fs::path(VA_SOURCE_DIR) / "README.md");
     for (const KeyBinding& binding : Game::keyTable()) {
