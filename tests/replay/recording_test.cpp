@@ -93,8 +93,18 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     WorkDir dir;
     const std::string whole = writeSample(2, true);
     const std::size_t frame2 = whole.find("frame 2");
+    std::string clocks;
+    for (std::size_t i = 0; i <= kMaxFrameClockReadings; ++i) {
+        clocks += "clock 1\n";
+    }
+    const std::string head = "void-angler recording 1\ngame 1\nfield 1 1\n";
     // 0 header ok, 1 garbage, 2 other format; then F frame, E end, T truncated, G garbage.
     const std::vector<std::pair<std::string, std::string>> cases = {
+        {head + "saved none\n" + clocks + "frame 1\n", "1"},
+        {head + "saved file\n| a\\\nframe 1\n", "1"}, // an escape cut off
+        {"void-angler recording 1\ngame 1\nsize 1 1\nfield 1 1\nsaved none\nframe 1\n", "1"},
+        {whole.substr(0, frame2) + "frame 2\n" + clocks + "digest rng=1\n", "0FG"},
+        {whole.substr(0, frame2) + "frame 2\nzzz 12\ndigest rng=1\n", "0FG"},
         {whole, "0FFE"},
         {writeSample(2, false), "0FFT"},
         {whole.substr(0, frame2 + 4), "0FT"},        // half a frame line
