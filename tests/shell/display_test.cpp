@@ -1,5 +1,6 @@
 #include "shell/display_options.h"
 #include "shell/field_view.h"
+#include "shell/platform.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -35,6 +36,12 @@ TEST(DisplayOptionsTest, FlagsAskForAFieldEveryBadValueSaysWhyAndAWindowFitsTheS
     const SDL_Point fit = windowedSize(3840, 2160, {0, 24, 1920, 1050});
     EXPECT_EQ(std::pair(fit.x, fit.y), std::pair(1866, 1050));
     EXPECT_EQ(windowedSize(1280, 720, {0, 0, 1920, 1050}).x, 1280);
+    // The desktop's size is known before any window opens: SDL's dummy screen is 1024 x 768.
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    int w = 0, h = 0;
+    EXPECT_TRUE(Platform::real().display.desktopSize(w, h));
+    EXPECT_EQ(std::pair(w, h), std::pair(1024, 768));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
 
 // Three windows for each of two field shapes. The Liff grid's 51 x 28 cells cover the
