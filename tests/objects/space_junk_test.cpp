@@ -161,6 +161,13 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     turned.rotate(90);
     EXPECT_EQ(std::vector<Point>(turned.cords, turned.cords + 5),
               (std::vector<Point>{{25, 75}, {75, 50}, {65, 75}, {75, 100}, {25, 75}}));
+    // A push of 30 adds a whole third of it along the heading: up (0), then left (270).
+    SpaceItem up(900, 600, -1);
+    up.momentumMag = turned.momentumMag = 30;
+    up.pushAlongHeading(), turned.pushAlongHeading();
+    EXPECT_EQ(std::tuple(up.t_velocity.x, up.t_velocity.y, turned.t_velocity.x, turned.t_velocity.y,
+                         turned.heading),
+              std::tuple(1.6f, 1.6f - 10, 1.6f - 10, 1.6f, 270.0f));
     item.x_c = 49.9f;
     item.y_c = -0.5f;
     EXPECT_EQ(item.getCenter(), Point(49, 0));
