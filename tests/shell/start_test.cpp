@@ -50,17 +50,21 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
         std::make_unique<Game>(*noRenderer.state, Platform{[](Uint32) {}, noRenderer.display});
     quietly([&] { status = noRenderer.start(); });
     EXPECT_NE(status.value_or(0), 0) << "a renderer that cannot be made ends with failure";
-    // So does a window that cannot be made, a bad field flag, or a field too small.
-    for (const char* flag : {"", "-window=12", "-window=200x150", "-scale=4"}) {
+    // So does a window that cannot be made, a bad field flag, or a field too small: refused
+    // before any window opens where the screen's size is known beforehand, and after otherwise.
+    const std::tuple<const char*, int, int> starts[] = {
+        {"", 1920, 1}, {"-window=12", 0, 0}, {"-scale=4", 1920, 0}, {"-scale=4", 5000, 1}};
+    for (const auto& [flag, side, opens] : starts) {
         HeadlessGame bad;
-        if (!*flag) {
-            bad.display.openWindow = [](const char*, int&, int&) -> SDL_Window* { return nullptr; };
-            bad.game = std::make_unique<Game>(*bad.state, Platform{[](Uint32) {}, bad.display});
-        }
-        quietly([&] {
-            status = bad.start(*flag ? std::vector<std::string>{flag} : std::vector<std::string>{});
-        });
-        EXPECT_NE(status.value_or(0), 0) << flag;
+        bool opened = false;
+        bad.display.desktopSize = [side](auto& w, auto& h) { return w = side, h = side / 2, true; };
+        bad.display.openWindow = [&, f = flag, open = bad.display.openWindow](auto&&... a) {
+            opened = true;
+            return *f ? open(a...) : nullptr;
+        };
+        bad.game = std::make_unique<Game>(*bad.state, Platform{[](Uint32) {}, bad.display});
+        quietly([&] { status = bad.start({flag}); });
+        EXPECT_TRUE(status.value_or(0) != 0 && opened == (opens == 1)) << flag << " on " << side;
         quietly([&] { bad.exitProcess(); });
     }
 
