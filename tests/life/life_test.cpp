@@ -129,10 +129,13 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenAndFieldSizeScalesTheCell
 // A point joins the first island it touches, or starts its own when already held.
 TEST(IslandsTest, APointJoinsTheFirstIslandItTouchesDefragMergesAndPixelBoxesScaleByTheCellSize) {
     Islands store = storeOf({{{0, 0}}, {{2, 0}}});
-    store.addPoint(1, 0);
-    store.addPoint(1, 0);
+    // Two cells apart, in any direction, is not touching.
+    for (const Point& p :
+         {Point(1, 0), Point(1, 0), Point(0, 2), Point(0, -2), Point(-2, 0), Point(4, 0)}) {
+        store.addPoint(p.x, p.y);
+    }
     EXPECT_EQ(std::tuple(store.count(), store.islandAt(0).pts, store.islandAt(2).pts),
-              std::tuple(3, Points{{0, 0}, {1, 0}}, Points{{1, 0}}));
+              std::tuple(7, Points{{0, 0}, {1, 0}}, Points{{1, 0}}));
     const std::tuple<Points, Points, bool> cases[] = {
         {{{3, 6}, {6, 9}}, {{7, 10}, {8, 11}}, true}, // one cell apart diagonally
         {{{7, 10}, {8, 11}}, {{3, 6}, {6, 9}}, true},

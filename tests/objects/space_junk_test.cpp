@@ -40,13 +40,20 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
     EXPECT_EQ(std::tuple(copy.x_c, copy.y_c, copy.cords[0]),
               std::tuple(50.0f, 75.0f, Point(50, 50)));
     // Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
-    const float rows[][4] = {{-7, 0, -3, 31},   {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
-                             {-10, 0, 894, 31}, {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
-                             {0, 560, 4, -9},   {0, -15, 4, 16},       {0, -16, 4, 615}};
+    const float rows[][4] = {{-7, 0, -3, 31},    {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
+                             {-10, 0, 894, 31},  {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
+                             {0, 560, 4, -9},    {0, -15, 4, 16},       {0, -16, 4, 615},
+                             {850, 560, 854, -9}}; // right edge on the field's: y wraps
     for (const auto& r : rows) {
         SpaceJunk rock = shifted(r[0], r[1]);
         rock.fixLostRock();
         EXPECT_EQ(std::tuple(rock.rockCords[3].x, rock.rockCords[3].y), std::tuple(r[2], r[3]));
+    }
+    // A move checks the bounds: leftmost x 899 stays on a 900-wide field, 900 is lost.
+    for (const auto& [dx, x] : {std::pair(895.0f, 899.0f), std::pair(896.0f, 0.0f)}) {
+        SpaceJunk rock = shifted(dx, 0);
+        rock.moveRock(0, 0);
+        EXPECT_EQ(rock.rockCords[3].x, x) << dx;
     }
     // Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
     // 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.

@@ -244,5 +244,17 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     play(planted, [&](int status) { EXPECT_EQ(planted.finish(status), 3); });
     EXPECT_EQ(logLines(testing::internal::GetCapturedStderr()).back(),
               "replay out of sync at frame 1: the score");
+    // Re-digesting names the changed frame and gives back the recording as it was made.
+    RecordingWriter out("redigested.rec");
+    GamePlayback redigest("planted.rec", PlaybackMode::Redigest);
+    ASSERT_EQ(redigest.open(), std::nullopt);
+    out.writeHeader(redigest.header());
+    redigest.rewrite = &out;
+    play(redigest, [&](int status) { redigest.finish(status); });
+    EXPECT_EQ(redigest.firstChange, 1u);
+    EXPECT_EQ(readFile("redigested.rec"), readFile("game.rec"));
+    GameRecorder unstarted("unstarted.rec", {});
+    unstarted.finish(EXIT_FAILURE);
+    EXPECT_FALSE(fs::exists("unstarted.rec")) << "a game that never began leaves no recording";
     SDL_FreeSurface(screen);
 }

@@ -29,7 +29,7 @@ TEST(DisplayOptionsTest, FlagsAskForAFieldEveryBadValueSaysWhyAndAWindowFitsTheS
         EXPECT_NE(asked(args).find(want), std::string::npos) << asked(args) << ", not " << want;
     }
     for (const char* bad : {"-window=16385x720", "-window=+800x600", "-window=1280x720x2",
-                            "-window=1 x720", "-window=99999999999999999999x720"}) {
+                            "-window=1 x720", "-window=800x", "-window=99999999999999999999x720"}) {
         EXPECT_EQ(asked({bad}).rfind("-window wants WIDTHxHEIGHT, each 1 to 16384", 0), 0u) << bad;
     }
     // A window too large for the screen keeps the field's shape: 3840 * 1050 / 2160 = 1866.7.

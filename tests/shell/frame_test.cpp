@@ -23,6 +23,9 @@ class FrameTest : public testing::Test {
 TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     SDL_FillRect(h.screen, nullptr, SDL_MapRGB(h.screen->format, 1, 2, 3));
     SDL_Point rock = firstRockPoint();
+    // The island under the ship made the first: index 0 is outlined too.
+    Islands& islands = h.state->islands;
+    std::swap(islands.islandAt(0), islands.islandAt(islands.islandTouching({840, 550, 1, 1})));
     // The rock's blip: its dot of radius 2 lights the pixel right of its centre.
     const SDL_Point blip{1796 + rock.x * 140 / 2880, 15 + rock.y * 130 / 1215};
     h.tapKey(SDL_SCANCODE_SPACE);
