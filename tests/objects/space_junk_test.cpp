@@ -43,7 +43,7 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
     const float rows[][4] = {{-7, 0, -3, 31},    {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
                              {-10, 0, 894, 31},  {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
                              {0, 560, 4, -9},    {0, -15, 4, 16},       {0, -16, 4, 615},
-                             {850, 560, 854, -9}}; // right edge on the field's: y wraps
+                             {850, 560, 854, -9}}; // the right edge on the field's: only y wraps
     for (const auto& r : rows) {
         SpaceJunk rock = shifted(r[0], r[1]);
         rock.fixLostRock();
