@@ -22,11 +22,11 @@
 #include <unistd.h>
 
 #include "draw_calls.h"
+#include "game/game.h"
+#include "game/game_digest.h"
+#include "game/process_state.h"
 #include "geometry/calendar_clock.h"
 #include "replay/recording_writer.h"
-#include "shell/game.h"
-#include "shell/game_digest.h"
-#include "shell/process_state.h"
 
 namespace fs = std::filesystem;
 
@@ -118,9 +118,7 @@ struct Headless {
             return renderer;
         };
         game = std::make_unique<Game>(*state, Platform{[](Uint32) {}, display});
-        char name[] = "void-angler";
-        char* argv[] = {name, nullptr};
-        if (game->startUp(1, argv)) {
+        if (game->startUp(CommandLine{})) {
             fail("start-up failed");
         }
     }

@@ -9,8 +9,6 @@ foreach(lib SDL2 SDL2_image SDL2_ttf SDL2_mixer)
     endif()
 endforeach()
 
-target_sources(va_shell PRIVATE src/shell/browser_platform.cpp)
-
 # Asyncify keeps the game's blocking loop and its sleeps: each sleep hands the page back to the
 # browser. The runtime exits after a quit, so the store's destructor writes "game.txt".
 target_link_options(void-angler PRIVATE
@@ -26,7 +24,6 @@ set_target_properties(void-angler PROPERTIES SUFFIX ".js")
 foreach(page index.html page.css page.js)
     configure_file(web/${page} ${CMAKE_BINARY_DIR}/${page} COPYONLY)
 endforeach()
-
 # emscripten's clang warns where gcc does not: a rock's const printCords stands beside the item
 # family's virtual one on purpose.
 target_compile_options(va_warnings INTERFACE -Wno-overloaded-virtual)

@@ -165,9 +165,13 @@ function gameError(line) {
     }
 }
 
-function showControls() {
+// The game hands over its key table's lines once it starts (again after a restart).
+function showControls(text) {
     const table = document.getElementById('controls');
-    const text = UTF8ToString(Module._va_help_text());
+    if (page.controlsShown) {
+        return;
+    }
+    page.controlsShown = true;
     for (const line of text.split('\n').slice(1)) {
         if (!line) {
             continue;
@@ -314,7 +318,6 @@ var Module = {
     onRuntimeInitialized: () => {
         page.runtimeReady = true;
         page.startedAt = Date.now();
-        showControls();
         showStartProgress();
     },
     onExit: afterQuit,
@@ -327,6 +330,7 @@ var Module = {
         document.getElementById('about').open = false;
     },
     vaFilesWritten: syncOut,
+    vaShowControls: showControls,
 };
 
 canvas.addEventListener('mousedown', () => {

@@ -1,9 +1,11 @@
 // Errors a player must read to get the game going (the wrong folder, no display).
 #pragma once
 
+#include <functional>
 #include <string>
 
-// One line on standard error. On Windows a double-clicked game owns its console alone and the
-// console closes with it, so the line is also shown in a message box; never when the output
-// goes anywhere but a console, where nobody could press its button.
+// One line on standard error, then shown however the host shows a notice (if at all).
 void tellPlayer(const std::string& text);
+// The host's way to show a notice besides standard error (the Windows desktop's message box);
+// empty for none.
+void setNoticeShower(std::function<void(const std::string& text)> show);

@@ -9,7 +9,7 @@
 #include <string>
 #include <vector>
 
-#include "replay/player_input.h"
+#include "platform/player_input.h"
 #include "replay/state_digest.h"
 
 inline constexpr int kRecordingFormat = 1;

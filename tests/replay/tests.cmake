@@ -1,5 +1,4 @@
-va_test_suite(replay SOURCES recording_test.cpp ../support/headless_game.cpp
-    LIBS va_shell)
+va_test_suite(replay SOURCES recording_test.cpp)
 
 # Each stored recording replays headless; `make replays` rewrites their digests.
 set(VA_REPLAYS ${CMAKE_CURRENT_SOURCE_DIR}/replays)

@@ -40,14 +40,20 @@ HeadlessGame::~HeadlessGame() {
     setCalendarClock({});
 }
 
-std::optional<int> HeadlessGame::start(std::vector<std::string> args) {
-    args.insert(args.begin(), "void-angler");
-    std::vector<char*> argv;
-    for (std::string& a : args) {
-        argv.push_back(a.data());
+// The command line as the process reads it: display flags to the display, the rest in order.
+CommandLine HeadlessGame::commandLine(const std::vector<std::string>& args) {
+    CommandLine line;
+    std::vector<std::string> display;
+    for (const std::string& a : args) {
+        (a.starts_with("-window=") || a.starts_with("-scale=") ? display : line.gameFlags)
+            .push_back(a);
     }
-    argv.push_back(nullptr);
-    std::optional<int> status = game->startUp(static_cast<int>(args.size()), argv.data());
+    line.display = readDisplayOptions(display);
+    return line;
+}
+
+std::optional<int> HeadlessGame::start(std::vector<std::string> args) {
+    std::optional<int> status = game->startUp(commandLine(args));
     started = !status.has_value();
     return status;
 }

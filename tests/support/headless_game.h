@@ -9,8 +9,8 @@
 #include <memory>
 #include <optional>
 
-#include "shell/game.h"
-#include "shell/process_state.h"
+#include "game/game.h"
+#include "game/process_state.h"
 #include "support/kit.h"
 
 class HeadlessGame {
@@ -26,6 +26,7 @@ class HeadlessGame {
 
     // Runs start-up with these arguments after the program name.
     std::optional<int> start(std::vector<std::string> args = {});
+    static CommandLine commandLine(const std::vector<std::string>& args);
     void frames(int n) {
         while (n-- > 0) {
             game->runFrame();

@@ -15,10 +15,11 @@
 #include <sstream>
 #include <vector>
 
+#include "app/game_link.h"
+#include "app/game_playback.h"
 #include "geometry/calendar_clock.h"
 #include "persist/game_state.h"
 #include "replay/state_digest.h"
-#include "shell/game_playback.h"
 
 namespace fs = std::filesystem;
 
@@ -181,13 +182,9 @@ int check(const Options& o) {
     {
         ProcessState state;
         Game game(state, playback.wrap(Platform{[](Uint32) {}, display}));
-        playback.attach(game);
-        std::vector<std::string> args = playback.arguments();
-        std::vector<char*> argv;
-        for (std::string& a : args) {
-            argv.push_back(a.data());
-        }
-        status = playback.finish(game.run(static_cast<int>(args.size()), argv.data()));
+        playback.attach(watchGame(game));
+        // The recorded flags on this tool's own canvas of the recorded size.
+        status = playback.finish(game.run(CommandLine{playback.header().flags, {}, {}}));
     }
     const std::string log = capture.finish();
     SDL_FreeSurface(screen);

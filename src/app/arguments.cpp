@@ -1,0 +1,86 @@
+#include "app/arguments.h"
+
+#include "version.h"
+
+#include <string_view>
+
+namespace {
+
+enum class Kind {
+    Help,
+    GameFlag, // specified: passed on to the game, kept in a recording
+    Value,    // ours: -name=VALUE into `target`
+    Display,  // ours, read by the game itself when it opens its window
+};
+
+struct KnownFlag {
+    const char* name; // ending in '=' when it takes a value
+    Kind kind;
+    std::string Arguments::*target;
+    const char* help; // nullptr: listed by the specified help, not by ours
+};
+
+// Every argument the game knows. A new flag is one row here (and its own parser).
+constexpr KnownFlag kKnownFlags[] = {
+    {"-help", Kind::Help, nullptr, nullptr},
+    {"-test", Kind::GameFlag, nullptr, nullptr},
+    {"-run_lvl=", Kind::GameFlag, nullptr, nullptr},
+    {"-demo_mode", Kind::GameFlag, nullptr, nullptr},
+    {"-window=", Kind::Display, nullptr, "-window=WxH    play in a window on a field of W x H"},
+    {"-scale=", Kind::Display, nullptr,
+     "-scale=N       a field of the screen's size / N, N times larger"},
+    {"-record=", Kind::Value, &Arguments::record,
+     "-record=FILE   play and record the game to FILE"},
+    {"-replay=", Kind::Value, &Arguments::replay,
+     "-replay=FILE   watch a recording (P pauses, Escape ends)"},
+    {"-timedemo=", Kind::Value, &Arguments::timedemo,
+     "-timedemo=FILE play a recording as fast as possible and time it"},
+};
+
+const KnownFlag* find(std::string_view arg) {
+    for (const KnownFlag& flag : kKnownFlags) {
+        const std::string_view name = flag.name;
+        const bool takesValue = name.back() == '=';
+        if (takesValue ? arg.substr(0, name.size()) == name : arg == name) {
+            return &flag;
+        }
+    }
+    return nullptr;
+}
+
+} // namespace
+
+Arguments examineArguments(int argc, char** argv, std::ostream& err) {
+    Arguments args;
+    std::vector<std::string> displayFlags;
+    for (int i = 1; i < argc; ++i) {
+        const std::string_view arg = argv[i];
+        const KnownFlag* flag = find(arg);
+        if (flag == nullptr) {
+            err << "void-angler: unknown argument \"" << arg << "\" ignored (-help lists them)"
+                << std::endl;
+        } else if (flag->kind == Kind::Help) {
+            args.help = true;
+            args.game.gameFlags.emplace_back(arg);
+        } else if (flag->kind == Kind::Display) {
+            displayFlags.emplace_back(arg);
+        } else if (flag->kind == Kind::GameFlag) {
+            args.game.gameFlags.emplace_back(arg);
+        } else {
+            args.*(flag->target) = std::string(arg.substr(std::string_view(flag->name).size()));
+        }
+    }
+    args.game.display = readDisplayOptions(displayFlags);
+    args.game.helpExtras = helpExtras();
+    return args;
+}
+
+std::string helpExtras() {
+    std::string text;
+    for (const KnownFlag& flag : kKnownFlags) {
+        if (flag.help != nullptr) {
+            text += std::string(flag.help) + "\n";
+        }
+    }
+    return text + "void-angler " + kGameVersion + "\n";
+}

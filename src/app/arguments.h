@@ -1,0 +1,24 @@
+// The command line, examined whole before anything acts: the specified flags go on
+// to the game, our own flags are collected here, and an argument nobody knows gets
+// one line on standard error.
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "game/command_line.h"
+
+struct Arguments {
+    bool help = false;
+    // What the game reads at its start-up step; its specified flags other than -help are
+    // kept in a recording.
+    CommandLine game;
+    std::string record;
+    std::string replay;
+    std::string timedemo;
+};
+
+Arguments examineArguments(int argc, char** argv, std::ostream& err);
+// Our own flags and the version, printed after the specified help lines.
+std::string helpExtras();

@@ -1,0 +1,239 @@
+#include "app/game_playback.h"
+
+#include "version.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "geometry/calendar_clock.h"
+#include "persist/game_state.h"
+
+namespace {
+constexpr int kOutOfSync = 3;
+
+SDL_Event eventOf(const PlayerInput& in) {
+    SDL_Event e{};
+    switch (in.kind) {
+    case PlayerInput::Kind::Key:
+        e.type = in.down ? SDL_KEYDOWN : SDL_KEYUP;
+        e.key.state = in.down ? SDL_PRESSED : SDL_RELEASED;
+        e.key.repeat = in.repeat ? 1 : 0;
+        e.key.keysym.scancode = static_cast<SDL_Scancode>(in.code);
+        break;
+    case PlayerInput::Kind::Mouse:
+        e.type = in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
+        e.button.state = in.down ? SDL_PRESSED : SDL_RELEASED;
+        e.button.button = static_cast<Uint8>(in.code);
+        e.button.clicks = 1;
+        e.button.x = in.x;
+        e.button.y = in.y;
+        break;
+    case PlayerInput::Kind::Quit:
+        e.type = SDL_QUIT;
+        break;
+    }
+    return e;
+}
+} // namespace
+
+GamePlayback::GamePlayback(std::string file, PlaybackMode playMode)
+    : path(std::move(file)), mode(playMode), clock(std::make_shared<Clock>()) {}
+
+std::optional<int> GamePlayback::open() {
+    file.open(path, std::ios::binary);
+    if (!file.is_open()) {
+        std::cerr << "cannot open the recording " << path << std::endl;
+        return EXIT_FAILURE;
+    }
+    reader = std::make_unique<RecordingReader>(file);
+    const RecordingReader::HeaderResult result = reader->readHeader(head);
+    if (result == RecordingReader::HeaderResult::OtherFormat) {
+        std::cerr << "the recording " << path << " has format " << reader->format()
+                  << "; this game reads format " << kRecordingFormat << std::endl;
+        return EXIT_FAILURE;
+    }
+    if (result != RecordingReader::HeaderResult::Ok) {
+        std::cerr << "the recording " << path << " cannot be read: " << reader->error()
+                  << std::endl;
+        return EXIT_FAILURE;
+    }
+    if (head.gameVersion != kGameVersion) {
+        std::cerr << "the recording " << path << " was made by void-angler " << head.gameVersion
+                  << "; this is " << kGameVersion << ", which cannot replay it" << std::endl;
+        return EXIT_FAILURE;
+    }
+    if (reader->next(current) != RecordingReader::Next::Frame) {
+        std::cerr << "the recording " << path << " holds no whole frame" << std::endl;
+        return EXIT_FAILURE;
+    }
+    return std::nullopt;
+}
+
+void GamePlayback::install() {
+    clock->readings.assign(head.clock.begin(), head.clock.end());
+    auto c = clock;
+    // Past the recorded readings the game gets the last one again, and the frame is out of step.
+    setCalendarClock([c]() -> std::time_t {
+        if (c->readings.empty()) {
+            c->overrun = true;
+            return static_cast<std::time_t>(c->last);
+        }
+        c->last = c->readings.front();
+        c->readings.pop_front();
+        return static_cast<std::time_t>(c->last);
+    });
+    std::optional<std::string> text = head.savedGame;
+    setSaveFileEdge({[text] { return text; }, false});
+}
+
+Platform GamePlayback::wrap(Platform base) {
+    base.input.poll = [this](SDL_Event& e) { return poll(e); };
+    base.input.heard = nullptr;
+    base.frameEnded = [this] { return frameEnded(); };
+    return base;
+}
+
+// The viewer's events: P pauses, Escape or closing the window ends; the rest steer nothing.
+void GamePlayback::watchViewer() {
+    if (mode != PlaybackMode::Watch && mode != PlaybackMode::Timedemo) {
+        return;
+    }
+    SDL_Event e;
+    for (bool waiting = true; waiting;) {
+        while (SDL_PollEvent(&e) != 0) {
+            if (e.type == SDL_QUIT ||
+                (e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_ESCAPE)) {
+                stopRequested = true;
+            } else if (e.type == SDL_KEYDOWN && e.key.repeat == 0 &&
+                       e.key.keysym.scancode == SDL_SCANCODE_P) {
+                paused = !paused;
+            }
+        }
+        waiting = paused && !stopRequested;
+        if (waiting) {
+            SDL_WaitEventTimeout(nullptr, 100);
+        }
+    }
+}
+
+bool GamePlayback::beginFrame() {
+    if (inFrame) {
+        return true;
+    }
+    inFrame = true;
+    nextInput = 0;
+    if (checked == 0) {
+        wallStart = std::chrono::steady_clock::now();
+        cpuStart = std::clock();
+    }
+    watchViewer();
+    // Readings left over belong to the start-up: already out of step.
+    clock->overrun = clock->overrun || !clock->readings.empty();
+    clock->readings.assign(current.clock.begin(), current.clock.end());
+    return true;
+}
+
+bool GamePlayback::poll(SDL_Event& event) {
+    beginFrame();
+    if (stopRequested) {
+        if (quitGiven) {
+            return false;
+        }
+        quitGiven = true;
+        event = SDL_Event{};
+        event.type = SDL_QUIT;
+        return true;
+    }
+    if (nextInput < current.inputs.size()) {
+        event = eventOf(current.inputs[nextInput++]);
+        return true;
+    }
+    return false;
+}
+
+void GamePlayback::outOfSync(const std::string& part) {
+    std::cerr << "replay out of sync at frame " << current.number << ": " << part << std::endl;
+    status = kOutOfSync;
+}
+
+bool GamePlayback::frameEnded() {
+    inFrame = false;
+    if (stopRequested) {
+        return false;
+    }
+    const StateDigest actual = played.digest();
+    std::optional<std::string> part;
+    if (clock->overrun || !clock->readings.empty()) {
+        part = "the clock readings";
+    } else {
+        part = firstDifference(current.digest, actual);
+    }
+    if (afterFrame) {
+        afterFrame(current.number, !current.inputs.empty());
+    }
+    if (mode == PlaybackMode::Redigest) {
+        if (part && firstChange == 0) {
+            firstChange = current.number;
+        }
+        current.digest = actual;
+        rewrite->writeFrame(current);
+    } else if (part) {
+        outOfSync(*part);
+        return false;
+    }
+    checked = current.number;
+    clock->overrun = false;
+    return readNext();
+}
+
+bool GamePlayback::readNext() {
+    const bool quitting = played.quitRequested();
+    switch (reader->next(current)) {
+    case RecordingReader::Next::Frame:
+        if (quitting) {
+            outOfSync("the game ended");
+            return false;
+        }
+        return true;
+    case RecordingReader::Next::End:
+        if (!quitting && mode != PlaybackMode::Redigest) {
+            outOfSync("the game went on");
+        }
+        if (rewrite != nullptr) {
+            rewrite->writeEnd(checked);
+        }
+        return false;
+    case RecordingReader::Next::Truncated:
+        std::cerr << "recording ends at frame " << checked << std::endl;
+        return false;
+    case RecordingReader::Next::Garbage:
+        break;
+    }
+    std::cerr << "recording ends at frame " << checked << " (" << reader->error() << ")"
+              << std::endl;
+    return false;
+}
+
+int GamePlayback::finish(int gameStatus) {
+    if (status) {
+        return *status;
+    }
+    if (gameStatus != EXIT_SUCCESS) {
+        return gameStatus;
+    }
+    if (stopRequested) {
+        std::cerr << "replay stopped at frame " << checked << ", in sync so far" << std::endl;
+    } else {
+        std::cerr << "replay in sync: " << checked << " frames" << std::endl;
+    }
+    if (mode == PlaybackMode::Timedemo && checked > 0) {
+        const double seconds =
+            std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
+        const double cpuMs =
+            1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / checked;
+        std::cerr << "timedemo: " << checked << " frames, " << seconds << " s, "
+                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame"
+                  << std::endl;
+    }
+    return EXIT_SUCCESS;
+}

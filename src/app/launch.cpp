@@ -1,0 +1,79 @@
+#include "app/launch.h"
+
+#include <cstdlib>
+#include <iostream>
+
+#include "app/arguments.h"
+#include "app/game_link.h"
+#include "app/game_playback.h"
+#include "app/game_recorder.h"
+#include "game/game.h"
+
+namespace {
+
+constexpr int kBadArguments = 2;
+
+Platform realPlatform() {
+    return Platform::real(Game::helpLines());
+}
+
+int play(ProcessState& state, const CommandLine& line) {
+    Game game(state, realPlatform());
+    return game.run(line);
+}
+
+int record(const Arguments& args, const std::function<ProcessState&()>& buildState) {
+    GameRecorder recorder(args.record, args.game.gameFlags);
+    if (!recorder.isOpen()) {
+        std::cerr << "cannot write the recording " << args.record << ": " << recorder.error()
+                  << std::endl;
+        return EXIT_FAILURE;
+    }
+    recorder.install();
+    Game game(buildState(), recorder.wrap(realPlatform()));
+    recorder.attach(watchGame(game));
+    const int status = game.run(args.game);
+    recorder.finish(status);
+    return status;
+}
+
+int replay(const std::string& path, bool timedemo,
+           const std::function<ProcessState&()>& buildState) {
+    GamePlayback playback(path, timedemo ? PlaybackMode::Timedemo : PlaybackMode::Watch);
+    if (std::optional<int> status = playback.open()) {
+        return *status;
+    }
+    Platform platform = realPlatform();
+    if (timedemo) {
+        // As fast as the machine goes; the sounds still load, into a silent device.
+        platform.sleep = [](Uint32) {};
+        SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
+    }
+    playback.install();
+    Game game(buildState(), playback.wrap(std::move(platform)));
+    playback.attach(watchGame(game));
+    return playback.finish(game.run(recordedCommandLine(playback.header())));
+}
+
+} // namespace
+
+int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState) {
+    const Arguments args = examineArguments(argc, argv, std::cerr);
+    // "-help" anywhere: our flags do nothing and create nothing; the game prints its help.
+    if (args.help) {
+        return play(buildState(), args.game);
+    }
+    const int modes = !args.record.empty() + !args.replay.empty() + !args.timedemo.empty();
+    if (modes > 1) {
+        std::cerr << "void-angler: -record, -replay and -timedemo exclude one another" << std::endl;
+        return kBadArguments;
+    }
+    if (!args.record.empty()) {
+        return record(args, buildState);
+    }
+    if (!args.replay.empty() || !args.timedemo.empty()) {
+        return replay(args.replay.empty() ? args.timedemo : args.replay, args.replay.empty(),
+                      buildState);
+    }
+    return play(buildState(), args.game);
+}

@@ -1,0 +1,10 @@
+// From the command line to the exit status: examines the arguments, then plays,
+// records or replays. The process-wide state is built only once it is known where
+// its clock and saved game come from.
+#pragma once
+
+#include <functional>
+
+#include "game/process_state.h"
+
+int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState);

@@ -1,0 +1,16 @@
+// The command line as the process read it, once: what the game's own start-up step reads.
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "platform/display_options.h"
+
+struct CommandLine {
+    // The specified flags (-help, -test, -run_lvl=n, -demo_mode) in the order given.
+    std::vector<std::string> gameFlags;
+    // What -window and -scale ask for, or why they cannot be used.
+    DisplayOptions display;
+    // Printed to standard error after the specified help: our own flags and the version.
+    std::string helpExtras;
+};

@@ -1,0 +1,47 @@
+#include "platform/field_size.h"
+
+#include <algorithm>
+
+std::string fieldSizeProblem(int width, int height) {
+    if (width >= kMinFieldWidth && height >= kMinFieldHeight) {
+        return {};
+    }
+    return "a field of " + std::to_string(width) + "x" + std::to_string(height) +
+           " is too small; the game needs at least " + std::to_string(kMinFieldWidth) + "x" +
+           std::to_string(kMinFieldHeight);
+}
+
+FieldChoice decideField(const FieldRequest& request, int windowWidth, int windowHeight) {
+    switch (request.kind) {
+    case FieldRequest::Kind::Window:
+        return {request.width, request.height, fieldSizeProblem(request.width, request.height)};
+    case FieldRequest::Kind::Scale: {
+        const int w = windowWidth / request.scale;
+        const int h = windowHeight / request.scale;
+        std::string problem = fieldSizeProblem(w, h);
+        if (!problem.empty()) {
+            problem = "-scale=" + std::to_string(request.scale) + " on a " +
+                      std::to_string(windowWidth) + "x" + std::to_string(windowHeight) +
+                      " screen: " + problem;
+        }
+        return {w, h, problem};
+    }
+    case FieldRequest::Kind::Desktop:
+        break;
+    }
+    return {windowWidth, windowHeight, {}};
+}
+
+SDL_Point windowedSize(int fieldWidth, int fieldHeight, const SDL_Rect& usable) {
+    if (usable.w <= 0 || usable.h <= 0 || (fieldWidth <= usable.w && fieldHeight <= usable.h)) {
+        return {fieldWidth, fieldHeight};
+    }
+    // Compared as products, so the shrunk side never rounds past the area.
+    if (static_cast<long long>(usable.w) * fieldHeight <=
+        static_cast<long long>(usable.h) * fieldWidth) {
+        const auto h = static_cast<long long>(fieldHeight) * usable.w / fieldWidth;
+        return {usable.w, std::max(1, static_cast<int>(h))};
+    }
+    const auto w = static_cast<long long>(fieldWidth) * usable.h / fieldHeight;
+    return {std::max(1, static_cast<int>(w)), usable.h};
+}

@@ -1,0 +1,89 @@
+#include "platform/field_view.h"
+
+#include <algorithm>
+#include <iostream>
+
+#include "platform/field_size.h"
+
+void FieldView::open(SDL_Renderer* r, int fieldWidth, int fieldHeight) {
+    renderer = r;
+    width = fieldWidth;
+    height = fieldHeight;
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    if (SDL_RenderTargetSupported(renderer) == SDL_TRUE) {
+        target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
+                                   width, height);
+    }
+    if (target == nullptr) {
+        // SDL then scales each drawing itself: fine at whole scales, thin lines may break below 1.
+        std::cerr << "no field texture (" << SDL_GetError() << "), scaling each drawing"
+                  << std::endl;
+        return;
+    }
+    // The game draws with alpha 0 at times; the copy to the window must ignore alpha.
+    SDL_SetTextureBlendMode(target, SDL_BLENDMODE_NONE);
+}
+
+void FieldView::beginFrame() {
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    // At the field's own size the game draws straight to the window, as it always has.
+    drawingToTarget = target != nullptr && (w != width || h != height);
+    if (!drawingToTarget) {
+        return;
+    }
+    // Whole pixels from x1 up; below x1 nearest sampling would drop one-pixel lines.
+    const bool shrinking = w < width || h < height;
+    SDL_SetTextureScaleMode(target, shrinking ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+    SDL_SetRenderTarget(renderer, target);
+}
+
+void FieldView::present() {
+    if (drawingToTarget) {
+        SDL_SetRenderTarget(renderer, nullptr);
+        Uint8 r = 0, g = 0, b = 0, a = 0;
+        SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+        SDL_RenderClear(renderer);
+        SDL_RenderCopy(renderer, target, nullptr, nullptr);
+        // The next frame starts from the colour the game left.
+        SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    }
+    SDL_RenderPresent(renderer);
+}
+
+void FieldView::close() {
+    if (target != nullptr) {
+        SDL_DestroyTexture(target);
+        target = nullptr;
+    }
+    drawingToTarget = false;
+}
+
+void FieldView::toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHeight) {
+    if ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0) {
+        SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
+        return;
+    }
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowResizable(window, SDL_TRUE);
+    const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
+    SDL_Rect usable{};
+    SDL_GetDisplayUsableBounds(display, &usable);
+    // The full-screen start asked for -1 x -1, which SDL kept as 1 x 1: the size to
+    // restore is set here.
+    const SDL_Point size = windowedSize(fieldWidth, fieldHeight, usable);
+    SDL_SetWindowSize(window, size.x, size.y);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
+                          SDL_WINDOWPOS_CENTERED_DISPLAY(display));
+}
+
+bool FieldView::isToggleKey(const SDL_KeyboardEvent& key) {
+    if (key.type != SDL_KEYDOWN || key.repeat != 0) {
+        return false;
+    }
+    const SDL_Scancode code = key.keysym.scancode;
+    const bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
+    return code == SDL_SCANCODE_F11 || (enter && (key.keysym.mod & KMOD_ALT) != 0);
+}

@@ -1,0 +1,57 @@
+// The seams between the game and the machine: the sleeps, the display and the storage.
+// The game always uses the real ones; tests pass their own.
+#pragma once
+
+#include <SDL.h>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/player_input.h"
+
+struct Display {
+    // Creates the window for a field of width x height, or full-screen at the desktop's
+    // size for -1 x -1, and reports that size.
+    std::function<SDL_Window*(const char* title, int& width, int& height)> openWindow;
+    std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
+    // The desktop's size before any window exists, where it is known (may be empty).
+    std::function<bool(int& width, int& height)> desktopSize;
+};
+
+// Where a frame's events come from (SDL's queue, or a recording played back), and who
+// hears each input the game acted on (a recorder).
+struct InputSource {
+    std::function<bool(SDL_Event& event)> poll = [](SDL_Event& e) {
+        return SDL_PollEvent(&e) != 0;
+    };
+    std::function<void(const PlayerInput& input)> heard;
+};
+
+// Where a written file needs more than the write to last (the browser's storage).
+// Either may be empty: then files last as written.
+struct Storage {
+    // Told after a save file was written while the game runs (a checkpoint).
+    std::function<void()> filesWritten;
+    // Given the shut-down save, to run if the host goes away before a quit (a closed page).
+    std::function<void(std::function<void()> save)> saveOnLeave;
+};
+
+// The accelerated renderer drawing lines by SDL's line method ("1" points, "2" the driver's
+// lines), or the software one where there is none.
+SDL_Renderer* openRenderer(SDL_Window* window, const char* lineMethod);
+// The desktop's: one-pixel lines.
+SDL_Renderer* openGameRenderer(SDL_Window* window);
+
+struct Platform {
+    std::function<void(Uint32 ms)> sleep;
+    Display display;
+    InputSource input{};
+    // After each whole frame; false ends the game as if it had quit.
+    std::function<bool()> frameEnded{};
+    Storage storage{};
+
+    // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
+    // (software when there is none), real sleeps. In a browser: the page's canvas and its
+    // storage, and the page lists the controls' lines beside the game.
+    static Platform real(const std::vector<std::string>& controls = {});
+};

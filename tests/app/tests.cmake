@@ -1,0 +1,1 @@
+va_test_suite(app SOURCES recording_round_trip_test.cpp ../support/headless_game.cpp)

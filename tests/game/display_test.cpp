@@ -1,0 +1,114 @@
+#include "platform/field_view.h"
+#include "platform/platform.h"
+#include "support/headless_game.h"
+
+// Three windows for each of two field shapes. The Liff grid's 51 x 28 cells cover the
+// field less its right-most 135 pixels: 22 x 25 pixels at 1280 x 720, 13 x 21 at 800 x 600.
+TEST(FieldViewTest, AWindowedFieldIsCentredBetweenBlackBarsAndTheMousePicksTheRightCell) {
+    struct Row {
+        int fieldWidth, fieldHeight, windowWidth, windowHeight;
+        SDL_Rect shown; // where the field lands
+        SDL_Point click;
+        const char* cell;
+    };
+    const Row rows[] = {
+        // x1.5, no bars; the click is field (406, 312).
+        {1280, 720, 1920, 1080, {0, 0, 1920, 1080}, {609, 468}, "(x=18,y=12);"},
+        {1280, 720, 1000, 1000, {0, 219, 1000, 562}, {317, 463}, "(x=18,y=12);"},
+        {1280, 720, 2560, 1080, {320, 0, 1920, 1080}, {929, 468}, "(x=18,y=12);"},
+        // x1.2; the click is field (395, 304).
+        {800, 600, 1280, 720, {160, 0, 960, 720}, {635, 365}, "(x=30,y=14);"},
+        {800, 600, 1600, 1200, {0, 0, 1600, 1200}, {793, 609}, "(x=30,y=14);"},
+        {800, 600, 1024, 1024, {0, 128, 1024, 768}, {507, 517}, "(x=30,y=14);"},
+    };
+    for (const Row& row : rows) {
+        SCOPED_TRACE(std::to_string(row.windowWidth) + "x" + std::to_string(row.windowHeight));
+        // A renderer on a window, as the game makes it: SDL maps its mouse events.
+        HeadlessGame h;
+        SDL_Window* window = nullptr;
+        h.display.openWindow = [&](const char* title, int&, int&) {
+            return window = SDL_CreateWindow(title, 0, 0, row.windowWidth, row.windowHeight,
+                                             SDL_WINDOW_HIDDEN);
+        };
+        h.display.openRenderer = [](SDL_Window* w) {
+            return SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
+        };
+        h.game = std::make_unique<Game>(*h.state, Platform{[](Uint32) {}, h.display});
+        quietly([&] {
+            ASSERT_FALSE(h.start({"-window=" + std::to_string(row.fieldWidth) + "x" +
+                                  std::to_string(row.fieldHeight)}));
+        });
+        EXPECT_EQ(h.state->windowSize, Point(row.fieldWidth, row.fieldHeight));
+        h.run(2);
+        SDL_Surface* shown = SDL_GetWindowSurface(window);
+        const SDL_Rect& s = row.shown;
+        const int blackOutside = countColour(shown, {0, 0, 0, 255}) -
+                                 countColour(shown, {0, 0, 0, 255}, {s.x, s.y, s.w, s.h});
+        // The backdrop is never black: the field fills its rect and nothing else is drawn.
+        EXPECT_EQ(blackOutside, row.windowWidth * row.windowHeight - s.w * s.h);
+        EXPECT_LT(countColour(shown, {0, 0, 0, 255}, s), s.w * s.h / 10);
+        SDL_Event click{.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(window), 0,
+                                   SDL_BUTTON_RIGHT, SDL_PRESSED, 1, 0, row.click.x, row.click.y}};
+        SDL_PushEvent(&click);
+        EXPECT_NE(h.run().find(std::string("Liff Block Point") + row.cell), std::string::npos);
+    }
+}
+
+// Both games draw the same frames: the clock is pinned and the generator seeded alike.
+TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame) {
+    gameSrand(7);
+    HeadlessGame plain(960, 600);
+    quietly([&] { ASSERT_FALSE(plain.start({"-window=960x600"})); });
+    plain.run(40);
+    gameSrand(7);
+    HeadlessGame doubled(1920, 1200);
+    quietly([&] { ASSERT_FALSE(doubled.start({"-scale=2"})); });
+    doubled.run(40);
+    int mismatched = 1920 * 1200;
+    for (int i = 0; i < 1920 * 1200; ++i) {
+        mismatched -= doubled.pixel(i % 1920, i / 1920) == plain.pixel(i % 1920 / 2, i / 3840);
+    }
+    EXPECT_EQ(mismatched, 0);
+    EXPECT_GT(plain.count({82, 3, 46, 255}), 0) << "the frames compared are the game's";
+}
+
+// 1920 x 1080 in 1280 x 720: a rock's outline and lines on every row and column modulo 3
+// still show in the window, drawn with alpha 0 as the game draws outlines.
+TEST(FieldViewTest, BelowScaleOneEveryOnePixelOutlineStaysUnbroken) {
+    Canvas window(1280, 720);
+    FieldView view;
+    view.open(window.renderer, 1920, 1080);
+    view.beginFrame();
+    SDL_SetRenderDrawColor(window.renderer, 0, 0, 0, 255);
+    SDL_RenderClear(window.renderer);
+    SDL_SetRenderDrawColor(window.renderer, 0, 255, 0, 0);
+    std::vector<std::pair<SDL_FPoint, SDL_FPoint>> lines;
+    for (float k = 0; k < 3; ++k) {
+        lines.push_back({{100, 300 + k}, {1800, 300 + k}});
+        lines.push_back({{900 + k, 100}, {900 + k, 1000}});
+    }
+    const SpaceJunk rock(1920, 1080, 1, false); // its outline at six times its size
+    for (int i = 0; i + 1 < rock.rockPointCount; ++i) {
+        const SDL_FPoint p = rock.rockCords[i];
+        const SDL_FPoint q = rock.rockCords[i + 1];
+        lines.push_back({{150 + 6 * p.x, 600 + 6 * p.y}, {150 + 6 * q.x, 600 + 6 * q.y}});
+    }
+    for (const auto& [a, b] : lines) {
+        SDL_RenderDrawLineF(window.renderer, a.x, a.y, b.x, b.y);
+    }
+    view.present();
+    int gaps = 0;
+    for (const auto& [a, b] : lines) {
+        const float length = std::hypot(b.x - a.x, b.y - a.y);
+        for (float t = 0; t <= 1; t += 0.5f / length) {
+            const long x = std::lround((a.x + (b.x - a.x) * t) * 2 / 3);
+            const long y = std::lround((a.y + (b.y - a.y) * t) * 2 / 3);
+            int brightest = 0;
+            for (int i = 0; i < 9; ++i) {
+                brightest = std::max<int>(brightest, window.pixel(x + i % 3 - 1, y + i / 3 - 1).g);
+            }
+            gaps += brightest >= 40 ? 0 : 1;
+        }
+    }
+    EXPECT_EQ(gaps, 0);
+}

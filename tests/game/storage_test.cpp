@@ -1,0 +1,52 @@
+// The storage edge as a browser page uses it: checkpoints are reported, and a host that goes
+// away mid-game gets the same save a quit writes.
+#include "support/headless_game.h"
+
+#include <functional>
+
+namespace {
+std::string gameTxt(const HeadlessGame& h) {
+    return readFile(h.workDir.path() / "game.txt");
+}
+} // namespace
+
+TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
+    HeadlessGame h;
+    std::function<void()> leaveSave;
+    int written = 0;
+    int frame = 0;
+    bool heldSaveWhileRunning = false;
+    std::string savedOnLeave;
+    // The per-frame sleep is the one place a test acts between the frames run() runs itself.
+    const auto sleep = [&](Uint32 ms) {
+        if (ms == 50) {
+            return; // the start-up's slow random table
+        }
+        ++frame;
+        if (frame == 1) {
+            h.state->score = 7;
+            h.state->level = 3;
+            HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_C);
+        } else if (frame == 2) {
+            heldSaveWhileRunning = static_cast<bool>(leaveSave);
+            if (leaveSave) {
+                leaveSave();
+            }
+            savedOnLeave = gameTxt(h);
+            HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
+        }
+    };
+    Storage storage{[&] { ++written; },
+                    [&](std::function<void()> save) { leaveSave = std::move(save); }};
+    h.game = std::make_unique<Game>(
+        *h.state, Platform{.sleep = sleep, .display = h.display, .storage = storage});
+    int status = -1;
+    quietly([&] { status = h.game->run(CommandLine{}); });
+
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(written, 1) << "one checkpoint, one report";
+    EXPECT_TRUE(heldSaveWhileRunning);
+    EXPECT_NE(savedOnLeave.find("fart_user_1_score=7\n"), std::string::npos) << savedOnLeave;
+    EXPECT_NE(savedOnLeave.find("fart_user_1_level=3\n"), std::string::npos) << savedOnLeave;
+    EXPECT_FALSE(leaveSave) << "after the quit there is no game left to save";
+}

@@ -1,0 +1,43 @@
+#include "platform/display_options.h"
+#include "platform/platform.h"
+#include "support/kit.h"
+
+namespace {
+// What the flags ask for as "WxH/scale" ("0x0/1" for the desktop), or the error line.
+std::string asked(const std::vector<std::string>& args) {
+    const DisplayOptions got = readDisplayOptions(args);
+    const FieldRequest& f = got.field;
+    return got.error.empty() ? std::to_string(f.width) + "x" + std::to_string(f.height) + "/" +
+                                   std::to_string(f.scale)
+                             : got.error;
+}
+} // namespace
+
+TEST(DisplayOptionsTest, FlagsAskForAFieldEveryBadValueSaysWhyAndAWindowFitsTheScreen) {
+    const std::pair<std::vector<std::string>, const char*> rows[] = {
+        {{"-test", "-window=1280x720"}, "1280x720/1"},
+        {{"-window=800x600"}, "800x600/1"},
+        {{"-scale=4", "-test"}, "0x0/4"},
+        {{"-window=799x600"}, "too small"},
+        {{"-window=800x599"}, "at least 800x600"},
+        {{"-scale=5"}, "1 to 4"},
+        {{"-window=1280x720", "-test", "-scale=2"}, "together"},
+    };
+    for (const auto& [args, want] : rows) {
+        EXPECT_NE(asked(args).find(want), std::string::npos) << asked(args) << ", not " << want;
+    }
+    for (const char* bad : {"-window=16385x720", "-window=+800x600", "-window=1280x720x2",
+                            "-window=1 x720", "-window=800x", "-window=99999999999999999999x720"}) {
+        EXPECT_EQ(asked({bad}).rfind("-window wants WIDTHxHEIGHT, each 1 to 16384", 0), 0u) << bad;
+    }
+    // A window too large for the screen keeps the field's shape: 3840 * 1050 / 2160 = 1866.7.
+    const SDL_Point fit = windowedSize(3840, 2160, {0, 24, 1920, 1050});
+    EXPECT_EQ(std::pair(fit.x, fit.y), std::pair(1866, 1050));
+    EXPECT_EQ(windowedSize(1280, 720, {0, 0, 1920, 1050}).x, 1280);
+    // The desktop's size is known before any window opens: SDL's dummy screen is 1024 x 768.
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    int w = 0, h = 0;
+    EXPECT_TRUE(Platform::real().display.desktopSize(w, h));
+    EXPECT_EQ(std::pair(w, h), std::pair(1024, 768));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}

@@ -1,0 +1,49 @@
+#include "platform/work_folder.h"
+
+#include "geometry/data_path.h"
+#include "support/kit.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+bool takes(const fs::path&) {
+    return true;
+}
+bool refuses(const fs::path&) {
+    return false;
+}
+} // namespace
+
+TEST(WorkFolderTest, OnlyTheGamesOwnFolderThatCannotTakeAFileSendsTheFilesElsewhere) {
+    WorkDir work;
+    const fs::path program = work.path() / "Spiel Ä";
+    ASSERT_TRUE(fs::create_directory(program));
+    // "." and a trailing separator (as SDL gives the program's folder) name the same folder.
+    EXPECT_EQ(std::tuple(mustKeepFilesElsewhere(program, program, refuses),
+                         mustKeepFilesElsewhere(work.path(), ".", refuses),
+                         mustKeepFilesElsewhere(program, program / "", refuses),
+                         mustKeepFilesElsewhere(program, program, takes),
+                         mustKeepFilesElsewhere(work.path(), program, refuses),
+                         mustKeepFilesElsewhere(program, "", refuses)),
+              std::tuple(true, true, true, false, false, false));
+    // The probe leaves nothing behind; a folder that is not there takes nothing.
+    EXPECT_EQ(std::tuple(canTakeNewFile(program), fs::is_empty(program),
+                         canTakeNewFile(program / "gone")),
+              std::tuple(true, true, false));
+}
+
+TEST(WorkFolderTest, DataBesideTheProgramIsReadThroughOneUtf8Path) {
+    WorkDir work;
+    // "Spiel Ä" in UTF-8, as SDL gives and takes paths on every system.
+    const std::string name = "Spiel \xc3\x84";
+    const fs::path folder = work.path() / fromUtf8(name);
+    fs::create_directories(folder / "dat");
+    std::ofstream(folder / "dat" / "x.png") << "png";
+    setDataFolder(folder);
+    const std::string path = dataPath(".\\dat\\x.png");
+    setDataFolder({});
+    EXPECT_EQ(
+        std::tuple(fromUtf8(path), path.find(name) != std::string::npos, readFile(fromUtf8(path))),
+        std::tuple(folder / "dat" / "x.png", true, "png"));
+    EXPECT_EQ(dataPath(".\\dat\\x.png"), "dat/x.png");
+}

@@ -1,2 +1,0 @@
-va_test_suite(shell SOURCES ../support/headless_game.cpp start_test.cpp frame_test.cpp display_test.cpp
-    gamepad_test.cpp rock_waves_test.cpp monkey_test.cpp storage_test.cpp work_folder_test.cpp)
