@@ -1,1 +1,1 @@
-va_test_suite(app SOURCES recording_round_trip_test.cpp ../support/headless_game.cpp)
+va_test_suite(app SOURCES arguments_test.cpp game_recording_test.cpp ../support/headless_game.cpp)

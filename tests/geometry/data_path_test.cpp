@@ -1,4 +1,5 @@
 #include "geometry/data_path.h"
+#include "geometry/player_notice.h"
 #include "support/kit.h"
 
 namespace fs = std::filesystem;
@@ -24,4 +25,18 @@ TEST(DataPathTest, MissingDataSaysWhatIsWrongHereAndWhereToStartInstead) {
               "cannot start: dat/shot.wav does not load in the working directory " +
                   (root / "src").string() +
                   "; start the game from the folder that holds its dat/ folder");
+}
+
+// A notice goes to standard error always, and to the host's own way of showing it when it has one.
+TEST(DataPathTest, ANoticeReachesStandardErrorAndTheHostsShower) {
+    std::vector<std::string> shown;
+    for (bool host : {false, true}) {
+        setNoticeShower(host ? [&](const std::string& text) { shown.push_back(text); }
+                             : std::function<void(const std::string&)>{});
+        testing::internal::CaptureStderr();
+        tellPlayer(host ? "no display" : "no dat");
+        EXPECT_EQ(testing::internal::GetCapturedStderr(), host ? "no display\n" : "no dat\n");
+    }
+    setNoticeShower({});
+    EXPECT_EQ(shown, std::vector<std::string>{"no display"});
 }

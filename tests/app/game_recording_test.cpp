@@ -1,6 +1,5 @@
 #include <sstream>
 
-#include "app/arguments.h"
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
@@ -8,26 +7,6 @@
 #include "support/headless_game.h"
 
 namespace fs = std::filesystem;
-
-TEST(RecordingTest, ArgumentsAreExaminedWholeAndOnlyUnknownOnesAreNamed) {
-    std::vector<std::string> words = {"void-angler", "-recrod=x", "-run_lvl=n", "-demo_mode",
-                                      "-test",       "-record=a", "-help",      "-timedemo=b"};
-    std::vector<char*> argv;
-    for (std::string& w : words) {
-        argv.push_back(w.data());
-    }
-    std::ostringstream err;
-    const Arguments a = examineArguments(static_cast<int>(argv.size()), argv.data(), err);
-    const std::vector<std::string>& flags = a.game.gameFlags;
-    EXPECT_EQ(err.str(),
-              "void-angler: unknown argument \"-recrod=x\" ignored (-help lists them)\n");
-    EXPECT_TRUE(a.help);
-    EXPECT_EQ(flags, (std::vector<std::string>{"-run_lvl=n", "-demo_mode", "-test", "-help"}));
-    EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo), std::tuple("a", "", "b"));
-    for (const char* flag : {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "void-angler 1."}) {
-        EXPECT_NE(a.game.helpExtras.find(flag), std::string::npos) << flag;
-    }
-}
 
 // A headless game recorded with its keys and mouse, then played back: in sync, with the
 // recorded log; a changed digest is named with its frame.
