@@ -66,6 +66,10 @@ function startLogError(lines) {
 const countPasses = (page, colours, more, area) => waitFor(async () => (await shotCount(page, colours, area)) > more);
 
 async function keysOnTheCanvas(page) {
+    // The side panel lists the controls from the game's own key table, once.
+    const rows = await page.$$eval('#controls tr', trs => trs.map(tr => tr.textContent));
+    check('the side panel lists the controls once', rows.length > 20 && rows.filter(r => r.startsWith('Space')).length === 1,
+          rows.slice(0, 3).join(' | '));
     await focusGame(page);
     check('the red heads-up line along the top', await countPasses(page, [HUD_RED], 50, {h: 40}));
     // Keys reach the game only with the focus a click gives. Each key adds its colour while
