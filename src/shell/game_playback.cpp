@@ -1,7 +1,5 @@
 #include "shell/game_playback.h"
 
-#include "version.h"
-
 #include <cstdlib>
 #include <iostream>
 
@@ -58,9 +56,11 @@ std::optional<int> GamePlayback::open() {
                   << std::endl;
         return EXIT_FAILURE;
     }
-    if (head.gameVersion != kGameVersion) {
-        std::cerr << "the recording " << path << " was made by void-angler " << head.gameVersion
-                  << "; this is " << kGameVersion << ", which cannot replay it" << std::endl;
+    // The product version is kept for bug reports; only the rules decide.
+    if (head.sim != kSimVersion) {
+        std::cerr << "the recording " << path
+                  << " was made by another version of the game's rules (sim " << head.sim
+                  << "; this game plays sim " << kSimVersion << ")" << std::endl;
         return EXIT_FAILURE;
     }
     if (reader->next(current) != RecordingReader::Next::Frame) {

@@ -75,9 +75,9 @@ TEST(RecordingTest, EveryFieldComesBackAsWrittenAndTheEndMarkClosesIt) {
     RecordingHeader h;
     ASSERT_EQ(r.readHeader(h), RecordingReader::HeaderResult::Ok) << r.error();
     const RecordingHeader want = sampleHeader();
-    EXPECT_EQ(std::tie(h.gameVersion, h.flags, h.width, h.height, h.savedGame, h.clock),
-              std::tie(want.gameVersion, want.flags, want.width, want.height, want.savedGame,
-                       want.clock));
+    EXPECT_EQ(std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock),
+              std::tie(want.gameVersion, want.sim, want.flags, want.width, want.height,
+                       want.savedGame, want.clock));
     RecordedFrame f;
     for (std::uint32_t n = 1; n <= 2; ++n) {
         ASSERT_EQ(r.next(f), RecordingReader::Next::Frame) << r.error();
@@ -115,6 +115,9 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {"void-angler recording 1\ngame 1.0.0\nfield 0 1\nsaved none\nframe 1\n", "1"},
         {"void-angler recording 1\ngame 1.0.0\nsaved none\nframe 1\n", "1"}, // no field
         {"void-angler recording 1\ngame 1\nfield 1 1\nsaved file\n| \\q\nframe 1\n", "1"},
+        {head + "sim 0\nsaved none\nframe 1\n", "1"},
+        {head + "sim two\nsaved none\nframe 1\n", "1"},
+        {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1"},
         {whole.substr(0, frame2) + "frame 3\n", "0FG"},
         {whole.substr(0, frame2) + "end 2\n", "0FG"},
         {whole.substr(0, frame2) + "frame 2\nkey x down\ndigest rng=1\n", "0FG"},
@@ -257,4 +260,33 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     unstarted.finish(EXIT_FAILURE);
     EXPECT_FALSE(fs::exists("unstarted.rec")) << "a game that never began leaves no recording";
     SDL_FreeSurface(screen);
+}
+
+// The product version changes with pages and packages and is only kept; the rules' number
+// decides, and a recording from before it was written down counts as rules 1.
+TEST(RecordingTest, OnlyTheRulesVersionDecidesWhetherARecordingPlays) {
+    WorkDir dir;
+    const std::string whole = writeSample(1, true);
+    ASSERT_NE(whole.find("\ngame 1.0.0\nsim 2\n"), std::string::npos) << whole.substr(0, 60);
+    const std::string refused = "the recording other.rec was made by another version of the "
+                                "game's rules (sim ";
+    const std::pair<std::string, std::string> rows[][2] = {
+        {{"game 1.0.0", "game 0.9.1"}, {"", ""}},
+        {{"sim 2\n", ""}, {refused + "1; this game plays sim 2)", "1"}},
+        {{"sim 2", "sim 3"}, {refused + "3; this game plays sim 2)", "3"}},
+    };
+    for (const auto& [edit, want] : rows) {
+        std::string text = whole;
+        text.replace(text.find(edit.first), edit.first.size(), edit.second);
+        std::ofstream("other.rec", std::ios::binary) << text;
+        GamePlayback playback("other.rec", PlaybackMode::Check);
+        testing::internal::CaptureStderr();
+        const std::optional<int> status = playback.open();
+        const std::string error = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(
+            std::pair(status.has_value(), error),
+            std::pair(!want.first.empty(), want.first.empty() ? std::string() : want.first + "\n"))
+            << edit.second;
+        EXPECT_EQ(playback.header().sim, want.second.empty() ? 2 : std::stoi(want.second));
+    }
 }
