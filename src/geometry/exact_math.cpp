@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <limits>
+#include <type_traits>
 
 #include "geometry/exact_math_tables.h"
 
@@ -12,7 +13,8 @@ namespace {
 // Below this, sin x rounds to x and cos x to 1.
 constexpr double kTiny = 0x1p-27;
 // The quick evaluation's relative error is under 2^-64 (the series' tails in plain doubles);
-// the test allows 2^-60. Float results, a 2^-40 margin: far above either error.
+// the test allows 2^-60. Float results, a 2^-40 margin: far above either error, and above the
+// plain-double evaluation's too (under 2^-48), which float results try first.
 constexpr double kQuickError = 0x1p-60;
 constexpr double kQuickErrorFloat = 0x1p-40;
 
@@ -51,6 +53,15 @@ DoubleDouble sum(const Series& s, DoubleDouble w, int exactTerms) {
     return acc;
 }
 
+// The same sum in plain doubles, n < count.
+double sumQuick(const Series& s, double w, int count) {
+    double acc = 0.0;
+    for (int n = count - 1; n >= 0; --n) {
+        acc = term(s, n).hi + w * acc;
+    }
+    return acc;
+}
+
 double nearestInteger(double v) {
     constexpr double kShift = 0x1.8p52;
     return std::fabs(v) < 0x1p51 ? (v + kShift) - kShift : v;
@@ -62,6 +73,11 @@ struct Reduced {
     int quadrant;
 };
 
+// k mod 4: k/4 - 3/8 rounds to floor(k/4), never a tie.
+int quarterOf(double k) {
+    return static_cast<int>(k - 4.0 * nearestInteger(k * 0.25 - 0.375));
+}
+
 Reduced reduceHalfPi(double x) {
     const double k = nearestInteger(x * kTwoOverPi);
     DoubleDouble r = dd::twoSum(x, -k * kHalfPiPieces[0]);
@@ -69,9 +85,7 @@ Reduced reduceHalfPi(double x) {
     r = dd::add(r, {-k * kHalfPiPieces[2], 0.0});
     r = dd::sub(r, dd::twoProd(k, kHalfPiPieces[3]));
     r = dd::add(r, {-k * kHalfPiPieces[4], 0.0});
-    // k mod 4: k/4 - 3/8 rounds to floor(k/4), never a tie.
-    const double quarter = k - 4.0 * nearestInteger(k * 0.25 - 0.375);
-    return {r, static_cast<int>(quarter)};
+    return {r, quarterOf(k)};
 }
 
 DoubleDouble sinOrCos(double x, bool cosine, int exactTerms) {
@@ -81,6 +95,46 @@ DoubleDouble sinOrCos(double x, bool cosine, int exactTerms) {
     const DoubleDouble v =
         q % 2 == 1 ? sum(kCosine, w, exactTerms) : dd::mul(red.r, sum(kSine, w, exactTerms));
     return (q & 2) != 0 ? dd::neg(v) : v;
+}
+
+// The plain-double evaluations, for float results.
+// NaN (never sure) past the angles whose reduction it keeps exact enough.
+double quickSinOrCos(double x, bool cosine) {
+    if (std::fabs(x) >= 0x1p22) {
+        return std::numeric_limits<double>::quiet_NaN();
+    }
+    const double k = nearestInteger(x * kTwoOverPi);
+    const double r = ((x - k * kHalfPiPieces[0]) - k * kHalfPiPieces[1]) - k * kHalfPiPieces[2];
+    const int q = quarterOf(k) + (cosine ? 1 : 0);
+    const double w = r * r;
+    const double v = q % 2 == 1 ? sumQuick(kCosine, w, 11) : r * sumQuick(kSine, w, 11);
+    return (q & 2) != 0 ? -v : v;
+}
+
+double quickAtan2(double y, double x) {
+    const double a = std::fabs(y);
+    const double b = std::fabs(x);
+    const bool steep = a > b;
+    const double z = steep ? b / a : a / b;
+    const int j = static_cast<int>(nearestInteger(z * 32.0));
+    const double c = j / 32.0;
+    const double u = (z - c) / (1.0 + z * c);
+    double t = kAtanOf32nds[j].hi + u * sumQuick(kAtan, u * u, 5);
+    t = steep ? kHalfPi.hi - t : t;
+    t = x < 0 ? kPi.hi - t : t;
+    return y < 0 ? -t : t;
+}
+
+double quickLog(double x) {
+    int e = 0;
+    double m = std::frexp(x, &e);
+    if (m < 0.70710678118654752) {
+        m *= 2.0;
+        --e;
+    }
+    const double s = (m - 1.0) / (m + 1.0);
+    const double k = e;
+    return k * kLn2Pieces[0] + (k * kLn2Pieces[1] + 2.0 * s * sumQuick(kAtanh, s * s, 11));
 }
 
 // atan z for 0 <= z <= 1: atan(j/32) + atan((z - c) / (1 + z c)), c = j/32.
@@ -155,8 +209,15 @@ void nearest(DoubleDouble v, float& out) {
     }
 }
 
-template <typename Real, typename Core> Real rounded(Core core) {
+// A float result first tries the plain-double value; then, as a double result does, the quick
+// double-double one, and last the long one.
+template <typename Real, typename Quick, typename Core> Real rounded(Quick quick, Core core) {
     Real out{};
+    if constexpr (std::is_same_v<Real, float>) {
+        if (roundsSurely(DoubleDouble{quick(), 0.0}, out)) {
+            return out;
+        }
+    }
     if (!roundsSurely(core(kQuickTerms), out)) {
         nearest(core(kAllTerms), out);
     }
@@ -170,7 +231,8 @@ template <typename Real> Real sinOf(Real x) {
     if (std::fabs(x) < kTiny) {
         return x;
     }
-    return rounded<Real>([x](int terms) { return sinOrCos(x, false, terms); });
+    return rounded<Real>([x] { return quickSinOrCos(x, false); },
+                         [x](int terms) { return sinOrCos(x, false, terms); });
 }
 
 template <typename Real> Real cosOf(Real x) {
@@ -180,7 +242,8 @@ template <typename Real> Real cosOf(Real x) {
     if (std::fabs(x) < kTiny) {
         return Real(1);
     }
-    return rounded<Real>([x](int terms) { return sinOrCos(x, true, terms); });
+    return rounded<Real>([x] { return quickSinOrCos(x, true); },
+                         [x](int terms) { return sinOrCos(x, true, terms); });
 }
 
 template <typename Real> Real nearestOf(DoubleDouble v) {
@@ -211,7 +274,8 @@ template <typename Real> Real atan2Of(Real y, Real x) {
     if (y == 0 || x == 0 || std::isinf(x) || std::isinf(y)) {
         return atan2Edge(y, x);
     }
-    return rounded<Real>([y, x](int terms) { return atan2Finite(y, x, terms); });
+    return rounded<Real>([y, x] { return quickAtan2(y, x); },
+                         [y, x](int terms) { return atan2Finite(y, x, terms); });
 }
 
 template <typename Real> Real logOf(Real x) {
@@ -224,7 +288,8 @@ template <typename Real> Real logOf(Real x) {
     if (std::isinf(x)) {
         return x;
     }
-    return rounded<Real>([x](int terms) { return logPositive(x, terms); });
+    return rounded<Real>([x] { return quickLog(x); },
+                         [x](int terms) { return logPositive(x, terms); });
 }
 
 } // namespace
