@@ -189,6 +189,7 @@ bool GamePlayback::frameEnded() {
         return false;
     }
     checked = current.number;
+    lastState = actual;
     clock->overrun = false;
     return readNext();
 }
@@ -239,8 +240,8 @@ int GamePlayback::finish(int gameStatus) {
         const double cpuMs =
             1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / checked;
         std::cerr << "timedemo: " << checked << " frames, " << seconds << " s, "
-                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame"
-                  << std::endl;
+                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame, state "
+                  << foldedDigest(lastState) << std::endl;
     }
     return EXIT_SUCCESS;
 }

@@ -290,3 +290,22 @@ TEST(RecordingTest, OnlyTheRulesVersionDecidesWhetherARecordingPlays) {
         EXPECT_EQ(playback.header().sim, want.second.empty() ? 2 : std::stoi(want.second));
     }
 }
+
+// -timedemo's one-line state: every part and the rocks' digits count, the order too.
+TEST(RecordingTest, TheFoldedStateTakesEveryPartOfTheDigest) {
+    StateDigest base;
+    base.parts = {{"rng", 1}, {"tick", 2}, {"score", 3}};
+    base.rocks = "0a";
+    std::vector<StateDigest> changed(4, base);
+    changed[0].parts[0].second = 0;
+    changed[1].parts[2].second = 7;
+    changed[2].rocks = "0b";
+    std::swap(changed[3].parts[1], changed[3].parts[2]);
+    const std::string folded = foldedDigest(base);
+    EXPECT_EQ(folded.size(), 8u);
+    EXPECT_EQ(folded.find_first_not_of("0123456789abcdef"), std::string::npos) << folded;
+    EXPECT_EQ(foldedDigest(StateDigest(base)), folded);
+    for (const StateDigest& d : changed) {
+        EXPECT_NE(foldedDigest(d), folded) << d.rocks;
+    }
+}
