@@ -7,6 +7,8 @@ packages=(
     build-essential cmake pkg-config clang-format clang libclang-rt-14-dev
     libsdl2-dev libsdl2-image-dev libsdl2-ttf-dev libsdl2-mixer-dev
     libgtest-dev libbenchmark-dev
+    # The maths module's tests check it against GNU MPFR (native tests only).
+    libmpfr-dev
     xvfb xauth openbox xdotool x11-utils imagemagick desktop-file-utils
     dpkg-dev lintian appstream
     python3 python3-pil python3-numpy python3-fonttools

@@ -1,9 +1,12 @@
 cmake_minimum_required(VERSION 3.22)
 # Holds every file of src/ to its layer's rules: it includes headers only of its
-# own folder and of the folders its layer may use, and draws random numbers only
-# from the game's own generator.
+# own folder and of the folders its layer may use, draws random numbers only
+# from the game's own generator, and takes sin, cos, atan2, log and the like only
+# from the game's own maths module.
 # cmake -DSRC=<src dir> -DRULES="|layer:use,use|..." -P layers.cmake
 string(REPLACE "|" ";" rules "${RULES}")
+set(maths "(sin|cos|tan|atan|atan2|log|log2|exp|pow)")
+set(maths_home "geometry/exact_math\\.(h|cpp)")
 set(failures "")
 foreach(rule IN LISTS rules)
     if(NOT rule MATCHES "^([a-z]+):(.*)$")
@@ -25,6 +28,15 @@ foreach(rule IN LISTS rules)
         foreach(line IN LISTS draws)
             list(APPEND failures "${f}: draws from the C library's generator: ${line}")
         endforeach()
+        # The C library's transcendental functions differ between platforms: the simulation
+        # takes them from geometry/exact_math.h (exact::sin and the like), and no drawing of
+        # ours needs them. std::, :: or unqualified, float forms too.
+        if(NOT f MATCHES "/${maths_home}$")
+            file(STRINGS "${f}" calls REGEX "^[^/]*(std::|[^A-Za-z_:]::|[^A-Za-z_:.])${maths}f?[ \t]*\\(")
+            foreach(line IN LISTS calls)
+                list(APPEND failures "${f}: the C library's maths (use exact_math.h): ${line}")
+            endforeach()
+        endif()
     endforeach()
 endforeach()
 if(failures)

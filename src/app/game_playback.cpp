@@ -1,7 +1,5 @@
 #include "app/game_playback.h"
 
-#include "version.h"
-
 #include <cstdlib>
 #include <iostream>
 
@@ -57,9 +55,11 @@ std::optional<int> GamePlayback::open() {
                   << std::endl;
         return EXIT_FAILURE;
     }
-    if (head.gameVersion != kGameVersion) {
-        std::cerr << "the recording " << path << " was made by void-angler " << head.gameVersion
-                  << "; this is " << kGameVersion << ", which cannot replay it" << std::endl;
+    // The product version is kept for bug reports; only the rules decide.
+    if (head.sim != kSimVersion) {
+        std::cerr << "the recording " << path
+                  << " was made by another version of the game's rules (sim " << head.sim
+                  << "; this game plays sim " << kSimVersion << ")" << std::endl;
         return EXIT_FAILURE;
     }
     if (reader->next(current) != RecordingReader::Next::Frame) {
@@ -182,6 +182,7 @@ bool GamePlayback::frameEnded() {
         return false;
     }
     checked = current.number;
+    lastState = actual;
     clock->overrun = false;
     return readNext();
 }
@@ -232,8 +233,8 @@ int GamePlayback::finish(int gameStatus) {
         const double cpuMs =
             1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / checked;
         std::cerr << "timedemo: " << checked << " frames, " << seconds << " s, "
-                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame"
-                  << std::endl;
+                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame, state "
+                  << foldedDigest(lastState) << std::endl;
     }
     return EXIT_SUCCESS;
 }

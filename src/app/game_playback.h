@@ -72,6 +72,7 @@ class GamePlayback {
     bool inFrame = false;
     std::size_t nextInput = 0;
     std::uint32_t checked = 0;
+    StateDigest lastState; // after the last frame checked, for -timedemo's line
     bool stopRequested = false;
     bool quitGiven = false;
     bool paused = false;

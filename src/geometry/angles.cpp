@@ -1,7 +1,8 @@
 #include "geometry/angles.h"
 
-#include <cmath>
 #include <iostream>
+
+#include "geometry/exact_math.h"
 
 namespace {
 constexpr double kTwoPi = 6.283185307179586;
@@ -15,13 +16,13 @@ double rad2degree(double rad) {
     return rad * kRad2Deg;
 }
 double cosScaled(double r, float deg) {
-    return r * std::cos(degree2rad(deg));
+    return r * exact::cos(degree2rad(deg));
 }
 double sinScaled(double r, float deg) {
-    return r * std::sin(degree2rad(deg));
+    return r * exact::sin(degree2rad(deg));
 }
 double cosecDeg(float deg) {
-    return 1.0 / std::sin(degree2rad(deg));
+    return 1.0 / exact::sin(degree2rad(deg));
 }
 
 float getDirection(const PointF& origin, const PointF& target) {
@@ -33,7 +34,7 @@ float getDirection(const PointF& origin, const PointF& target) {
 
 float headingBetween(const PointF& origin, const PointF& target) {
     // Single precision throughout: the arctangent and the sum with 2 pi are kept as floats.
-    float a = std::atan2(target.x - origin.x, origin.y - target.y);
+    float a = exact::atan2(target.x - origin.x, origin.y - target.y);
     if (a < 0) {
         a = static_cast<float>(a + kTwoPi);
     }
@@ -46,7 +47,7 @@ float getDirection(const Point& origin, const Point& target) {
     }
     double dx = static_cast<double>(target.x) - origin.x;
     double dy = static_cast<double>(origin.y) - target.y;
-    double a = std::atan2(dx, dy);
+    double a = exact::atan2(dx, dy);
     if (a < 0) {
         a += kTwoPi;
     }

@@ -4,11 +4,12 @@
 #include <iostream>
 
 #include "geometry/angles.h"
+#include "geometry/exact_math.h"
 #include "geometry/numeric.h"
 
 namespace {
 // log2(10) / 100: the speed one unit of momentum adds.
-const double kMomentumStep = std::log2(10.0) / 100.0;
+const double kMomentumStep = exact::kLog2Of10 / 100.0;
 
 // A bound plus a margin, as an integer turned to float, without int overflow.
 float withMargin(int bound, int margin) {

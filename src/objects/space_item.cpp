@@ -5,6 +5,7 @@
 #include <iostream>
 
 #include "geometry/angles.h"
+#include "geometry/exact_math.h"
 #include "geometry/numeric.h"
 
 SpaceItem::SpaceItem(int width, int height, int id)
@@ -44,11 +45,13 @@ void SpaceItem::rotate(float a) {
     auto r = static_cast<float>(degree2rad(a));
     float cx = x_c;
     float cy = y_c;
+    const float cosR = exact::cos(r);
+    const float sinR = exact::sin(r);
     for (int i = 0; i < pointCount; ++i) {
         float dx = static_cast<float>(cords[i].x) - cx;
         float dy = static_cast<float>(cords[i].y) - cy;
-        float nx = dx * std::cos(r) - (dy * std::sin(r) + cx);
-        float ny = dx * std::sin(r) + (dy * std::cos(r) + cy);
+        float nx = dx * cosR - (dy * sinR + cx);
+        float ny = dx * sinR + (dy * cosR + cy);
         cords[i].x = truncToInt(std::fabs(nx));
         cords[i].y = truncToInt(std::fabs(ny));
     }

@@ -5,12 +5,13 @@
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/exact_math.h"
 #include "geometry/game_rand.h"
 #include "geometry/numeric.h"
 
 namespace {
 // log2(10) / 125: the momentum one unit of velocity adds.
-const double kVelocityStep = std::log2(10.0) / 125.0;
+const double kVelocityStep = exact::kLog2Of10 / 125.0;
 
 } // namespace
 
@@ -77,9 +78,11 @@ void SpaceJunk::updateRock() {
 
 void SpaceJunk::moveRock(float dx, float dy) {
     float r = driftAngle * 0.017453292f;
+    const float cosR = exact::cos(r);
+    const float sinR = exact::sin(r);
     for (int i = 0; i < rockPointCount; ++i) {
-        rockCords[i].x -= dx * std::cos(r);
-        rockCords[i].y -= dy * std::sin(r);
+        rockCords[i].x -= dx * cosR;
+        rockCords[i].y -= dy * sinR;
     }
     boxStale = true;
     if (isOutOfBounds()) {

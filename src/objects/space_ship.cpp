@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "geometry/angles.h"
+#include "geometry/exact_math.h"
 #include "geometry/numeric.h"
 #include "geometry/picture.h"
 #include "geometry/rect.h"
@@ -14,7 +15,7 @@
 
 namespace {
 // log2(10) / 125: the momentum one unit of thrust adds.
-const double kThrustStep = std::log2(10.0) / 125.0;
+const double kThrustStep = exact::kLog2Of10 / 125.0;
 constexpr float kTrimAbove = 4.5f;
 constexpr float kSpeedCap = 8.0f;
 
@@ -110,7 +111,7 @@ void SpaceShip::decayMomentum() {
     float m = momentumMag;
     if (m > 0.07f || m < -0.07f) {
         float sign = m > 0 ? 1.0f : -1.0f;
-        momentumMag = sign * (std::fabs(m) - std::log(std::fabs(m)));
+        momentumMag = sign * (std::fabs(m) - exact::log(std::fabs(m)));
     }
 }
 
@@ -188,11 +189,13 @@ void SpaceShip::rotate(float a) {
     const double r = degree2rad(a);
     const auto cx = static_cast<float>(pivotLocal.x);
     const auto cy = static_cast<float>(pivotLocal.y);
+    const double cosR = exact::cos(r);
+    const double sinR = exact::sin(r);
     for (auto& p : baseCords) {
         const float dx = p.x - cx;
         const float dy = p.y - cy;
-        const double nx = dx * std::cos(r) - (dy * std::sin(r) + cx);
-        const double ny = dx * std::sin(r) + (dy * std::cos(r) + cy);
+        const double nx = dx * cosR - (dy * sinR + cx);
+        const double ny = dx * sinR + (dy * cosR + cy);
         p.x = static_cast<float>(std::fabs(nx));
         p.y = static_cast<float>(std::fabs(ny));
     }

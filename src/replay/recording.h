@@ -14,6 +14,11 @@
 
 inline constexpr int kRecordingFormat = 1;
 inline constexpr const char* kRecordingMagic = "void-angler recording";
+// The version of the game's rules: raised only when the same inputs would give another game
+// (2: sin, cos, atan2 and log from the game's own maths module, correctly rounded).
+inline constexpr int kSimVersion = 2;
+// A recording without a "sim" line was made before the rules were numbered: by rules 1.
+inline constexpr int kSimVersionUnwritten = 1;
 
 // Limits on what one frame may hold: a reader refuses more instead of allocating for it.
 inline constexpr std::size_t kMaxFrameInputs = 4096;
@@ -23,6 +28,7 @@ inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
 
 struct RecordingHeader {
     std::string gameVersion;
+    int sim = kSimVersion;
     std::vector<std::string> flags;
     int width = 0;
     int height = 0;

@@ -144,7 +144,8 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
         fail("recording format " + std::to_string(declaredFormat));
         return HeaderResult::OtherFormat;
     }
-    bool haveGame = false, haveField = false, haveSaved = false;
+    bool haveGame = false, haveField = false, haveSaved = false, haveSim = false;
+    h.sim = kSimVersionUnwritten;
     std::vector<std::string_view> w;
     while (readLine() == Line::Ok) {
         if (startsWith(line, "frame ")) {
@@ -159,6 +160,9 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
         if (ok && w[0] == "game" && w.size() == 2 && !haveGame) {
             h.gameVersion = std::string(w[1]);
             haveGame = true;
+        } else if (ok && w[0] == "sim" && w.size() == 2 && !haveSim) {
+            ok = parseNumber(w[1], h.sim) && h.sim > 0;
+            haveSim = true;
         } else if (ok && startsWith(line, "flag ") && h.flags.size() < kMaxWords) {
             h.flags.emplace_back(line.substr(5));
         } else if (ok && w[0] == "field" && w.size() == 3 && !haveField) {

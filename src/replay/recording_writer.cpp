@@ -71,6 +71,7 @@ void RecordingWriter::flush() {
 void RecordingWriter::writeHeader(const RecordingHeader& h) {
     put(std::string(kRecordingMagic) + " " + std::to_string(kRecordingFormat) + "\n");
     put("game " + h.gameVersion + "\n");
+    put("sim " + std::to_string(h.sim) + "\n");
     for (const std::string& flag : h.flags) {
         put("flag " + flag + "\n");
     }

@@ -1,6 +1,7 @@
 #include "replay/state_digest.h"
 
 #include <array>
+#include <cstdio>
 
 namespace {
 
@@ -181,4 +182,15 @@ std::optional<std::string> firstDifference(const StateDigest& expected, const St
         return describePart(actual.parts[expected.parts.size()].first);
     }
     return std::nullopt;
+}
+
+std::string foldedDigest(const StateDigest& digest) {
+    Fnv f;
+    for (const auto& [key, value] : digest.parts) {
+        f.addBytes(key.data(), key.size()).add(value);
+    }
+    f.addBytes(digest.rocks.data(), digest.rocks.size());
+    char text[9];
+    std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(f.value()));
+    return text;
 }

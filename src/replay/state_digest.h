@@ -45,6 +45,8 @@ StateDigest digestState(const StateView& view);
 std::optional<std::string> firstDifference(const StateDigest& expected, const StateDigest& actual);
 // The part's name as a sentence fragment ("ship.pos" -> "the ship's position").
 std::string describePart(const std::string& key);
+// The whole digest as one 8-digit hex number, to compare a run across machines in one line.
+std::string foldedDigest(const StateDigest& digest);
 
 // FNV-1a taken a 32-bit word at a time (a recorded frame hashes every rock and missile, so
 // it must be cheap), finished with a mixer so a change in any bit reaches every bit.

@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "geometry/draw_circle.h"
+#include "geometry/exact_math.h"
 #include "geometry/numeric.h"
 #include "geometry/vec.h"
 
@@ -28,7 +29,7 @@ bool ManageWeapon::fireMissile(PointF velocity, PointF position, float angle) {
         return false;
     }
     const double a = angle * kPi / 180;
-    own = Vec(static_cast<float>(std::sin(a)), static_cast<float>(std::cos(a)), 0.0f);
+    own = Vec(static_cast<float>(exact::sin(a)), static_cast<float>(exact::cos(a)), 0.0f);
 
     ShipWeapon missile(position, position, angle, 0, winWidth, winHeight, missileTTL);
     const Vec sum = own + platform;

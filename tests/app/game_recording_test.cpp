@@ -87,3 +87,45 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     EXPECT_FALSE(fs::exists("unstarted.rec")) << "a game that never began leaves no recording";
     SDL_FreeSurface(screen);
 }
+
+// The product version changes with pages and packages and is only kept; the rules' number
+// decides, and a recording from before it was written down counts as rules 1.
+TEST(RecordingTest, OnlyTheRulesVersionDecidesWhetherARecordingPlays) {
+    WorkDir dir;
+    {
+        RecordingWriter w("sample.rec");
+        RecordingHeader head;
+        head.gameVersion = "1.0.0";
+        head.width = 800;
+        head.height = 600;
+        w.writeHeader(head);
+        RecordedFrame frame;
+        frame.number = 1;
+        frame.digest.parts = {{"rng", 1}};
+        w.writeFrame(frame);
+        w.writeEnd(1);
+    }
+    const std::string whole = readFile("sample.rec");
+    ASSERT_NE(whole.find("\ngame 1.0.0\nsim 2\n"), std::string::npos) << whole.substr(0, 60);
+    const std::string refused = "the recording other.rec was made by another version of the "
+                                "game's rules (sim ";
+    const std::pair<std::string, std::string> rows[][2] = {
+        {{"game 1.0.0", "game 0.9.1"}, {"", ""}},
+        {{"sim 2\n", ""}, {refused + "1; this game plays sim 2)", "1"}},
+        {{"sim 2", "sim 3"}, {refused + "3; this game plays sim 2)", "3"}},
+    };
+    for (const auto& [edit, want] : rows) {
+        std::string text = whole;
+        text.replace(text.find(edit.first), edit.first.size(), edit.second);
+        std::ofstream("other.rec", std::ios::binary) << text;
+        GamePlayback playback("other.rec", PlaybackMode::Check);
+        testing::internal::CaptureStderr();
+        const std::optional<int> status = playback.open();
+        const std::string error = testing::internal::GetCapturedStderr();
+        EXPECT_EQ(
+            std::pair(status.has_value(), error),
+            std::pair(!want.first.empty(), want.first.empty() ? std::string() : want.first + "\n"))
+            << edit.second;
+        EXPECT_EQ(playback.header().sim, want.second.empty() ? 2 : std::stoi(want.second));
+    }
+}

@@ -72,9 +72,9 @@ TEST(RecordingTest, EveryFieldComesBackAsWrittenAndTheEndMarkClosesIt) {
     RecordingHeader h;
     ASSERT_EQ(r.readHeader(h), RecordingReader::HeaderResult::Ok) << r.error();
     const RecordingHeader want = sampleHeader();
-    EXPECT_EQ(std::tie(h.gameVersion, h.flags, h.width, h.height, h.savedGame, h.clock),
-              std::tie(want.gameVersion, want.flags, want.width, want.height, want.savedGame,
-                       want.clock));
+    EXPECT_EQ(std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock),
+              std::tie(want.gameVersion, want.sim, want.flags, want.width, want.height,
+                       want.savedGame, want.clock));
     RecordedFrame f;
     for (std::uint32_t n = 1; n <= 2; ++n) {
         ASSERT_EQ(r.next(f), RecordingReader::Next::Frame) << r.error();
@@ -112,6 +112,9 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {"void-angler recording 1\ngame 1.0.0\nfield 0 1\nsaved none\nframe 1\n", "1"},
         {"void-angler recording 1\ngame 1.0.0\nsaved none\nframe 1\n", "1"}, // no field
         {"void-angler recording 1\ngame 1\nfield 1 1\nsaved file\n| \\q\nframe 1\n", "1"},
+        {head + "sim 0\nsaved none\nframe 1\n", "1"},
+        {head + "sim two\nsaved none\nframe 1\n", "1"},
+        {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1"},
         {whole.substr(0, frame2) + "frame 3\n", "0FG"},
         {whole.substr(0, frame2) + "end 2\n", "0FG"},
         {whole.substr(0, frame2) + "frame 2\nkey x down\ndigest rng=1\n", "0FG"},
@@ -151,4 +154,23 @@ TEST(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {
     b = a;
     b.parts.pop_back();
     EXPECT_EQ(firstDifference(a, b), "the score");
+}
+
+// -timedemo's one-line state: every part and the rocks' digits count, the order too.
+TEST(RecordingTest, TheFoldedStateTakesEveryPartOfTheDigest) {
+    StateDigest base;
+    base.parts = {{"rng", 1}, {"tick", 2}, {"score", 3}};
+    base.rocks = "0a";
+    std::vector<StateDigest> changed(4, base);
+    changed[0].parts[0].second = 0;
+    changed[1].parts[2].second = 7;
+    changed[2].rocks = "0b";
+    std::swap(changed[3].parts[1], changed[3].parts[2]);
+    const std::string folded = foldedDigest(base);
+    EXPECT_EQ(folded.size(), 8u);
+    EXPECT_EQ(folded.find_first_not_of("0123456789abcdef"), std::string::npos) << folded;
+    EXPECT_EQ(foldedDigest(StateDigest(base)), folded);
+    for (const StateDigest& d : changed) {
+        EXPECT_NE(foldedDigest(d), folded) << d.rocks;
+    }
 }

@@ -1,6 +1,6 @@
 // The browser build in Debian's headless chromium: the page, the log drawer, real key presses
-// seen on the canvas, saves kept across reloads, downloaded and picked, refused storage, and
-// desktop recordings replayed in the page.
+// seen on the canvas, saves kept across reloads, downloaded and picked, refused storage,
+// desktop recordings replayed in sync in the page, and the maths module's digest.
 //   node tests/web/browser_test.mjs [BUILD_DIR]      (default build-web)
 import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
@@ -135,14 +135,13 @@ async function savesInAndOut(page, saved, dir) {
     check('a picked game.txt restarts the game, which loads its score and level', sameGame(back, PICKED), back);
 }
 
-// Desktop recordings replayed in the page. Their sync is reported, not required: the browser's
-// maths library may round otherwise than the desktop's.
+// Desktop recordings replayed in the page, in sync: the simulation's maths is the game's own.
 // A copy with frame 1's generator digest changed must be caught, and end with status 3.
 async function desktopRecordings(page, dir) {
     const stored = name => join(SRC, 'tests/replays', name + '.rec');
     const tampered = join(dir, 'tampered.rec');
     writeFileSync(tampered, readFileSync(stored('flock'), 'utf8').replace(/(\nframe 1\n[^]*?digest rng=)(\w)/, (_, at, c) => at + (c === '0' ? '1' : '0')));
-    for (const [rec, want, status] of [...['flock', 'waves', 'edges', 'portal'].map(n => [stored(n), /^replay (in sync|out of sync)/]),
+    for (const [rec, want, status] of [...['flock', 'waves', 'edges', 'portal'].map(n => [stored(n), /^replay in sync: \d+ frames$/, '0']),
         [tampered, /^replay out of sync at frame 1: the random generator$/, '3']]) {
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
         const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
@@ -152,6 +151,23 @@ async function desktopRecordings(page, dir) {
     }
     const kept = await gameFile(page, 'game.txt', '/saves');
     check('watching leaves the saved game alone', sameGame(kept, PICKED), kept);
+}
+
+// The maths module in the page's own engine gives the digest the native and Wine tests expect.
+async function mathsDigest(session) {
+    const source = readFileSync(join(SRC, 'tests/geometry/exact_math_digest_test.cpp'), 'utf8');
+    const want = source.match(/"([0-9a-f]{16})"/)[1];
+    const page = await session.page.browser().newPage();
+    const printed = new Promise(resolve => page.on('console', m => {
+        const d = m.text().match(/^exact maths digest (\w+)/);
+        if (d) {
+            resolve(d[1]);
+        }
+    }));
+    await page.goto(session.url + 'math-digest.html');
+    const got = await Promise.race([printed, new Promise(r => setTimeout(() => r('none within 60 s'), 60000))]);
+    await page.close();
+    check(`the maths module's digest in the browser is the native one: ${got}`, got === want, `want ${want}`);
 }
 
 // Storage refused before the page loads (as in some private windows): the page says so, and
@@ -180,6 +196,7 @@ try {
         await desktopRecordings(page, files);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
+    await mathsDigest(session);
     await withoutStorage(session);
 } finally {
     await session.close();
