@@ -68,6 +68,7 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
         return log;
     };
     GameRecorder recorder("game.rec", {"-test"});
+    ASSERT_EQ(recorder.start(), "");
     const std::string recordedLog = play(recorder, [&](int status) {
         EXPECT_EQ(status, 0);
         recorder.finish(status);
@@ -104,6 +105,7 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     EXPECT_EQ(redigest.firstChange, 1u);
     EXPECT_EQ(readFile("redigested.rec"), readFile("game.rec"));
     GameRecorder unstarted("unstarted.rec", {});
+    ASSERT_EQ(unstarted.start(), "");
     unstarted.finish(EXIT_FAILURE);
     EXPECT_FALSE(fs::exists("unstarted.rec")) << "a game that never began leaves no recording";
     SDL_FreeSurface(screen);
