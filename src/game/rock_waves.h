@@ -11,6 +11,12 @@
 #include "geometry/point.h"
 #include "objects/space_junk.h"
 
+// The most rocks in play. A wave that would take them past it is not built (N may be held
+// down with key repeat), and a level's wave is cut to it. Far above normal play (the first
+// waves hold 10 to 190 rocks); at this limit a frame takes a few milliseconds and the rocks a
+// few megabytes.
+inline constexpr int kMaxRocksInPlay = 2048;
+
 // Seeds the generator, then n times appends rand() % 10 + 1, sleeps 50 ms and
 // appends (rand() + i) % 15.
 void fillRandomTable(std::vector<int>& randV, std::uint32_t seed, int n,
@@ -33,7 +39,8 @@ class RockWaves {
 
     // Back to a first wave of 10 and a limit of 180.
     void reset();
-    // Key N: ten rocks more than the last wave, beyond any limit.
+    // Key N: ten rocks more than the last wave, beyond the level's limit; built while the
+    // rocks in play stay within kMaxRocksInPlay.
     void moreRocks(std::vector<SpaceJunk>& rocks);
     // A cleared field outside milk-run mode brings the next level and a wave ten
     // rocks larger, up to the limit.
