@@ -236,6 +236,8 @@ bool GamePlayback::takeNext(RecordingReader::Next next) {
         return true;
     case RecordingReader::Next::End:
         if (!quitting && mode != PlaybackMode::Redigest) {
+            // The recorded game ended with the frame just checked; this one did not.
+            current.number = checked;
             outOfSync("the game went on");
         }
         if (rewrite != nullptr) {

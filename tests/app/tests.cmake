@@ -1,2 +1,10 @@
 va_test_suite(app SOURCES recording_round_trip_test.cpp recording_verdicts_test.cpp
     ../support/headless_game.cpp)
+
+# Peak resident memory of the normal build: the sanitizers reserve far more by design.
+if(NOT SANITIZE)
+    find_program(VA_TEST_PYTHON python3)
+    add_test(NAME memory_bound COMMAND ${VA_TEST_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/app/memory_bound_test.py
+        $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})
+    set_tests_properties(memory_bound PROPERTIES TIMEOUT 600)
+endif()
