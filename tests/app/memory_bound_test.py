@@ -1,8 +1,8 @@
-"""What a hostile recording can make the viewer hold: the largest field (16384 x 16384), a 16 MiB
-saved game and N pressed 1000 times in its first frame, played with -timedemo by the normal
-build. The field's picture alone is 1 GiB (4 bytes a pixel); everything else must stay within
-256 MiB more, where the rocks once took gigabytes and ended in std::bad_alloc.
-Usage: memory_bound_test.py GAME SOURCE_DIR"""
+# What a hostile recording can make the viewer hold: the largest field (16384 x 16384), a 16 MiB
+# saved game and N pressed 1000 times in its first frame, played with -timedemo by the normal
+# build. The field's picture alone is 1 GiB (4 bytes a pixel); everything else must stay within
+# 256 MiB more, where the rocks once took gigabytes and ended in std::bad_alloc.
+# Usage: memory_bound_test.py GAME SOURCE_DIR
 import os
 import resource
 import subprocess
@@ -14,19 +14,13 @@ GAME, SRC = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 
 
 def hostile_recording(path):
-    with open(os.path.join(SRC, "tests/replays/waves.rec")) as f:
-        head = f.read().split("\n")
+    head = open(os.path.join(SRC, "tests/replays/waves.rec")).read().split("\n")
     head = head[: head.index("frame 1")]
-    saved = head.index("saved file")
-    end = saved + 1
-    while head[end].startswith("| "):
-        end += 1
-    cells = ["| fart_user_1_lfpt=1,1\\n"] * ((16 << 20) // 21)
-    head[saved + 1 : end] = cells
+    saved = [i for i, line in enumerate(head) if line.startswith("| ")]
+    head[saved[0] : saved[-1] + 1] = ["| fart_user_1_lfpt=1,1\\n"] * ((16 << 20) // 21)
     head[head.index("field 1024 768")] = "field 16384 16384"
     frame = ["frame 1"] + ["key 17 down", "key 17 up"] * 1000 + ["digest rng=0", "end 1"]
-    with open(path, "w") as f:
-        f.write("\n".join(head + frame) + "\n")
+    open(path, "w").write("\n".join(head + frame) + "\n")
 
 
 with tempfile.TemporaryDirectory() as work:

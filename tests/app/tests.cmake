@@ -1,4 +1,4 @@
-va_test_suite(app SOURCES recording_round_trip_test.cpp recording_verdicts_test.cpp
+va_test_suite(app SOURCES recording_round_trip_test.cpp
     ../support/headless_game.cpp)
 
 # Peak resident memory of the normal build: the sanitizers reserve far more by design.

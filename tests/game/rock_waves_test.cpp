@@ -80,8 +80,8 @@ TEST(RockWavesTest, FirstRocksThenTheStartUpNudgeAndLevelStepsOnlyOnAClearedFiel
 }
 
 // Waves from N: 20, 30, ... 190 make 1890 rocks; the wave of 200 would pass 2048, so neither it
-// nor any later one is built, though each press still prints its line and grows the wave.
-// A level's wave after 204 presses (2050 rocks) is cut to the limit.
+// nor a later one is built, though each press still prints its line and grows the wave. After
+// 204 presses a level's wave of 2050 is cut to the limit.
 TEST(RockWavesTest, NeverMoreRocksInPlayThanTheLimit) {
     const std::vector<int> table{2, 3, 10, 11};
     const Point size(1920, 1080);
@@ -94,12 +94,11 @@ TEST(RockWavesTest, NeverMoreRocksInPlayThanTheLimit) {
             waves.moreRocks(field);
         }
     });
-    const std::string refusals = testing::internal::GetCapturedStderr();
-    EXPECT_EQ(std::tuple(field.size(), waves.rockCount()), std::tuple(1890u, 310));
+    std::vector<std::string> told = logLines(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(std::tuple(field.size(), waves.rockCount(), told.size(), told.front()),
+              std::tuple(1890u, 310, 12u,
+                         "a wave of 200 rocks is not built: it would take the rocks past 2048"));
     EXPECT_EQ(countLines(log, "##### Create new rocks pluss 10 ####"), 30);
-    EXPECT_EQ(logLines(refusals).size(), 12u) << refusals;
-    EXPECT_EQ(logLines(refusals).front(),
-              "a wave of 200 rocks is not built: it would take the rocks past 2048");
     testing::internal::CaptureStderr();
     quietly([&] {
         for (int i = 30; i < 204; ++i) {
@@ -108,7 +107,7 @@ TEST(RockWavesTest, NeverMoreRocksInPlayThanTheLimit) {
         field.clear();
         waves.levelStep(field, level, false);
     });
-    EXPECT_EQ(logLines(testing::internal::GetCapturedStderr()).back(),
-              "a wave of 2050 rocks is built with 2048, the most in play");
+    told = logLines(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(told.back(), "a wave of 2050 rocks is built with 2048, the most in play");
     EXPECT_EQ(std::tuple(field.size(), waves.rockCount(), level), std::tuple(2048u, 2050, 2));
 }
