@@ -227,11 +227,9 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::ofstream("checkpoint1700000000.txt") << save;
     std::ofstream("notes.txt") << "not a recording\n";
     std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
-    fs::create_symlink("game.txt", "save-link");
     fs::create_directory("folder");
-    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+    std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"-record=game.txt", 1, "game.txt: that is the saved game"},
-        {"-record=save-link", 1, "save-link: that is the saved game"},
         {"-record=./folder/../game.txt", 1, "that is the saved game"},
         {"-record=checkpoint1700000000.txt", 1, "that is a checkpoint"},
         {"-record=checkpoint1800000000.txt", 1, "that is a checkpoint"},
@@ -242,9 +240,18 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
         {"-record=", 2, "void-angler: -record= names no file"},
         {"-replay=", 2, "void-angler: -replay= names no file"},
         {"-timedemo=", 2, "void-angler: -timedemo= names no file"},
-        {"-replay=folder", 1, "cannot read the recording folder: Is a directory"},
-        {"-replay=/proc/self/mem", 1, "cannot read the recording /proc/self/mem: Input/output"},
+        // Windows opens no folder: there the line says it cannot open it.
+        {"-replay=folder", 1,
+         fs::exists("/proc") ? "cannot read the recording folder: Is a" : "the recording folder"},
     };
+    std::error_code noLinks; // a plain Windows user makes none
+    if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
+        cases.emplace_back("-record=save-link", 1, "save-link: that is the saved game");
+    }
+    if (fs::exists("/proc/self/mem")) { // a read error on demand
+        cases.emplace_back("-replay=/proc/self/mem", 1,
+                           "cannot read the recording /proc/self/mem: Input/output error");
+    }
     const std::size_t files = std::distance(fs::directory_iterator("."), {});
     for (const auto& [arg, status, line] : cases) {
         std::string err;

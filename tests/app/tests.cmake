@@ -2,7 +2,7 @@ va_test_suite(app SOURCES recording_round_trip_test.cpp
     ../support/headless_game.cpp)
 
 # Peak resident memory of the normal build: the sanitizers reserve far more by design.
-if(NOT SANITIZE)
+if(NOT SANITIZE AND NOT WIN32)
     find_program(VA_TEST_PYTHON python3)
     add_test(NAME memory_bound COMMAND ${VA_TEST_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/app/memory_bound_test.py
         $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})

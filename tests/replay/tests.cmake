@@ -14,3 +14,4 @@ endforeach()
 add_test(NAME replay_check_unreadable COMMAND sh -c
     "d=$(mktemp -d) && TMPDIR=$d \"$0\" \"$d\"; s=$?; left=$(ls -A \"$d\"); rm -rf \"$d\"; [ $s -eq 1 ] && [ -z \"$left\" ]"
     $<TARGET_FILE:va_replay_check>)
+set_tests_properties(replay_check_unreadable PROPERTIES LABELS replay)
