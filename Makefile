@@ -54,10 +54,20 @@ build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) 
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
 		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(RECORDING_FUZZ_SOURCES) -o $@
 
+# The writer then the reader, on games made from the fuzzer's bytes.
+ROUND_TRIP_FUZZ_SOURCES = tests/fuzz/recording_round_trip_fuzz.cpp src/replay/recording_reader.cpp \
+	src/replay/recording_writer.cpp
+
+build-fuzz/recording_round_trip_fuzz: $(ROUND_TRIP_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps
+	mkdir -p build-fuzz
+	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
+		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(ROUND_TRIP_FUZZ_SOURCES) -o $@
+
 # Each target runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a
 # scratch corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
-fuzz: build-fuzz/game_state_fuzz build-fuzz/recording_fuzz
-	@for target in game_state_fuzz:corpus recording_fuzz:recording/corpus; do \
+fuzz: build-fuzz/game_state_fuzz build-fuzz/recording_fuzz build-fuzz/recording_round_trip_fuzz
+	@for target in game_state_fuzz:corpus recording_fuzz:recording/corpus \
+			recording_round_trip_fuzz:round_trip/corpus; do \
 		bin=$${target%%:*}; seeds=$(CURDIR)/tests/fuzz/$${target#*:}; \
 		dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
 		(cd "$$dir" && $(CURDIR)/build-fuzz/$$bin -max_total_time=$(FUZZ_SECONDS) \

@@ -155,11 +155,11 @@ function watchIfAsked() {
     }
 }
 
-// The replay's verdict (in sync, or the first frame that differs) goes on the page.
+// The replay's verdict (in sync, cut off, out of sync or damaged) goes on the page.
 function gameError(line) {
     console.warn(line);
     if (page.watching &&
-        /^(replay |recording ends|the recording |cannot open the recording)/.test(line)) {
+        /^(replay |recording damaged|the recording |cannot (open|read) the recording)/.test(line)) {
         say(page.watching + ': ' + line);
         document.body.dataset.replay = line;
     }

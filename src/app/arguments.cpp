@@ -66,6 +66,9 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
             displayFlags.emplace_back(arg);
         } else if (flag->kind == Kind::GameFlag) {
             args.game.gameFlags.emplace_back(arg);
+        } else if (arg.size() == std::string_view(flag->name).size()) {
+            // An unset shell variable: refused before anything starts.
+            args.emptyValue = args.emptyValue.empty() ? std::string(arg) : args.emptyValue;
         } else {
             args.*(flag->target) = std::string(arg.substr(std::string_view(flag->name).size()));
         }

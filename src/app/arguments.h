@@ -17,6 +17,8 @@ struct Arguments {
     std::string record;
     std::string replay;
     std::string timedemo;
+    // A -record=, -replay= or -timedemo= given without its FILE: the first such.
+    std::string emptyValue;
 };
 
 Arguments examineArguments(int argc, char** argv, std::ostream& err);

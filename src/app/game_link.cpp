@@ -6,7 +6,11 @@
 
 PlayedGame watchGame(const Game& game) {
     return PlayedGame{[&game] { return digestGame(game); },
-                      [&game] { return game.quitRequested(); }};
+                      [&game] { return game.quitRequested(); },
+                      [&game] {
+                          const Point size = game.state().windowSize;
+                          return std::pair(size.x, size.y);
+                      }};
 }
 
 CommandLine recordedCommandLine(const RecordingHeader& head) {

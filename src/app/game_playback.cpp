@@ -1,6 +1,8 @@
 #include "app/game_playback.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
@@ -8,6 +10,7 @@
 
 namespace {
 constexpr int kOutOfSync = 3;
+constexpr int kDamaged = 4;
 
 SDL_Event eventOf(const PlayerInput& in) {
     SDL_Event e{};
@@ -44,13 +47,36 @@ std::optional<int> GamePlayback::open() {
         return EXIT_FAILURE;
     }
     reader = std::make_unique<RecordingReader>(file);
-    const RecordingReader::HeaderResult result = reader->readHeader(head);
-    if (result == RecordingReader::HeaderResult::OtherFormat) {
+    try {
+        return readStart();
+    } catch (const std::exception&) {
+        return unreadable(errno);
+    }
+}
+
+// A folder, or a disk that fails: what the stream throws is named by errno.
+int GamePlayback::unreadable(int error) {
+    std::cerr << "cannot read the recording " << path << ": " << std::strerror(error) << std::endl;
+    return EXIT_FAILURE;
+}
+
+int GamePlayback::damaged() {
+    std::cerr << "recording damaged at " << reader->error() << std::endl;
+    return kDamaged;
+}
+
+std::optional<int> GamePlayback::readStart() {
+    switch (reader->readHeader(head)) {
+    case RecordingReader::HeaderResult::Ok:
+        break;
+    case RecordingReader::HeaderResult::OtherFormat:
         std::cerr << "the recording " << path << " has format " << reader->format()
                   << "; this game reads format " << kRecordingFormat << std::endl;
         return EXIT_FAILURE;
-    }
-    if (result != RecordingReader::HeaderResult::Ok) {
+    case RecordingReader::HeaderResult::Garbage:
+        return damaged();
+    case RecordingReader::HeaderResult::NotRecording:
+    case RecordingReader::HeaderResult::CutOff:
         std::cerr << "the recording " << path << " cannot be read: " << reader->error()
                   << std::endl;
         return EXIT_FAILURE;
@@ -62,7 +88,11 @@ std::optional<int> GamePlayback::open() {
                   << "; this game plays sim " << kSimVersion << ")" << std::endl;
         return EXIT_FAILURE;
     }
-    if (reader->next(current) != RecordingReader::Next::Frame) {
+    const RecordingReader::Next first = reader->next(current);
+    if (first == RecordingReader::Next::Garbage) {
+        return damaged();
+    }
+    if (first != RecordingReader::Next::Frame) {
         std::cerr << "the recording " << path << " holds no whole frame" << std::endl;
         return EXIT_FAILURE;
     }
@@ -188,8 +218,17 @@ bool GamePlayback::frameEnded() {
 }
 
 bool GamePlayback::readNext() {
+    try {
+        return takeNext(reader->next(current));
+    } catch (const std::exception&) {
+        status = unreadable(errno);
+        return false;
+    }
+}
+
+bool GamePlayback::takeNext(RecordingReader::Next next) {
     const bool quitting = played.quitRequested();
-    switch (reader->next(current)) {
+    switch (next) {
     case RecordingReader::Next::Frame:
         if (quitting) {
             outOfSync("the game ended");
@@ -198,6 +237,8 @@ bool GamePlayback::readNext() {
         return true;
     case RecordingReader::Next::End:
         if (!quitting && mode != PlaybackMode::Redigest) {
+            // The recorded game ended with the frame just checked; this one did not.
+            current.number = checked;
             outOfSync("the game went on");
         }
         if (rewrite != nullptr) {
@@ -205,13 +246,12 @@ bool GamePlayback::readNext() {
         }
         return false;
     case RecordingReader::Next::Truncated:
-        std::cerr << "recording ends at frame " << checked << std::endl;
+        cutOff = true;
         return false;
     case RecordingReader::Next::Garbage:
         break;
     }
-    std::cerr << "recording ends at frame " << checked << " (" << reader->error() << ")"
-              << std::endl;
+    status = damaged();
     return false;
 }
 
@@ -224,6 +264,14 @@ int GamePlayback::finish(int gameStatus) {
     }
     if (stopRequested) {
         std::cerr << "replay stopped at frame " << checked << ", in sync so far" << std::endl;
+    } else if (checked == 0) {
+        // The recording holds a frame the game never played.
+        current.number = 1;
+        outOfSync("the game ended");
+        return *status;
+    } else if (cutOff) {
+        std::cerr << "replay in sync up to frame " << checked << ": the recording is cut off"
+                  << std::endl;
     } else {
         std::cerr << "replay in sync: " << checked << " frames" << std::endl;
     }

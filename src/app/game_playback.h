@@ -57,7 +57,11 @@ class GamePlayback {
     bool poll(SDL_Event& event);
     bool beginFrame();
     bool frameEnded();
+    std::optional<int> readStart();
+    int unreadable(int error);
+    int damaged();
     bool readNext();
+    bool takeNext(RecordingReader::Next next);
     void watchViewer();
     void outOfSync(const std::string& part);
 
@@ -76,6 +80,7 @@ class GamePlayback {
     bool stopRequested = false;
     bool quitGiven = false;
     bool paused = false;
+    bool cutOff = false;
     std::optional<int> status;
     std::chrono::steady_clock::time_point wallStart;
     std::clock_t cpuStart = 0;

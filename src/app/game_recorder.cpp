@@ -2,19 +2,48 @@
 
 #include "version.h"
 
-#include <cstdio>
+#include <algorithm>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
+#include <tuple>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/data_path.h"
 #include "persist/game_state.h"
 
+namespace {
+bool fitsRecording(const std::vector<std::string>& flags) {
+    return flags.size() <= kMaxFlags &&
+           std::all_of(flags.begin(), flags.end(), [](const std::string& flag) {
+               return escapeBytes(flag).size() <= kMaxFlagBytes;
+           });
+}
+} // namespace
+
 GameRecorder::GameRecorder(const std::string& file, std::vector<std::string> flags)
-    : path(file), writer(std::in_place, file),
-      readings(std::make_shared<std::vector<std::int64_t>>()) {
+    : target{file, file, ""}, readings(std::make_shared<std::vector<std::int64_t>>()) {
     header.gameVersion = kGameVersion;
     header.flags = std::move(flags);
+}
+
+std::string GameRecorder::start() {
+    target = chooseRecordingTarget(target.path);
+    if (!target.refusal.empty()) {
+        return target.refusal;
+    }
+    if (!fitsRecording(header.flags)) {
+        return "more flags, or a longer one, than a recording keeps";
+    }
+    // Read once here, and the game reads this very text: what is kept is what it saw.
+    header.savedGame = readWholeFile("game.txt", kMaxSavedGameBytes);
+    if (header.savedGame && header.savedGame->size() > kMaxSavedGameBytes) {
+        return "\"game.txt\" is larger than a recording holds (" +
+               std::to_string(kMaxSavedGameBytes >> 20) + " MiB)";
+    }
+    writer.emplace(target.writeTo);
+    return writer->isOpen() ? "" : writer->error();
 }
 
 void GameRecorder::install() {
@@ -24,20 +53,11 @@ void GameRecorder::install() {
         log->push_back(static_cast<std::int64_t>(now));
         return now;
     });
-    // Read once here, and the game reads this very text: what is kept is what it saw.
-    header.savedGame = readWholeFile("game.txt");
     std::optional<std::string> text = header.savedGame;
     setSaveFileEdge({[text] { return text; }, true});
 }
 
 Platform GameRecorder::wrap(Platform base) {
-    auto openWindow = base.display.openWindow;
-    base.display.openWindow = [this, openWindow](const char* title, int& w, int& h) {
-        SDL_Window* window = openWindow(title, w, h);
-        header.width = w;
-        header.height = h;
-        return window;
-    };
     auto poll = base.input.poll;
     base.input.poll = [this, poll](SDL_Event& e) {
         beginFrame();
@@ -54,6 +74,8 @@ void GameRecorder::beginFrame() {
     }
     inFrame = true;
     if (!headerWritten) {
+        // The field the game settled on, whatever chose it (-scale, -window, the desktop).
+        std::tie(header.width, header.height) = recorded.field();
         header.clock = std::move(*readings);
         readings->clear();
         writer->writeHeader(header);
@@ -68,6 +90,9 @@ bool GameRecorder::endFrame() {
     readings->clear();
     frame.digest = recorded.digest();
     writer->writeFrame(frame);
+    if (frame.number == 1 && target.writeTo != target.path) {
+        writer->moveTo(target.path);
+    }
     frame.inputs.clear();
     inFrame = false;
     if (!writer->error().empty() && !failureShown) {
@@ -80,10 +105,13 @@ bool GameRecorder::endFrame() {
 }
 
 void GameRecorder::finish(int status) {
-    if (headerWritten && status == EXIT_SUCCESS) {
+    if (!writer) {
+        return;
+    }
+    if (frame.number > 0 && status == EXIT_SUCCESS) {
         writer->writeEnd(frame.number);
-    } else if (!headerWritten) {
+    } else if (frame.number == 0 && target.writeTo != target.path) {
         writer.reset();
-        std::remove(path.c_str());
+        std::filesystem::remove(fromUtf8(target.writeTo));
     }
 }

@@ -1,6 +1,6 @@
-// Records a game as it is played: sits on the clock, "game.txt", the window's
-// size and the input source, and writes what the game consumed; it never
-// changes what the game sees.
+// Records a game as it is played: sits on the clock, "game.txt" and the input source, and
+// writes what the game consumed and the field it played on; it never changes what the game
+// sees.
 #pragma once
 
 #include <cstdint>
@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "app/played_game.h"
+#include "app/recording_target.h"
 #include "platform/platform.h"
 #include "replay/recording_writer.h"
 
@@ -18,21 +19,22 @@ class GameRecorder {
   public:
     GameRecorder(const std::string& path, std::vector<std::string> flags);
 
-    bool isOpen() const { return writer->isOpen(); }
-    const std::string& error() const { return writer->error(); }
+    // Before anything else: reads "game.txt" and opens the file; empty, or why it cannot
+    // record (then nothing was created or changed).
+    std::string start();
     // Before the process-wide state is built: it reads the clock and "game.txt".
     void install();
     Platform wrap(Platform base);
     void attach(PlayedGame game) { recorded = std::move(game); }
     // The end mark after a game that ended in order; a game that never reached its first
-    // frame leaves no file.
+    // frame leaves no file and the target as it was.
     void finish(int status);
 
   private:
     void beginFrame();
     bool endFrame();
 
-    std::string path;
+    RecordingTarget target;
     std::optional<RecordingWriter> writer;
     RecordingHeader header;
     std::shared_ptr<std::vector<std::int64_t>> readings;

@@ -24,9 +24,8 @@ int play(ProcessState& state, const CommandLine& line) {
 
 int record(const Arguments& args, const std::function<ProcessState&()>& buildState) {
     GameRecorder recorder(args.record, args.game.gameFlags);
-    if (!recorder.isOpen()) {
-        std::cerr << "cannot write the recording " << args.record << ": " << recorder.error()
-                  << std::endl;
+    if (const std::string refusal = recorder.start(); !refusal.empty()) {
+        std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
     }
     recorder.install();
@@ -62,6 +61,10 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     // "-help" anywhere: our flags do nothing and create nothing; the game prints its help.
     if (args.help) {
         return play(buildState(), args.game);
+    }
+    if (!args.emptyValue.empty()) {
+        std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
+        return kBadArguments;
     }
     const int modes = !args.record.empty() + !args.replay.empty() + !args.timedemo.empty();
     if (modes > 1) {

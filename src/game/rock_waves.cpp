@@ -1,9 +1,15 @@
 // Rock waves: how each wave is built and placed.
+#include <algorithm>
 #include <iostream>
+#include <limits>
 
 #include "game/rock_waves.h"
 #include "geometry/game_rand.h"
 #include "geometry/numeric.h"
+#include "replay/recording.h"
+
+// A frame builds at most twice the limit (a wave from N, then a level's), three readings each.
+static_assert(kMaxFrameClockReadings > 6 * static_cast<std::size_t>(kMaxRocksInPlay) + 65536);
 
 namespace {
 float fooFactor(float foo) {
@@ -99,7 +105,15 @@ void RockWaves::reset() {
 
 void RockWaves::moreRocks(std::vector<SpaceJunk>& rocks) {
     std::cout << "##### Create new rocks pluss 10 ####" << std::endl;
-    count += 10;
+    if (count <= std::numeric_limits<int>::max() - 10) {
+        count += 10;
+    }
+    if (rocks.size() + static_cast<std::size_t>(count) >
+        static_cast<std::size_t>(kMaxRocksInPlay)) {
+        std::cerr << "a wave of " << count << " rocks is not built: it would take the rocks past "
+                  << kMaxRocksInPlay << std::endl;
+        return;
+    }
     createRocks(rocks, count, randV, windowSize);
 }
 
@@ -111,5 +125,9 @@ void RockWaves::levelStep(std::vector<SpaceJunk>& rocks, int& level, bool milkRu
     if (count < maxRocks) {
         count += 10;
     }
-    createRocks(rocks, count, randV, windowSize);
+    if (count > kMaxRocksInPlay) {
+        std::cerr << "a wave of " << count << " rocks is built with " << kMaxRocksInPlay
+                  << ", the most in play" << std::endl;
+    }
+    createRocks(rocks, std::min(count, kMaxRocksInPlay), randV, windowSize);
 }

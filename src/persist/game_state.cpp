@@ -129,14 +129,20 @@ void setSaveFileEdge(SaveFileEdge edge) {
     fileEdge() = std::move(edge);
 }
 
-std::optional<std::string> readWholeFile(const std::string& path) {
+std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit) {
     std::ifstream in(path, std::ios::binary);
     if (!in.is_open()) {
         return std::nullopt;
     }
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    std::string text;
+    char chunk[1 << 16];
+    while (text.size() <= limit && in.read(chunk, sizeof chunk).gcount() > 0) {
+        text.append(chunk, static_cast<std::size_t>(in.gcount()));
+    }
+    if (text.size() > limit) {
+        text.resize(limit + 1);
+    }
+    return text;
 }
 
 GameState::GameState() {

@@ -19,8 +19,10 @@ struct SaveFileEdge {
     bool writes = true;
 };
 void setSaveFileEdge(SaveFileEdge edge);
-// A whole file, or nothing when it cannot be opened.
-std::optional<std::string> readWholeFile(const std::string& path);
+// A whole file, or nothing when it cannot be opened. Past limit it stops: a text one byte over
+// the limit says the file is larger.
+std::optional<std::string> readWholeFile(const std::string& path,
+                                         std::size_t limit = static_cast<std::size_t>(-1));
 
 class GameState {
   public:

@@ -20,11 +20,24 @@ inline constexpr int kSimVersion = 2;
 // A recording without a "sim" line was made before the rules were numbered: by rules 1.
 inline constexpr int kSimVersionUnwritten = 1;
 
-// Limits on what one frame may hold: a reader refuses more instead of allocating for it.
-inline constexpr std::size_t kMaxFrameInputs = 4096;
-inline constexpr std::size_t kMaxFrameClockReadings = 4096;
+// Limits on what a recording may hold: the reader refuses more instead of allocating for it,
+// and each is above what the writer can be given, so every recording the game writes reads.
+// SDL's queue holds at most 65,535 events, so this covers any frame's inputs.
+inline constexpr std::size_t kMaxFrameInputs = 65536;
+// Three readings per rock built, at most twice the rock limit in one frame (a wave from N, then
+// a level's), one per Liff cell rebuilt and per missile, and the start-up's few: far below.
+inline constexpr std::size_t kMaxFrameClockReadings = 1u << 17;
 inline constexpr std::size_t kMaxLineBytes = 1u << 20;
 inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
+// The recorder refuses a command line past these before the game starts.
+inline constexpr std::size_t kMaxFlags = 1024;
+inline constexpr std::size_t kMaxFlagBytes = kMaxLineBytes / 8;
+// A saved-game line longer than this is written as several "| " lines (its escapes take at
+// most four bytes a byte), which the reader joins.
+inline constexpr std::size_t kSavedGameChunkBytes = 1u << 16;
+
+// The flags a recording keeps (-help is never recorded: it plays no game).
+bool isRecordedFlag(const std::string& flag);
 
 struct RecordingHeader {
     std::string gameVersion;

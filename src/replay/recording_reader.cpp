@@ -1,7 +1,10 @@
 #include "replay/recording_reader.h"
 
+#include "platform/field_size.h"
+
 #include <charconv>
 #include <string_view>
+#include <utility>
 
 namespace {
 
@@ -100,6 +103,10 @@ bool parseDigest(const std::vector<std::string_view>& w, StateDigest& d) {
 
 constexpr std::size_t kMaxWords = 64;
 
+std::string quoted(const std::string& text) {
+    return "\"" + text.substr(0, 40) + (text.size() > 40 ? "...\"" : "\"");
+}
+
 } // namespace
 
 RecordingReader::RecordingReader(std::istream& stream) : in(stream) {}
@@ -115,21 +122,35 @@ RecordingReader::Line RecordingReader::readLine() {
         const int c = buf->sbumpc();
         if (c == std::char_traits<char>::eof()) {
             // A last line without its line end is a cut-off write: not a whole line.
-            return Line::Eof;
+            sawEof = true;
+            return line.size() > kMaxLineBytes ? (++lineNumber, tooLong()) : Line::Eof;
         }
         if (c == '\n') {
             ++lineNumber;
-            return Line::Ok;
+            // Mailed or edited on Windows: the writer never writes a bare carriage return.
+            if (!line.empty() && line.back() == '\r') {
+                line.pop_back();
+            }
+            return line.size() > kMaxLineBytes ? tooLong() : Line::Ok;
         }
-        if (line.size() == kMaxLineBytes) {
-            return Line::TooLong;
+        if (line.size() > kMaxLineBytes) {
+            ++lineNumber;
+            return tooLong();
         }
         line += static_cast<char>(c);
     }
 }
 
+// Whatever follows is not read: the line's own tail would pass for a line of its own.
+RecordingReader::Line RecordingReader::tooLong() {
+    fail("a line over the " + std::to_string(kMaxLineBytes >> 20) + " MiB cap");
+    return Line::TooLong;
+}
+
 bool RecordingReader::fail(const std::string& what) {
-    failure = "line " + std::to_string(lineNumber) + ": " + what;
+    if (failure.empty()) {
+        failure = "line " + std::to_string(lineNumber) + ": " + what;
+    }
     return false;
 }
 
@@ -137,56 +158,98 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
     const std::string magic = std::string(kRecordingMagic) + " ";
     if (readLine() != Line::Ok || !startsWith(line, magic) ||
         !parseNumber(std::string_view(line).substr(magic.size()), declaredFormat)) {
+        failure.clear();
         fail("not a void-angler recording");
-        return HeaderResult::Garbage;
+        return HeaderResult::NotRecording;
     }
     if (declaredFormat != kRecordingFormat) {
         fail("recording format " + std::to_string(declaredFormat));
         return HeaderResult::OtherFormat;
     }
-    bool haveGame = false, haveField = false, haveSaved = false, haveSim = false;
+    HeaderSeen seen;
     h.sim = kSimVersionUnwritten;
-    std::vector<std::string_view> w;
-    while (readLine() == Line::Ok) {
-        if (startsWith(line, "frame ")) {
+    for (;;) {
+        const Line got = readLine();
+        if (got == Line::Ok && startsWith(line, "frame ")) {
             havePending = true;
-            if (!haveGame || !haveField || !haveSaved) {
-                fail("the header lacks its game, field or saved line");
-                return HeaderResult::Garbage;
-            }
-            return HeaderResult::Ok;
+            return headerComplete(seen) ? HeaderResult::Ok : HeaderResult::Garbage;
         }
-        bool ok = splitWords(line, w, kMaxWords) && !w.empty();
-        if (ok && w[0] == "game" && w.size() == 2 && !haveGame) {
-            h.gameVersion = std::string(w[1]);
-            haveGame = true;
-        } else if (ok && w[0] == "sim" && w.size() == 2 && !haveSim) {
-            ok = parseNumber(w[1], h.sim) && h.sim > 0;
-            haveSim = true;
-        } else if (ok && startsWith(line, "flag ") && h.flags.size() < kMaxWords) {
-            h.flags.emplace_back(line.substr(5));
-        } else if (ok && w[0] == "field" && w.size() == 3 && !haveField) {
-            ok = parseNumber(w[1], h.width) && parseNumber(w[2], h.height) && h.width > 0 &&
-                 h.height > 0 && h.width <= 16384 && h.height <= 16384;
-            haveField = true;
-        } else if (ok && w[0] == "saved" && w.size() == 2 && !haveSaved) {
-            haveSaved = true;
-            ok = w[1] == "none" || (w[1] == "file" && readSavedGame(h));
-        } else if (ok && w[0] == "clock" && w.size() == 2 &&
-                   h.clock.size() < kMaxFrameClockReadings) {
-            ok = parseNumber(w[1], h.clock.emplace_back());
-        } else {
-            ok = false;
-        }
-        if (!ok) {
-            if (failure.empty()) {
-                fail("unexpected \"" + line.substr(0, 40) + "\"");
-            }
-            return HeaderResult::Garbage;
+        if (got != Line::Ok || !readHeaderLine(h, seen)) {
+            break;
         }
     }
-    fail("the recording has no frames");
+    if (sawEof && failure.empty()) {
+        fail("the recording stops before its first frame");
+        return HeaderResult::CutOff;
+    }
+    fail("unexpected " + quoted(line));
     return HeaderResult::Garbage;
+}
+
+bool RecordingReader::headerComplete(const HeaderSeen& seen) {
+    if (!seen.game) {
+        return fail("the header lacks its game line");
+    }
+    if (!seen.field) {
+        return fail("the header lacks its field line");
+    }
+    return seen.saved || fail("the header lacks its saved line");
+}
+
+// One line of the header; each kind of line once, as the writer writes them.
+bool RecordingReader::readHeaderLine(RecordingHeader& h, HeaderSeen& seen) {
+    if (startsWith(line, "flag ")) {
+        return readFlag(h);
+    }
+    std::vector<std::string_view> w;
+    if (!splitWords(line, w, kMaxWords) || w.empty()) {
+        return false;
+    }
+    if (w[0] == "game" && w.size() == 2 && !seen.game) {
+        h.gameVersion = std::string(w[1]);
+        return seen.game = true;
+    }
+    if (w[0] == "sim" && w.size() == 2 && !seen.sim) {
+        seen.sim = true;
+        return parseNumber(w[1], h.sim) && h.sim > 0;
+    }
+    if (w[0] == "field" && w.size() == 3 && !seen.field) {
+        seen.field = true;
+        return readField(w, h);
+    }
+    if (w[0] == "saved" && w.size() == 2 && !seen.saved) {
+        seen.saved = true;
+        return w[1] == "none" || (w[1] == "file" && readSavedGame(h));
+    }
+    if (w[0] == "clock" && w.size() == 2) {
+        if (h.clock.size() == kMaxFrameClockReadings) {
+            return fail("the start-up is over its clock reading cap");
+        }
+        return parseNumber(w[1], h.clock.emplace_back());
+    }
+    return false;
+}
+
+bool RecordingReader::readField(const std::vector<std::string_view>& w, RecordingHeader& h) {
+    if (!parseNumber(w[1], h.width) || !parseNumber(w[2], h.height)) {
+        return fail("a field line it cannot read");
+    }
+    const auto fits = [](int side) { return side > 0 && side <= kMaxFieldSide; };
+    return (fits(h.width) && fits(h.height)) ||
+           fail("a field of " + std::to_string(h.width) + " x " + std::to_string(h.height) +
+                ": each side must be 1 to " + std::to_string(kMaxFieldSide));
+}
+
+bool RecordingReader::readFlag(RecordingHeader& h) {
+    if (h.flags.size() == kMaxFlags) {
+        return fail("more flags than a recording keeps");
+    }
+    std::string flag;
+    if (!unescape(std::string_view(line).substr(5), flag) || !isRecordedFlag(flag)) {
+        return fail("the flag " + quoted(line.substr(5)) + " is not one a recording keeps");
+    }
+    h.flags.push_back(std::move(flag));
+    return true;
 }
 
 bool RecordingReader::readSavedGame(RecordingHeader& h) {
@@ -196,12 +259,15 @@ bool RecordingReader::readSavedGame(RecordingHeader& h) {
             havePending = true;
             return true;
         }
-        if (!unescape(std::string_view(line).substr(2), *h.savedGame) ||
-            h.savedGame->size() > kMaxSavedGameBytes) {
-            return fail("a saved-game line that does not decode, or too much of it");
+        if (!unescape(std::string_view(line).substr(2), *h.savedGame)) {
+            return fail("a saved-game line that does not decode");
+        }
+        if (h.savedGame->size() > kMaxSavedGameBytes) {
+            return fail("the saved game is over its " + std::to_string(kMaxSavedGameBytes >> 20) +
+                        " MiB cap");
         }
     }
-    return true;
+    return false;
 }
 
 RecordingReader::Next RecordingReader::next(RecordedFrame& f) {
@@ -218,7 +284,7 @@ RecordingReader::Next RecordingReader::next(RecordedFrame& f) {
     std::uint32_t n = 0;
     if (!parseNumber(w[1], n) || n != lastFrame + 1) {
         if (w[0] == "end" && parseNumber(w[1], n) && n == lastFrame) {
-            return Next::End;
+            return afterEnd();
         }
         fail("expected frame " + std::to_string(lastFrame + 1) + " or \"end " +
              std::to_string(lastFrame) + "\"");
@@ -229,20 +295,32 @@ RecordingReader::Next RecordingReader::next(RecordedFrame& f) {
         return Next::Garbage;
     }
     f.number = n;
+    return readFrameBody(f);
+}
+
+RecordingReader::Next RecordingReader::readFrameBody(RecordedFrame& f) {
     for (bool done = false; !done;) {
         const Line l = readLine();
         if (l == Line::Eof) {
             return Next::Truncated;
         }
         if (l == Line::TooLong || !readFrameLine(f, done)) {
-            if (failure.empty()) {
-                fail("frame " + std::to_string(n) + " holds a line it should not");
-            }
+            fail("frame " + std::to_string(f.number) +
+                 " holds a line it cannot read: " + quoted(line));
             return Next::Garbage;
         }
     }
-    lastFrame = n;
+    lastFrame = f.number;
     return Next::Frame;
+}
+
+// The end mark is the file's last line.
+RecordingReader::Next RecordingReader::afterEnd() {
+    if (readLine() == Line::Eof && line.empty()) {
+        return Next::End;
+    }
+    fail("a line after the end mark");
+    return Next::Garbage;
 }
 
 bool RecordingReader::readFrameLine(RecordedFrame& f, bool& done) {

@@ -6,6 +6,8 @@
 #include <istream>
 #include <memory>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "replay/recording.h"
 
@@ -14,11 +16,13 @@ class RecordingReader {
     // Reads from the stream, which must outlive the reader.
     explicit RecordingReader(std::istream& in);
 
-    enum class HeaderResult { Ok, Garbage, OtherFormat };
+    // Garbage: damaged; CutOff: the file stops before its first frame.
+    enum class HeaderResult { Ok, Garbage, OtherFormat, NotRecording, CutOff };
     HeaderResult readHeader(RecordingHeader& header);
 
     enum class Next { Frame, End, Truncated, Garbage };
-    // The next whole frame. Truncated: the file stops without its end mark.
+    // The next whole frame. Truncated: the file stops without its end mark (only the end of
+    // the file cuts a recording off). Garbage: damaged before the end, error() says where.
     Next next(RecordedFrame& frame);
 
     // What went wrong, naming the line.
@@ -29,14 +33,28 @@ class RecordingReader {
 
   private:
     enum class Line { Ok, Eof, TooLong };
+    struct HeaderSeen {
+        bool game = false;
+        bool field = false;
+        bool saved = false;
+        bool sim = false;
+    };
     Line readLine();
+    Line tooLong();
     bool fail(const std::string& what);
+    bool headerComplete(const HeaderSeen& seen);
+    bool readHeaderLine(RecordingHeader& header, HeaderSeen& seen);
+    bool readField(const std::vector<std::string_view>& words, RecordingHeader& header);
+    bool readFlag(RecordingHeader& header);
     bool readSavedGame(RecordingHeader& header);
+    Next readFrameBody(RecordedFrame& frame);
+    Next afterEnd();
     bool readFrameLine(RecordedFrame& frame, bool& done);
 
     std::istream& in;
     std::string line;
     bool havePending = false;
+    bool sawEof = false;
     std::size_t lineNumber = 0;
     std::uint32_t lastFrame = 0;
     int declaredFormat = 0;

@@ -1,7 +1,10 @@
 #include "replay/recording_writer.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <filesystem>
+#include <system_error>
 
 namespace {
 std::string hex32(std::uint32_t v) {
@@ -42,7 +45,12 @@ std::string escapeBytes(const std::string& bytes) {
     return out;
 }
 
-RecordingWriter::RecordingWriter(const std::string& path) : file(std::fopen(path.c_str(), "wb")) {
+bool isRecordedFlag(const std::string& flag) {
+    return flag == "-test" || flag == "-demo_mode" || flag.starts_with("-run_lvl=");
+}
+
+RecordingWriter::RecordingWriter(const std::string& name)
+    : path(name), file(std::fopen(path.c_str(), "wb")) {
     if (file == nullptr) {
         failure = std::strerror(errno);
     }
@@ -73,18 +81,20 @@ void RecordingWriter::writeHeader(const RecordingHeader& h) {
     put("game " + h.gameVersion + "\n");
     put("sim " + std::to_string(h.sim) + "\n");
     for (const std::string& flag : h.flags) {
-        put("flag " + flag + "\n");
+        put("flag " + escapeBytes(flag) + "\n");
     }
     put("field " + std::to_string(h.width) + " " + std::to_string(h.height) + "\n");
     if (!h.savedGame) {
         put("saved none\n");
     } else {
         put("saved file\n");
-        // One line of the file per line here, so a diff shows which line changed.
+        // One line of the file per line here, so a diff shows which line changed; a very
+        // long one in pieces, each within the reader's line cap.
         std::size_t start = 0;
         while (start < h.savedGame->size()) {
             std::size_t end = h.savedGame->find('\n', start);
             end = end == std::string::npos ? h.savedGame->size() : end + 1;
+            end = std::min(end, start + kSavedGameChunkBytes);
             put("| " + escapeBytes(h.savedGame->substr(start, end - start)) + "\n");
             start = end;
         }
@@ -114,6 +124,27 @@ void RecordingWriter::writeFrame(const RecordedFrame& f) {
     }
     put(text.append("\n"));
     flush();
+}
+
+void RecordingWriter::moveTo(const std::string& target) {
+    if (file == nullptr) {
+        return;
+    }
+    flush();
+    // Closed first: Windows renames no open file.
+    std::fclose(file);
+    file = nullptr;
+    std::error_code ec;
+    std::filesystem::rename(path, target, ec);
+    if (ec) {
+        failure = ec.message();
+        return;
+    }
+    path = target;
+    file = std::fopen(path.c_str(), "ab");
+    if (file == nullptr && failure.empty()) {
+        failure = std::strerror(errno);
+    }
 }
 
 void RecordingWriter::writeEnd(std::uint32_t frames) {

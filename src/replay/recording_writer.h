@@ -22,11 +22,14 @@ class RecordingWriter {
     void writeFrame(const RecordedFrame& frame);
     // The end mark: the game ended in order after this many frames.
     void writeEnd(std::uint32_t frames);
+    // Renames the file written so far to target, which it replaces, and goes on there.
+    void moveTo(const std::string& target);
 
   private:
     void put(const std::string& text);
     void flush();
 
+    std::string path;
     std::FILE* file = nullptr;
     std::string failure;
 };

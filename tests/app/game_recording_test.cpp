@@ -3,63 +3,118 @@
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/launch.h"
 #include "replay/recording_writer.h"
 #include "support/headless_game.h"
 
 namespace fs = std::filesystem;
 
-// A headless game recorded with its keys and mouse, then played back: in sync, with the
-// recorded log; a changed digest is named with its frame.
-TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught) {
-    WorkDir dir;
-    std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 400, 300, 32, SDL_PIXELFORMAT_RGB888);
-    Display display;
-    display.openWindow = [](const char* title, int& w, int& h) {
-        w = 400, h = 300;
-        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    };
-    display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
-    const std::vector<std::pair<Uint32, SDL_Scancode>> keys = {{SDL_KEYDOWN, SDL_SCANCODE_SPACE},
-                                                               {SDL_KEYDOWN, SDL_SCANCODE_LEFT},
-                                                               {SDL_KEYUP, SDL_SCANCODE_SPACE},
-                                                               {SDL_KEYDOWN, SDL_SCANCODE_N},
-                                                               {SDL_KEYDOWN, SDL_SCANCODE_Q}};
-    auto play = [&](auto& edge, auto drive) {
+namespace {
+
+// A headless game on a desktop of the given size: -test, its keys pressed in frame 1, Q in
+// frame 3. Runs it through a recorder or a playback; gives the status and standard error, and
+// keeps the log.
+struct Session {
+    int width = 800, height = 600;
+    std::vector<std::string> args = {"-test"};
+    std::vector<SDL_Scancode> keys = {SDL_SCANCODE_SPACE};
+    std::string log;
+
+    template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
+        SDL_Surface* screen =
+            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
+        Display display;
+        display.openWindow = [&](const char* title, int& w, int& h) {
+            w = width, h = height;
+            return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
+        };
+        display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
         edge.install();
-        std::string log = quietly([&] {
+        int status = 0;
+        testing::internal::CaptureStderr();
+        log = quietly([&] {
             ProcessState state;
             Platform platform{[](Uint32) {}, display};
-            // The keys arrive in the first frame, once SDL is up.
-            platform.input.poll = [&, pushed = false](SDL_Event& e) mutable {
-                for (const auto& [type, key] : pushed ? decltype(keys){} : keys) {
-                    HeadlessGame::pushKey(type, key);
+            // The first poll of a frame follows one that found nothing.
+            platform.input.poll = [&, frame = 0, fresh = true](SDL_Event& e) mutable {
+                frame += fresh ? 1 : 0;
+                for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
+                    HeadlessGame::pushKey(SDL_KEYDOWN, key);
                 }
-                pushed = true;
-                return SDL_PollEvent(&e) != 0;
+                if (fresh && frame == 3) {
+                    HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
+                }
+                fresh = SDL_PollEvent(&e) == 0;
+                return !fresh;
             };
             Game game(state, edge.wrap(platform));
             edge.attach(watchGame(game));
-            drive(game.run(CommandLine{{"-test"}, {}, {}}));
+            status = finish(edge, game.run(lineFor(edge)));
         });
+        std::string err = testing::internal::GetCapturedStderr();
         setCalendarClock({});
         setSaveFileEdge({});
-        return log;
-    };
-    GameRecorder recorder("game.rec", {"-test"});
-    const std::string recordedLog = play(recorder, [&](int status) {
-        EXPECT_EQ(status, 0);
-        recorder.finish(status);
+        SDL_FreeSurface(screen);
+        return {status, err};
+    }
+    CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
+    static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
+    static int finish(GameRecorder& r, int status) { return r.finish(status), status; }
+    static int finish(GamePlayback& p, int status) { return p.finish(status); }
+};
+
+// A replay's status and the last line it wrote on standard error.
+std::pair<int, std::string> replay(const std::string& text) {
+    std::ofstream("replayed.rec", std::ios::binary) << text;
+    GamePlayback playback("replayed.rec", PlaybackMode::Check);
+    testing::internal::CaptureStderr();
+    const std::optional<int> refused = playback.open();
+    std::string err = testing::internal::GetCapturedStderr();
+    if (refused) {
+        return {*refused, logLines(err).back()};
+    }
+    auto [status, log] = Session{}.play(playback);
+    return {status, logLines(log).back()};
+}
+
+std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
+int launchWith(std::vector<std::string> words, std::string& err) {
+    words.insert(words.begin(), "void-angler");
+    std::vector<char*> argv;
+    for (std::string& w : words) {
+        argv.push_back(w.data());
+    }
+    testing::internal::CaptureStderr();
+    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
+        throw std::logic_error("the game started");
     });
-    EXPECT_TRUE(readFile("game.rec").ends_with("\nend 1\n")) << "Q closes the recording";
+    err = testing::internal::GetCapturedStderr();
+    return status;
+}
+
+} // namespace
+
+// A recorded game with its keys played back: in sync, with the recorded log and no save
+// written; a changed digest is named with its frame, and re-digesting names that frame and
+// gives back the recording as it was made.
+TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught) {
+    WorkDir dir;
+    std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
+    Session session;
+    session.keys = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N};
+    GameRecorder recorder("game.rec", {"-test"});
+    ASSERT_EQ(recorder.start(), "");
+    ASSERT_EQ(session.play(recorder).first, 0);
+    const std::string recordedLog = session.log;
     fs::remove("game.txt");
     GamePlayback playback("game.rec", PlaybackMode::Check);
     ASSERT_EQ(playback.open(), std::nullopt);
     EXPECT_EQ(playback.header().flags, (std::vector<std::string>{"-test"}));
-    testing::internal::CaptureStderr();
-    EXPECT_EQ(play(playback, [&](int status) { EXPECT_EQ(playback.finish(status), 0); }),
-              recordedLog);
-    EXPECT_EQ(logLines(testing::internal::GetCapturedStderr()).back(), "replay in sync: 1 frames");
+    EXPECT_EQ(logLines(session.play(playback).second).back(), "replay in sync: 3 frames");
+    EXPECT_EQ(session.log, recordedLog);
     EXPECT_FALSE(fs::exists("game.txt")) << "a viewing writes no saved game";
 
     std::string text = readFile("game.rec");
@@ -69,23 +124,129 @@ TEST(RecordingTest, ARecordedHeadlessGameReplaysInSyncAndAPlantedChangeIsCaught)
     std::ofstream("planted.rec", std::ios::binary) << text;
     GamePlayback planted("planted.rec", PlaybackMode::Check);
     ASSERT_EQ(planted.open(), std::nullopt);
-    testing::internal::CaptureStderr();
-    play(planted, [&](int status) { EXPECT_EQ(planted.finish(status), 3); });
-    EXPECT_EQ(logLines(testing::internal::GetCapturedStderr()).back(),
-              "replay out of sync at frame 1: the score");
-    // Re-digesting names the changed frame and gives back the recording as it was made.
+    const auto [status, err] = session.play(planted);
+    EXPECT_EQ(std::pair(status, logLines(err).back()),
+              std::pair(3, std::string("replay out of sync at frame 1: the score")));
     RecordingWriter out("redigested.rec");
     GamePlayback redigest("planted.rec", PlaybackMode::Redigest);
     ASSERT_EQ(redigest.open(), std::nullopt);
     out.writeHeader(redigest.header());
     redigest.rewrite = &out;
-    play(redigest, [&](int status) { redigest.finish(status); });
+    EXPECT_EQ(logLines(session.play(redigest).second).back(), "replay in sync: 3 frames");
     EXPECT_EQ(redigest.firstChange, 1u);
     EXPECT_EQ(readFile("redigested.rec"), readFile("game.rec"));
-    GameRecorder unstarted("unstarted.rec", {});
+}
+
+// In sync, cut off (only by the end of the file) and damaged (anything unreadable before it)
+// each have their own line and status; a file mailed with CRLF line ends plays as written.
+TEST(RecordingVerdictTest, EveryReplayEndsWithItsVerdict) {
+    WorkDir dir;
+    GameRecorder recorder("game.rec", {"-test"});
+    ASSERT_EQ(recorder.start(), "");
+    const auto [recorded, err] = Session{}.play(recorder);
+    ASSERT_EQ(recorded, 0);
+    EXPECT_EQ(err.find("recording"), std::string::npos) << "a recording written fine: " << err;
+    const std::string text = readFile("game.rec");
+    ASSERT_TRUE(text.ends_with("\nend 3\n")) << text;
+    std::string crlf;
+    for (char c : text) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    const std::size_t frame3 = text.find("frame 3\n");
+    const std::size_t digest2 = text.rfind("digest", frame3);
+    const std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {text, 0, "replay in sync: 3 frames"},
+        {crlf, 0, "replay in sync: 3 frames"},
+        {text.substr(0, frame3), 0, "replay in sync up to frame 2: the recording is cut off"},
+        {text.substr(0, frame3 + 9), 0, "replay in sync up to frame 2: the recording is cut off"},
+        {replaced(text, "frame 3\n", "frame 4\n"), 4, "recording damaged at line "},
+        {text.substr(0, digest2) + "digest rng\n" + text.substr(frame3), 4,
+         "recording damaged at line "},
+        {replaced(text, "flag -test", "flag -help"), 4, "recording damaged at line 4: the flag"},
+        {text.substr(0, text.find("frame 1\n")), 1, "the recording stops before its first frame"},
+    };
+    for (const auto& [file, status, line] : cases) {
+        const auto [gotStatus, gotLine] = replay(file);
+        EXPECT_EQ(gotStatus, status) << gotLine;
+        EXPECT_NE(gotLine.find(line), std::string::npos) << gotLine << " / " << line;
+    }
+}
+
+// -scale plays a field smaller than the desktop: the header holds the field, not the desktop.
+TEST(RecordingVerdictTest, TheHeaderHoldsTheFieldTheGamePlayedOn) {
+    WorkDir dir;
+    GameRecorder recorder("scaled.rec", {});
+    ASSERT_EQ(recorder.start(), "");
+    Session scaled;
+    std::tie(scaled.width, scaled.height, scaled.args) =
+        std::tuple(2048, 1536, std::vector<std::string>{"-test", "-scale=2"});
+    EXPECT_EQ(scaled.play(recorder).first, 0);
+    EXPECT_NE(readFile("scaled.rec").find("\nfield 1024 768\n"), std::string::npos);
+}
+
+// A full disk is told once, and the game goes on.
+TEST(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
+    if (!fs::exists("/dev/full")) {
+        GTEST_SKIP() << "no /dev/full here";
+    }
+    WorkDir dir;
+    GameRecorder recorder("/dev/full", {});
+    ASSERT_EQ(recorder.start(), "");
+    const auto [status, err] = Session{}.play(recorder);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(err.find("recording"), err.rfind("recording")) << err;
+    EXPECT_EQ(countLines(err, "recording stopped at frame 1: No space left on device"), 1) << err;
+}
+
+// Nothing starts, nothing is created or changed: one line and a status.
+TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
+    WorkDir dir;
+    const std::string save = "fart_user_1_score=2500\nfart_user_1_level=3\n";
+    std::ofstream("game.txt") << save;
+    std::ofstream("checkpoint1700000000.txt") << save;
+    std::ofstream("notes.txt") << "not a recording\n";
+    std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
+    fs::create_directory("folder");
+    std::vector<std::tuple<std::string, int, std::string>> cases = {
+        {"-record=game.txt", 1, "game.txt: that is the saved game"},
+        {"-record=./folder/../game.txt", 1, "that is the saved game"},
+        {"-record=checkpoint1700000000.txt", 1, "that is a checkpoint"},
+        {"-record=checkpoint1800000000.txt", 1, "that is a checkpoint"},
+        {"-record=dat/shot.wav", 1, "that is in the game's data folder"},
+        {"-record=dat/new.rec", 1, "that is in the game's data folder"},
+        {"-record=notes.txt", 1, "notes.txt: that file is not a recording, and is left as it is"},
+        {"-record=folder", 1, "folder: that is a folder"},
+        {"-record=", 2, "void-angler: -record= names no file"},
+        {"-replay=", 2, "void-angler: -replay= names no file"},
+        {"-timedemo=", 2, "void-angler: -timedemo= names no file"},
+        // Windows opens no folder: there the line says it cannot open it.
+        {"-replay=folder", 1,
+         fs::exists("/proc") ? "cannot read the recording folder: Is a" : "the recording folder"},
+    };
+    std::error_code noLinks; // a plain Windows user makes none
+    if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
+        cases.emplace_back("-record=save-link", 1, "save-link: that is the saved game");
+    }
+    if (fs::exists("/proc/self/mem")) { // a read error on demand
+        cases.emplace_back("-replay=/proc/self/mem", 1,
+                           "cannot read the recording /proc/self/mem: Input/output error");
+    }
+    const std::size_t files = std::distance(fs::directory_iterator("."), {});
+    for (const auto& [arg, status, line] : cases) {
+        std::string err;
+        EXPECT_EQ(launchWith({arg}, err), status) << arg;
+        EXPECT_EQ(logLines(err).size(), 1u) << err;
+        EXPECT_NE(err.find(line), std::string::npos) << err << " / " << line;
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files) << "nothing new";
+    EXPECT_EQ(readFile("game.txt"), save);
+    EXPECT_EQ(readFile("notes.txt"), "not a recording\n");
+    // A recording may be replaced, but only once the new game's first frame is written.
+    GameRecorder unstarted("old.rec", {});
+    ASSERT_EQ(unstarted.start(), "");
     unstarted.finish(EXIT_FAILURE);
-    EXPECT_FALSE(fs::exists("unstarted.rec")) << "a game that never began leaves no recording";
-    SDL_FreeSurface(screen);
+    EXPECT_EQ(readFile("old.rec"), "void-angler recording 1\ngame 0\n");
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files);
 }
 
 // The product version changes with pages and packages and is only kept; the rules' number

@@ -1,1 +1,9 @@
 va_test_suite(app SOURCES arguments_test.cpp game_recording_test.cpp ../support/headless_game.cpp)
+
+# Peak resident memory of the normal build: the sanitizers reserve far more by design.
+if(NOT SANITIZE AND NOT WIN32)
+    find_program(VA_TEST_PYTHON python3)
+    add_test(NAME memory_bound COMMAND ${VA_TEST_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/app/memory_bound_test.py
+        $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})
+    set_tests_properties(memory_bound PROPERTIES TIMEOUT 600)
+endif()

@@ -78,3 +78,36 @@ TEST(RockWavesTest, FirstRocksThenTheStartUpNudgeAndLevelStepsOnlyOnAClearedFiel
             << before << " " << milkRun;
     }
 }
+
+// Waves from N: 20, 30, ... 190 make 1890 rocks; the wave of 200 would pass 2048, so neither it
+// nor a later one is built, though each press still prints its line and grows the wave. After
+// 204 presses a level's wave of 2050 is cut to the limit.
+TEST(RockWavesTest, NeverMoreRocksInPlayThanTheLimit) {
+    const std::vector<int> table{2, 3, 10, 11};
+    const Point size(1920, 1080);
+    RockWaves waves(table, size);
+    std::vector<SpaceJunk> field;
+    int level = 1;
+    testing::internal::CaptureStderr();
+    const std::string log = quietly([&] {
+        for (int i = 0; i < 30; ++i) {
+            waves.moreRocks(field);
+        }
+    });
+    std::vector<std::string> told = logLines(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(std::tuple(field.size(), waves.rockCount(), told.size(), told.front()),
+              std::tuple(1890u, 310, 12u,
+                         "a wave of 200 rocks is not built: it would take the rocks past 2048"));
+    EXPECT_EQ(countLines(log, "##### Create new rocks pluss 10 ####"), 30);
+    testing::internal::CaptureStderr();
+    quietly([&] {
+        for (int i = 30; i < 204; ++i) {
+            waves.moreRocks(field);
+        }
+        field.clear();
+        waves.levelStep(field, level, false);
+    });
+    told = logLines(testing::internal::GetCapturedStderr());
+    EXPECT_EQ(told.back(), "a wave of 2050 rocks is built with 2048, the most in play");
+    EXPECT_EQ(std::tuple(field.size(), waves.rockCount(), level), std::tuple(2048u, 2050, 2));
+}

@@ -65,74 +65,103 @@ std::string readAll(const std::string& text, std::string* error = nullptr) {
 
 } // namespace
 
-TEST(RecordingTest, EveryFieldComesBackAsWrittenAndTheEndMarkClosesIt) {
-    WorkDir dir;
-    std::istringstream in(writeSample(2, true));
-    RecordingReader r(in);
-    RecordingHeader h;
-    ASSERT_EQ(r.readHeader(h), RecordingReader::HeaderResult::Ok) << r.error();
-    const RecordingHeader want = sampleHeader();
-    EXPECT_EQ(std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock),
-              std::tie(want.gameVersion, want.sim, want.flags, want.width, want.height,
-                       want.savedGame, want.clock));
-    RecordedFrame f;
-    for (std::uint32_t n = 1; n <= 2; ++n) {
-        ASSERT_EQ(r.next(f), RecordingReader::Next::Frame) << r.error();
-        const RecordedFrame expected = sampleFrame(n);
-        EXPECT_EQ(std::tie(f.number, f.inputs, f.clock, f.digest),
-                  std::tie(expected.number, expected.inputs, expected.clock, expected.digest));
-    }
-    EXPECT_EQ(r.next(f), RecordingReader::Next::End);
-    EXPECT_EQ(r.framesRead(), 2u);
-}
-
+// Each case: the text, what reading it gives, and the refusal's words where it has one.
 TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     WorkDir dir;
     const std::string whole = writeSample(2, true);
-    const std::size_t frame2 = whole.find("frame 2");
-    std::string clocks;
-    for (std::size_t i = 0; i <= kMaxFrameClockReadings; ++i) {
-        clocks += "clock 1\n";
-    }
-    const std::string head = "void-angler recording 1\ngame 1\nfield 1 1\n";
-    // 0 header ok, 1 garbage, 2 other format; then F frame, E end, T truncated, G garbage.
-    const std::vector<std::pair<std::string, std::string>> cases = {
-        {head + "saved none\n" + clocks + "frame 1\n", "1"},
-        {head + "saved file\n| a\\\nframe 1\n", "1"}, // an escape cut off
-        {"void-angler recording 1\ngame 1\nsize 1 1\nfield 1 1\nsaved none\nframe 1\n", "1"},
-        {whole.substr(0, frame2) + "frame 2\n" + clocks + "digest rng=1\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\nzzz 12\ndigest rng=1\n", "0FG"},
-        {whole, "0FFE"},
-        {writeSample(2, false), "0FFT"},
-        {whole.substr(0, frame2 + 4), "0FT"},        // half a frame line
-        {whole.substr(0, whole.size() - 4), "0FFT"}, // the end mark cut mid-line
-        {"", "1"},
-        {"void-angler recording 2\n", "2"},
-        {"void-angler recording 1\ngame 1.0.0\nfield 1 1\nsaved none\n", "1"}, // no frames
-        {"void-angler recording 1\ngame 1.0.0\nfield 0 1\nsaved none\nframe 1\n", "1"},
-        {"void-angler recording 1\ngame 1.0.0\nsaved none\nframe 1\n", "1"}, // no field
-        {"void-angler recording 1\ngame 1\nfield 1 1\nsaved file\n| \\q\nframe 1\n", "1"},
-        {head + "sim 0\nsaved none\nframe 1\n", "1"},
-        {head + "sim two\nsaved none\nframe 1\n", "1"},
-        {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1"},
-        {whole.substr(0, frame2) + "frame 3\n", "0FG"},
-        {whole.substr(0, frame2) + "end 2\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\nkey x down\ndigest rng=1\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\nmouse 1 down 5\ndigest rng=1\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\ndigest rng=123456789\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\nrocks 0g\ndigest rng=1\n", "0FG"},
-        {whole.substr(0, frame2) + "frame 2\n" + std::string(kMaxLineBytes + 1, 'k'), "0FG"},
-    };
-    for (const auto& [text, trace] : cases) {
-        EXPECT_EQ(readAll(text), trace) << text.substr(0, 120);
-    }
-    std::string crowded = whole.substr(0, frame2) + "frame 2\n";
+    const std::string frame2 = whole.substr(0, whole.find("frame 2")) + "frame 2\n";
+    std::string clocks, crowded = frame2, crlf;
     for (std::size_t i = 0; i <= kMaxFrameInputs; ++i) {
+        clocks += "clock 1\nclock 1\n";
         crowded += "quit\n";
     }
-    std::string error;
-    EXPECT_EQ(readAll(crowded + "digest rng=1\n", &error), "0FG");
-    EXPECT_NE(error.find("frame 2 is over its input cap"), std::string::npos) << error;
+    for (char c : whole) {
+        crlf += c == '\n' ? "\r\n" : std::string(1, c);
+    }
+    const std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 1 1\n";
+    const std::string overCap(kMaxLineBytes + 1, 'k'), d = "\ndigest rng=1\n";
+    // Header: 0 ok, 1 damaged, 2 other format, 3 not a recording, 4 cut off before a frame;
+    // then F frame, E end, T cut off, G damaged.
+    const std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+        {whole, "0FFE", ""},
+        {crlf, "0FFE", ""},
+        {writeSample(2, false), "0FFT", ""},
+        {frame2.substr(0, frame2.size() - 4), "0FT", ""}, // half a frame line
+        {whole.substr(0, whole.size() - 4), "0FFT", ""},  // the end mark cut mid-line
+        {"", "3", "line 0: not a void-angler recording"},
+        {"void-angler recording 2\n", "2", ""},
+        {magic + "game 1\nfield 1 1\nsaved none\n", "4", "stops before its first frame"},
+        {head + "saved none\n" + clocks + "frame 1\n", "1", "start-up is over its clock"},
+        {head + "saved file\n| a\\\nframe 1\n", "1", "line 5: a saved-game line that does not"},
+        {head + "saved file\n| \\q\nframe 1\n", "1", "line 5: a saved-game line that does not"},
+        {magic + "game 1\nsize 1 1\n", "1", "line 3: unexpected \"size 1 1\""},
+        {magic + "game 1\nfield 0 5\nsaved none\nframe 1\n", "1",
+         "line 3: a field of 0 x 5: each side must be 1 to 16384"},
+        {magic + "game 1\nfield 5 16385\nsaved none\nframe 1\n", "1",
+         "line 3: a field of 5 x 16385: each side must be 1 to 16384"},
+        {magic + "field 5 5\nsaved none\nframe 1\n", "1", "line 4: the header lacks its game line"},
+        {magic + "game 1\nsaved none\nframe 1\n", "1", "line 4: the header lacks its field line"},
+        {magic + "game 1\nfield 5 5\nframe 1\n", "1", "line 4: the header lacks its saved line"},
+        {head + "sim 0\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim 0\""},
+        {head + "sim two\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim two\""},
+        {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1", "line 5: unexpected \"sim 2\""},
+        {magic + "game 1\nflag -help\n", "1",
+         "line 3: the flag \"-help\" is not one a recording keeps"},
+        {head + "saved file\n| " + overCap + "\nflag -test\nframe 1\n", "1",
+         "line 5: a line over the 1 MiB cap"},
+        {whole + "frame 3\n", "0FFG", "a line after the end mark"},
+        {frame2 + clocks + "digest rng=1\n", "0FG", "frame 2 is over its clock reading cap"},
+        {crowded + "digest rng=1\n", "0FG", "frame 2 is over its input cap"},
+        {frame2 + overCap, "0FG", "a line over the 1 MiB cap"},
+        {frame2.substr(0, frame2.size() - 8) + "frame 3\n", "0FG", "expected frame 2 or \"end 1\""},
+        {frame2.substr(0, frame2.size() - 8) + "end 2\n", "0FG", "line 21: expected a frame"},
+        {frame2 + "pad 1 down" + d, "0FG", "frame 2 holds a line it cannot read: \"pad 1 down\""},
+        {frame2 + "joystick 3 up" + d, "0FG", "cannot read: \"joystick 3 up\""},
+        {frame2 + "zzz 12" + d, "0FG", "cannot read: \"zzz 12\""},
+        {frame2 + "key x down" + d, "0FG", "cannot read: \"key x down\""},
+        {frame2 + "mouse 1 down 5" + d, "0FG", "cannot read: \"mouse 1 down 5\""},
+        {frame2 + "rocks 0g" + d, "0FG", "cannot read: \"rocks 0g\""},
+        {frame2 + "digest rng=123456789\n", "0FG", "cannot read: \"digest rng=123456789\""},
+        {frame2 + "digest rng\n", "0FG", "cannot read: \"digest rng\""},
+    };
+    for (const auto& [text, trace, why] : cases) {
+        std::string error;
+        EXPECT_EQ(readAll(text, &error), trace) << text.substr(0, 120);
+        EXPECT_NE(error.find(why), std::string::npos) << error << " / " << why;
+    }
+}
+
+// The largest game the limits allow, written and read back whole: every kind of byte in a
+// saved game of 16 MiB whose one long line takes four bytes a byte to escape, every flag, a
+// full frame, and the end mark.
+TEST(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
+    WorkDir dir;
+    RecordingHeader h = sampleHeader();
+    h.width = h.height = 16384;
+    h.savedGame->resize(kMaxSavedGameBytes, '\x01');
+    h.flags.resize(kMaxFlags - 1, "-test");
+    h.flags.push_back("-run_lvl=" + std::string(kMaxFlagBytes / 4 - 3, '\x01'));
+    RecordedFrame f = sampleFrame(1);
+    f.inputs.resize(kMaxFrameInputs, {PlayerInput::Kind::Mouse, 255, true, false, -99999, 99999});
+    f.clock.resize(kMaxFrameClockReadings, INT64_MIN);
+    {
+        RecordingWriter w("big.rec");
+        w.writeHeader(h);
+        w.writeFrame(f);
+        w.writeEnd(1);
+    }
+    std::ifstream in("big.rec", std::ios::binary);
+    RecordingReader r(in);
+    RecordingHeader got;
+    ASSERT_EQ(r.readHeader(got), RecordingReader::HeaderResult::Ok) << r.error();
+    EXPECT_TRUE(std::tie(got.gameVersion, got.sim, got.flags, got.width, got.height, got.savedGame,
+                         got.clock) ==
+                std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock));
+    RecordedFrame back;
+    ASSERT_EQ(r.next(back), RecordingReader::Next::Frame) << r.error();
+    EXPECT_TRUE(std::tie(back.number, back.inputs, back.clock, back.digest) ==
+                std::tie(f.number, f.inputs, f.clock, f.digest));
+    EXPECT_EQ(r.next(back), RecordingReader::Next::End) << r.error();
 }
 
 TEST(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {

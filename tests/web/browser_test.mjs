@@ -137,12 +137,16 @@ async function savesInAndOut(page, saved, dir) {
 
 // Desktop recordings replayed in the page, in sync: the simulation's maths is the game's own.
 // A copy with frame 1's generator digest changed must be caught, and end with status 3.
+// One whose frames skip a number is damaged.
 async function desktopRecordings(page, dir) {
     const stored = name => join(SRC, 'tests/replays', name + '.rec');
     const tampered = join(dir, 'tampered.rec');
     writeFileSync(tampered, readFileSync(stored('flock'), 'utf8').replace(/(\nframe 1\n[^]*?digest rng=)(\w)/, (_, at, c) => at + (c === '0' ? '1' : '0')));
+    const damaged = join(dir, 'damaged.rec');
+    writeFileSync(damaged, readFileSync(stored('flock'), 'utf8').replace('\nframe 3\n', '\nframe 9\n'));
     for (const [rec, want, status] of [...['flock', 'waves', 'edges', 'portal'].map(n => [stored(n), /^replay in sync: \d+ frames$/, '0']),
-        [tampered, /^replay out of sync at frame 1: the random generator$/, '3']]) {
+        [tampered, /^replay out of sync at frame 1: the random generator$/, '3'],
+        [damaged, /^recording damaged at line \d+: expected frame 3 or "end 2"$/, '4']]) {
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
         const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
         const ended = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);

@@ -1,0 +1,123 @@
+// A fuzzed game, as the recorder would write it: any flags a recording keeps, any field, any
+// saved game, frames of any inputs and clock readings; written, then read. It must read back
+// whole, with the verdict its ending gives: in sync with the end mark, cut off when the file
+// stops anywhere after its first frame (never damaged).
+#include <fuzzer/FuzzedDataProvider.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <unistd.h>
+
+#include "replay/recording_reader.h"
+#include "replay/recording_writer.h"
+
+namespace {
+
+template <typename T> std::vector<T> some(FuzzedDataProvider& in, int most, auto make) {
+    std::vector<T> items(in.ConsumeIntegralInRange(0, most));
+    for (T& item : items) {
+        item = make();
+    }
+    return items;
+}
+
+RecordingHeader fuzzedHeader(FuzzedDataProvider& in) {
+    RecordingHeader h{"1.0.0", some<std::string>(in, 4, [&] {
+                          const std::string flags[] = {"-test", "-demo_mode", "-run_lvl="};
+                          const std::string flag = flags[in.ConsumeIntegralInRange(0, 2)];
+                          return flag.ends_with('=') ? flag + in.ConsumeRandomLengthString(64)
+                                                     : flag;
+                      })};
+    h.width = in.ConsumeIntegralInRange(1, 16384);
+    h.height = in.ConsumeIntegralInRange(1, 16384);
+    if (in.ConsumeBool()) {
+        h.savedGame = in.ConsumeRandomLengthString(1 << 12);
+    }
+    h.clock = some<std::int64_t>(in, 3, [&] { return in.ConsumeIntegral<std::int64_t>(); });
+    return h;
+}
+
+RecordedFrame fuzzedFrame(FuzzedDataProvider& in, std::uint32_t number) {
+    RecordedFrame f{number};
+    f.inputs = some<PlayerInput>(in, 8, [&] {
+        const auto kind = in.PickValueInArray(
+            {PlayerInput::Kind::Key, PlayerInput::Kind::Mouse, PlayerInput::Kind::Quit});
+        const bool mouse = kind == PlayerInput::Kind::Mouse, quit = kind == PlayerInput::Kind::Quit;
+        return PlayerInput{kind,
+                           quit ? 0 : in.ConsumeIntegral<int>(),
+                           !quit && in.ConsumeBool(),
+                           kind == PlayerInput::Kind::Key && in.ConsumeBool(),
+                           mouse ? in.ConsumeIntegral<int>() : 0,
+                           mouse ? in.ConsumeIntegral<int>() : 0};
+    });
+    f.clock = some<std::int64_t>(in, 4, [&] { return in.ConsumeIntegral<std::int64_t>(); });
+    for (const char* part : {"rng", "tick", "ship.pos", "rocks", "portal"}) {
+        f.digest.parts.emplace_back(part, in.ConsumeIntegral<std::uint32_t>());
+    }
+    f.digest.rocks = in.ConsumeBool() ? "0af9" : "";
+    return f;
+}
+
+std::string written(const RecordingHeader& h, const std::vector<RecordedFrame>& frames, bool end) {
+    const std::string path = "round-trip-" + std::to_string(::getpid()) + ".rec";
+    {
+        RecordingWriter writer(path);
+        writer.writeHeader(h);
+        for (const RecordedFrame& f : frames) {
+            writer.writeFrame(f);
+        }
+        if (end) {
+            writer.writeEnd(static_cast<std::uint32_t>(frames.size()));
+        }
+    }
+    std::ifstream file(path, std::ios::binary);
+    std::string text((std::istreambuf_iterator<char>(file)), {});
+    std::filesystem::remove(path);
+    return text;
+}
+
+// Reads the text: the header and the frames as written (as many as are whole), then the ending.
+void readBack(const std::string& text, const RecordingHeader& h,
+              const std::vector<RecordedFrame>& frames, RecordingReader::Next ending) {
+    std::istringstream in(text);
+    RecordingReader reader(in);
+    RecordingHeader got;
+    bool same = reader.readHeader(got) == RecordingReader::HeaderResult::Ok &&
+                std::tie(got.flags, got.width, got.height, got.savedGame, got.clock) ==
+                    std::tie(h.flags, h.width, h.height, h.savedGame, h.clock);
+    RecordedFrame f;
+    RecordingReader::Next next{};
+    for (std::size_t i = 0; same && (next = reader.next(f)) == RecordingReader::Next::Frame; ++i) {
+        same = i < frames.size() &&
+               std::tie(f.number, f.inputs, f.clock, f.digest) ==
+                   std::tie(frames[i].number, frames[i].inputs, frames[i].clock, frames[i].digest);
+    }
+    if (!same || next != ending) {
+        std::abort();
+    }
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    FuzzedDataProvider in(data, size);
+    const RecordingHeader h = fuzzedHeader(in);
+    std::vector<RecordedFrame> frames;
+    for (std::uint32_t n = 1, count = in.ConsumeIntegralInRange(1, 6); n <= count; ++n) {
+        frames.push_back(fuzzedFrame(in, n));
+    }
+    const bool end = in.ConsumeBool();
+    const std::string text = written(h, frames, end);
+    readBack(text, h, frames, end ? RecordingReader::Next::End : RecordingReader::Next::Truncated);
+    // Only frame 1's digest line starts with "digest": saved-game lines start with "| ".
+    const std::size_t firstFrameEnd = text.find('\n', text.find("\ndigest") + 1) + 1;
+    const std::size_t cut = in.ConsumeIntegralInRange(firstFrameEnd, text.size());
+    readBack(text.substr(0, cut), h, frames,
+             end && cut == text.size() ? RecordingReader::Next::End
+                                       : RecordingReader::Next::Truncated);
+    return 0;
+}
