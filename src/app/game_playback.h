@@ -59,6 +59,7 @@ class GamePlayback {
     bool frameEnded();
     bool readNext();
     void watchViewer();
+    void toggleWindow(Uint32 windowId) const;
     void outOfSync(const std::string& part);
 
     std::string path;
