@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 #include "platform/field_view.h"
 
@@ -41,7 +42,7 @@ GamePlayback::GamePlayback(std::string file, PlaybackMode playMode)
     : path(std::move(file)), mode(playMode), clock(std::make_shared<Clock>()) {}
 
 std::optional<int> GamePlayback::open() {
-    file.open(path, std::ios::binary);
+    file.open(fromUtf8(path), std::ios::binary);
     if (!file.is_open()) {
         std::cerr << "cannot open the recording " << path << std::endl;
         return EXIT_FAILURE;

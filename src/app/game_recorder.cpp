@@ -2,12 +2,13 @@
 
 #include "version.h"
 
-#include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <filesystem>
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 
 GameRecorder::GameRecorder(const std::string& file, std::vector<std::string> flags)
@@ -84,6 +85,7 @@ void GameRecorder::finish(int status) {
         writer->writeEnd(frame.number);
     } else if (!headerWritten) {
         writer.reset();
-        std::remove(path.c_str());
+        std::error_code ignored;
+        std::filesystem::remove(fromUtf8(path), ignored);
     }
 }

@@ -1,7 +1,10 @@
 #include "replay/recording_writer.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
+
+#include "geometry/utf8_path.h"
 
 namespace {
 std::string hex32(std::uint32_t v) {
@@ -42,28 +45,24 @@ std::string escapeBytes(const std::string& bytes) {
     return out;
 }
 
-RecordingWriter::RecordingWriter(const std::string& path) : file(std::fopen(path.c_str(), "wb")) {
-    if (file == nullptr) {
+// A stream on a path made from UTF-8: Windows' fopen would read the name as ANSI.
+RecordingWriter::RecordingWriter(const std::string& path)
+    : file(fromUtf8(path), std::ios::binary | std::ios::trunc) {
+    if (!file.is_open()) {
         failure = std::strerror(errno);
     }
 }
 
-RecordingWriter::~RecordingWriter() {
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-}
-
 void RecordingWriter::put(const std::string& text) {
-    // fwrite, not fputs: a version or flag read from a file may hold a NUL byte.
-    if (file != nullptr && std::fwrite(text.data(), 1, text.size(), file) != text.size() &&
+    // Written by length: a version or flag read from a file may hold a NUL byte.
+    if (file.is_open() && !file.write(text.data(), static_cast<std::streamsize>(text.size())) &&
         failure.empty()) {
         failure = std::strerror(errno);
     }
 }
 
 void RecordingWriter::flush() {
-    if (file != nullptr && std::fflush(file) != 0 && failure.empty()) {
+    if (file.is_open() && !file.flush() && failure.empty()) {
         failure = std::strerror(errno);
     }
 }
