@@ -11,11 +11,8 @@ namespace {
 using Keys = std::vector<SDL_Scancode>;
 
 void push(SDL_Scancode key, SDL_Window* window) {
-    SDL_Event e{};
-    e.type = SDL_KEYDOWN;
-    e.key.state = SDL_PRESSED;
-    e.key.windowID = window != nullptr ? SDL_GetWindowID(window) : 0;
-    e.key.keysym.scancode = key;
+    const Uint32 id = window != nullptr ? SDL_GetWindowID(window) : 0;
+    SDL_Event e{.key = {SDL_KEYDOWN, 0, id, SDL_PRESSED, 0, 0, 0, {key, 0, 0, 0}}};
     SDL_PushEvent(&e);
 }
 
