@@ -1,7 +1,5 @@
 // The viewer of a replay: P pauses and resumes, Escape ends it paused or not, F11 toggles
 // full-screen; the recorded game never hears any of it.
-#include <thread>
-
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "support/headless_game.h"
@@ -16,8 +14,9 @@ void push(SDL_Scancode key, SDL_Window* window) {
     SDL_PushEvent(&e);
 }
 
-// Pushes Escape once the viewer has taken every key waiting (the P that paused it).
-void escapeOnceTaken() {
+// Pushes Escape once the viewer has taken every key waiting (the P that paused it). An SDL
+// thread: the Windows build's C++ library has no std::thread.
+int escapeOnceTaken(void*) {
     for (Uint32 end = SDL_GetTicks() + 10000; SDL_GetTicks() < end;) {
         if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) == 0) {
             break;
@@ -25,6 +24,7 @@ void escapeOnceTaken() {
         SDL_Delay(1);
     }
     push(SDL_SCANCODE_ESCAPE, nullptr);
+    return 0;
 }
 
 struct Viewing {
@@ -46,13 +46,13 @@ Viewing watch(const Keys& at2, const Keys& at4, bool escapeWhenPaused = false) {
     display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
     GamePlayback playback(VA_SOURCE_DIR "/tests/replays/flock.rec", PlaybackMode::Watch);
     Viewing seen;
-    std::thread escaper;
+    SDL_Thread* escaper = nullptr;
     playback.afterFrame = [&](std::uint32_t frame, bool) {
         for (SDL_Scancode key : frame == 2 ? at2 : frame == 4 ? at4 : Keys{}) {
             push(key, window);
         }
         if (frame == 2 && escapeWhenPaused) {
-            escaper = std::thread(escapeOnceTaken);
+            escaper = SDL_CreateThread(escapeOnceTaken, "escape", nullptr);
         }
         seen.fullScreenAt3 |= frame == 3 && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN);
     };
@@ -66,9 +66,7 @@ Viewing watch(const Keys& at2, const Keys& at4, bool escapeWhenPaused = false) {
         seen.status = playback.finish(game.run(recordedCommandLine(playback.header())));
     });
     seen.closing = logLines(testing::internal::GetCapturedStderr()).back();
-    if (escaper.joinable()) {
-        escaper.join();
-    }
+    SDL_WaitThread(escaper, nullptr);
     setCalendarClock({});
     setSaveFileEdge({});
     SDL_FreeSurface(screen);
