@@ -38,7 +38,7 @@ test-e2e: build
 # The game-state reader under libFuzzer, with Debian's clang; no SDL needed.
 FUZZ_SECONDS ?= 60
 FUZZ_SOURCES = tests/fuzz/game_state_fuzz.cpp src/persist/game_state.cpp \
-	src/geometry/calendar_clock.cpp src/geometry/game_rand.cpp
+	src/geometry/calendar_clock.cpp src/geometry/game_rand.cpp src/geometry/utf8_path.cpp
 
 build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geometry/*.h) | deps
 	mkdir -p build-fuzz
@@ -47,7 +47,7 @@ build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geome
 
 # The recording reader under libFuzzer; it needs SDL's headers only (for the objects' types).
 RECORDING_FUZZ_SOURCES = tests/fuzz/recording_fuzz.cpp src/replay/recording_reader.cpp \
-	src/replay/recording_writer.cpp
+	src/replay/recording_writer.cpp src/geometry/utf8_path.cpp
 
 build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps
 	mkdir -p build-fuzz

@@ -63,7 +63,8 @@ export async function waitFor(probe, seconds = 10) {
 export const pause = ms => new Promise(r => setTimeout(r, ms));
 
 // A fresh profile (no saved game), the build served on 127.0.0.1, and one page that counts the
-// game's frames (each clears the canvas once) and keeps the console's errors and renderer line.
+// game's frames (each clears the canvas once), captures the whole log (the drawer keeps only its
+// end) and keeps the console's errors and renderer line.
 export async function openBrowser(buildDir) {
     const server = await serve(buildDir, 0);
     const profile = mkdtempSync(join(tmpdir(), 'va-web-'));
@@ -85,6 +86,7 @@ export async function openBrowser(buildDir) {
     });
     page.on('pageerror', e => session.errors.push(String(e)));
     await page.evaluateOnNewDocument(() => {
+        window.vaLogCapture = [];
         window.vaClears = 0;
         const clear = WebGLRenderingContext.prototype.clear;
         WebGLRenderingContext.prototype.clear = function(mask) {
@@ -99,6 +101,9 @@ export async function openBrowser(buildDir) {
     };
     return session;
 }
+
+// Every line the page's game has logged since the page loaded.
+export const loggedLines = page => page.evaluate(() => window.vaLogCapture.slice());
 
 // Loads (or reloads) the page and waits until the game's start-up is over.
 export async function startGame(page, url) {

@@ -4,7 +4,7 @@
 //   node scripts/web-corners.mjs [BUILD_DIR]
 import {join} from 'node:path';
 
-import {SRC, canvasShot, focusGame, openBrowser, pause, press, startGame} from './web-browser.mjs';
+import {SRC, canvasShot, focusGame, loggedLines, openBrowser, pause, press, startGame} from './web-browser.mjs';
 
 const isRock = ([r, g, b]) => (r === 255 && g === 0 && b === 0) || (r === 168 && g === 198 && b === 78);
 
@@ -23,7 +23,7 @@ try {
     await pause(500);
     await press(page, 'w');
     await pause(8000);
-    const log = await page.$eval('#log-lines', e => e.textContent);
+    const log = (await loggedLines(page)).join('\n');
     const image = await canvasShot(page);
     // Each rock is printed before and after fixLostRock: the second is what is drawn.
     const prints = log.split('SpaceJunk::printCords()').slice(1);

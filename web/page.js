@@ -17,6 +17,9 @@ const WATCH_FILE = SAVE_DIR + '/watch.rec';
 const WATCH_DIR = '/recordings';
 // The largest saved game a recording holds is 16 MiB; the session storage takes less anyway.
 const MAX_WATCH_BYTES = 32 * 1024 * 1024;
+// The log drawer keeps this many lines; an N press prints two a rock, and a page that held them
+// all would grow without bound.
+const LOG_KEEP = 5000;
 
 const canvas = document.getElementById('canvas');
 const logLines = document.getElementById('log-lines');
@@ -42,9 +45,36 @@ function say(text) {
     notice.hidden = false;
 }
 
-function appendLog(line) {
-    logLines.append(line + '\n');
+// Lines wait for the next frame and go in together, one text node and one layout per frame.
+const pendingLog = [];
+const shownBatches = [];
+let shownLines = 0;
+
+function showLog() {
+    const lines = pendingLog.splice(0).slice(-LOG_KEEP);
+    logLines.append(lines.join('\n') + '\n');
+    shownBatches.push({node: logLines.lastChild, count: lines.length});
+    shownLines += lines.length;
+    while (shownLines - shownBatches[0].count >= LOG_KEEP) {
+        const {node, count} = shownBatches.shift();
+        node.remove();
+        shownLines -= count;
+    }
     logLines.scrollTop = logLines.scrollHeight;
+}
+
+function appendLog(line) {
+    // A test's own capture of the whole log, when it asked for one.
+    if (window.vaLogCapture) {
+        window.vaLogCapture.push(line);
+    }
+    pendingLog.push(line);
+    if (pendingLog.length === 1) {
+        requestAnimationFrame(showLog);
+    } else if (pendingLog.length > 2 * LOG_KEEP) {
+        // A hidden page draws no frames: only the lines it could show are kept.
+        pendingLog.splice(0, pendingLog.length - LOG_KEEP);
+    }
 }
 
 function isFile(path) {
@@ -202,6 +232,30 @@ function afterQuit(status) {
     document.body.dataset.exitStatus = String(status);
 }
 
+// "game.txt" straight into IndexedDB as the sync keeps it, in one transaction issued now and
+// committed at once: a closing page may not live to finish a sync, which reads the store first
+// and may be queued behind an older one. The copy in the mount gets the same time stamp, so a
+// later sync finds nothing to write.
+function storeSaveNow() {
+    const db = IDBFS.dbs[SAVE_DIR];
+    const from = GAME_DIR + '/' + SAVE_NAME;
+    const to = SAVE_DIR + '/' + SAVE_NAME;
+    if (!db || !page.storageOk || page.watching || !isFile(from)) {
+        return;
+    }
+    try {
+        FS.writeFile(to, FS.readFile(from));
+        const {mtime, mode} = FS.stat(to);
+        const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
+        transaction.objectStore(IDBFS.DB_STORE_NAME).put({timestamp: mtime, mode, contents: FS.readFile(to)}, to);
+        if (transaction.commit) {
+            transaction.commit();
+        }
+    } catch (e) {
+        console.warn('the save could not be stored as the page left: ' + e);
+    }
+}
+
 // The page going away never reaches the game as a quit: it gets the quit's save instead.
 function saveBeforeLeaving() {
     if (page.replacing) {
@@ -210,6 +264,8 @@ function saveBeforeLeaving() {
     if (page.playing && page.runtimeReady) {
         Module._va_save_on_leave();
     }
+    storeSaveNow();
+    // The checkpoints, when the page lives on.
     syncOut();
 }
 

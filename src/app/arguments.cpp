@@ -4,6 +4,8 @@
 
 #include <string_view>
 
+#include "geometry/utf8_path.h"
+
 namespace {
 
 enum class Kind {
@@ -76,6 +78,14 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
     args.game.display = readDisplayOptions(displayFlags);
     args.game.helpExtras = helpExtras();
     return args;
+}
+
+void placeFilesIn(Arguments& args, const std::filesystem::path& folder) {
+    for (std::string* file : {&args.record, &args.replay, &args.timedemo}) {
+        if (!folder.empty() && !file->empty() && fromUtf8(*file).is_relative()) {
+            *file = utf8(folder / fromUtf8(*file));
+        }
+    }
 }
 
 std::string helpExtras() {

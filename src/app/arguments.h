@@ -3,6 +3,7 @@
 // one line on standard error.
 #pragma once
 
+#include <filesystem>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -22,5 +23,8 @@ struct Arguments {
 };
 
 Arguments examineArguments(int argc, char** argv, std::ostream& err);
+// A relative FILE of -record, -replay or -timedemo made to mean one in folder (where the
+// player started, when the game keeps its own files elsewhere); an empty folder changes nothing.
+void placeFilesIn(Arguments& args, const std::filesystem::path& folder);
 // Our own flags and the version, printed after the specified help lines.
 std::string helpExtras();

@@ -6,7 +6,9 @@
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/utf8_path.h"
 #include "persist/game_state.h"
+#include "platform/field_view.h"
 
 namespace {
 constexpr int kOutOfSync = 3;
@@ -41,7 +43,7 @@ GamePlayback::GamePlayback(std::string file, PlaybackMode playMode)
     : path(std::move(file)), mode(playMode), clock(std::make_shared<Clock>()) {}
 
 std::optional<int> GamePlayback::open() {
-    file.open(path, std::ios::binary);
+    file.open(fromUtf8(path), std::ios::binary);
     if (!file.is_open()) {
         std::cerr << "cannot open the recording " << path << std::endl;
         return EXIT_FAILURE;
@@ -123,7 +125,15 @@ Platform GamePlayback::wrap(Platform base) {
     return base;
 }
 
-// The viewer's events: P pauses, Escape or closing the window ends; the rest steer nothing.
+// F11 and Alt+Enter toggle full-screen as in play; the field is the recorded one.
+void GamePlayback::toggleWindow(Uint32 windowId) const {
+    if (SDL_Window* window = SDL_GetWindowFromID(windowId)) {
+        FieldView::toggleFullscreen(window, head.width, head.height);
+    }
+}
+
+// The viewer's events: P pauses, Escape or closing the window ends, F11 or Alt+Enter
+// toggles full-screen; the rest steer nothing.
 void GamePlayback::watchViewer() {
     if (mode != PlaybackMode::Watch && mode != PlaybackMode::Timedemo) {
         return;
@@ -134,6 +144,8 @@ void GamePlayback::watchViewer() {
             if (e.type == SDL_QUIT ||
                 (e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_ESCAPE)) {
                 stopRequested = true;
+            } else if (e.type == SDL_KEYDOWN && FieldView::isToggleKey(e.key)) {
+                toggleWindow(e.key.windowID);
             } else if (e.type == SDL_KEYDOWN && e.key.repeat == 0 &&
                        e.key.keysym.scancode == SDL_SCANCODE_P) {
                 paused = !paused;

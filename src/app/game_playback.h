@@ -63,6 +63,7 @@ class GamePlayback {
     bool readNext();
     bool takeNext(RecordingReader::Next next);
     void watchViewer();
+    void toggleWindow(Uint32 windowId) const;
     void outOfSync(const std::string& part);
 
     std::string path;

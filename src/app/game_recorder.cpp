@@ -11,6 +11,7 @@
 
 #include "geometry/calendar_clock.h"
 #include "geometry/data_path.h"
+#include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 
 namespace {
@@ -112,6 +113,7 @@ void GameRecorder::finish(int status) {
         writer->writeEnd(frame.number);
     } else if (frame.number == 0 && target.writeTo != target.path) {
         writer.reset();
-        std::filesystem::remove(fromUtf8(target.writeTo));
+        std::error_code ignored;
+        std::filesystem::remove(fromUtf8(target.writeTo), ignored);
     }
 }

@@ -56,8 +56,10 @@ int replay(const std::string& path, bool timedemo,
 
 } // namespace
 
-int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState) {
-    const Arguments args = examineArguments(argc, argv, std::cerr);
+int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState,
+           const std::filesystem::path& startedIn) {
+    Arguments args = examineArguments(argc, argv, std::cerr);
+    placeFilesIn(args, startedIn);
     // "-help" anywhere: our flags do nothing and create nothing; the game prints its help.
     if (args.help) {
         return play(buildState(), args.game);

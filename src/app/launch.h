@@ -3,8 +3,11 @@
 // its clock and saved game come from.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 
 #include "game/process_state.h"
 
-int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState);
+// startedIn: the folder the player started in, when the process has moved elsewhere.
+int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState,
+           const std::filesystem::path& startedIn = {});

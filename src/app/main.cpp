@@ -34,8 +34,8 @@ int main(int argc, char** argv) {
     // Its notices first: choosing the folder may already need one.
     prepareWindowsDesktop();
     // Before the process-wide state, which reads "game.txt" from the working directory.
-    chooseWorkFolder();
+    const std::filesystem::path startedIn = chooseWorkFolder();
     // exit, not return: in the browser a main that has slept no longer hands its value to
     // the page, and a replay out of sync would end with 0. Elsewhere the two are the same.
-    std::exit(launch(argc, argv, buildProcessState));
+    std::exit(launch(argc, argv, buildProcessState, startedIn));
 }

@@ -27,15 +27,6 @@ void setDataFolder(const fs::path& folder) {
     dataFolder = folder;
 }
 
-std::string utf8(const fs::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-fs::path fromUtf8(std::string_view text) {
-    return fs::path(std::u8string(text.begin(), text.end()));
-}
-
 void reportUnloaded(std::string_view path, std::string_view reason) {
     std::cerr << "cannot load " << path << " (" << reason << "); going on without it" << std::endl;
 }

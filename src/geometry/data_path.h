@@ -6,15 +6,12 @@
 #include <string>
 #include <string_view>
 
+#include "geometry/utf8_path.h"
+
 std::string dataPath(std::string_view name);
 // Where dat/ is read from when it is not the working directory (a game that keeps its files in
 // the player's own folder reads its data beside the program). Empty: the working directory.
 void setDataFolder(const std::filesystem::path& folder);
-
-// Paths as SDL and the player see them: UTF-8 on every system (a plain string() is the ANSI code
-// page on Windows, which cannot hold every folder name).
-std::string utf8(const std::filesystem::path& path);
-std::filesystem::path fromUtf8(std::string_view text);
 
 // A picture or font that did not load: one line naming it; the game goes on without it.
 void reportUnloaded(std::string_view path, std::string_view reason);

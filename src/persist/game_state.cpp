@@ -15,6 +15,7 @@
 #include <sstream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/utf8_path.h"
 
 namespace {
 #ifndef _WIN32
@@ -130,7 +131,7 @@ void setSaveFileEdge(SaveFileEdge edge) {
 }
 
 std::optional<std::string> readWholeFile(const std::string& path, std::size_t limit) {
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in(fromUtf8(path), std::ios::binary);
     if (!in.is_open()) {
         return std::nullopt;
     }

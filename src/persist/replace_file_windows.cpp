@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "geometry/utf8_path.h"
+
 namespace {
 bool writeAll(HANDLE file, const std::string& text) {
     const char* p = text.data();
@@ -41,7 +43,7 @@ bool moveOver(const std::wstring& from, const std::wstring& to) {
 
 bool replaceFileOnWindows(const std::string& target, const std::string& text) {
     namespace fs = std::filesystem;
-    const fs::path path(target);
+    const fs::path path = fromUtf8(target);
     const fs::path dir = path.parent_path();
     // A fixed name: a stale one left by a crash is simply replaced.
     std::wstring name = L".";

@@ -1,6 +1,7 @@
 // The desktop's platform: a full-screen window or one for a chosen field, real sleeps.
 #include "platform/platform.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
 
@@ -26,6 +27,23 @@ SDL_Window* openFieldWindow(const char* title, int width, int height) {
                             SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI);
 }
 
+// Made full-screen at its windowed size: a window manager that restores the window's old
+// size after leaving full-screen restores that, never the 1 x 1 SDL keeps for -1 x -1.
+SDL_Window* openFullScreenWindow(const char* title, int& width, int& height) {
+    SDL_Rect usable{};
+    SDL_GetDisplayUsableBounds(0, &usable);
+    SDL_DisplayMode desktop{};
+    SDL_GetDesktopDisplayMode(0, &desktop);
+    const SDL_Point size = windowedSize(desktop.w, desktop.h, usable);
+    SDL_Window* window =
+        SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, std::max(1, size.x),
+                         std::max(1, size.y), SDL_WINDOW_FULLSCREEN_DESKTOP);
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &width, &height);
+    }
+    return window;
+}
+
 SDL_Window* openGameWindow(const char* title, int& width, int& height) {
     if (onlyOffscreenVideo()) {
         SDL_SetError("no display available (set DISPLAY or WAYLAND_DISPLAY)");
@@ -34,14 +52,7 @@ SDL_Window* openGameWindow(const char* title, int& width, int& height) {
     if (width > 0 && height > 0) {
         return openFieldWindow(title, width, height);
     }
-    SDL_Window* window =
-        SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
-    if (window == nullptr) {
-        return nullptr;
-    }
-    SDL_SetWindowFullscreen(window, SDL_WINDOW_FULLSCREEN_DESKTOP);
-    SDL_GetWindowSize(window, &width, &height);
-    return window;
+    return openFullScreenWindow(title, width, height);
 }
 
 bool desktopSize(int& width, int& height) {

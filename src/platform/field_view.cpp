@@ -71,8 +71,7 @@ void FieldView::toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHe
     const int display = std::max(0, SDL_GetWindowDisplayIndex(window));
     SDL_Rect usable{};
     SDL_GetDisplayUsableBounds(display, &usable);
-    // The full-screen start asked for -1 x -1, which SDL kept as 1 x 1: the size to
-    // restore is set here.
+    // The field's own size, which a -scale field does not share with the window it began in.
     const SDL_Point size = windowedSize(fieldWidth, fieldHeight, usable);
     SDL_SetWindowSize(window, size.x, size.y);
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),

@@ -45,36 +45,39 @@ bool mustKeepFilesElsewhere(const fs::path& workDir, const fs::path& programDir,
     return !programDir.empty() && sameFolder(workDir, programDir) && !canTake(workDir);
 }
 
-void chooseWorkFolder() {
+fs::path chooseWorkFolder() {
 #ifdef _WIN32
     std::error_code ec;
     const fs::path workDir = fs::current_path(ec);
     char* base = SDL_GetBasePath();
     if (ec || base == nullptr) {
         SDL_free(base);
-        return;
+        return {};
     }
     const fs::path programDir = fromUtf8(base);
     SDL_free(base);
     if (!mustKeepFilesElsewhere(workDir, programDir)) {
-        return;
+        return {};
     }
     // The known folder SDL asks Windows for (the roaming application data), not a variable.
     char* own = SDL_GetPrefPath("", "void-angler");
     if (own == nullptr) {
         std::cerr << "the game's folder cannot take new files and there is no folder of your own: "
                   << SDL_GetError() << std::endl;
-        return;
+        return {};
     }
     const fs::path ownDir = fromUtf8(own);
     SDL_free(own);
     fs::current_path(ownDir, ec);
     if (ec) {
         std::cerr << "cannot enter " << utf8(ownDir) << ": " << ec.message() << std::endl;
-        return;
+        return {};
     }
     setDataFolder(programDir);
     std::cerr << "the game's folder cannot take new files; saves go to " << utf8(ownDir)
               << std::endl;
+    return workDir;
+#else
+    return {};
 #endif
 }

@@ -14,5 +14,5 @@ bool mustKeepFilesElsewhere(const std::filesystem::path& workDir,
 
 // Windows only (elsewhere the installed command picks the folder): enters the player's own
 // folder when it must, with one line on standard error naming it. Runs before the process-wide
-// state reads "game.txt".
-void chooseWorkFolder();
+// state reads "game.txt". Returns the folder the player started in when it left it, else empty.
+std::filesystem::path chooseWorkFolder();

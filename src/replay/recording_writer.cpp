@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <system_error>
 
+#include "geometry/utf8_path.h"
+
 namespace {
 std::string hex32(std::uint32_t v) {
     char buf[9];
@@ -49,29 +51,24 @@ bool isRecordedFlag(const std::string& flag) {
     return flag == "-test" || flag == "-demo_mode" || flag.starts_with("-run_lvl=");
 }
 
+// A stream on a path made from UTF-8: Windows' fopen would read the name as ANSI.
 RecordingWriter::RecordingWriter(const std::string& name)
-    : path(name), file(std::fopen(path.c_str(), "wb")) {
-    if (file == nullptr) {
+    : path(name), file(fromUtf8(name), std::ios::binary | std::ios::trunc) {
+    if (!file.is_open()) {
         failure = std::strerror(errno);
     }
 }
 
-RecordingWriter::~RecordingWriter() {
-    if (file != nullptr) {
-        std::fclose(file);
-    }
-}
-
 void RecordingWriter::put(const std::string& text) {
-    // fwrite, not fputs: a version or flag read from a file may hold a NUL byte.
-    if (file != nullptr && std::fwrite(text.data(), 1, text.size(), file) != text.size() &&
+    // Written by length: a version or flag read from a file may hold a NUL byte.
+    if (file.is_open() && !file.write(text.data(), static_cast<std::streamsize>(text.size())) &&
         failure.empty()) {
         failure = std::strerror(errno);
     }
 }
 
 void RecordingWriter::flush() {
-    if (file != nullptr && std::fflush(file) != 0 && failure.empty()) {
+    if (file.is_open() && !file.flush() && failure.empty()) {
         failure = std::strerror(errno);
     }
 }
@@ -127,22 +124,21 @@ void RecordingWriter::writeFrame(const RecordedFrame& f) {
 }
 
 void RecordingWriter::moveTo(const std::string& target) {
-    if (file == nullptr) {
+    if (!file.is_open()) {
         return;
     }
     flush();
     // Closed first: Windows renames no open file.
-    std::fclose(file);
-    file = nullptr;
+    file.close();
     std::error_code ec;
-    std::filesystem::rename(path, target, ec);
+    std::filesystem::rename(fromUtf8(path), fromUtf8(target), ec);
     if (ec) {
         failure = ec.message();
         return;
     }
     path = target;
-    file = std::fopen(path.c_str(), "ab");
-    if (file == nullptr && failure.empty()) {
+    file.open(fromUtf8(path), std::ios::binary | std::ios::app);
+    if (!file.is_open() && failure.empty()) {
         failure = std::strerror(errno);
     }
 }

@@ -2,7 +2,7 @@
 // game killed part-way leaves every whole frame before the kill.
 #pragma once
 
-#include <cstdio>
+#include <fstream>
 #include <string>
 
 #include "replay/recording.h"
@@ -11,11 +11,10 @@ class RecordingWriter {
   public:
     // Creates (or empties) the file; check isOpen() and error().
     explicit RecordingWriter(const std::string& path);
-    ~RecordingWriter();
     RecordingWriter(const RecordingWriter&) = delete;
     RecordingWriter& operator=(const RecordingWriter&) = delete;
 
-    bool isOpen() const { return file != nullptr; }
+    bool isOpen() const { return file.is_open(); }
     const std::string& error() const { return failure; }
 
     void writeHeader(const RecordingHeader& header);
@@ -30,7 +29,7 @@ class RecordingWriter {
     void flush();
 
     std::string path;
-    std::FILE* file = nullptr;
+    std::ofstream file;
     std::string failure;
 };
 

@@ -63,6 +63,15 @@ TEST(BoidFlockTest, DrawsStepsInOrderRingsEachBoidAndRulesUseStrictRangesAndFixe
         {&F::applyBounds, 50, {50, 520, 0, 0}, {50, 520, 0, 2.4}},
         {&F::applyBounds, 50, {50, 660, 0, 0}, {50, 495, 0, 2.4}},
         {&F::applyBounds, 50, {50, -3, 0, 0}, {50, -1, 0, 16838 / 32767.0 * 10 - 5}},
+        // The four edges that turn a boid back, at each and one past it: the fixed rows
+        // take 4.8 from vy before y > 500 sets it.
+        {&F::applyBounds, 50, {50, 650, 0, 0}, {50, 650, 0, 2.4}},
+        {&F::applyBounds, 50, {50, 651, 0, 0}, {50, 495, 0, 2.4}},
+        {&F::applyBounds, 50, {50, 0, 0, 0}, {50, 0, 0, 0}},
+        {&F::applyBounds, 50, {50, -1, 0, 0}, {50, -1, 0, 16838 / 32767.0 * 10 - 5}},
+        {&F::applyBounds, 50, {1201, 50, 0, 0}, {1, 50, -3.6, 0}},
+        {&F::applyBounds, 50, {0, 50, 0, 0}, {0, 50, 0, 0}},
+        {&F::applyBounds, 50, {-1, 50, 0, 0}, {-1, 50, 1.2, 0}},
     };
     for (const auto& [rule, range, self, want] : rules) {
         BoidFlock flock;

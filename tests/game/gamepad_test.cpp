@@ -86,9 +86,17 @@ TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
                          h.playing(h.state->sounds.thrust)),
               std::tuple(angle, missiles, false));
 
-    // Another pad takes over; the game shuts down with it still plugged in.
+    // Another pad takes over. Its first stick reading, short of a tilt, lets go of no key
+    // held on the keyboard: the ship turns on, 5 degrees a frame.
     pad = plugPad();
     h.run();
+    HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT);
+    SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, -16000);
+    h.run(2);
+    HeadlessGame::pushKey(SDL_KEYUP, SDL_SCANCODE_RIGHT);
+    h.run();
+    EXPECT_EQ(h.game->spriteAngle(), angle + 10);
+    // The game shuts down with the pad still plugged in.
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
     EXPECT_EQ(h.run(), "");
     EXPECT_TRUE(h.game->quitRequested());

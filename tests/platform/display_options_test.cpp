@@ -1,4 +1,5 @@
 #include "platform/display_options.h"
+#include "platform/field_view.h"
 #include "platform/platform.h"
 #include "support/kit.h"
 
@@ -34,10 +35,46 @@ TEST(DisplayOptionsTest, FlagsAskForAFieldEveryBadValueSaysWhyAndAWindowFitsTheS
     const SDL_Point fit = windowedSize(3840, 2160, {0, 24, 1920, 1050});
     EXPECT_EQ(std::pair(fit.x, fit.y), std::pair(1866, 1050));
     EXPECT_EQ(windowedSize(1280, 720, {0, 0, 1920, 1050}).x, 1280);
+    const SDL_Point exact = windowedSize(1920, 1050, {0, 24, 1920, 1050});
+    EXPECT_EQ(std::pair(exact.x, exact.y), std::pair(1920, 1050)) << "exactly the usable area";
     // The desktop's size is known before any window opens: SDL's dummy screen is 1024 x 768.
     SDL_InitSubSystem(SDL_INIT_VIDEO);
     int w = 0, h = 0;
     EXPECT_TRUE(Platform::real().display.desktopSize(w, h));
     EXPECT_EQ(std::pair(w, h), std::pair(1024, 768));
+    SDL_QuitSubSystem(SDL_INIT_VIDEO);
+}
+
+// A window manager may restore the window's own size after SDL leaves full-screen, so the size
+// SDL keeps for the window must already be one of the field: SDL centres a window by it.
+TEST(DisplayOptionsTest, LeavingFullScreenGivesAWindowOfTheFieldsSize) {
+    SDL_InitSubSystem(SDL_INIT_VIDEO);
+    int w = -1, h = -1;
+    SDL_Window* window = Platform::real().display.openWindow("t", w, h);
+    ASSERT_NE(window, nullptr);
+    EXPECT_EQ(std::pair(w, h), std::pair(1024, 768)) << "full-screen on the dummy screen";
+    auto size = [&window] {
+        int sw = 0, sh = 0;
+        SDL_GetWindowSize(window, &sw, &sh);
+        return std::pair(sw, sh);
+    };
+    SDL_SetWindowFullscreen(window, 0);
+    SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    int x = -1, y = -1;
+    SDL_GetWindowPosition(window, &x, &y);
+    EXPECT_EQ(std::pair(x, y), std::pair(0, 0)) << "centred as a window of the whole screen";
+    // Back to full-screen, then out for a smaller field: a window of that field.
+    for (const auto& [fullScreen, want] :
+         {std::pair(true, std::pair(1024, 768)), std::pair(false, std::pair(900, 700))}) {
+        FieldView::toggleFullscreen(window, 900, 700);
+        EXPECT_EQ((SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0, fullScreen);
+        EXPECT_EQ(size(), want);
+    }
+    SDL_DestroyWindow(window);
+    // A field exactly the screen's usable size gets a window of that size.
+    w = 1024, h = 768;
+    window = Platform::real().display.openWindow("t", w, h);
+    EXPECT_EQ(size(), std::pair(1024, 768));
+    SDL_DestroyWindow(window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }

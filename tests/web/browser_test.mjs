@@ -6,7 +6,7 @@ import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node
 import {tmpdir} from 'node:os';
 import {basename, join} from 'node:path';
 
-import {HEIGHT, SRC, WIDTH, focusGame, openBrowser, press, shotCount, startGame, waitFor} from
+import {HEIGHT, SRC, WIDTH, focusGame, loggedLines, openBrowser, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
 
 const HUD_RED = [255, 44, 44];
@@ -21,7 +21,7 @@ function check(name, ok, detail = '') {
     failures += ok ? 0 : 1;
 }
 
-const logLines = async page => (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
+const logLines = async page => (await loggedLines(page)).filter(l => l);
 const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
 const sameGame = (a, b) => ['score', 'level'].every(k => value(a, k) !== undefined && value(a, k) === value(b, k));
 
@@ -90,6 +90,29 @@ async function keysOnTheCanvas(page) {
     const straight = await outline();
     await press(page, 'ArrowLeft', 500);
     check('Left held turns the ship', (await outline()) !== straight);
+}
+
+// The drawer keeps the log's end, put in once a frame: 12 000 lines at once are one node added,
+// and the drawer then holds the last 5 000 of them; the capture keeps every line.
+async function logDrawer(page) {
+    const got = await page.evaluate(async () => {
+        const drawer = document.getElementById('log-lines');
+        let added = 0;
+        const watcher = new MutationObserver(records => (added += records.filter(r => r.addedNodes.length).length));
+        watcher.observe(drawer, {childList: true});
+        for (let i = 0; i < 12000; i++) {
+            Module.print('drawer line ' + i);
+        }
+        await new Promise(r => requestAnimationFrame(() => requestAnimationFrame(r)));
+        added += watcher.takeRecords().filter(r => r.addedNodes.length).length;
+        watcher.disconnect();
+        const lines = drawer.textContent.split('\n').filter(l => l);
+        return {added, count: lines.length, last: lines.includes('drawer line 11999'), dropped: !lines.includes('drawer line 6999')};
+    });
+    const captured = await logLines(page);
+    check('the log drawer takes a burst of lines in one go and keeps its last 5000; the capture keeps all',
+        got.added <= 2 && got.count >= 5000 && got.count < 5100 && got.last && got.dropped &&
+        captured.includes('drawer line 0'), JSON.stringify(got));
 }
 
 async function savesAcrossReloads(page) {
@@ -174,6 +197,25 @@ async function mathsDigest(session) {
     check(`the maths module's digest in the browser is the native one: ${got}`, got === want, `want ${want}`);
 }
 
+// A page closed right after a checkpoint, while that checkpoint's sync may still run: the save
+// the closing page makes is the one the next page loads. P first, so it differs from the last.
+async function closedAfterCheckpoint(session) {
+    const open = async () => {
+        const page = await session.page.browser().newPage();
+        return (await startGame(page, session.url)) && page;
+    };
+    const page = await open();
+    await focusGame(page);
+    await press(page, 'p');
+    const mark = await checkpoint(page);
+    await page.close();
+    const again = await open();
+    const back = again && (await gameFile(again, 'game.txt'));
+    check('a page closed right after a checkpoint keeps its game for the next',
+        value(mark, 'pause_game') === '1' && sameGame(back, mark) && value(back, 'pause_game') === '1', back);
+    await again?.close();
+}
+
 // Storage refused before the page loads (as in some private windows): the page says so, and
 // the game still plays.
 async function withoutStorage(session) {
@@ -196,8 +238,10 @@ try {
         !error && (await gameFile(page, 'game.txt')) === null, error);
     if (started) {
         await keysOnTheCanvas(page);
+        await logDrawer(page);
         await savesInAndOut(page, await savesAcrossReloads(page), files);
         await desktopRecordings(page, files);
+        await closedAfterCheckpoint(session);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
     await mathsDigest(session);

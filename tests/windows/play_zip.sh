@@ -3,8 +3,11 @@
 # and a non-ASCII letter, started there with no WINEPATH (a DLL missing from the zip fails), on
 # Xvfb with openbox, driven by XTEST keys. Then the same game from a folder that cannot take a
 # new file, which must keep its saves in the player's own folder. Wine's start adds to the
-# game's five seconds, more so on a busy machine: a window may take 90 s.
+# game's five seconds, more so on a busy machine: a window may take 90 s. The first game is
+# recorded under a Greek name, and replayed from both folders.
 # Usage: play_zip.sh ZIP SOURCE_DIR BUILD_DIR
+# Names here are UTF-8 whatever the caller's locale.
+export LC_ALL=C.UTF-8
 ZIP=$(realpath "$1")
 SRC=$(realpath "$2")
 export VA_WIN_BUILD=$(realpath "$3") VA_WIN_NO_PATH=1
@@ -32,9 +35,18 @@ matches_golden() {
         END { if (i < n) { print "missing or out of order: " want[i] > "/dev/stderr"; exit 1 } }'
 }
 
+# timedemo DIR FILE: replays FILE (named relative to DIR) as fast as it goes, started in DIR.
+timedemo() {
+    start_game "$1" "$1/void-angler.exe" -timedemo="$2"
+    wait_for 120 eval '! kill -0 "$GAME_PID" 2>/dev/null'
+    wait_exit
+    [ "$GAME_STATUS" -eq 0 ] && grep -q '^replay in sync: [1-9][0-9]* frames' "$1/err"
+}
+
 scratch=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-XXXXXX")
 game=$(unpack "$scratch/Spiel Ä")
-start_game "$game" "$game/void-angler.exe"
+greek=παιχνίδι.rec
+start_game "$game" "$game/void-angler.exe" -record="$greek"
 if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$game/out"; then
     press n
     press space
@@ -51,6 +63,9 @@ if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$game/out"; 
         bash -c "ls '$game'/checkpoint*.txt >/dev/null && grep -q '^Save checkpoint as: checkpoint' '$game/out'"
     check "game.txt holds the 35 seed cells with Unix line ends" "$game" \
         bash -c "[ \$(grep -c '^fart_user_1_lfpt=' '$game/game.txt') -eq 35 ] && ! grep -q $'\r' '$game/game.txt'"
+    check "-record=$greek writes the whole game under that name" "$game" \
+        bash -c "tail -n 1 '$game/$greek' | grep -q '^end [1-9]'"
+    check "-timedemo=$greek replays it in sync" "$game" timedemo "$game" "$greek"
 else
     fail "the zip's game opens a window" "$game"
     kill "$GAME_PID" 2>/dev/null; wait_exit
@@ -77,6 +92,7 @@ fi
 
 # A folder that cannot take a new file (unzipped under Program Files).
 locked=$(unpack "$scratch/locked")
+cp "$game/$greek" "$locked/" 2>/dev/null
 if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$locked"; }; then
     own=$(find "$VA_WIN_BUILD/wine/drive_c/users" -maxdepth 4 -type d -path '*/Roaming' 2>/dev/null |
         head -n 1)/void-angler
@@ -96,6 +112,13 @@ if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$lock
         fail "the game opens a window from a locked folder" "$logs"
         kill "$GAME_PID" 2>/dev/null; wait_exit
     fi
+    # Its output goes to the logs' folder: the locked one takes no new file.
+    (cd "$locked" && exec "$BIN" "$locked/void-angler.exe" -timedemo="$greek" >"$logs/out" 2>"$logs/err") &
+    GAME_PID=$!
+    wait_for 120 eval '! kill -0 "$GAME_PID" 2>/dev/null'
+    wait_exit
+    check "a locked start folder: -timedemo=$greek still names the file in the folder started in" \
+        "$logs" bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^replay in sync: [1-9][0-9]* frames' '$logs/err'"
 else
     echo "SKIP: no way to lock a folder here (chattr +i refused)"
 fi

@@ -49,6 +49,21 @@ wait_exit
 check "-window=800x600 gives an 800 x 600 field in an 800 x 600 window" "$dir" bash -c \
     "[ '${size:-}' = 800x600 ] && grep -qx 'FullScreen Window Size X=800, y=600' '$dir/out'"
 
+# A viewing toggles as a game does, paused or not, and Escape ends it while paused.
+dir=$(new_workdir)
+start_game "$dir" -replay="$SRC/tests/replays/portal.rec"
+toggled=no
+if wait_window && full_screen 0; then
+    press F11 && full_screen 1 && press F11 && full_screen 0 && size_of >"$dir/windowed" &&
+        press alt+Return && full_screen 1 && press p && press alt+Return && full_screen 0 &&
+        toggled=yes
+fi
+press Escape
+wait_exit
+check "a replay: F11 and Alt+Enter toggle full-screen, paused too; Escape ends the paused viewing" \
+    "$dir" bash -c "[ $toggled = yes ] && [ $GAME_STATUS -eq 0 ] && grep -qx 1024x768 '$dir/windowed' \
+        && grep -q '^replay stopped at frame [0-9]*, in sync so far$' '$dir/err'"
+
 # -scale=2 on a 3840 x 2160 screen of its own; the 1920 x 1080 one comes back after it.
 small_x=("$DISPLAY" "$XVFB_PID" "$WM_PID")
 start_x 3840x2160
