@@ -1,6 +1,7 @@
 #include "backdrop/platform.h"
 
 #include "geometry/game_rand.h"
+#include "geometry/outline_batch.h"
 
 namespace {
 void shift(std::array<SDL_Point, 4>& pts, int dy) {
@@ -21,5 +22,5 @@ void LandingPlatform::wobble() {
 }
 
 void LandingPlatform::draw(SDL_Renderer* renderer) const {
-    SDL_RenderDrawLines(renderer, platformPts.data(), 4);
+    OutlineBatch(renderer).add(platformPts.data(), 4);
 }

@@ -4,6 +4,7 @@
 
 #include "game/game.h"
 #include "geometry/numeric.h"
+#include "geometry/outline_batch.h"
 #include "portal/placement.h"
 #include "weapons/collisions.h"
 
@@ -73,14 +74,13 @@ void Game::drawMissiles() {
 
 // The island under the ship, and every island while the right button is held.
 void Game::outlineIslands() {
+    OutlineBatch outlines(renderer);
     const int under = ps.islands.islandTouching(aHero->boundingRect());
     if (under >= 0) {
-        const SDL_Rect r = ps.islands.pixelRectOf(under);
-        SDL_RenderDrawRect(renderer, &r);
+        outlines.add(ps.islands.pixelRectOf(under));
     }
     for (int i = 0; ps.input.rightMouseHeld && i < ps.islands.count(); ++i) {
-        const SDL_Rect r = ps.islands.pixelRectOf(i);
-        SDL_RenderDrawRect(renderer, &r);
+        outlines.add(ps.islands.pixelRectOf(i));
     }
 }
 
@@ -122,7 +122,7 @@ void Game::drawPlatform() {
 }
 
 void Game::drawHeroOutline() {
-    SDL_RenderDrawLines(renderer, aHero->outlinePoints(), SpaceShip::kShipPoints);
+    OutlineBatch(renderer).add(aHero->outlinePoints(), SpaceShip::kShipPoints);
 }
 
 void Game::updateLiff() {
@@ -137,9 +137,10 @@ void Game::stepFlock() {
 }
 
 void Game::drawAndAdvanceRocks() {
+    OutlineBatch outlines(renderer);
     for (SpaceJunk& rock : rocks) {
         const SDL_Point* outline = rock.outlinePoints();
-        SDL_RenderDrawLines(renderer, outline, rock.rockPointCount);
+        outlines.add(outline, rock.rockPointCount);
         if (!ps.pauseGame) {
             const Point first(outline[0].x, outline[0].y);
             rock.updateRock();

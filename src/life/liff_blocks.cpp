@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "geometry/outline_batch.h"
+
 LiffBlocks::LiffBlocks() : LiffAutomaton(10, 10) {
     std::cout << "_row_offset = " << _row_offset << ", _col_offset = " << _col_offset << std::endl;
     LiffAutomaton::operator=(LiffAutomaton(fieldDims.x, fieldDims.y));
@@ -45,8 +47,9 @@ void LiffBlocks::updateAndDraw(SDL_Renderer* renderer) {
         applyRules();
         rebuildBlocks();
     }
+    OutlineBatch outlines(renderer);
     for (SpaceBlock& b : blocks) {
-        SDL_RenderDrawLines(renderer, b.outlinePoints(), b.getPointCount());
+        outlines.add(b.outlinePoints(), b.getPointCount());
     }
 }
 

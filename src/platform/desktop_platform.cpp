@@ -68,9 +68,9 @@ bool desktopSize(int& width, int& height) {
 } // namespace
 
 SDL_Renderer* openGameRenderer(SDL_Window* window) {
-    // One point per pixel, as the software renderer draws: the driver's own lines ("2")
-    // leave corners of the outlines unlit, and geometry ("3") thickens the diagonals.
-    return openRenderer(window, "1");
+    // The driver's own lines: one point per pixel ("1") costs a vertex per lit pixel, and
+    // geometry ("3") thickens the diagonals. The corners they may miss are lit by OutlineBatch.
+    return openRenderer(window, "2");
 }
 
 Platform Platform::real(const std::vector<std::string>&) {

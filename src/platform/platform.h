@@ -39,7 +39,7 @@ struct Storage {
 // The accelerated renderer drawing lines by SDL's line method ("1" points, "2" the driver's
 // lines), or the software one where there is none.
 SDL_Renderer* openRenderer(SDL_Window* window, const char* lineMethod);
-// The desktop's: one-pixel lines.
+// The desktop's: the driver's one-pixel lines.
 SDL_Renderer* openGameRenderer(SDL_Window* window);
 
 struct Platform {

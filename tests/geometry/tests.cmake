@@ -1,5 +1,5 @@
 va_test_suite(geometry SOURCES geometry_test.cpp data_path_test.cpp circle_batch_test.cpp
-    exact_math_digest_test.cpp LIBS va_math_digest)
+    outline_batch_test.cpp exact_math_digest_test.cpp LIBS va_math_digest)
 # The maths module against GNU MPFR: native builds only.
 if(NOT WIN32)
     find_library(VA_MPFR mpfr REQUIRED)
