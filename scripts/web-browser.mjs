@@ -65,7 +65,7 @@ export const pause = ms => new Promise(r => setTimeout(r, ms));
 // A fresh profile (no saved game), the build served on 127.0.0.1, and one page that counts the
 // game's frames (each clears the canvas once) and keeps the console's errors and renderer line.
 export async function openBrowser(buildDir) {
-    const server = await serve(buildDir, 0);
+    let server = await serve(buildDir, 0);
     const profile = mkdtempSync(join(tmpdir(), 'va-web-'));
     const browser = await puppeteer.launch({
         executablePath: findChromium(),
@@ -75,7 +75,14 @@ export async function openBrowser(buildDir) {
         defaultViewport: {width: WIDTH, height: HEIGHT},
     });
     const page = await browser.newPage();
-    const session = {page, errors: [], renderer: '', url: `http://127.0.0.1:${server.address().port}/`};
+    const port = server.address().port;
+    const session = {page, errors: [], renderer: '', url: `http://127.0.0.1:${port}/`};
+    // The server goes away (the player is offline) and comes back on the same address.
+    session.stopServer = () => {
+        server.close();
+        server.closeAllConnections();
+    };
+    session.startServer = async dir => (server = await serve(dir, port));
     page.on('console', m => {
         if (m.type() === 'error') {
             session.errors.push(m.text());
