@@ -11,7 +11,7 @@ import {check, checkpoint, finish, gameFiles} from './lib.mjs';
 
 const buildDir = process.argv[2] || join(SRC, 'build-web');
 const cacheNames = page => page.evaluate(() => caches.keys());
-const digestOf = dir => readFileSync(join(dir, 'sw.js'), 'utf8').match(/'void-angler-(\w+)'/)[1];
+const digestOf = dir => readFileSync(join(dir, 'sw.js'), 'utf8').match(/PREFIX \+ '(\w+)'/)[1];
 
 async function installable(page) {
     const cdp = await page.createCDPSession();
