@@ -17,7 +17,7 @@ function phonePage() {
     document.getElementById('canvas').addEventListener('touchstart', resumeSound, {passive: true});
     const bar = document.createElement('div');
     bar.id = 'phone-bar';
-    phoneButton(bar, 'Menu', () => top.classList.toggle('unfolded'));
+    phoneButton(bar, 'Menu', () => document.body.classList.toggle('unfolded'));
     if (document.fullscreenEnabled) {
         phoneButton(bar, 'Full screen', () => (document.fullscreenElement ? document.exitFullscreen()
             : document.documentElement.requestFullscreen()).catch(e => say('No full screen: ' + e.message)));

@@ -49,15 +49,16 @@ std::vector<TouchControls::Control> TouchControls::layout(int w, int h) {
     const int small = std::max(48, s * 3 / 4);
     const int m = s / 4;
     const int bottom = h - m - s;
-    // Below the heads-up line: it is 40 field pixels, at most 40 canvas pixels.
-    const int top = 40 + m;
+    // Over the right thumb: clear of the radar above and of the help panel on the left, so
+    // the help control can always close it.
+    const int above = bottom - m - small;
     return {
         {"left", SDL_SCANCODE_LEFT, {m, bottom, s, s}},
         {"right", SDL_SCANCODE_RIGHT, {2 * m + s, bottom, s, s}},
         {"thrust", SDL_SCANCODE_UP, {w - 2 * m - 2 * s, bottom, s, s}},
         {"fire", SDL_SCANCODE_SPACE, {w - m - s, bottom, s, s}},
-        {"pause", SDL_SCANCODE_P, {m, top, small, small}},
-        {"help", SDL_SCANCODE_H, {2 * m + small, top, small, small}},
+        {"pause", SDL_SCANCODE_P, {w - 2 * m - 2 * small, above, small, small}},
+        {"help", SDL_SCANCODE_H, {w - m - small, above, small, small}},
     };
 }
 

@@ -143,10 +143,12 @@ async function phone(page, said) {
     await page.focus('#canvas');
     await press(page, 'g');
     await press(page, 'g');
-    const hidden = await canvasShot(page);
+    const gone = await waitFor(async () => {
+        const image = await canvasShot(page);
+        return Object.values(rects).every(r => rimPixels(image, r) === 0);
+    });
     await tap(cdp, [458, 200]);
-    check('a key hides the controls, and a touch brings them back',
-        Object.values(rects).every(r => rimPixels(hidden, r) === 0) && (await waitFor(drawn)));
+    check('a key hides the controls, and a touch brings them back', gone && (await waitFor(drawn)));
     await page.setViewport({...PHONE, width: PHONE.height, height: PHONE.width});
     await startGame(page, page.url());
     await tap(cdp, [200, 458]);
