@@ -122,6 +122,8 @@ $(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
 
 test-web: web $(WEB_NODE)/.installed
 	node tests/web/browser_test.mjs build-web
+	node tests/web/offline_test.mjs build-web
+	node tests/web/phone_test.mjs build-web
 
 # The browser's idle and heavy scene, as perf-e2e measures the desktop (about 40 s).
 perf-web: web $(WEB_NODE)/.installed

@@ -21,9 +21,16 @@ target_link_options(void-angler PRIVATE
     --preload-file ${CMAKE_SOURCE_DIR}/dat@/game/dat)
 set_target_properties(void-angler PROPERTIES SUFFIX ".js")
 
-foreach(page index.html page.css page.js)
+foreach(page index.html page.css page.js offline.js touch.js manifest.webmanifest icons/void-angler-192.png
+             icons/void-angler-512.png)
     configure_file(web/${page} ${CMAKE_BINARY_DIR}/${page} COPYONLY)
 endforeach()
+# The offline worker names its cache after the files of this very build: run every build.
+add_custom_target(web-offline ALL
+    COMMAND ${CMAKE_COMMAND} -DWEB=${CMAKE_SOURCE_DIR}/web -DOUT=${CMAKE_BINARY_DIR}
+            -P ${CMAKE_CURRENT_LIST_DIR}/web-offline.cmake
+    DEPENDS void-angler
+    COMMENT "offline worker for this build")
 # emscripten's clang warns where gcc does not: a rock's const printCords stands beside the item
 # family's virtual one on purpose.
 target_compile_options(va_warnings INTERFACE -Wno-overloaded-virtual)

@@ -1,11 +1,12 @@
 // The browser build's idle and heavy scene in headless chromium, as perf-e2e.sh measures the
 // desktop: the first wave with nothing held for 10 s, then N five times with Space and Left
 // held for 20 s. Frames are counted as canvas clears; main-thread time comes from the
-// DevTools protocol's TaskDuration.
+// DevTools protocol's TaskDuration. Then the same on a phone's screen (915 x 412 landscape at
+// 2.625 device pixels a CSS pixel) with the CPU slowed four times.
 //   node scripts/perf-web.mjs [BUILD_DIR]
 import {join} from 'node:path';
 
-import {SRC, focusGame, openBrowser, pause, press, startGame} from './web-browser.mjs';
+import {SRC, openBrowser, pause, press, startGame} from './web-browser.mjs';
 
 async function measure(page, cdp, seconds) {
     const sample = async () => {
@@ -23,15 +24,17 @@ async function measure(page, cdp, seconds) {
     return {fps: (frames * 1000) / (b.at - a.at), cpuMs: ((b.task - a.task) * 1000) / frames};
 }
 
-const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
-try {
-    const {page} = session;
-    if (!(await startGame(page, session.url))) {
+const PHONE = {width: 915, height: 412, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true};
+
+async function scenes(page, url, label, slowdown) {
+    if (!(await startGame(page, url))) {
         throw new Error('the game did not start');
     }
     const cdp = await page.createCDPSession();
     await cdp.send('Performance.enable');
-    await focusGame(page);
+    const {width, height} = page.viewport();
+    await page.mouse.click(width / 2, height - 60);
+    await cdp.send('Emulation.setCPUThrottlingRate', {rate: slowdown});
     await pause(3000);
     const idle = await measure(page, cdp, 10);
     for (let i = 0; i < 5; i++) {
@@ -41,12 +44,23 @@ try {
     await page.keyboard.down('ArrowLeft');
     await pause(3000);
     const heavy = await measure(page, cdp, 20);
+    await page.keyboard.up(' ');
+    await page.keyboard.up('ArrowLeft');
     const f = n => n.toFixed(2);
+    console.log(`${label}:`);
+    console.log(`  idle scene (10s):  ${f(idle.cpuMs)} ms main thread per frame, ${f(idle.fps)} frames/s`);
+    console.log(`  heavy scene (20s): ${f(heavy.cpuMs)} ms main thread per frame, ${f(heavy.fps)} frames/s`);
+    console.log(`  heavy/idle CPU per frame: ${f(heavy.cpuMs / idle.cpuMs)} (target <= 2)`);
+    console.log(`  heavy/idle frame rate:    ${f(heavy.fps / idle.fps)} (target >= 0.85)`);
+}
+
+const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
+try {
+    await scenes(session.page, session.url, 'desktop window', 1);
     console.log(`SDL renderer: ${session.renderer}`);
-    console.log(`idle scene (10s):  ${f(idle.cpuMs)} ms main thread per frame, ${f(idle.fps)} frames/s`);
-    console.log(`heavy scene (20s): ${f(heavy.cpuMs)} ms main thread per frame, ${f(heavy.fps)} frames/s`);
-    console.log(`heavy/idle CPU per frame: ${f(heavy.cpuMs / idle.cpuMs)} (target <= 2)`);
-    console.log(`heavy/idle frame rate:    ${f(heavy.fps / idle.fps)} (target >= 0.85)`);
+    const phone = await session.page.browser().newPage();
+    await phone.setViewport(PHONE);
+    await scenes(phone, session.url, 'phone, CPU slowed 4 times (target idle >= 35 frames/s)', 4);
 } finally {
     await session.close();
 }

@@ -14,6 +14,8 @@ const TYPES = {
     '.wasm': 'application/wasm',
     '.data': 'application/octet-stream',
     '.txt': 'text/plain',
+    '.png': 'image/png',
+    '.webmanifest': 'application/manifest+json',
 };
 
 export function serve(dir, port = 0) {

@@ -66,7 +66,7 @@ export const pause = ms => new Promise(r => setTimeout(r, ms));
 // game's frames (each clears the canvas once), captures the whole log (the drawer keeps only its
 // end) and keeps the console's errors and renderer line.
 export async function openBrowser(buildDir) {
-    const server = await serve(buildDir, 0);
+    let server = await serve(buildDir, 0);
     const profile = mkdtempSync(join(tmpdir(), 'va-web-'));
     const browser = await puppeteer.launch({
         executablePath: findChromium(),
@@ -76,7 +76,14 @@ export async function openBrowser(buildDir) {
         defaultViewport: {width: WIDTH, height: HEIGHT},
     });
     const page = await browser.newPage();
-    const session = {page, errors: [], renderer: '', url: `http://127.0.0.1:${server.address().port}/`};
+    const port = server.address().port;
+    const session = {page, errors: [], renderer: '', url: `http://127.0.0.1:${port}/`};
+    // The server goes away (the player is offline) and comes back on the same address.
+    session.stopServer = () => {
+        server.close();
+        server.closeAllConnections();
+    };
+    session.startServer = async dir => (server = await serve(dir, port));
     page.on('console', m => {
         if (m.type() === 'error') {
             session.errors.push(m.text());

@@ -14,6 +14,8 @@ import assets_common as C
 import assets_ship
 
 SIZES = (16, 32, 48, 64, 128, 256)
+# The page's icons, which an installed page shows on a phone's home screen.
+WEB_SIZES = (192, 512)
 MASTER = 768
 
 
@@ -86,11 +88,24 @@ def master():
     return img
 
 
+def _boxed(big, size):
+    """Box filter to size; 512 is two thirds of the master, so each master pixel is split in
+    four first and three by three of those make one output pixel."""
+    if MASTER % size == 0:
+        return C.downsample(big, MASTER // size)
+    doubled = np.repeat(np.repeat(big, 2, axis=0), 2, axis=1)
+    return C.downsample(doubled, 2 * MASTER // size)
+
+
 def write_all(root):
-    """Writes dist/icons/hicolor/<n>x<n>/apps/void-angler.png; returns {relative path: RGBA}."""
+    """Writes dist/icons/hicolor/<n>x<n>/apps/void-angler.png and web/icons/void-angler-<n>.png;
+    returns {relative path: RGBA}."""
     big = master()
     out = {}
     for size in SIZES:
         rel = "dist/icons/hicolor/%dx%d/apps/void-angler.png" % (size, size)
-        out[rel] = C.save_png(C.downsample(big, MASTER // size), root + "/" + rel)
+        out[rel] = C.save_png(_boxed(big, size), root + "/" + rel)
+    for size in WEB_SIZES:
+        rel = "web/icons/void-angler-%d.png" % size
+        out[rel] = C.save_png(_boxed(big, size), root + "/" + rel)
     return out

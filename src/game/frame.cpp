@@ -237,6 +237,6 @@ void Game::countFrame() {
 }
 
 void Game::present() {
-    view.present();
+    view.present(platform.touch.get());
     platform.sleep(14);
 }

@@ -250,11 +250,28 @@ bool Game::openRenderer() {
         return false;
     }
     view.open(renderer, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    attachTouch();
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0) {
         std::cerr << "renderer: " << info.name << std::endl;
     }
     return true;
+}
+
+// The help panel's lines after its title are the key table's rows, in order.
+void Game::attachTouch() {
+    if (!platform.touch) {
+        return;
+    }
+    platform.touch->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    platform.touch->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
+                              [this](int y) {
+                                  const int line = headsUp.helpPanel().lineAt(y);
+                                  const std::span<const KeyBinding> keys = keyTable();
+                                  return line >= 1 && line <= static_cast<int>(keys.size())
+                                             ? keys[static_cast<std::size_t>(line - 1)].key
+                                             : SDL_SCANCODE_UNKNOWN;
+                              }});
 }
 
 void Game::createHero() {

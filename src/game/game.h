@@ -74,6 +74,7 @@ class Game {
     // start-up, the window and what lives in it
     std::optional<int> openPlayField();
     bool openWindow();
+    void attachTouch();
     bool fieldFitsDesktop();
     bool settleField();
     void sizeLiffField();

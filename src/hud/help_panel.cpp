@@ -86,3 +86,11 @@ void HelpPanel::draw(SDL_Renderer* renderer, TTF_Font* font,
         label.draw();
     }
 }
+
+int HelpPanel::lineAt(int y) const {
+    if (!shown || labels.empty() || y < kY) {
+        return -1;
+    }
+    const int line = (y - kY) / kLineHeight;
+    return line < (box.h - 2 * kMargin) / kLineHeight ? line : -1;
+}

@@ -15,6 +15,10 @@ class HelpPanel {
   public:
     void toggle() { shown = !shown; }
     bool isShown() const { return shown; }
+    // Where the open panel lies (empty while closed), and which of its lines is at height y
+    // (-1: none), so a finger can pick a line.
+    SDL_Rect shownBox() const { return shown ? box : SDL_Rect{0, 0, 0, 0}; }
+    int lineAt(int y) const;
     // Draws the lines over a dark box, leaving the draw colour and blend mode as they were.
     void draw(SDL_Renderer* renderer, TTF_Font* font, const std::vector<std::string>& lines);
 

@@ -47,6 +47,7 @@ class Hud {
     const std::string& scoreText() const { return str; }
     const std::string& messageText() const { return strBuffer; }
     bool helpShown() const { return help.isShown(); }
+    const HelpPanel& helpPanel() const { return help; }
 
   private:
     SystemMessage& systemMessage;

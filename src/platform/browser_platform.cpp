@@ -2,6 +2,8 @@
 // saves kept in the browser's storage. Built only for the browser.
 #include "platform/platform.h"
 
+#include "platform/field_size.h"
+
 #include <emscripten.h>
 
 #include <string>
@@ -26,16 +28,23 @@ EM_JS(void, pageFilesWritten, (), {
 namespace {
 std::function<void()> leaveSave;
 
-// The field is the canvas's size when the game starts; the page fits the canvas to its window.
+// The field is the canvas's size when the game starts, grown in the canvas's shape to the
+// smallest the game plays on (a phone's screen is smaller); the window is the canvas, so the
+// field view scales the field into it. The page fits the canvas to its window.
 SDL_Window* openCanvasWindow(const char* title, int& width, int& height) {
+    int canvasWidth = width;
+    int canvasHeight = height;
     if (pageCanvasWidth() > 0 && pageCanvasHeight() > 0) {
-        width = pageCanvasWidth();
-        height = pageCanvasHeight();
+        canvasWidth = pageCanvasWidth();
+        canvasHeight = pageCanvasHeight();
     }
-    SDL_Window* window =
-        SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED, width, height, 0);
+    SDL_Window* window = SDL_CreateWindow(title, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED,
+                                          canvasWidth, canvasHeight, 0);
     if (window != nullptr) {
-        SDL_GetWindowSize(window, &width, &height);
+        SDL_GetWindowSize(window, &canvasWidth, &canvasHeight);
+        const SDL_Point field = fieldForScreen(canvasWidth, canvasHeight);
+        width = field.x;
+        height = field.y;
         // The window opens after the slow start, so the page's progress line ends here.
         pageShowsField();
     }
@@ -74,5 +83,6 @@ Platform Platform::real(const std::vector<std::string>& controls) {
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
                       Display{openCanvasWindow, openCanvasRenderer, {}}};
     platform.storage = storage;
+    addTouchControls(platform);
     return platform;
 }

@@ -74,6 +74,8 @@ SDL_Renderer* openGameRenderer(SDL_Window* window) {
 }
 
 Platform Platform::real(const std::vector<std::string>&) {
-    return Platform{[](Uint32 ms) { SDL_Delay(ms); },
-                    Display{openGameWindow, openGameRenderer, desktopSize}};
+    Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
+                      Display{openGameWindow, openGameRenderer, desktopSize}};
+    addTouchControls(platform);
+    return platform;
 }

@@ -45,3 +45,19 @@ SDL_Point windowedSize(int fieldWidth, int fieldHeight, const SDL_Rect& usable) 
     const auto w = static_cast<long long>(fieldWidth) * usable.h / fieldHeight;
     return {std::max(1, static_cast<int>(w)), usable.h};
 }
+
+SDL_Point fieldForScreen(int screenWidth, int screenHeight) {
+    if (screenWidth <= 0 || screenHeight <= 0) {
+        return {kMinFieldWidth, kMinFieldHeight};
+    }
+    if (screenWidth >= kMinFieldWidth && screenHeight >= kMinFieldHeight) {
+        return {screenWidth, screenHeight};
+    }
+    const long long w = screenWidth;
+    const long long h = screenHeight;
+    // Rounded up, so neither side ends below the smallest.
+    if (w * kMinFieldHeight <= h * kMinFieldWidth) {
+        return {kMinFieldWidth, static_cast<int>((h * kMinFieldWidth + w - 1) / w)};
+    }
+    return {static_cast<int>((w * kMinFieldHeight + h - 1) / h), kMinFieldHeight};
+}

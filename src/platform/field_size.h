@@ -39,6 +39,10 @@ struct FieldChoice {
 // The field for a request, given the size of the window that was opened for it.
 FieldChoice decideField(const FieldRequest& request, int windowWidth, int windowHeight);
 
+// The smallest field at least the smallest size, in the screen's shape: the screen itself
+// when it is large enough (a phone's page shows a larger field scaled down).
+SDL_Point fieldForScreen(int screenWidth, int screenHeight);
+
 // A window of the field's size, shrunk with its aspect kept where it would not fit the
 // usable area (an empty area: no limit).
 SDL_Point windowedSize(int fieldWidth, int fieldHeight, const SDL_Rect& usable);

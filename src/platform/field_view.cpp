@@ -39,7 +39,7 @@ void FieldView::beginFrame() {
     SDL_SetRenderTarget(renderer, target);
 }
 
-void FieldView::present() {
+void FieldView::present(const TouchControls* over) {
     if (drawingToTarget) {
         SDL_SetRenderTarget(renderer, nullptr);
         Uint8 r = 0, g = 0, b = 0, a = 0;
@@ -49,6 +49,9 @@ void FieldView::present() {
         SDL_RenderCopy(renderer, target, nullptr, nullptr);
         // The next frame starts from the colour the game left.
         SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    }
+    if (over != nullptr) {
+        over->draw(renderer);
     }
     SDL_RenderPresent(renderer);
 }

@@ -6,13 +6,16 @@
 
 #include <SDL.h>
 
+#include "platform/touch_controls.h"
+
 class FieldView {
   public:
     void open(SDL_Renderer* renderer, int fieldWidth, int fieldHeight);
     // Called after the frame's other render-target request, so the game always
     // draws into the field.
     void beginFrame();
-    void present();
+    // The touch controls, when given, go over the field, after it is scaled.
+    void present(const TouchControls* over = nullptr);
     void close();
 
     // Full-screen at the desktop's size, or a centred window of the field's size.

@@ -4,10 +4,12 @@
 
 #include <SDL.h>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/player_input.h"
+#include "platform/touch_controls.h"
 
 struct Display {
     // Creates the window for a field of width x height, or full-screen at the desktop's
@@ -42,6 +44,11 @@ SDL_Renderer* openRenderer(SDL_Window* window, const char* lineMethod);
 // The desktop's: the driver's one-pixel lines.
 SDL_Renderer* openGameRenderer(SDL_Window* window);
 
+struct Platform;
+// Fingers on a touch screen reach the game through the input source as the keys and the
+// right button of the controls drawn for them; nothing changes until the first touch.
+void addTouchControls(Platform& platform);
+
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
@@ -49,6 +56,9 @@ struct Platform {
     // After each whole frame; false ends the game as if it had quit.
     std::function<bool()> frameEnded{};
     Storage storage{};
+    // The thumb controls, where fingers may come (the real platforms); the game tells them
+    // its window and help panel and draws them.
+    std::shared_ptr<TouchControls> touch{};
 
     // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
     // (software when there is none), real sleeps. In a browser: the page's canvas and its

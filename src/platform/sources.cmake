@@ -2,7 +2,7 @@
 # host's own file: the desktop's or the page's.
 va_layer(platform
     SOURCES display_options.cpp field_size.cpp field_view.cpp gamepad.cpp renderer.cpp
-            windows_desktop.cpp work_folder.cpp
+            touch_controls.cpp touch_controls_draw.cpp touch_input.cpp windows_desktop.cpp work_folder.cpp
     USES geometry)
 if(EMSCRIPTEN)
     target_sources(va_platform PRIVATE ${PROJECT_SOURCE_DIR}/src/platform/browser_platform.cpp)

@@ -1,1 +1,1 @@
-va_test_suite(platform SOURCES display_options_test.cpp work_folder_test.cpp)
+va_test_suite(platform SOURCES display_options_test.cpp touch_controls_test.cpp work_folder_test.cpp)

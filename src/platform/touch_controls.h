@@ -1,0 +1,82 @@
+// Thumb controls for a touch screen. Each finger becomes the key or mouse button it stands
+// for, so the game and its recordings see only keys: a finger on a control holds its key, a
+// slide onto another control swaps the keys, a long press on the field is the right mouse
+// button there, and a tap on a row of the open help panel is that row's key. The first touch
+// only shows the controls; a key or a pad button hides them again.
+#pragma once
+
+#include <SDL.h>
+
+#include <functional>
+#include <map>
+#include <string>
+#include <vector>
+
+// The help panel as the controls see it, in field coordinates.
+struct TouchPanel {
+    // Where the open panel is; empty while it is closed.
+    std::function<SDL_Rect()> box;
+    // The key of the row at height y; SDL_SCANCODE_UNKNOWN where a row names none.
+    std::function<SDL_Scancode(int y)> keyAt;
+};
+
+class TouchControls {
+  public:
+    struct Control {
+        std::string name;
+        SDL_Scancode key;
+        SDL_Rect rect; // in the canvas's pixels
+    };
+    // Held this long without moving away, a finger on the field is the right mouse button.
+    static constexpr Uint32 kLongPressMs = 500;
+
+    // The controls' places on a canvas of this size, each at least 48 pixels across.
+    static std::vector<Control> layout(int canvasWidth, int canvasHeight);
+
+    void setSizes(int canvasWidth, int canvasHeight, int fieldWidth, int fieldHeight);
+    // The window the fingers touch, re-measured as it changes size, and the field it shows.
+    void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
+    void setPanel(TouchPanel panel) { helpPanel = std::move(panel); }
+    // Appends what the event stands for to `out`; false when it is none of the controls'
+    // business and goes on as it is.
+    bool translate(const SDL_Event& event, std::vector<SDL_Event>& out);
+    // Turns a finger held long enough on the field into a right button press.
+    void tick(Uint32 now, std::vector<SDL_Event>& out);
+    // Over the field, scaled as it is; nothing before the first touch.
+    void draw(SDL_Renderer* renderer) const;
+    bool isShown() const { return shown; }
+    const std::vector<Control>& controls() const { return placed; }
+
+  private:
+    struct Finger {
+        int control = -1; // -1: the field or a panel row
+        SDL_Scancode rowKey = SDL_SCANCODE_UNKNOWN;
+        SDL_Point at{}; // where it went down, in canvas pixels
+        Uint32 downAt = 0;
+        bool moved = false;
+        bool rightButton = false;
+    };
+    void show();
+    void remeasure();
+    bool fingerDown(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
+    void fingerMoved(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
+    void fingerUp(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
+    void hold(SDL_Scancode key, bool down, std::vector<SDL_Event>& out);
+    int controlAt(SDL_Point canvas) const;
+    SDL_Point canvasPoint(const SDL_TouchFingerEvent& f) const;
+    SDL_Point fieldPoint(SDL_Point canvas) const;
+    SDL_Rect fieldRect(const SDL_Rect& canvas) const;
+    bool underPanel(const SDL_Rect& canvas) const;
+
+    SDL_Window* window = nullptr;
+    int canvasW = 0, canvasH = 0, fieldW = 0, fieldH = 0;
+    bool shown = false;
+    bool listed = false;
+    std::vector<Control> placed;
+    std::map<SDL_FingerID, Finger> fingers;
+    // Two fingers may hold one key: it is let go with the last.
+    std::map<SDL_Scancode, int> holds;
+    // Fingers that only showed the controls: their lifting does nothing.
+    std::map<SDL_FingerID, bool> ignored;
+    TouchPanel helpPanel;
+};

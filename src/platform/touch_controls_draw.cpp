@@ -1,0 +1,62 @@
+// The controls' looks: a translucent pad with an opaque rim and a sign, over the field.
+#include "platform/touch_controls.h"
+
+namespace {
+// The rim's colour, which nothing else on the field has.
+constexpr SDL_Color kRim{120, 255, 200, 255};
+
+void drawSign(SDL_Renderer* r, const std::string& name, const SDL_Rect& b) {
+    const int cx = b.x + b.w / 2;
+    const int cy = b.y + b.h / 2;
+    const int q = b.w / 4;
+    if (name == "left" || name == "right") {
+        const int tip = name == "left" ? cx - q : cx + q;
+        const int back = name == "left" ? cx + q : cx - q;
+        const SDL_Point arrow[] = {{back, cy - q}, {tip, cy}, {back, cy + q}, {back, cy - q}};
+        SDL_RenderDrawLines(r, arrow, 4);
+    } else if (name == "thrust") {
+        const SDL_Point arrow[] = {
+            {cx - q, cy + q}, {cx, cy - q}, {cx + q, cy + q}, {cx - q, cy + q}};
+        SDL_RenderDrawLines(r, arrow, 4);
+    } else if (name == "fire") {
+        const SDL_Rect dot{cx - q / 2, cy - q / 2, q, q};
+        SDL_RenderFillRect(r, &dot);
+    } else if (name == "pause") {
+        const SDL_Rect bars[] = {{cx - q, cy - q, q * 2 / 3, 2 * q},
+                                 {cx + q / 3, cy - q, q * 2 / 3, 2 * q}};
+        SDL_RenderFillRects(r, bars, 2);
+    } else {
+        // Help: an "H", the key it stands for.
+        SDL_RenderDrawLine(r, cx - q, cy - q, cx - q, cy + q);
+        SDL_RenderDrawLine(r, cx + q, cy - q, cx + q, cy + q);
+        SDL_RenderDrawLine(r, cx - q, cy, cx + q, cy);
+    }
+}
+} // namespace
+
+void TouchControls::draw(SDL_Renderer* renderer) const {
+    if (!shown) {
+        return;
+    }
+    Uint8 r = 0, g = 0, b = 0, a = 0;
+    SDL_BlendMode mode = SDL_BLENDMODE_NONE;
+    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+    SDL_GetRenderDrawBlendMode(renderer, &mode);
+    for (const Control& c : placed) {
+        if (underPanel(c.rect)) {
+            continue;
+        }
+        const SDL_Rect box = fieldRect(c.rect);
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
+        SDL_SetRenderDrawColor(renderer, 200, 220, 255, 50);
+        SDL_RenderFillRect(renderer, &box);
+        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+        SDL_SetRenderDrawColor(renderer, kRim.r, kRim.g, kRim.b, kRim.a);
+        const SDL_Rect inner{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
+        SDL_RenderDrawRect(renderer, &box);
+        SDL_RenderDrawRect(renderer, &inner);
+        drawSign(renderer, c.name, box);
+    }
+    SDL_SetRenderDrawBlendMode(renderer, mode);
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+}

@@ -1,0 +1,175 @@
+#include "platform/touch_controls.h"
+#include "support/kit.h"
+
+namespace {
+// A braced list is evaluated in order, unlike the operands of +.
+std::string inOrder(std::initializer_list<std::string> said) {
+    std::string all;
+    for (const std::string& s : said) {
+        all += s;
+    }
+    return all;
+}
+
+// A landscape phone: a 915 x 412 canvas showing a 1333 x 600 field.
+constexpr int kW = 915;
+constexpr int kH = 412;
+
+struct Touch {
+    TouchControls controls;
+    // SDL's video brings up its list of touch devices, which the controls ask about.
+    Touch() {
+        SDL_InitSubSystem(SDL_INIT_VIDEO);
+        controls.setSizes(kW, kH, 1333, 600);
+    }
+    ~Touch() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
+
+    // What a finger event at a canvas point turned into, one word group per event.
+    std::string finger(Uint32 type, SDL_FingerID id, int x, int y, Uint32 at = 0) {
+        SDL_Event e{};
+        e.type = type;
+        e.tfinger.touchId = 1;
+        e.tfinger.fingerId = id;
+        e.tfinger.x = (static_cast<float>(x) + 0.5f) / kW;
+        e.tfinger.y = (static_cast<float>(y) + 0.5f) / kH;
+        e.tfinger.timestamp = at;
+        std::vector<SDL_Event> out;
+        controls.translate(e, out);
+        return said(out);
+    }
+    std::string tick(Uint32 now) {
+        std::vector<SDL_Event> out;
+        controls.tick(now, out);
+        return said(out);
+    }
+    static std::string said(const std::vector<SDL_Event>& out) {
+        std::string text;
+        for (const SDL_Event& e : out) {
+            if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
+                text += std::string(e.type == SDL_KEYDOWN ? "+" : "-") +
+                        SDL_GetScancodeName(e.key.keysym.scancode) + " ";
+            } else {
+                text += std::string(e.type == SDL_MOUSEBUTTONDOWN ? "+R" : "-R") +
+                        std::to_string(e.button.x) + "," + std::to_string(e.button.y) + " ";
+            }
+        }
+        return text;
+    }
+    SDL_Point centre(const char* name) const {
+        for (const auto& c : controls.controls()) {
+            if (c.name == name) {
+                return {c.rect.x + c.rect.w / 2, c.rect.y + c.rect.h / 2};
+            }
+        }
+        return {-1, -1};
+    }
+    std::string down(SDL_FingerID id, const char* name, Uint32 at = 0) {
+        return finger(SDL_FINGERDOWN, id, centre(name).x, centre(name).y, at);
+    }
+    std::string up(SDL_FingerID id) { return finger(SDL_FINGERUP, id, 0, 0); }
+    void shown() {
+        finger(SDL_FINGERDOWN, 99, 450, 200);
+        finger(SDL_FINGERUP, 99, 450, 200);
+    }
+};
+} // namespace
+
+// A sixth of the 412-pixel side is 68, a quarter of that the margins: 412 - 17 - 68 = 327;
+// pause and help, three quarters of it (51), sit above the right thumb: 327 - 17 - 51 = 259.
+TEST(TouchControlsTest, ControlsSitInTheCornersFingertipSizedOnAnyScreen) {
+    const auto placed = TouchControls::layout(kW, kH);
+    const std::pair<const char*, SDL_Rect> want[] = {
+        {"left", {17, 327, 68, 68}},  {"right", {102, 327, 68, 68}}, {"thrust", {745, 327, 68, 68}},
+        {"fire", {830, 327, 68, 68}}, {"pause", {779, 259, 51, 51}}, {"help", {847, 259, 51, 51}},
+    };
+    ASSERT_EQ(placed.size(), std::size(want));
+    for (std::size_t i = 0; i < placed.size(); ++i) {
+        const SDL_Rect& r = placed[i].rect;
+        EXPECT_EQ(placed[i].name, want[i].first);
+        EXPECT_TRUE(SDL_RectEquals(&r, &want[i].second)) << placed[i].name << " at " << r.x;
+    }
+    // However small the screen, no control below 48 pixels or off it, none on another.
+    for (const auto& [w, h] : {std::pair(412, 915), std::pair(320, 240), std::pair(1920, 1080)}) {
+        const auto all = TouchControls::layout(w, h);
+        for (std::size_t i = 0; i < all.size(); ++i) {
+            const SDL_Rect& r = all[i].rect;
+            EXPECT_TRUE(r.w >= 48 && r.h >= 48 && r.x >= 0 && r.y >= 40 && r.x + r.w <= w &&
+                        r.y + r.h <= h)
+                << all[i].name << " on " << w << "x" << h;
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(SDL_HasIntersection(&r, &all[j].rect)) << all[i].name << " " << w;
+            }
+        }
+    }
+}
+
+TEST(TouchControlsTest, TheFirstTouchOnlyShowsAKeyHidesAndFingersHoldTheirKeys) {
+    Touch t;
+    EXPECT_EQ(t.down(1, "fire"), "");
+    EXPECT_TRUE(t.controls.isShown());
+    EXPECT_EQ(t.up(1), "");
+    EXPECT_EQ(t.down(2, "fire"), "+Space ");
+    // Turning while firing; the key is let go whichever finger leaves first.
+    EXPECT_EQ(t.down(3, "left"), "+Left ");
+    EXPECT_EQ(t.up(2), "-Space ");
+    EXPECT_EQ(t.up(3), "-Left ");
+    // Two fingers on one control: the key goes up with the last.
+    EXPECT_EQ(inOrder({t.down(4, "thrust"), t.down(5, "thrust")}), "+Up ");
+    EXPECT_EQ(inOrder({t.up(4), "|", t.up(5)}), "|-Up ");
+    EXPECT_EQ(inOrder({t.down(6, "pause"), t.up(6), t.down(7, "help"), t.up(7)}), "+P -P +H -H ");
+
+    SDL_Event key{};
+    key.type = SDL_KEYDOWN;
+    std::vector<SDL_Event> out;
+    EXPECT_FALSE(t.controls.translate(key, out));
+    EXPECT_FALSE(t.controls.isShown());
+    EXPECT_EQ(inOrder({t.down(8, "fire"), t.up(8)}), "");
+    // Fingers SDL makes up from the mouse pass on untouched.
+    SDL_Event mouse{};
+    mouse.type = SDL_FINGERDOWN;
+    mouse.tfinger.touchId = SDL_MOUSE_TOUCHID;
+    EXPECT_FALSE(t.controls.translate(mouse, out));
+    EXPECT_TRUE(out.empty());
+}
+
+TEST(TouchControlsTest, ASlideSwapsControlsAndALongPressOnTheFieldIsTheRightButton) {
+    Touch t;
+    t.shown();
+    EXPECT_EQ(t.down(1, "left"), "+Left ");
+    const SDL_Point right = t.centre("right");
+    EXPECT_EQ(t.finger(SDL_FINGERMOTION, 1, right.x, right.y), "-Left +Right ");
+    // Off every control the finger keeps the last one.
+    EXPECT_EQ(t.finger(SDL_FINGERMOTION, 1, 450, 200), "");
+    EXPECT_EQ(t.up(1), "-Right ");
+
+    // Canvas (458, 200) is field (458 * 1333 / 915, 200 * 600 / 412) = (667, 291).
+    EXPECT_EQ(t.finger(SDL_FINGERDOWN, 2, 458, 200, 1000), "");
+    EXPECT_EQ(t.tick(1499), "");
+    EXPECT_EQ(t.tick(1500), "+R667,291 ");
+    EXPECT_EQ(t.tick(2000), "");
+    EXPECT_EQ(t.up(2), "-R667,291 ");
+    // A finger that slides away is no press, and a quick tap on the field does nothing.
+    t.finger(SDL_FINGERDOWN, 3, 458, 200, 3000);
+    t.finger(SDL_FINGERMOTION, 3, 458 + 13, 200);
+    EXPECT_EQ(inOrder({t.tick(4000), t.up(3)}), "");
+    EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 4, 458, 200, 5000), t.up(4), t.tick(6000)}), "");
+}
+
+// The open panel takes the taps that land on it: each line after the title is its key, and the
+// controls under it neither draw nor press.
+TEST(TouchControlsTest, ARowOfTheOpenHelpPanelIsItsKey) {
+    Touch t;
+    bool open = true;
+    t.controls.setPanel({[&] {
+                             return open ? SDL_Rect{50, 140, 720, 452} : SDL_Rect{};
+                         },
+                         [](int y) { return y < 166 ? SDL_SCANCODE_UNKNOWN : SDL_SCANCODE_N; }});
+    t.shown();
+    // Field y 300 is canvas 300 * 412 / 600 = 206; field x 300 is canvas 205.
+    EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 1, 205, 206), t.up(1)}), "+N -N ");
+    EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 2, 205, 100), t.up(2)}), "");
+    EXPECT_EQ(inOrder({t.down(3, "left"), t.up(3)}), "+N -N ");
+    EXPECT_EQ(inOrder({t.down(4, "fire"), t.up(4)}), "+Space -Space ");
+    open = false;
+    EXPECT_EQ(inOrder({t.down(5, "left"), t.up(5)}), "+Left -Left ");
+}

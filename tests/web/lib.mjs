@@ -1,0 +1,27 @@
+// What the phone and offline tests share: the verdicts, the game's files and log, checkpoints.
+import {press, waitFor} from '../../scripts/web-browser.mjs';
+
+let failures = 0;
+export function check(name, ok, detail = '') {
+    console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${ok || !detail ? '' : ': ' + detail}`);
+    failures += ok ? 0 : 1;
+}
+
+export function finish() {
+    console.log(failures ? `${failures} failed` : 'all passed');
+    process.exit(failures ? 1 : 0);
+}
+
+export const logLines = async page => (await page.$eval('#log-lines', e => e.textContent)).split('\n').filter(l => l);
+
+// The names of the game's files (or of the IndexedDB mount's) that start with `name`.
+export const gameFiles = (page, name, dir = '/game') =>
+    page.evaluate((n, d) => FS.readdir(d).filter(f => f.startsWith(n)).sort(), name, dir);
+
+// Presses C and gives the name of the checkpoint it wrote.
+export async function checkpoint(page) {
+    const before = (await gameFiles(page, 'checkpoint')).length;
+    await press(page, 'c');
+    return (await waitFor(async () => (await gameFiles(page, 'checkpoint')).length > before)) &&
+        (await gameFiles(page, 'checkpoint')).at(-1);
+}

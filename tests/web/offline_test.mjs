@@ -1,0 +1,73 @@
+// The installable page: Chromium's installability check, the page played offline from the
+// worker's cache with its saves, and a new build that replaces the cache whole.
+//   node tests/web/offline_test.mjs [BUILD_DIR]      (default build-web)
+import {execFileSync} from 'node:child_process';
+import {appendFileSync, cpSync, mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+
+import {SRC, focusGame, openBrowser, startGame, waitFor} from '../../scripts/web-browser.mjs';
+import {check, checkpoint, finish, gameFiles} from './lib.mjs';
+
+const buildDir = process.argv[2] || join(SRC, 'build-web');
+const cacheNames = page => page.evaluate(() => caches.keys());
+const digestOf = dir => readFileSync(join(dir, 'sw.js'), 'utf8').match(/PREFIX \+ '(\w+)'/)[1];
+
+async function installable(page) {
+    const cdp = await page.createCDPSession();
+    const {installabilityErrors} = await cdp.send('Page.getInstallabilityErrors');
+    check('Chromium finds the page installable', installabilityErrors.length === 0, JSON.stringify(installabilityErrors));
+    const {errors, data} = await cdp.send('Page.getAppManifest');
+    const manifest = JSON.parse(data || '{}');
+    const sizes = (manifest.icons || []).map(i => i.sizes).sort();
+    check('the manifest reads without errors: a name, both icons, full screen, landscape',
+        errors.length === 0 && manifest.short_name && sizes.join() === '192x192,512x512' &&
+        manifest.display === 'fullscreen' && manifest.orientation === 'landscape', JSON.stringify({errors, manifest}));
+}
+
+// A new build: a changed page file, and the build's own step writes the worker's new digest.
+function rebuild(dir) {
+    appendFileSync(join(dir, 'page.css'), '/* the next build */\n');
+    execFileSync('cmake', [`-DWEB=${join(SRC, 'web')}`, `-DOUT=${dir}`, '-P', join(SRC, 'cmake/web-offline.cmake')]);
+    return digestOf(dir);
+}
+
+const served = mkdtempSync(join(tmpdir(), 'va-web-served-'));
+cpSync(buildDir, served, {recursive: true, filter: from => !/[/\\](node|deps|CMakeFiles)$/.test(from)});
+const session = await openBrowser(served);
+try {
+    const {page} = session;
+    const started = await startGame(page, session.url);
+    const controlled = await waitFor(() => page.evaluate(() => !!navigator.serviceWorker.controller), 60);
+    const first = `void-angler-${digestOf(served)}`;
+    check('the worker keeps this build in one cache named after it', controlled && (await cacheNames(page)).join() === first);
+    await installable(page);
+    await focusGame(page);
+    const saved = started && (await checkpoint(page));
+    await waitFor(async () => (await gameFiles(page, saved, '/saves')).length > 0);
+
+    session.stopServer();
+    const offline = await startGame(page, session.url);
+    await focusGame(page);
+    const kept = offline && (await gameFiles(page, 'checkpoint'));
+    const another = kept && (await checkpoint(page));
+    check('offline, the page reloads, the game starts, plays and keeps its saves',
+        kept.includes(saved) && another && another !== saved, `${kept}, ${another}`);
+
+    const next = `void-angler-${rebuild(served)}`;
+    await session.startServer(served);
+    await startGame(page, session.url);
+    await page.evaluate(() => navigator.serviceWorker.getRegistration().then(r => r.update()));
+    const replaced = await waitFor(async () => (await cacheNames(page)).join() === next, 60);
+    await startGame(page, session.url);
+    const css = await page.evaluate(() => fetch('page.css').then(r => r.text()));
+    check('a new build replaces the cache whole and serves its own files', replaced && css.includes('the next build'),
+        `${await cacheNames(page)} (want ${next})`);
+    const still = await gameFiles(page, 'checkpoint', '/saves');
+    check('the saves in IndexedDB outlive the new build', still.includes(saved), still);
+    check('no console errors', session.errors.length === 0, session.errors.join(' | '));
+} finally {
+    await session.close();
+    rmSync(served, {recursive: true, force: true});
+}
+finish();

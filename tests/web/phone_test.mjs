@@ -1,0 +1,178 @@
+// Play without a keyboard: a pad that turns up after the start, leaves and comes back, through
+// a scripted Gamepad API; and a phone's touch screen (915 x 412 at 2.625 device pixels a CSS
+// pixel), whose fingers become the keys and the right button of the controls drawn for them.
+//   node tests/web/phone_test.mjs [BUILD_DIR]      (default build-web)
+import {writeFileSync} from 'node:fs';
+import {join} from 'node:path';
+
+import {SRC, canvasShot, focusGame, openBrowser, pause, press, shotCount, startGame, waitFor} from
+    '../../scripts/web-browser.mjs';
+import {check, finish, logLines} from './lib.mjs';
+
+const PHONE = {width: 915, height: 412, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true};
+const RIM = [120, 255, 200];
+
+const MISSILE = [0, 0, 255];
+
+// The Gamepad API's view of one standard pad, which the test plugs, presses and pulls.
+function scriptPad() {
+    const pad = {id: 'Test Pad (STANDARD GAMEPAD)', index: 0, connected: false, mapping: 'standard', timestamp: 1,
+        axes: [0, 0, 0, 0], buttons: Array.from({length: 17}, () => ({pressed: false, touched: false, value: 0}))};
+    Object.defineProperty(navigator, 'getGamepads', {value: () => [pad.connected ? pad : null, null, null, null]});
+    const tell = type => {
+        const event = new Event(type);
+        Object.defineProperty(event, 'gamepad', {value: pad});
+        window.dispatchEvent(event);
+    };
+    window.vaPad = {
+        plug: on => ((pad.connected = on), pad.timestamp++, tell(on ? 'gamepadconnected' : 'gamepaddisconnected')),
+        press: (button, down) => ((pad.buttons[button] = {pressed: down, touched: down, value: down ? 1 : 0}), pad.timestamp++),
+    };
+}
+
+// The standard layout's buttons: 0 is A (fire), 8 is Back (quit).
+async function latePad(page, said) {
+    await page.evaluate(scriptPad);
+    const pads = () => said.filter(l => l.startsWith('gamepad')).join('|');
+    const firing = async () => {
+        const before = await shotCount(page, [MISSILE]);
+        await page.evaluate(() => vaPad.press(0, true));
+        const more = await waitFor(async () => (await shotCount(page, [MISSILE])) > before + 20);
+        await page.evaluate(() => vaPad.press(0, false));
+        return more;
+    };
+    await page.evaluate(() => vaPad.plug(true));
+    const first = (await waitFor(() => pads().startsWith('gamepad: '))) && (await firing());
+    check('a pad plugged after the start is opened and its A fires', first, pads());
+    await page.evaluate(() => vaPad.plug(false));
+    const gone = await waitFor(() => pads().endsWith('|gamepad removed'));
+    await page.evaluate(() => vaPad.plug(true));
+    const back = (await waitFor(() => /removed\|gamepad: /.test(pads()))) && (await firing());
+    check('the pad leaves and comes back, and fires again', gone && back, pads());
+    await page.evaluate(() => vaPad.press(8, true));
+    const status = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
+    check('its Back quits the game', status === '0', status);
+}
+
+// Pixels near the controls' rim colour inside a control (the browser scales the canvas up).
+function rimPixels(image, rect) {
+    const d = PHONE.deviceScaleFactor;
+    let n = 0;
+    for (let y = Math.floor(rect.y * d); y < (rect.y + rect.h) * d; y++) {
+        for (let x = Math.floor(rect.x * d); x < (rect.x + rect.w) * d; x++) {
+            const p = image.pixel(x, y);
+            n += p.every((v, i) => Math.abs(v - RIM[i]) < 24) ? 1 : 0;
+        }
+    }
+    return n;
+}
+
+// Fingers through the DevTools protocol: each call gives every finger still down.
+const fingers = (cdp, type, points) =>
+    cdp.send('Input.dispatchTouchEvent', {type, touchPoints: points.map(([x, y], id) => ({x, y, id}))});
+const centre = r => [r.x + r.w / 2, r.y + r.h / 2];
+
+async function tap(cdp, at, holdMs = 80) {
+    await fingers(cdp, 'touchStart', [at]);
+    await pause(holdMs);
+    await fingers(cdp, 'touchEnd', []);
+}
+
+// The ship's outline as key 1 logs it, asked for through the help panel's row for 1.
+async function outline(page, cdp, rowOne) {
+    const count = (await logLines(page)).length;
+    await tap(cdp, rowOne);
+    return waitFor(async () => (await logLines(page)).slice(count).join('\n'));
+}
+
+async function phone(page, said) {
+    await page.setViewport(PHONE);
+    const cdp = await page.createCDPSession();
+    const started = await startGame(page, page.url());
+    const lines = await logLines(page);
+    check("a phone's field is the smallest in the canvas's shape, and the log says so",
+        started && lines.includes('WINDOW_SIZE_X:1333') && lines.includes('WINDOW_SIZE_Y:600'), lines.slice(0, 12).join('|'));
+    const before = await canvasShot(page);
+    await tap(cdp, [458, 200]);
+    const listed = await waitFor(() => said.filter(l => l.startsWith('touch control ')).length === 6 && said);
+    const rects = Object.fromEntries((listed || []).filter(l => l.startsWith('touch control ')).map(l => {
+        const [name, x, y, w, h] = l.split(' ').slice(2);
+        return [name, {x: +x, y: +y, w: +w, h: +h}];
+    }));
+    const drawn = async () => {
+        const image = await canvasShot(page);
+        return Object.values(rects).every(r => rimPixels(image, r) > 40);
+    };
+    check('the first touch lists the six controls and draws them; before it, none was drawn', Object.keys(rects).length === 6 &&
+        Object.values(rects).every(r => rimPixels(before, r) === 0) && (await waitFor(drawn)));
+    writeFileSync(join(SRC, 'build-web/phone-landscape.png'), await page.screenshot({type: 'png'}));
+
+    const missiles = await shotCount(page, [MISSILE]);
+    await fingers(cdp, 'touchStart', [centre(rects.fire)]);
+    const fired = await waitFor(async () => (await shotCount(page, [MISSILE])) > missiles + 20);
+    await fingers(cdp, 'touchEnd', []);
+    check('fire held fires a stream', fired);
+
+    // The help button opens the panel; its row for key 1 (the 17th line) logs the outline.
+    await tap(cdp, centre(rects.help));
+    const rowOne = [100 * 915 / 1333, (150 + 16 * 16 + 8) * 412 / 600];
+    const straight = await outline(page, cdp, rowOne);
+    await fingers(cdp, 'touchStart', [centre(rects.left), centre(rects.fire)]);
+    await pause(600);
+    await fingers(cdp, 'touchEnd', []);
+    const turned = await outline(page, cdp, rowOne);
+    check('a help row sends its key, and two fingers turn while firing', straight && turned && turned !== straight);
+    await fingers(cdp, 'touchStart', [centre(rects.left)]);
+    await fingers(cdp, 'touchMove', [centre(rects.right)]);
+    await pause(600);
+    await fingers(cdp, 'touchEnd', []);
+    const slid = await outline(page, cdp, rowOne);
+    check('a finger slid from left onto right turns the ship on', slid && slid !== turned);
+    await tap(cdp, centre(rects.help));
+
+    const count = (await logLines(page)).length;
+    await tap(cdp, [458, 200]);
+    await tap(cdp, [458, 200], 900);
+    const added = (await waitFor(async () => (await logLines(page)).slice(count).join('|').includes('Liff Block'))) &&
+        (await logLines(page)).slice(count);
+    const mice = (added || []).filter(l => l.includes('mouse button down')).length;
+    check('a tap adds no mouse line; a long press is the right button where it is held', mice === 1 &&
+        added.some(l => /^Mouse x=66[5-9], y=29[0-3]$/.test(l.replace(/^!+mouse button down event!+/, ''))), (added || []).join('|'));
+
+    // A finger gives the canvas no keyboard focus; a player's keyboard would need a click.
+    await page.focus('#canvas');
+    await press(page, 'g');
+    await press(page, 'g');
+    const gone = await waitFor(async () => {
+        const image = await canvasShot(page);
+        return Object.values(rects).every(r => rimPixels(image, r) === 0);
+    });
+    await tap(cdp, [458, 200]);
+    check('a key hides the controls, and a touch brings them back', gone && (await waitFor(drawn)));
+    await page.setViewport({...PHONE, width: PHONE.height, height: PHONE.width});
+    await startGame(page, page.url());
+    await tap(cdp, [200, 458]);
+    await pause(500);
+    writeFileSync(join(SRC, 'build-web/phone-portrait.png'), await page.screenshot({type: 'png'}));
+}
+
+const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
+try {
+    const {page} = session;
+    const said = [];
+    page.on('console', m => said.push(m.text()));
+    const started = await startGame(page, session.url);
+    await focusGame(page);
+    if (started) {
+        await latePad(page, said);
+    }
+    const touched = await session.page.browser().newPage();
+    const heard = [];
+    touched.on('console', m => heard.push(m.text()));
+    await touched.goto(session.url);
+    await phone(touched, heard);
+    check('no console errors', session.errors.length === 0, session.errors.join(' | '));
+} finally {
+    await session.close();
+}
+finish();
