@@ -56,6 +56,7 @@ build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) 
 
 # The writer then the reader, on games made from the fuzzer's bytes.
 ROUND_TRIP_FUZZ_SOURCES = tests/fuzz/recording_round_trip_fuzz.cpp src/replay/recording_reader.cpp \
+	src/geometry/utf8_path.cpp \
 	src/replay/recording_writer.cpp
 
 build-fuzz/recording_round_trip_fuzz: $(ROUND_TRIP_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps

@@ -26,7 +26,7 @@ template <typename T> std::vector<T> some(FuzzedDataProvider& in, int most, auto
 }
 
 RecordingHeader fuzzedHeader(FuzzedDataProvider& in) {
-    RecordingHeader h{"1.0.0", some<std::string>(in, 4, [&] {
+    RecordingHeader h{"1.0.0", kSimVersion, some<std::string>(in, 4, [&] {
                           const std::string flags[] = {"-test", "-demo_mode", "-run_lvl="};
                           const std::string flag = flags[in.ConsumeIntegralInRange(0, 2)];
                           return flag.ends_with('=') ? flag + in.ConsumeRandomLengthString(64)
