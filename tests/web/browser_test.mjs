@@ -191,7 +191,7 @@ async function mathsDigest(session) {
             resolve(d[1]);
         }
     }));
-    await page.goto(session.url + 'math-digest.html');
+    await page.goto(session.url + 'tools/math_digest/math-digest.html');
     const got = await Promise.race([printed, new Promise(r => setTimeout(() => r('none within 60 s'), 60000))]);
     await page.close();
     check(`the maths module's digest in the browser is the native one: ${got}`, got === want, `want ${want}`);
