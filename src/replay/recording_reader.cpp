@@ -103,8 +103,11 @@ bool parseDigest(const std::vector<std::string_view>& w, StateDigest& d) {
 
 constexpr std::size_t kMaxWords = 64;
 
+// Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\"" + a temporary string.
 std::string quoted(const std::string& text) {
-    return "\"" + text.substr(0, 40) + (text.size() > 40 ? "...\"" : "\"");
+    std::string out = "\"";
+    out.append(text, 0, 40).append(text.size() > 40 ? "...\"" : "\"");
+    return out;
 }
 
 } // namespace
