@@ -11,7 +11,10 @@ foreach(recording ${VA_REPLAY_FILES})
 endforeach()
 
 # A folder given as the recording: one line, status 1, and the scratch folder is gone.
-add_test(NAME replay_check_unreadable COMMAND sh -c
-    "d=$(mktemp -d) && TMPDIR=$d \"$0\" \"$d\"; s=$?; left=$(ls -A \"$d\"); rm -rf \"$d\"; [ $s -eq 1 ] && [ -z \"$left\" ]"
-    $<TARGET_FILE:va_replay_check>)
-set_tests_properties(replay_check_unreadable PROPERTIES LABELS replay)
+# A Unix shell drives the checker here, so not under Wine.
+if(NOT WIN32)
+    add_test(NAME replay_check_unreadable COMMAND sh -c
+        "d=$(mktemp -d) && TMPDIR=$d \"$0\" \"$d\"; s=$?; left=$(ls -A \"$d\"); rm -rf \"$d\"; [ $s -eq 1 ] && [ -z \"$left\" ]"
+        $<TARGET_FILE:va_replay_check>)
+    set_tests_properties(replay_check_unreadable PROPERTIES LABELS replay)
+endif()
