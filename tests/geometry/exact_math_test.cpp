@@ -13,27 +13,16 @@ namespace {
 
 using MpfrFn = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
 
-// The correctly rounded value of f(x), from MPFR at the result's own precision.
-double mpfrDouble(MpfrFn f, double x) {
+// The correctly rounded value of f(x), from MPFR at the result's own precision (a float's
+// value and result are exact as doubles).
+template <typename Real> Real mpfrOf(MpfrFn f, Real x) {
+    constexpr int kBits = sizeof(Real) == 4 ? 24 : 53;
     mpfr_t a;
     mpfr_t r;
-    mpfr_init2(a, 53);
-    mpfr_init2(r, 53);
+    mpfr_inits2(kBits, a, r, static_cast<mpfr_ptr>(nullptr));
     mpfr_set_d(a, x, MPFR_RNDN);
     mpfr_subnormalize(r, f(r, a, MPFR_RNDN), MPFR_RNDN);
-    const double out = mpfr_get_d(r, MPFR_RNDN);
-    mpfr_clears(a, r, static_cast<mpfr_ptr>(nullptr));
-    return out;
-}
-
-float mpfrFloat(MpfrFn f, float x) {
-    mpfr_t a;
-    mpfr_t r;
-    mpfr_init2(a, 24);
-    mpfr_init2(r, 24);
-    mpfr_set_flt(a, x, MPFR_RNDN);
-    f(r, a, MPFR_RNDN);
-    const float out = mpfr_get_flt(r, MPFR_RNDN);
+    const Real out = static_cast<Real>(mpfr_get_d(r, MPFR_RNDN));
     mpfr_clears(a, r, static_cast<mpfr_ptr>(nullptr));
     return out;
 }
@@ -160,10 +149,10 @@ TEST(ExactMathTest, EveryHeadingTheGameTurnsThroughIsCorrectlyRoundedAndTheCLibr
     for (float deg : fiveDegreeHeadings()) {
         const double r = degree2rad(deg);
         const auto rf = static_cast<float>(r);
-        mpfr.check(exact::sin(r), mpfrDouble(mpfr_sin, r), deg, 1);
-        mpfr.check(exact::cos(r), mpfrDouble(mpfr_cos, r), deg, 2);
-        mpfr.check(exact::sin(rf), mpfrFloat(mpfr_sin, rf), deg, 3);
-        mpfr.check(exact::cos(rf), mpfrFloat(mpfr_cos, rf), deg, 4);
+        mpfr.check(exact::sin(r), mpfrOf<double>(mpfr_sin, r), deg, 1);
+        mpfr.check(exact::cos(r), mpfrOf<double>(mpfr_cos, r), deg, 2);
+        mpfr.check(exact::sin(rf), mpfrOf<float>(mpfr_sin, rf), deg, 3);
+        mpfr.check(exact::cos(rf), mpfrOf<float>(mpfr_cos, rf), deg, 4);
         Misses& libc = std::fabs(deg) < 1600.0f ? headings : turns;
         libc.check(exact::sin(r), std::sin(r), deg, 1);
         libc.check(exact::cos(r), std::cos(r), deg, 2);
@@ -173,8 +162,8 @@ TEST(ExactMathTest, EveryHeadingTheGameTurnsThroughIsCorrectlyRoundedAndTheCLibr
         }
     }
     for (float r : rockDriftRadians()) {
-        mpfr.check(exact::sin(r), mpfrFloat(mpfr_sin, r), r, 5);
-        mpfr.check(exact::cos(r), mpfrFloat(mpfr_cos, r), r, 6);
+        mpfr.check(exact::sin(r), mpfrOf<float>(mpfr_sin, r), r, 5);
+        mpfr.check(exact::cos(r), mpfrOf<float>(mpfr_cos, r), r, 6);
         drifts.check(exact::sin(r), std::sin(r), r, 5);
         drifts.check(exact::cos(r), std::cos(r), r, 6);
     }
@@ -197,11 +186,11 @@ TEST(ExactMathTest, RandomArgumentsOverTheGamesRangesAreCorrectlyRounded) {
     for (int i = 0; i < kRandomCount; ++i) {
         // Headings and momenta in degrees; sprite and drift angles in float radians.
         const double r = degree2rad(uniformFloat(-3600.0f, 3600.0f));
-        miss.check(exact::sin(r), mpfrDouble(mpfr_sin, r), r, 1);
-        miss.check(exact::cos(r), mpfrDouble(mpfr_cos, r), r, 2);
+        miss.check(exact::sin(r), mpfrOf<double>(mpfr_sin, r), r, 1);
+        miss.check(exact::cos(r), mpfrOf<double>(mpfr_cos, r), r, 2);
         const float rf = uniformFloat(-64.0f, 64.0f);
-        miss.check(exact::sin(rf), mpfrFloat(mpfr_sin, rf), rf, 3);
-        miss.check(exact::cos(rf), mpfrFloat(mpfr_cos, rf), rf, 4);
+        miss.check(exact::sin(rf), mpfrOf<float>(mpfr_sin, rf), rf, 3);
+        miss.check(exact::cos(rf), mpfrOf<float>(mpfr_cos, rf), rf, 4);
         // Differences of positions on any field, and of whole pixels far off it.
         const float yf = uniformFloat(-4096.0f, 4096.0f);
         const float xf = uniformFloat(-4096.0f, 4096.0f);
@@ -211,9 +200,9 @@ TEST(ExactMathTest, RandomArgumentsOverTheGamesRangesAreCorrectlyRounded) {
         miss.check(exact::atan2(y, x), mpfrAtan2(y, x), y, x);
         // Momentum magnitudes above the decay's threshold, over every scale a float reaches.
         const auto m = static_cast<float>(0.07 * std::exp2(uniformDouble(0.0, 130.0)));
-        miss.check(exact::log(m), mpfrFloat(mpfr_log, m), m, 7);
+        miss.check(exact::log(m), mpfrOf<float>(mpfr_log, m), m, 7);
         const double md = std::exp2(uniformDouble(-1000.0, 1000.0));
-        miss.check(exact::log(md), mpfrDouble(mpfr_log, md), md, 8);
+        miss.check(exact::log(md), mpfrOf<double>(mpfr_log, md), md, 8);
     }
     EXPECT_EQ(miss.count, 0);
 }
