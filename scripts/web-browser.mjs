@@ -147,3 +147,18 @@ export async function canvasShot(page) {
 export async function shotCount(page, colours, area) {
     return countColours(await canvasShot(page), colours, area);
 }
+
+// Clicks a page button that offers a file and gives the file's path in `dir` once it is down.
+export async function download(page, button, dir) {
+    const cdp = await page.browser().target().createCDPSession();
+    await cdp.send('Browser.setDownloadBehavior', {behavior: 'allowAndName', downloadPath: dir, eventsEnabled: true});
+    const done = new Promise(resolve => cdp.on('Browser.downloadProgress', e => {
+        if (e.state !== 'inProgress') {
+            resolve(e.state === 'completed' ? join(dir, e.guid) : null);
+        }
+    }));
+    await page.click(button);
+    const path = await Promise.race([done, pause(30000).then(() => null)]);
+    await cdp.detach();
+    return path;
+}

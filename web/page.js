@@ -15,6 +15,9 @@ const START_MS = 5000;
 const WATCH_KEY = 'void-angler-watch';
 const WATCH_FILE = SAVE_DIR + '/watch.rec';
 const WATCH_DIR = '/recordings';
+// Every game the page plays is recorded in its memory, for the "Download the recording" button;
+// a reload (or a closed page) starts afresh.
+const RECORD_FILE = '/recorded/void-angler.rec';
 // The largest saved game a recording holds is 16 MiB; the session storage takes less anyway.
 const MAX_WATCH_BYTES = 32 * 1024 * 1024;
 // The log drawer keeps this many lines; an N press prints two a rock, and a page that held them
@@ -142,7 +145,7 @@ function mountSaves() {
         FS.mount(IDBFS, {}, SAVE_DIR);
     } catch (e) {
         storageFailed(e);
-        watchIfAsked();
+        chooseMode();
         return;
     }
     Module.addRunDependency('saves');
@@ -152,7 +155,7 @@ function mountSaves() {
         } else {
             copySaves(SAVE_DIR, GAME_DIR);
         }
-        watchIfAsked();
+        chooseMode();
         Module.removeRunDependency('saves');
     });
 }
@@ -182,6 +185,15 @@ function watchIfAsked() {
         say('Watching ' + name + ': P pauses, Escape ends it.');
     } catch (e) {
         say('The recording cannot be replayed (' + (e && e.message ? e.message : e) + ').');
+    }
+}
+
+// A picked recording is watched; otherwise the game is recorded as it is played.
+function chooseMode() {
+    watchIfAsked();
+    if (!page.watching) {
+        FS.mkdir(RECORD_FILE.slice(0, RECORD_FILE.lastIndexOf('/')));
+        Module.arguments.push('-record=' + RECORD_FILE);
     }
 }
 
@@ -269,17 +281,32 @@ function saveBeforeLeaving() {
     syncOut();
 }
 
+function offerFile(path, name, type) {
+    const blob = new Blob([FS.readFile(path)], {type});
+    const link = document.createElement('a');
+    link.href = URL.createObjectURL(blob);
+    link.download = name;
+    link.click();
+    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+}
+
 function downloadSave() {
     if (!isFile(GAME_DIR + '/' + SAVE_NAME)) {
         say('There is no saved game yet: it is written when you quit with Q.');
         return;
     }
-    const blob = new Blob([FS.readFile(GAME_DIR + '/' + SAVE_NAME)], {type: 'text/plain'});
-    const link = document.createElement('a');
-    link.href = URL.createObjectURL(blob);
-    link.download = SAVE_NAME;
-    link.click();
-    setTimeout(() => URL.revokeObjectURL(link.href), 1000);
+    offerFile(GAME_DIR + '/' + SAVE_NAME, SAVE_NAME, 'text/plain');
+}
+
+// The game being played, up to its last whole frame, or the one that ended.
+function downloadRecording() {
+    if (page.watching) {
+        say('A recording being watched is not recorded again: download the file you picked.');
+    } else if (!isFile(RECORD_FILE)) {
+        say('There is no recording yet: it starts with the first frame of the game.');
+    } else {
+        offerFile(RECORD_FILE, RECORD_FILE.slice(RECORD_FILE.lastIndexOf('/') + 1), 'application/octet-stream');
+    }
 }
 
 // Text: no NUL and no control characters other than tab, line feed and carriage return.
@@ -395,6 +422,7 @@ canvas.addEventListener('mousedown', () => {
 });
 canvas.addEventListener('keydown', resumeSound);
 document.getElementById('download').addEventListener('click', downloadSave);
+document.getElementById('download-recording').addEventListener('click', downloadRecording);
 document.getElementById('pick').addEventListener('change', event => {
     const file = event.target.files[0];
     event.target.value = '';
