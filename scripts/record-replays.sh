@@ -1,14 +1,19 @@
 #!/bin/bash
 # Records the stored replays (tests/replays/) with the real game under Xvfb and openbox,
-# driven by xdotool, then digests their drawn frames headless:
+# driven by xdotool:
 #   scripts/record-replays.sh build/void-angler [NAME...]
-# Look at what each recording shows before committing it (make replays redigests without
-# recording anew).
+#   scripts/record-replays.sh build-win/void-angler-VERSION-win64.zip volley
+# Given the Windows zip, its void-angler.exe plays under Wine and the recording is named
+# windows-NAME. `make replays` then digests the drawn frames headless (and redigests the Linux
+# recordings' states, never another platform's). Look at what each recording shows before
+# committing it.
 set -eu
-BIN=$(readlink -f "${1:?usage: record-replays.sh GAME [NAME...]}")
+BIN=$(readlink -f "${1:?usage: record-replays.sh GAME|ZIP [NAME...]}")
 shift
 SRC=$(cd "$(dirname "$0")/.." && pwd)
 OUT=$SRC/tests/replays
+# The program and the words before the game's own arguments; a prefix for the stored names.
+GAME=("$BIN") PREFIX=''
 # shellcheck source=x-session.sh
 . "$SRC/scripts/x-session.sh"
 
@@ -107,6 +112,17 @@ shows_portal() {
     [ "$(grep -o 'g_sprite_frect::x=[-0-9.]*' "$dir/out" | sort -u | wc -l)" -gt 1 ]
 }
 
+# Missiles while turning both ways, thrust and two N waves (the page records it too, in
+# scripts/record-web-replay.mjs).
+scene_volley() {
+    hold 3 space Left
+    tap n
+    hold 3 space Right
+    hold 0.8 Up
+    tap n
+    hold 3 space Left
+}
+
 # Not stored: the heavy scene of `make bench` for a -timedemo figure (VA_SCREEN=1920x1080):
 # five N waves, a saved score of 2500, a stream of missiles while turning.
 scene_heavy() {
@@ -118,8 +134,13 @@ record() { # record NAME [GAME.TXT CONTENT]
     local name=$1 dir
     dir=$(new_workdir)
     [ -z "${2:-}" ] || printf '%s' "$2" >"$dir/game.txt"
-    SDL_AUDIODRIVER=dummy start_game "$dir" -record="$dir/$name.rec"
-    { wait_window && wait_ready; } || { echo "$name: no window" >&2; cat "$dir/err" >&2; exit 1; }
+    SDL_AUDIODRIVER=dummy start_game "$dir" "${GAME[@]:1}" -record="$name.rec"
+    # Wine takes longer to show a window, and its full-screen is the log's to tell.
+    if [ -n "$PREFIX" ]; then
+        wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$dir/out"
+    else
+        wait_window && wait_ready
+    fi || { echo "$name: no window" >&2; cat "$dir/err" >&2; exit 1; }
     xdotool windowactivate --sync "$GAME_WIN" >/dev/null 2>&1 || true
     "scene_$name"
     tap q
@@ -129,11 +150,21 @@ record() { # record NAME [GAME.TXT CONTENT]
         echo "$name: the scene missed what it is for" >&2
         return 1
     fi
-    cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$name.rec"
-    echo "$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
+    cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$PREFIX$name.rec"
+    echo "$PREFIX$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
 }
 
+ZIP=''
+if [[ $BIN == *.zip ]]; then
+    ZIP=$BIN BIN=$SRC/scripts/wine-run PREFIX=windows-
+    # The zip's own DLLs, as a player has them.
+    export VA_WIN_NO_PATH=1
+fi
 start_session record-replays
+if [ -n "$ZIP" ]; then
+    mkdir "$WORK/win" && (cd "$WORK/win" && cmake -E tar xf "$ZIP")
+    GAME=("$BIN" "$(echo "$WORK"/win/void-angler-*-win64)/void-angler.exe")
+fi
 mkdir -p "$OUT"
 names=("$@")
 [ ${#names[@]} -gt 0 ] || names=(edges waves flock portal)
