@@ -1,13 +1,15 @@
 // The browser build in Debian's headless chromium: the page, the log drawer, real key presses
 // seen on the canvas, saves kept across reloads, downloaded and picked, refused storage,
-// desktop recordings replayed in sync in the page, and the maths module's digest.
+// the page's recording of its game and every stored recording replayed in sync in the page,
+// and the maths module's digest.
 //   node tests/web/browser_test.mjs [BUILD_DIR]      (default build-web)
-import {existsSync, mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {existsSync, mkdtempSync, readFileSync, readdirSync, rmSync, writeFileSync} from 'node:fs';
 import {tmpdir} from 'node:os';
 import {basename, join} from 'node:path';
 
-import {HEIGHT, SRC, WIDTH, focusGame, loggedLines, openBrowser, press, shotCount, startGame, waitFor} from
+import {HEIGHT, SRC, WIDTH, download, focusGame, loggedLines, openBrowser, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
+import {check, finish} from './lib.mjs';
 
 const HUD_RED = [255, 44, 44];
 const HELP = [255, 220, 120];
@@ -15,11 +17,6 @@ const MISSILE = [0, 0, 255];
 const ROCKS = [[168, 198, 78], [255, 0, 0]];
 const PICKED = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
 
-let failures = 0;
-function check(name, ok, detail = '') {
-    console.log(`${ok ? 'ok  ' : 'FAIL'} ${name}${ok || !detail ? '' : ': ' + detail}`);
-    failures += ok ? 0 : 1;
-}
 
 const logLines = async page => (await loggedLines(page)).filter(l => l);
 const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
@@ -158,17 +155,25 @@ async function savesInAndOut(page, saved, dir) {
     check('a picked game.txt restarts the game, which loads its score and level', sameGame(back, PICKED), back);
 }
 
-// Desktop recordings replayed in the page, in sync: the simulation's maths is the game's own.
+// Every stored recording (Linux, Windows, the page) replayed in the page, in sync: the
+// simulation's maths is the game's own.
 // A copy with frame 1's generator digest changed must be caught, and end with status 3.
 // One whose frames skip a number is damaged.
-async function desktopRecordings(page, dir) {
+// The page's own recording of the game being played, cut off after its last whole frame, too.
+async function storedRecordings(page, dir) {
+    const kept = await download(page, '#download-recording', dir);
+    const text = kept ? readFileSync(kept, 'utf8') : '';
+    check('"Download the recording" gives the game being played, up to a whole frame',
+        /^void-angler recording 1\n[^]*\nframe \d+\n[^]*\ndigest [^\n]+\n$/.test(text), text.slice(-200));
     const stored = name => join(SRC, 'tests/replays', name + '.rec');
     const tampered = join(dir, 'tampered.rec');
     writeFileSync(tampered, readFileSync(stored('flock'), 'utf8').replace(/(\nframe 1\n[^]*?digest rng=)(\w)/, (_, at, c) => at + (c === '0' ? '1' : '0')));
     const damaged = join(dir, 'damaged.rec');
     writeFileSync(damaged, readFileSync(stored('flock'), 'utf8').replace('\nframe 3\n', '\nframe 9\n'));
-    for (const [rec, want, status] of [...['flock', 'waves', 'edges', 'portal'].map(n => [stored(n), /^replay in sync: \d+ frames$/, '0']),
+    const everyStored = readdirSync(join(SRC, 'tests/replays')).filter(f => f.endsWith('.rec')).map(f => f.slice(0, -4));
+    for (const [rec, want, status] of [...everyStored.map(n => [stored(n), /^replay in sync: \d+ frames$/, '0']),
         [tampered, /^replay out of sync at frame 1: the random generator$/, '3'],
+        ...(kept ? [[kept, /^replay in sync up to frame \d+: the recording is cut off$/, '0']] : []),
         [damaged, /^recording damaged at line \d+: expected frame 3 or "end 2"$/, '4']]) {
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
         const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
@@ -176,8 +181,8 @@ async function desktopRecordings(page, dir) {
         check(`${basename(rec)} replays, its verdict on the page: ${verdict} (status ${ended})`,
             want.test(verdict) && (!status || ended === status));
     }
-    const kept = await gameFile(page, 'game.txt', '/saves');
-    check('watching leaves the saved game alone', sameGame(kept, PICKED), kept);
+    const save = await gameFile(page, 'game.txt', '/saves');
+    check('watching leaves the saved game alone', sameGame(save, PICKED), save);
 }
 
 // The maths module in the page's own engine gives the digest the native and Wine tests expect.
@@ -240,7 +245,7 @@ try {
         await keysOnTheCanvas(page);
         await logDrawer(page);
         await savesInAndOut(page, await savesAcrossReloads(page), files);
-        await desktopRecordings(page, files);
+        await storedRecordings(page, files);
         await closedAfterCheckpoint(session);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
@@ -250,5 +255,4 @@ try {
     await session.close();
     rmSync(files, {recursive: true, force: true});
 }
-console.log(failures ? `${failures} failed` : 'all passed');
-process.exit(failures ? 1 : 0);
+finish();
