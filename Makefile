@@ -121,7 +121,7 @@ $(WEB_NODE)/.installed: tests/web/package.json tests/web/package-lock.json
 	cd $(WEB_NODE) && npm ci --no-audit --no-fund --loglevel=error
 	touch $@
 
-test-web: web $(WEB_NODE)/.installed
+test-web: web build $(WEB_NODE)/.installed
 	node tests/web/browser_test.mjs build-web
 	node tests/web/offline_test.mjs build-web
 	node tests/web/phone_test.mjs build-web

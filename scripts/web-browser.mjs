@@ -157,7 +157,8 @@ export async function download(page, button, dir) {
             resolve(e.state === 'completed' ? join(dir, e.guid) : null);
         }
     }));
-    await page.click(button);
+    // A click in the page, not the mouse: on a narrow screen the panel is folded away.
+    await page.$eval(button, b => b.click());
     const path = await Promise.race([done, pause(30000).then(() => null)]);
     await cdp.detach();
     return path;

@@ -2,10 +2,12 @@
 // a scripted Gamepad API; and a phone's touch screen (915 x 412 at 2.625 device pixels a CSS
 // pixel), whose fingers become the keys and the right button of the controls drawn for them.
 //   node tests/web/phone_test.mjs [BUILD_DIR]      (default build-web)
-import {writeFileSync} from 'node:fs';
+import {spawnSync} from 'node:child_process';
+import {mkdtempSync, readFileSync, rmSync, writeFileSync} from 'node:fs';
+import {tmpdir} from 'node:os';
 import {join} from 'node:path';
 
-import {SRC, canvasShot, focusGame, openBrowser, pause, press, shotCount, startGame, waitFor} from
+import {SRC, canvasShot, download, focusGame, openBrowser, pause, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
 import {check, finish, logLines} from './lib.mjs';
 
@@ -78,11 +80,37 @@ async function tap(cdp, at, holdMs = 80) {
     await fingers(cdp, 'touchEnd', []);
 }
 
-// The ship's outline as key 1 logs it, asked for through the help panel's row for 1.
-async function outline(page, cdp, rowOne) {
+// The ship's outline as key 1 logs it, asked for through the help panel's row for 1: the help
+// control opens the panel, and closes it again (while it is open it takes the taps beneath it).
+async function outline(page, cdp, help) {
+    const rowOne = [100 * 915 / 1333, (150 + 16 * 16 + 8) * 412 / 600];
     const count = (await logLines(page)).length;
+    await tap(cdp, help);
     await tap(cdp, rowOne);
-    return waitFor(async () => (await logLines(page)).slice(count).join('\n'));
+    const logged = await waitFor(async () => (await logLines(page)).slice(count).join('\n'));
+    await tap(cdp, help);
+    return logged;
+}
+
+// Scancodes of the keys the controls stand for, and of 1 (the help row tapped).
+const CONTROL_KEYS = {fire: 44, left: 80, right: 79, thrust: 82, pause: 19, help: 11, 'help row 1': 30};
+
+// The page's recording of the touch session holds each control as its key and the long press
+// as the right button, and replays in sync on the desktop.
+async function recorded(page) {
+    const dir = mkdtempSync(join(tmpdir(), 'va-phone-'));
+    const file = await download(page, '#download-recording', dir);
+    const text = file ? readFileSync(file, 'utf8') : '';
+    const missing = Object.entries(CONTROL_KEYS).filter(([, code]) =>
+        !text.includes(`\nkey ${code} down\n`) || !text.includes(`\nkey ${code} up\n`)).map(([name]) => name);
+    check("the page's recording holds each control as its key, and the long press as the right button",
+        text && !missing.length && /\nmouse 3 down \d+ \d+\n/.test(text), 'missing ' + missing.join(', '));
+    const desktop = spawnSync(join(SRC, 'build/void-angler'), ['-timedemo=' + file], {cwd: SRC, encoding: 'utf8',
+        env: {...process.env, SDL_VIDEODRIVER: 'dummy', SDL_AUDIODRIVER: 'dummy'}, timeout: 120000});
+    const verdict = (desktop.stderr || '').match(/^replay .*$/m)?.[0];
+    check('and it replays in sync on the desktop', desktop.status === 0 &&
+        /^replay in sync up to frame \d+: the recording is cut off$/.test(verdict), verdict || desktop.error);
+    rmSync(dir, {recursive: true, force: true});
 }
 
 async function phone(page, said) {
@@ -113,22 +141,26 @@ async function phone(page, said) {
     await fingers(cdp, 'touchEnd', []);
     check('fire held fires a stream', fired);
 
-    // The help button opens the panel; its row for key 1 (the 17th line) logs the outline.
-    await tap(cdp, centre(rects.help));
-    const rowOne = [100 * 915 / 1333, (150 + 16 * 16 + 8) * 412 / 600];
-    const straight = await outline(page, cdp, rowOne);
+    // The panel's row for key 1 (the 17th line) logs the outline.
+    const help = centre(rects.help);
+    const straight = await outline(page, cdp, help);
     await fingers(cdp, 'touchStart', [centre(rects.left), centre(rects.fire)]);
     await pause(600);
     await fingers(cdp, 'touchEnd', []);
-    const turned = await outline(page, cdp, rowOne);
+    const turned = await outline(page, cdp, help);
     check('a help row sends its key, and two fingers turn while firing', straight && turned && turned !== straight);
     await fingers(cdp, 'touchStart', [centre(rects.left)]);
     await fingers(cdp, 'touchMove', [centre(rects.right)]);
     await pause(600);
     await fingers(cdp, 'touchEnd', []);
-    const slid = await outline(page, cdp, rowOne);
+    const slid = await outline(page, cdp, help);
     check('a finger slid from left onto right turns the ship on', slid && slid !== turned);
-    await tap(cdp, centre(rects.help));
+
+    await fingers(cdp, 'touchStart', [centre(rects.thrust)]);
+    await pause(300);
+    await fingers(cdp, 'touchEnd', []);
+    await tap(cdp, centre(rects.pause));
+    await tap(cdp, centre(rects.pause));
 
     const count = (await logLines(page)).length;
     await tap(cdp, [458, 200]);
@@ -149,6 +181,7 @@ async function phone(page, said) {
     });
     await tap(cdp, [458, 200]);
     check('a key hides the controls, and a touch brings them back', gone && (await waitFor(drawn)));
+    await recorded(page);
     await page.setViewport({...PHONE, width: PHONE.height, height: PHONE.width});
     await startGame(page, page.url());
     await tap(cdp, [200, 458]);
