@@ -3,6 +3,8 @@
 // held for 20 s. Frames are counted as canvas clears; main-thread time comes from the
 // DevTools protocol's TaskDuration. Then the same on a phone's screen (915 x 412 landscape at
 // 2.625 device pixels a CSS pixel) with the CPU slowed four times.
+// With VA_PROFILE=1 it also samples the main thread in each heavy scene and prints where its
+// time goes (a build linked with --profiling-funcs names the module's functions).
 //   node scripts/perf-web.mjs [BUILD_DIR]
 import {join} from 'node:path';
 
@@ -43,7 +45,12 @@ async function scenes(page, url, label, slowdown) {
     await page.keyboard.down(' ');
     await page.keyboard.down('ArrowLeft');
     await pause(3000);
+    if (process.env.VA_PROFILE) {
+        await cdp.send('Profiler.enable');
+        await cdp.send('Profiler.start');
+    }
     const heavy = await measure(page, cdp, 20);
+    const profile = process.env.VA_PROFILE && (await cdp.send('Profiler.stop')).profile;
     await page.keyboard.up(' ');
     await page.keyboard.up('ArrowLeft');
     const f = n => n.toFixed(2);
@@ -52,6 +59,25 @@ async function scenes(page, url, label, slowdown) {
     console.log(`  heavy scene (20s): ${f(heavy.cpuMs)} ms main thread per frame, ${f(heavy.fps)} frames/s`);
     console.log(`  heavy/idle CPU per frame: ${f(heavy.cpuMs / idle.cpuMs)} (target <= 2)`);
     console.log(`  heavy/idle frame rate:    ${f(heavy.fps / idle.fps)} (target >= 0.85)`);
+    if (profile) {
+        printProfile(profile);
+    }
+}
+
+// The functions the main thread spent most of its samples in (their own time, not callees').
+function printProfile({nodes, samples}) {
+    const byNode = new Map(nodes.map(n => [n.id, n]));
+    const self = new Map();
+    for (const id of samples) {
+        const {functionName, url} = byNode.get(id).callFrame;
+        const name = functionName || (url ? '(anonymous)' : byNode.get(id).callFrame.functionName || '(program)');
+        self.set(name, (self.get(name) || 0) + 1);
+    }
+    const busy = samples.length - (self.get('(idle)') || 0);
+    console.log(`  where the busy main thread's samples go (${busy} of ${samples.length}):`);
+    for (const [name, n] of [...self].filter(([k]) => k !== '(idle)').sort((a, b) => b[1] - a[1]).slice(0, 12)) {
+        console.log(`    ${((100 * n) / busy).toFixed(1).padStart(5)}%  ${name}`);
+    }
 }
 
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
