@@ -29,5 +29,6 @@ check_cxx_source_compiles("
 int main() { return 0; }" VA_FLOAT_RULES_HOLD)
 unset(CMAKE_REQUIRED_FLAGS)
 if(NOT VA_FLOAT_RULES_HOLD)
-    message(FATAL_ERROR "float rules: the compiler reports fast-math with the game's flags")
+    message(FATAL_ERROR "float rules: the compiler reports fast-math with the game's flags, or "
+        "could not build the check at all (CMakeFiles/CMakeError.log says which)")
 endif()
