@@ -1,5 +1,7 @@
 #include "geometry/outline_batch.h"
 
+#include <cstdlib>
+
 namespace {
 SDL_Color drawColour(SDL_Renderer* renderer) {
     SDL_Color c{};
@@ -7,59 +9,92 @@ SDL_Color drawColour(SDL_Renderer* renderer) {
     return c;
 }
 
-bool operator!=(SDL_Color a, SDL_Color b) {
-    return a.r != b.r || a.g != b.g || a.b != b.b || a.a != b.a;
-}
+// Half the quad's width across the line: a hair over half a pixel, so a line passing exactly
+// between two pixel centres still lights one of them whatever the rasteriser rounds.
+constexpr float kHalfWidth = 0.51F;
+// How far the quad runs past each end's pixel centre: short of the next centre.
+constexpr float kEndReach = 0.49F;
 } // namespace
 
-OutlineBatch::OutlineBatch(SDL_Renderer* r) : OutlineBatch(r, needsCorners(r)) {}
+OutlineBatch::OutlineBatch(SDL_Renderer* r) : OutlineBatch(r, wantsGeometry(r)) {}
 
-OutlineBatch::OutlineBatch(SDL_Renderer* r, bool lightCorners)
-    : renderer(r), corners(lightCorners) {}
+OutlineBatch::OutlineBatch(SDL_Renderer* r, bool asGeometry) : renderer(r), geometry(asGeometry) {}
 
 OutlineBatch::~OutlineBatch() {
-    lightCorners();
+    flush();
 }
 
-bool OutlineBatch::needsCorners(SDL_Renderer* renderer) {
+bool OutlineBatch::wantsGeometry(SDL_Renderer* renderer) {
     SDL_RendererInfo info{};
     return SDL_GetRendererInfo(renderer, &info) == 0 && (info.flags & SDL_RENDERER_SOFTWARE) == 0;
 }
 
 void OutlineBatch::add(const SDL_Point* points, int count) {
-    SDL_RenderDrawLines(renderer, points, count);
-    if (corners && count > 0) {
-        keepColour();
-        held.insert(held.end(), points, points + count);
+    if (!geometry) {
+        SDL_RenderDrawLines(renderer, points, count);
+        return;
+    }
+    const SDL_Color colour = drawColour(renderer);
+    for (int i = 0; i + 1 < count; ++i) {
+        addSegment(points[i], points[i + 1], colour);
+    }
+    if (count == 1) {
+        addSegment(points[0], points[0], colour);
     }
 }
 
 void OutlineBatch::add(const SDL_Rect& rect) {
-    SDL_RenderDrawRect(renderer, &rect);
-    if (!corners || rect.w <= 0 || rect.h <= 0) {
+    if (!geometry) {
+        SDL_RenderDrawRect(renderer, &rect);
         return;
     }
-    keepColour();
+    if (rect.w <= 0 || rect.h <= 0) {
+        return;
+    }
     const int right = rect.x + rect.w - 1;
     const int bottom = rect.y + rect.h - 1;
-    held.insert(held.end(), {{rect.x, rect.y}, {right, rect.y}, {right, bottom}, {rect.x, bottom}});
+    const SDL_Point corners[] = {
+        {rect.x, rect.y}, {right, rect.y}, {right, bottom}, {rect.x, bottom}, {rect.x, rect.y}};
+    add(corners, 5);
 }
 
-void OutlineBatch::keepColour() {
-    const SDL_Color now = drawColour(renderer);
-    if (!held.empty() && now != colour) {
-        lightCorners();
+// The segment's pixels are those whose centres lie within half a pixel of the line across its
+// shorter axis: a parallelogram with two sides parallel to the longer axis.
+std::array<SDL_FPoint, 4> OutlineBatch::quadOf(SDL_Point a, SDL_Point b) {
+    const float dx = static_cast<float>(b.x - a.x);
+    const float dy = static_cast<float>(b.y - a.y);
+    const bool xMajor = std::abs(b.x - a.x) >= std::abs(b.y - a.y);
+    const float major = xMajor ? dx : dy;
+    // Per unit along the longer axis; a single point reaches out on both axes alike.
+    const float step = major == 0.0F ? 0.0F : (xMajor ? dy : dx) / major;
+    const float dir = major < 0.0F ? -1.0F : 1.0F;
+    const float ax = static_cast<float>(a.x) + 0.5F;
+    const float ay = static_cast<float>(a.y) + 0.5F;
+    const float bx = static_cast<float>(b.x) + 0.5F;
+    const float by = static_cast<float>(b.y) + 0.5F;
+    // Each end moved out along the line, then the two sides across it.
+    const float ex = xMajor ? kEndReach * dir : kEndReach * dir * step;
+    const float ey = xMajor ? kEndReach * dir * step : kEndReach * dir;
+    const float wx = xMajor ? 0.0F : kHalfWidth;
+    const float wy = xMajor ? kHalfWidth : 0.0F;
+    return {SDL_FPoint{ax - ex - wx, ay - ey - wy}, SDL_FPoint{bx + ex - wx, by + ey - wy},
+            SDL_FPoint{bx + ex + wx, by + ey + wy}, SDL_FPoint{ax - ex + wx, ay - ey + wy}};
+}
+
+void OutlineBatch::addSegment(SDL_Point a, SDL_Point b, SDL_Color colour) {
+    const int first = static_cast<int>(vertices.size());
+    for (const SDL_FPoint& corner : quadOf(a, b)) {
+        vertices.push_back({corner, colour, {0.0F, 0.0F}});
     }
-    colour = now;
+    indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
 }
 
-void OutlineBatch::lightCorners() {
-    if (held.empty()) {
+void OutlineBatch::flush() {
+    if (vertices.empty()) {
         return;
     }
-    const SDL_Color now = drawColour(renderer);
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    SDL_RenderDrawPoints(renderer, held.data(), static_cast<int>(held.size()));
-    SDL_SetRenderDrawColor(renderer, now.r, now.g, now.b, now.a);
-    held.clear();
+    SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
+                       indices.data(), static_cast<int>(indices.size()));
+    vertices.clear();
+    indices.clear();
 }

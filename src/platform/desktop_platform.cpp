@@ -68,8 +68,8 @@ bool desktopSize(int& width, int& height) {
 } // namespace
 
 SDL_Renderer* openGameRenderer(SDL_Window* window) {
-    // The driver's own lines: one point per pixel ("1") costs a vertex per lit pixel, and
-    // geometry ("3") thickens the diagonals. The corners they may miss are lit by OutlineBatch.
+    // The driver's own lines for the few lines drawn one by one: one point per pixel ("1")
+    // costs a vertex per lit pixel. Outlines go as geometry of their own (OutlineBatch).
     return openRenderer(window, "2");
 }
 

@@ -1,7 +1,10 @@
-// Corners lit as points land on the pixels the lines meet at, in each outline's own colour.
+// Outlines as geometry light one pixel per step along the longer axis and both ends, in each
+// outline's colour; SDL's software renderer keeps its own lines.
 #include <gtest/gtest.h>
 
-#include <tuple>
+#include <array>
+#include <cstdlib>
+#include <string>
 
 #include "geometry/outline_batch.h"
 #include "support/canvas.h"
@@ -9,53 +12,91 @@
 namespace {
 const SDL_Color red{255, 0, 0, 255};
 const SDL_Color green{168, 198, 78, 255};
-// A closed rock-like outline with a corner at every turn, and a second one beside it.
-const SDL_Point rock[] = {{2, 2}, {9, 4}, {12, 11}, {5, 13}, {1, 8}, {2, 2}};
-const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
 
-// Red rock, green spike and rect; the corners lit or not. Returns the canvas's pixels lit.
-int drawBoth(Canvas& canvas, bool lightCorners) {
-    OutlineBatch batch(canvas.renderer, lightCorners);
-    SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 0);
-    batch.add(rock, 6);
-    SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 0);
-    batch.add(spike, 3);
-    batch.add(SDL_Rect{30, 3, 6, 5});
-    batch.lightCorners();
-    return canvas.countNonBlack();
+struct Segment {
+    SDL_Point a, b;
+};
+} // namespace
+
+namespace {
+// Whether a pixel's centre lies inside the quad, as a GPU samples it (the quad is convex).
+bool covers(const std::array<SDL_FPoint, 4>& q, int x, int y) {
+    const float px = static_cast<float>(x) + 0.5F, py = static_cast<float>(y) + 0.5F;
+    int sides = 0;
+    for (int i = 0; i < 4; ++i) {
+        const SDL_FPoint a = q[i], b = q[(i + 1) % 4];
+        const float cross = (b.x - a.x) * (py - a.y) - (b.y - a.y) * (px - a.x);
+        sides += cross > 0.0F ? 1 : cross < 0.0F ? -1 : 0;
+    }
+    return std::abs(sides) == 4;
 }
 } // namespace
 
-TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheColourEachOutlineWasDrawnWith) {
-    Canvas plain(40, 16);
-    Canvas cornered(40, 16);
-    // SDL's software lines light every corner: the points add nothing there, so any pixel
-    // more is a corner put beside its lines, and a wrong colour shows on the corner itself.
-    EXPECT_EQ(drawBoth(cornered, true), drawBoth(plain, false));
-    for (const SDL_Point& p : rock) {
-        EXPECT_EQ(cornered.pixel(p.x, p.y), red) << p.x << "," << p.y;
-    }
-    for (const SDL_Point p : {spike[0], spike[1], spike[2], SDL_Point{30, 3}, SDL_Point{35, 3},
-                              SDL_Point{35, 7}, SDL_Point{30, 7}}) {
-        EXPECT_EQ(cornered.pixel(p.x, p.y), green) << p.x << "," << p.y;
-    }
-    for (int i = 0; i < 40 * 16; ++i) {
-        ASSERT_EQ(cornered.pixel(i % 40, i / 40), plain.pixel(i % 40, i / 40)) << i;
+TEST(OutlineBatchTest, ASegmentCoversOnePixelPerStepAlongItsLongerAxisAndBothEnds) {
+    // Level, upright, both diagonals, shallow and steep either way, and a single point.
+    const Segment segments[] = {{{2, 5}, {17, 5}},  {{6, 1}, {6, 14}},  {{1, 1}, {13, 13}},
+                                {{14, 2}, {2, 14}}, {{1, 3}, {18, 8}},  {{17, 12}, {3, 4}},
+                                {{4, 1}, {8, 14}},  {{12, 15}, {9, 0}}, {{7, 7}, {7, 7}}};
+    for (const Segment& s : segments) {
+        const auto quad = OutlineBatch::quadOf(s.a, s.b);
+        const std::string name = std::to_string(s.a.x) + "," + std::to_string(s.a.y) + " to " +
+                                 std::to_string(s.b.x) + "," + std::to_string(s.b.y);
+        EXPECT_TRUE(covers(quad, s.a.x, s.a.y) && covers(quad, s.b.x, s.b.y)) << name;
+        const int dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
+        const bool xMajor = std::abs(dx) >= std::abs(dy);
+        const int steps = std::max(std::abs(dx), std::abs(dy));
+        int total = 0;
+        // Each step of the longer axis holds one covered pixel, next to where the line passes.
+        for (int i = -2; i <= steps + 2; ++i) {
+            const int along = (xMajor ? s.a.x : s.a.y) + (i * ((xMajor ? dx : dy) < 0 ? -1 : 1));
+            const float across = static_cast<float>(xMajor ? s.a.y : s.a.x) +
+                                 (steps == 0 ? 0.0F
+                                             : static_cast<float>(i * (xMajor ? dy : dx)) /
+                                                   static_cast<float>(steps));
+            int lit = 0;
+            for (int j = -2; j < 20; ++j) {
+                if (covers(quad, xMajor ? along : j, xMajor ? j : along)) {
+                    ++lit;
+                    EXPECT_LE(std::abs(static_cast<float>(j) - across), 0.51F)
+                        << name << " at " << j;
+                }
+            }
+            EXPECT_EQ(lit, i >= 0 && i <= steps ? 1 : 0) << name << " at step " << i;
+            total += lit;
+        }
+        EXPECT_EQ(total, steps + 1) << name << ": a gap or a thickened line";
     }
 }
 
-TEST(OutlineBatchTest, LeavesTheDrawColourAndTheSoftwareRendererAsTheyWere) {
+TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     Canvas canvas(40, 16);
-    EXPECT_FALSE(OutlineBatch::needsCorners(canvas.renderer))
-        << "the software renderer's pictures (and the recordings' digests) stay as they are";
+    const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
     {
         OutlineBatch batch(canvas.renderer, true);
-        SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 0);
-        batch.add(rock, 6);
+        SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
+        batch.add(SDL_Rect{2, 3, 6, 5});
+        SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 255);
+        batch.add(spike, 3);
         SDL_SetRenderDrawColor(canvas.renderer, 1, 2, 3, 4);
+        EXPECT_EQ(canvas.countNonBlack(), 0) << "held until the batch ends";
     }
+    // SDL's software renderer rasterises geometry its own way: each outline is there, in its
+    // own colour.
+    EXPECT_GT(canvas.count(red), 10);
+    EXPECT_GT(canvas.count(green), 10);
+    EXPECT_EQ(canvas.count(red) + canvas.count(green), canvas.countNonBlack());
     SDL_Color after{};
     SDL_GetRenderDrawColor(canvas.renderer, &after.r, &after.g, &after.b, &after.a);
-    EXPECT_EQ(std::tuple(after, canvas.pixel(9, 4)), std::tuple(SDL_Color{1, 2, 3, 4}, red))
-        << "the corners held are lit at the end, in their own colour, and the caller's is kept";
+    EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
+}
+
+TEST(OutlineBatchTest, TheSoftwareRendererKeepsItsOwnLinesDrawnAtOnce) {
+    Canvas canvas(20, 16);
+    EXPECT_FALSE(OutlineBatch::wantsGeometry(canvas.renderer))
+        << "the software renderer's pictures (and the recordings' digests) stay as they are";
+    OutlineBatch batch(canvas.renderer);
+    SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
+    const SDL_Point line[] = {{1, 1}, {13, 5}};
+    batch.add(line, 2);
+    EXPECT_EQ(canvas.count(red), 13);
 }
