@@ -4,16 +4,7 @@
 // stops anywhere after its first frame (never damaged).
 #include <fuzzer/FuzzedDataProvider.h>
 
-#include <cstdint>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <sstream>
-#include <string>
-#include <unistd.h>
-
-#include "replay/recording_reader.h"
-#include "replay/recording_writer.h"
+#include "recording_fuzz_kit.h"
 
 namespace {
 
@@ -62,45 +53,6 @@ RecordedFrame fuzzedFrame(FuzzedDataProvider& in, std::uint32_t number) {
     return f;
 }
 
-std::string written(const RecordingHeader& h, const std::vector<RecordedFrame>& frames, bool end) {
-    const std::string path = "round-trip-" + std::to_string(::getpid()) + ".rec";
-    {
-        RecordingWriter writer(path);
-        writer.writeHeader(h);
-        for (const RecordedFrame& f : frames) {
-            writer.writeFrame(f);
-        }
-        if (end) {
-            writer.writeEnd(static_cast<std::uint32_t>(frames.size()));
-        }
-    }
-    std::ifstream file(path, std::ios::binary);
-    std::string text((std::istreambuf_iterator<char>(file)), {});
-    std::filesystem::remove(path);
-    return text;
-}
-
-// Reads the text: the header and the frames as written (as many as are whole), then the ending.
-void readBack(const std::string& text, const RecordingHeader& h,
-              const std::vector<RecordedFrame>& frames, RecordingReader::Next ending) {
-    std::istringstream in(text);
-    RecordingReader reader(in);
-    RecordingHeader got;
-    bool same = reader.readHeader(got) == RecordingReader::HeaderResult::Ok &&
-                std::tie(got.flags, got.width, got.height, got.savedGame, got.clock) ==
-                    std::tie(h.flags, h.width, h.height, h.savedGame, h.clock);
-    RecordedFrame f;
-    RecordingReader::Next next{};
-    for (std::size_t i = 0; same && (next = reader.next(f)) == RecordingReader::Next::Frame; ++i) {
-        same = i < frames.size() &&
-               std::tie(f.number, f.inputs, f.clock, f.digest) ==
-                   std::tie(frames[i].number, frames[i].inputs, frames[i].clock, frames[i].digest);
-    }
-    if (!same || next != ending) {
-        std::abort();
-    }
-}
-
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -112,12 +64,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     const bool end = in.ConsumeBool();
     const std::string text = written(h, frames, end);
-    readBack(text, h, frames, end ? RecordingReader::Next::End : RecordingReader::Next::Truncated);
+    expectRead(text, h, frames,
+               end ? RecordingReader::Next::End : RecordingReader::Next::Truncated);
     // Only frame 1's digest line starts with "digest": saved-game lines start with "| ".
     const std::size_t firstFrameEnd = text.find('\n', text.find("\ndigest") + 1) + 1;
     const std::size_t cut = in.ConsumeIntegralInRange(firstFrameEnd, text.size());
-    readBack(text.substr(0, cut), h, frames,
-             end && cut == text.size() ? RecordingReader::Next::End
-                                       : RecordingReader::Next::Truncated);
+    expectRead(text.substr(0, cut), h, frames,
+               end && cut == text.size() ? RecordingReader::Next::End
+                                         : RecordingReader::Next::Truncated);
     return 0;
 }

@@ -1,8 +1,8 @@
 #include <mpfr.h>
 
 #include <cstdint>
-#include <functional>
 #include <random>
+#include <type_traits>
 
 #include "geometry/angles.h"
 #include "geometry/exact_math.h"
@@ -11,31 +11,21 @@
 
 namespace {
 
-using MpfrFn = int (*)(mpfr_ptr, mpfr_srcptr, mpfr_rnd_t);
-
-// The correctly rounded value of f(x), from MPFR at the result's own precision (a float's
-// value and result are exact as doubles).
-template <typename Real> Real mpfrOf(MpfrFn f, Real x) {
-    constexpr int kBits = sizeof(Real) == 4 ? 24 : 53;
-    mpfr_t a;
-    mpfr_t r;
-    mpfr_inits2(kBits, a, r, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_d(a, x, MPFR_RNDN);
-    mpfr_subnormalize(r, f(r, a, MPFR_RNDN), MPFR_RNDN);
-    const Real out = static_cast<Real>(mpfr_get_d(r, MPFR_RNDN));
-    mpfr_clears(a, r, static_cast<mpfr_ptr>(nullptr));
-    return out;
-}
-
-template <typename Real> Real mpfrAtan2(Real y, Real x) {
+// The correctly rounded value of f(x) or f(x, y), from MPFR at the result's own precision (a
+// float's arguments and result are exact as doubles).
+template <typename Real> Real mpfrOf(auto f, Real x, Real y = 0) {
     constexpr int kBits = sizeof(Real) == 4 ? 24 : 53;
     mpfr_t a;
     mpfr_t b;
     mpfr_t r;
     mpfr_inits2(kBits, a, b, r, static_cast<mpfr_ptr>(nullptr));
-    mpfr_set_d(a, y, MPFR_RNDN);
-    mpfr_set_d(b, x, MPFR_RNDN);
-    mpfr_atan2(r, a, b, MPFR_RNDN);
+    mpfr_set_d(a, x, MPFR_RNDN);
+    mpfr_set_d(b, y, MPFR_RNDN);
+    if constexpr (std::is_invocable_v<decltype(f), mpfr_ptr, mpfr_srcptr, mpfr_rnd_t>) {
+        mpfr_subnormalize(r, f(r, a, MPFR_RNDN), MPFR_RNDN);
+    } else {
+        f(r, a, b, MPFR_RNDN);
+    }
     const Real out = static_cast<Real>(mpfr_get_d(r, MPFR_RNDN));
     mpfr_clears(a, b, r, static_cast<mpfr_ptr>(nullptr));
     return out;
@@ -56,6 +46,14 @@ struct Misses {
         }
     }
 };
+
+// sin and cos of x against MPFR, and against the C library into libc's count.
+template <typename Real> void sinCos(Misses& mpfr, Misses& libc, Real x, double a, int tag) {
+    mpfr.check(exact::sin(x), mpfrOf<Real>(mpfr_sin, x), a, tag);
+    mpfr.check(exact::cos(x), mpfrOf<Real>(mpfr_cos, x), a, tag + 1);
+    libc.check(exact::sin(x), std::sin(x), a, tag);
+    libc.check(exact::cos(x), std::cos(x), a, tag + 1);
+}
 
 // The 5-degree headings the ship turns through, far past any game's length of turning.
 std::vector<float> fiveDegreeHeadings() {
@@ -146,32 +144,20 @@ TEST(ExactMathTest, EveryHeadingTheGameTurnsThroughIsCorrectlyRoundedAndTheCLibr
     Misses turns{"C library, headings past 1600 degrees", true};
     Misses drifts{"C library, drifts", true};
     Misses polygons{"C library, polygon headings", true};
+    Misses uncounted{"", true};
     for (float deg : fiveDegreeHeadings()) {
         const double r = degree2rad(deg);
-        const auto rf = static_cast<float>(r);
-        mpfr.check(exact::sin(r), mpfrOf<double>(mpfr_sin, r), deg, 1);
-        mpfr.check(exact::cos(r), mpfrOf<double>(mpfr_cos, r), deg, 2);
-        mpfr.check(exact::sin(rf), mpfrOf<float>(mpfr_sin, rf), deg, 3);
-        mpfr.check(exact::cos(rf), mpfrOf<float>(mpfr_cos, rf), deg, 4);
-        Misses& libc = std::fabs(deg) < 1600.0f ? headings : turns;
-        libc.check(exact::sin(r), std::sin(r), deg, 1);
-        libc.check(exact::cos(r), std::cos(r), deg, 2);
-        if (std::fabs(deg) <= 360.0f) {
-            headings.check(exact::sin(rf), std::sin(rf), deg, 3);
-            headings.check(exact::cos(rf), std::cos(rf), deg, 4);
-        }
+        sinCos(mpfr, std::fabs(deg) < 1600.0f ? headings : turns, r, deg, 1);
+        sinCos(mpfr, std::fabs(deg) <= 360.0f ? headings : uncounted, float(r), deg, 3);
     }
     for (float r : rockDriftRadians()) {
-        mpfr.check(exact::sin(r), mpfrOf<float>(mpfr_sin, r), r, 5);
-        mpfr.check(exact::cos(r), mpfrOf<float>(mpfr_cos, r), r, 6);
-        drifts.check(exact::sin(r), std::sin(r), r, 5);
-        drifts.check(exact::cos(r), std::cos(r), r, 6);
+        sinCos(mpfr, drifts, r, r, 5);
     }
     // A polygon's heading: from its whole-pixel centre to its first corner, within 128 pixels.
     for (int dx = -128; dx <= 128; ++dx) {
         for (int dy = -128; dy <= 128; ++dy) {
             const double got = exact::atan2(double(dx), double(dy));
-            mpfr.check(got, mpfrAtan2(double(dx), double(dy)), dx, dy);
+            mpfr.check(got, mpfrOf(mpfr_atan2, double(dx), double(dy)), dx, dy);
             polygons.check(got, std::atan2(double(dx), double(dy)), dx, dy);
         }
     }
@@ -183,26 +169,25 @@ TEST(ExactMathTest, EveryHeadingTheGameTurnsThroughIsCorrectlyRoundedAndTheCLibr
 
 TEST(ExactMathTest, RandomArgumentsOverTheGamesRangesAreCorrectlyRounded) {
     Misses miss{"random"};
+    Misses uncounted{"", true};
     for (int i = 0; i < kRandomCount; ++i) {
         // Headings and momenta in degrees; sprite and drift angles in float radians.
         const double r = degree2rad(uniformFloat(-3600.0f, 3600.0f));
-        miss.check(exact::sin(r), mpfrOf<double>(mpfr_sin, r), r, 1);
-        miss.check(exact::cos(r), mpfrOf<double>(mpfr_cos, r), r, 2);
+        sinCos(miss, uncounted, r, r, 1);
         const float rf = uniformFloat(-64.0f, 64.0f);
-        miss.check(exact::sin(rf), mpfrOf<float>(mpfr_sin, rf), rf, 3);
-        miss.check(exact::cos(rf), mpfrOf<float>(mpfr_cos, rf), rf, 4);
+        sinCos(miss, uncounted, rf, rf, 3);
         // Differences of positions on any field, and of whole pixels far off it.
         const float yf = uniformFloat(-4096.0f, 4096.0f);
         const float xf = uniformFloat(-4096.0f, 4096.0f);
-        miss.check(exact::atan2(yf, xf), mpfrAtan2(yf, xf), yf, xf);
+        miss.check(exact::atan2(yf, xf), mpfrOf(mpfr_atan2, yf, xf), yf, xf);
         const double y = std::trunc(uniformDouble(-1e6, 1e6));
         const double x = uniformDouble(-1e6, 1e6);
-        miss.check(exact::atan2(y, x), mpfrAtan2(y, x), y, x);
+        miss.check(exact::atan2(y, x), mpfrOf(mpfr_atan2, y, x), y, x);
         // Momentum magnitudes above the decay's threshold, over every scale a float reaches.
         const auto m = static_cast<float>(0.07 * std::exp2(uniformDouble(0.0, 130.0)));
-        miss.check(exact::log(m), mpfrOf<float>(mpfr_log, m), m, 7);
+        miss.check(exact::log(m), mpfrOf(mpfr_log, m), m, 7);
         const double md = std::exp2(uniformDouble(-1000.0, 1000.0));
-        miss.check(exact::log(md), mpfrOf<double>(mpfr_log, md), md, 8);
+        miss.check(exact::log(md), mpfrOf(mpfr_log, md), md, 8);
     }
     EXPECT_EQ(miss.count, 0);
 }

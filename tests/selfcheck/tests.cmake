@@ -1,1 +1,1 @@
-va_test_suite(selfcheck SOURCES island_checks_test.cpp start_checks_test.cpp)
+va_test_suite(selfcheck SOURCES start_checks_test.cpp)
