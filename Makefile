@@ -49,7 +49,7 @@ build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geome
 RECORDING_FUZZ_SOURCES = tests/fuzz/recording_fuzz.cpp src/replay/recording_reader.cpp \
 	src/replay/recording_writer.cpp src/geometry/utf8_path.cpp
 
-build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps
+build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h tests/fuzz/*.h) | deps
 	mkdir -p build-fuzz
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
 		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(RECORDING_FUZZ_SOURCES) -o $@
@@ -59,7 +59,7 @@ ROUND_TRIP_FUZZ_SOURCES = tests/fuzz/recording_round_trip_fuzz.cpp src/replay/re
 	src/geometry/utf8_path.cpp \
 	src/replay/recording_writer.cpp
 
-build-fuzz/recording_round_trip_fuzz: $(ROUND_TRIP_FUZZ_SOURCES) $(wildcard src/replay/*.h) | deps
+build-fuzz/recording_round_trip_fuzz: $(ROUND_TRIP_FUZZ_SOURCES) $(wildcard src/replay/*.h tests/fuzz/*.h) | deps
 	mkdir -p build-fuzz
 	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
 		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(ROUND_TRIP_FUZZ_SOURCES) -o $@
