@@ -1,8 +1,11 @@
-// Outlines of the frame. SDL's software renderer draws them with its own lines, exactly the
-// calls it always got. A GPU's renderer gets every outline of the batch as thin quads in one
-// geometry call: one driver call instead of one per outline, and the quads are shaped to light
-// one pixel per step along the line's longer axis and both ends, so no corner is left unlit
-// and no diagonal thickens.
+// Outlines of the frame, drawn the way each renderer does best:
+// - SDL's software renderer: its own lines, exactly the calls it always got (the recordings'
+//   drawn frames depend on them);
+// - a desktop GPU's renderer: the driver's lines, which may leave the pixel where two segments
+//   meet unlit, so every corner is also lit as a point, all of one colour in one call;
+// - the browser's WebGL, where every draw call waits its turn in the GPU process: every outline
+//   of the batch as thin quads in one geometry call, shaped to light one pixel per step along
+//   the line's longer axis and both ends.
 #pragma once
 
 #include <SDL_render.h>
@@ -12,8 +15,10 @@
 
 class OutlineBatch {
   public:
+    enum class Style { Lines, LinesAndCorners, Geometry };
+
     explicit OutlineBatch(SDL_Renderer* renderer);
-    OutlineBatch(SDL_Renderer* renderer, bool asGeometry);
+    OutlineBatch(SDL_Renderer* renderer, Style style);
     OutlineBatch(const OutlineBatch&) = delete;
     OutlineBatch& operator=(const OutlineBatch&) = delete;
     // Draws what is still held.
@@ -24,16 +29,20 @@ class OutlineBatch {
     void add(const SDL_Rect& rect);
     void flush();
 
-    // Whether the renderer's outlines go as geometry (any renderer but SDL's software one).
-    static bool wantsGeometry(SDL_Renderer* renderer);
+    static Style styleFor(SDL_Renderer* renderer);
     // The quad that covers the centres of the segment's pixels, in the order drawn.
     static std::array<SDL_FPoint, 4> quadOf(SDL_Point a, SDL_Point b);
 
   private:
     void addSegment(SDL_Point a, SDL_Point b, SDL_Color colour);
+    // Corners held in another colour are lit before this colour's are held.
+    void keepColour();
+    void lightCorners();
 
     SDL_Renderer* renderer;
-    bool geometry;
+    Style style;
     std::vector<SDL_Vertex> vertices;
     std::vector<int> indices;
+    std::vector<SDL_Point> corners;
+    SDL_Color colour{};
 };

@@ -1,10 +1,12 @@
-// Outlines as geometry light one pixel per step along the longer axis and both ends, in each
-// outline's colour; SDL's software renderer keeps its own lines.
+// Outlines as geometry light one pixel per step along the longer axis and both ends; corners
+// lit as points land on the lines' own pixels; each outline keeps its colour, and SDL's software
+// renderer keeps its own lines.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
 #include <string>
+#include <tuple>
 
 #include "geometry/outline_batch.h"
 #include "support/canvas.h"
@@ -72,7 +74,7 @@ TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     Canvas canvas(40, 16);
     const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
     {
-        OutlineBatch batch(canvas.renderer, true);
+        OutlineBatch batch(canvas.renderer, OutlineBatch::Style::Geometry);
         SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
         batch.add(SDL_Rect{2, 3, 6, 5});
         SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 255);
@@ -90,13 +92,36 @@ TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
 }
 
-TEST(OutlineBatchTest, TheSoftwareRendererKeepsItsOwnLinesDrawnAtOnce) {
-    Canvas canvas(20, 16);
-    EXPECT_FALSE(OutlineBatch::wantsGeometry(canvas.renderer))
+// Red rock, green spike and rect, in the style asked for. Returns the canvas's pixels lit.
+int drawLines(Canvas& canvas, OutlineBatch::Style style) {
+    const SDL_Point rock[] = {{2, 2}, {9, 4}, {12, 11}, {5, 13}, {1, 8}, {2, 2}};
+    const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
+    OutlineBatch batch(canvas.renderer, style);
+    SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 0);
+    batch.add(rock, 6);
+    SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 0);
+    batch.add(spike, 3);
+    batch.add(SDL_Rect{30, 3, 6, 5});
+    SDL_SetRenderDrawColor(canvas.renderer, 1, 2, 3, 4);
+    batch.flush();
+    return canvas.countNonBlack();
+}
+
+TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKeepsItsLines) {
+    Canvas plain(40, 16);
+    Canvas cornered(40, 16);
+    EXPECT_EQ(OutlineBatch::styleFor(plain.renderer), OutlineBatch::Style::Lines)
         << "the software renderer's pictures (and the recordings' digests) stay as they are";
-    OutlineBatch batch(canvas.renderer);
-    SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
-    const SDL_Point line[] = {{1, 1}, {13, 5}};
-    batch.add(line, 2);
-    EXPECT_EQ(canvas.count(red), 13);
+    // SDL's software lines light every corner: the points add nothing there, so any pixel
+    // more is a corner put beside its lines, and a wrong colour shows on the corner itself.
+    EXPECT_EQ(drawLines(cornered, OutlineBatch::Style::LinesAndCorners),
+              drawLines(plain, OutlineBatch::Style::Lines));
+    for (int i = 0; i < 40 * 16; ++i) {
+        ASSERT_EQ(cornered.pixel(i % 40, i / 40), plain.pixel(i % 40, i / 40)) << i;
+    }
+    EXPECT_EQ(std::tuple(cornered.pixel(12, 11), cornered.pixel(27, 12), cornered.pixel(35, 7)),
+              std::tuple(red, green, green));
+    SDL_Color after{};
+    SDL_GetRenderDrawColor(cornered.renderer, &after.r, &after.g, &after.b, &after.a);
+    EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
 }
