@@ -1,6 +1,7 @@
 #include "backdrop/moon.h"
 
 #include "geometry/picture.h"
+#include "geometry/render_scale.h"
 
 void Moon::load(SDL_Renderer* renderer) {
     texture_ = loadPicture(renderer, ".\\dat\\themoon4.png");
@@ -8,6 +9,7 @@ void Moon::load(SDL_Renderer* renderer) {
 
 void Moon::draw(SDL_Renderer* renderer, const SDL_Rect& where) const {
     if (texture_ != nullptr) {
+        fitScaleMode(renderer, texture_);
         SDL_RenderCopyEx(renderer, texture_, nullptr, &where, 0.0, nullptr, SDL_FLIP_NONE);
     }
 }

@@ -1,6 +1,7 @@
 #include "backdrop/satellite.h"
 
 #include "geometry/picture.h"
+#include "geometry/render_scale.h"
 
 namespace {
 // Steps are summed in double and kept as floats.
@@ -17,6 +18,7 @@ void Satellite::load(SDL_Renderer* renderer) {
 
 void Satellite::draw(SDL_Renderer* renderer) const {
     if (texture_ != nullptr) {
+        fitScaleMode(renderer, texture_);
         SDL_RenderCopyExF(renderer, texture_, nullptr, &rect_, 0.0, nullptr, SDL_FLIP_NONE);
     }
 }

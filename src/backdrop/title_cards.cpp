@@ -1,6 +1,7 @@
 #include "backdrop/title_cards.h"
 
 #include "geometry/picture.h"
+#include "geometry/render_scale.h"
 
 namespace {
 void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {
@@ -13,6 +14,7 @@ void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {
 
 void drawCard(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect& r) {
     if (texture != nullptr) {
+        fitScaleMode(renderer, texture);
         SDL_RenderCopyEx(renderer, texture, nullptr, &r, 0.0, nullptr, SDL_FLIP_NONE);
     }
 }

@@ -2,6 +2,8 @@
 
 #include <cstddef>
 
+#include "geometry/outline_batch.h"
+
 void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB colour, Uint8 alpha) {
     // Kept, so a frame of circles allocates nothing.
     thread_local CircleBatch one;
@@ -47,7 +49,7 @@ void CircleBatch::draw(SDL_Renderer* renderer, ColourRGB colour, Uint8 alpha) {
     }
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, alpha);
     if (!points.empty()) {
-        SDL_RenderDrawPoints(renderer, points.data(), static_cast<int>(points.size()));
+        OutlineBatch(renderer).addPoints(points.data(), static_cast<int>(points.size()));
     }
     points.clear();
     any = false;

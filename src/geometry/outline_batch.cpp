@@ -1,6 +1,9 @@
 #include "geometry/outline_batch.h"
 
+#include <cmath>
 #include <cstdlib>
+
+#include "geometry/render_scale.h"
 
 namespace {
 SDL_Color drawColour(SDL_Renderer* renderer) {
@@ -22,7 +25,10 @@ constexpr float kEndReach = 0.49F;
 
 OutlineBatch::OutlineBatch(SDL_Renderer* r) : OutlineBatch(r, styleFor(r)) {}
 
-OutlineBatch::OutlineBatch(SDL_Renderer* r, Style s) : renderer(r), style(s) {}
+OutlineBatch::OutlineBatch(SDL_Renderer* r, Style s) : renderer(r), style(s) {
+    SDL_RenderGetScale(renderer, &scale.x, &scale.y);
+    shrunk = style == Style::Geometry && drawsShrunk(renderer);
+}
 
 OutlineBatch::~OutlineBatch() {
     flush();
@@ -35,7 +41,9 @@ OutlineBatch::Style OutlineBatch::styleFor(SDL_Renderer* renderer) {
     }
     // On a desktop the driver's lines rasterise cheaper than thin quads (Mesa's llvmpipe
     // measured a heavy frame 1 ms dearer as geometry); WebGL pays per call instead.
-    return SDL_strcmp(info.name, "opengles2") == 0 ? Style::Geometry : Style::LinesAndCorners;
+    // Below x1 SDL's own lines and points shrink under a pixel and break up.
+    const bool geometry = drawsShrunk(renderer) || SDL_strcmp(info.name, "opengles2") == 0;
+    return geometry ? Style::Geometry : Style::LinesAndCorners;
 }
 
 void OutlineBatch::add(const SDL_Point* points, int count) {
@@ -75,6 +83,17 @@ void OutlineBatch::add(const SDL_Rect& rect) {
     SDL_RenderDrawRect(renderer, &rect);
     keepColour();
     corners.insert(corners.end(), around, around + 4);
+}
+
+void OutlineBatch::addPoints(const SDL_Point* points, int count) {
+    if (!shrunk) {
+        SDL_RenderDrawPoints(renderer, points, count);
+        return;
+    }
+    const SDL_Color now = drawColour(renderer);
+    for (int i = 0; i < count; ++i) {
+        addSegment(points[i], points[i], now);
+    }
 }
 
 void OutlineBatch::keepColour() {
@@ -119,9 +138,21 @@ std::array<SDL_FPoint, 4> OutlineBatch::quadOf(SDL_Point a, SDL_Point b) {
             SDL_FPoint{bx + ex + wx, by + ey + wy}, SDL_FPoint{ax - ex + wx, ay - ey + wy}};
 }
 
+std::array<SDL_FPoint, 4> OutlineBatch::quadAt(SDL_Point a, SDL_Point b, SDL_FPoint scale) {
+    auto windowPixel = [&](SDL_Point p) {
+        return SDL_Point{static_cast<int>(std::floor((static_cast<float>(p.x) + 0.5F) * scale.x)),
+                         static_cast<int>(std::floor((static_cast<float>(p.y) + 0.5F) * scale.y))};
+    };
+    std::array<SDL_FPoint, 4> quad = quadOf(windowPixel(a), windowPixel(b));
+    for (SDL_FPoint& corner : quad) {
+        corner = {corner.x / scale.x, corner.y / scale.y};
+    }
+    return quad;
+}
+
 void OutlineBatch::addSegment(SDL_Point a, SDL_Point b, SDL_Color colour) {
     const int first = static_cast<int>(vertices.size());
-    for (const SDL_FPoint& corner : quadOf(a, b)) {
+    for (const SDL_FPoint& corner : shrunk ? quadAt(a, b, scale) : quadOf(a, b)) {
         vertices.push_back({corner, colour, {0.0F, 0.0F}});
     }
     indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});

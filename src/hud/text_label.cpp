@@ -3,6 +3,8 @@
 #include <cstdio>
 #include <utility>
 
+#include "geometry/render_scale.h"
+
 TextLabel::TextLabel(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font, std::string text,
                      int x, int y, SDL_Color colour)
     : texture_(texture), rect_{x, y, 0, 0}, font_(font), renderer_(renderer), colour_(colour),
@@ -34,5 +36,6 @@ void TextLabel::draw() const {
     if (texture_ == nullptr) {
         return;
     }
+    fitScaleMode(renderer_, texture_);
     SDL_RenderCopy(renderer_, texture_, nullptr, &rect_);
 }

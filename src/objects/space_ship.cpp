@@ -11,6 +11,7 @@
 #include "geometry/numeric.h"
 #include "geometry/picture.h"
 #include "geometry/rect.h"
+#include "geometry/render_scale.h"
 #include "objects/space_junk.h"
 
 namespace {
@@ -213,6 +214,7 @@ void SpaceShip::drawFrame(SDL_Texture* texture, float a) const {
     if (texture == nullptr) {
         return;
     }
+    fitScaleMode(renderer, texture);
     SDL_RenderCopyExF(renderer, texture, nullptr, &spriteRect, a, nullptr, SDL_FLIP_NONE);
 }
 

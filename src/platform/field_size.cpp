@@ -1,6 +1,7 @@
 #include "platform/field_size.h"
 
 #include <algorithm>
+#include <cmath>
 
 std::string fieldSizeProblem(int width, int height) {
     if (width >= kMinFieldWidth && height >= kMinFieldHeight) {
@@ -60,4 +61,20 @@ SDL_Point fieldForScreen(int screenWidth, int screenHeight) {
         return {kMinFieldWidth, static_cast<int>((h * kMinFieldWidth + w - 1) / w)};
     }
     return {static_cast<int>((w * kMinFieldHeight + h - 1) / h), kMinFieldHeight};
+}
+
+SDL_Rect letterbox(SDL_Point output, SDL_Point field) {
+    const float want = static_cast<float>(field.x) / static_cast<float>(field.y);
+    const float real = static_cast<float>(output.x) / static_cast<float>(output.y);
+    if (std::fabs(want - real) < 0.0001F) {
+        return {0, 0, output.x, output.y};
+    }
+    if (want > real) {
+        const float scale = static_cast<float>(output.x) / static_cast<float>(field.x);
+        const int h = static_cast<int>(std::floor(static_cast<float>(field.y) * scale));
+        return {0, (output.y - h) / 2, output.x, h};
+    }
+    const float scale = static_cast<float>(output.y) / static_cast<float>(field.y);
+    const int w = static_cast<int>(std::floor(static_cast<float>(field.x) * scale));
+    return {(output.x - w) / 2, 0, w, output.y};
 }

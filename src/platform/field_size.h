@@ -46,3 +46,7 @@ SDL_Point fieldForScreen(int screenWidth, int screenHeight);
 // A window of the field's size, shrunk with its aspect kept where it would not fit the
 // usable area (an empty area: no limit).
 SDL_Point windowedSize(int fieldWidth, int fieldHeight, const SDL_Rect& usable);
+
+// Where SDL's logical size shows the field in an output of the given size, in output pixels:
+// the same float arithmetic as SDL's letterbox, so bars painted around it meet it exactly.
+SDL_Rect letterbox(SDL_Point output, SDL_Point field);

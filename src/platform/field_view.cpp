@@ -10,12 +10,15 @@ void FieldView::open(SDL_Renderer* r, int fieldWidth, int fieldHeight) {
     width = fieldWidth;
     height = fieldHeight;
     SDL_RenderSetLogicalSize(renderer, width, height);
+    SDL_RendererInfo info{};
+    software =
+        SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     if (SDL_RenderTargetSupported(renderer) == SDL_TRUE) {
         target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                    width, height);
     }
     if (target == nullptr) {
-        // SDL then scales each drawing itself: fine at whole scales, thin lines may break below 1.
+        // SDL then scales each drawing itself: nearly whole pixels above x1.
         std::cerr << "no field texture (" << SDL_GetError() << "), scaling each drawing"
                   << std::endl;
         return;
@@ -28,15 +31,16 @@ void FieldView::beginFrame() {
     int w = 0;
     int h = 0;
     SDL_GetRendererOutputSize(renderer, &w, &h);
-    // At the field's own size the game draws straight to the window, as it always has.
-    drawingToTarget = target != nullptr && (w != width || h != height);
-    if (!drawingToTarget) {
-        return;
-    }
-    // Whole pixels from x1 up; below x1 nearest sampling would drop one-pixel lines.
+    // At the field's own size the game draws straight into the window, and below x1 too where
+    // its outlines become geometry; SDL's software renderer keeps its own lines and copy.
     const bool shrinking = w < width || h < height;
-    SDL_SetTextureScaleMode(target, shrinking ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
-    SDL_SetRenderTarget(renderer, target);
+    const bool direct = (w == width && h == height) || (shrinking && !software);
+    drawingToTarget = target != nullptr && !direct;
+    if (drawingToTarget) {
+        // Whole pixels from x1 up; below x1 nearest sampling would drop one-pixel lines.
+        SDL_SetTextureScaleMode(target, shrinking ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        SDL_SetRenderTarget(renderer, target);
+    }
 }
 
 void FieldView::present(const TouchControls* over) {
@@ -49,11 +53,39 @@ void FieldView::present(const TouchControls* over) {
         SDL_RenderCopy(renderer, target, nullptr, nullptr);
         // The next frame starts from the colour the game left.
         SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    } else {
+        coverBars();
     }
     if (over != nullptr) {
         over->draw(renderer);
     }
     SDL_RenderPresent(renderer);
+}
+
+void FieldView::coverBars() {
+    int w = 0;
+    int h = 0;
+    SDL_GetRendererOutputSize(renderer, &w, &h);
+    const SDL_Rect field = letterbox({w, h}, {width, height});
+    if (field.w == w && field.h == h) {
+        return;
+    }
+    const SDL_Rect bars[] = {{0, 0, field.x, h},
+                             {field.x + field.w, 0, w - field.x - field.w, h},
+                             {0, 0, w, field.y},
+                             {0, field.y + field.h, w, h - field.y - field.h}};
+    Uint8 r = 0, g = 0, b = 0, a = 0;
+    SDL_BlendMode mode = SDL_BLENDMODE_NONE;
+    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
+    SDL_GetRenderDrawBlendMode(renderer, &mode);
+    // In window pixels for a moment: the field's viewport would clip the bars away.
+    SDL_RenderSetLogicalSize(renderer, 0, 0);
+    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
+    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
+    SDL_RenderFillRects(renderer, bars, 4);
+    SDL_RenderSetLogicalSize(renderer, width, height);
+    SDL_SetRenderDrawBlendMode(renderer, mode);
+    SDL_SetRenderDrawColor(renderer, r, g, b, a);
 }
 
 void FieldView::close() {

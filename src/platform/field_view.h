@@ -1,7 +1,10 @@
 // Shows the field in whatever size the window has: scaled with its aspect kept,
 // black bars beside it, mouse positions mapped back into the field (SDL's logical
-// size). When the window is not the field's size the frame is drawn into a
-// field-size texture first, so every outline survives the scaling.
+// size). In a larger window the frame is drawn into a field-size texture and copied
+// with whole pixels. In a smaller one a GPU renderer draws it straight into the window,
+// its outlines built in the window's own pixels and its pictures filtered: the filtered
+// copy cost Mesa's CPU rasteriser as much as the whole frame. SDL's software renderer
+// keeps the texture there, filtered, as its lines cannot be built that way.
 #pragma once
 
 #include <SDL.h>
@@ -24,9 +27,13 @@ class FieldView {
     static bool isToggleKey(const SDL_KeyboardEvent& key);
 
   private:
+    // Black over what the game's clear left beside the field.
+    void coverBars();
+
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* target = nullptr;
     int width = 0;
     int height = 0;
     bool drawingToTarget = false;
+    bool software = false;
 };

@@ -1,11 +1,13 @@
 // The controls' looks: a translucent pad with an opaque rim and a sign, over the field.
 #include "platform/touch_controls.h"
 
+#include "geometry/outline_batch.h"
+
 namespace {
 // The rim's colour, which nothing else on the field has.
 constexpr SDL_Color kRim{120, 255, 200, 255};
 
-void drawSign(SDL_Renderer* r, const std::string& name, const SDL_Rect& b) {
+void drawSign(SDL_Renderer* r, OutlineBatch& lines, const std::string& name, const SDL_Rect& b) {
     const int cx = b.x + b.w / 2;
     const int cy = b.y + b.h / 2;
     const int q = b.w / 4;
@@ -13,11 +15,11 @@ void drawSign(SDL_Renderer* r, const std::string& name, const SDL_Rect& b) {
         const int tip = name == "left" ? cx - q : cx + q;
         const int back = name == "left" ? cx + q : cx - q;
         const SDL_Point arrow[] = {{back, cy - q}, {tip, cy}, {back, cy + q}, {back, cy - q}};
-        SDL_RenderDrawLines(r, arrow, 4);
+        lines.add(arrow, 4);
     } else if (name == "thrust") {
         const SDL_Point arrow[] = {
             {cx - q, cy + q}, {cx, cy - q}, {cx + q, cy + q}, {cx - q, cy + q}};
-        SDL_RenderDrawLines(r, arrow, 4);
+        lines.add(arrow, 4);
     } else if (name == "fire") {
         const SDL_Rect dot{cx - q / 2, cy - q / 2, q, q};
         SDL_RenderFillRect(r, &dot);
@@ -27,9 +29,12 @@ void drawSign(SDL_Renderer* r, const std::string& name, const SDL_Rect& b) {
         SDL_RenderFillRects(r, bars, 2);
     } else {
         // Help: an "H", the key it stands for.
-        SDL_RenderDrawLine(r, cx - q, cy - q, cx - q, cy + q);
-        SDL_RenderDrawLine(r, cx + q, cy - q, cx + q, cy + q);
-        SDL_RenderDrawLine(r, cx - q, cy, cx + q, cy);
+        const SDL_Point left[] = {{cx - q, cy - q}, {cx - q, cy + q}};
+        const SDL_Point right[] = {{cx + q, cy - q}, {cx + q, cy + q}};
+        const SDL_Point bar[] = {{cx - q, cy}, {cx + q, cy}};
+        lines.add(left, 2);
+        lines.add(right, 2);
+        lines.add(bar, 2);
     }
 }
 } // namespace
@@ -53,9 +58,11 @@ void TouchControls::draw(SDL_Renderer* renderer) const {
         SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
         SDL_SetRenderDrawColor(renderer, kRim.r, kRim.g, kRim.b, kRim.a);
         const SDL_Rect inner{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
-        SDL_RenderDrawRect(renderer, &box);
-        SDL_RenderDrawRect(renderer, &inner);
-        drawSign(renderer, c.name, box);
+        // Each control's rim and sign go before the next control's pad covers them.
+        OutlineBatch lines(renderer);
+        lines.add(box);
+        lines.add(inner);
+        drawSign(renderer, lines, c.name, box);
     }
     SDL_SetRenderDrawBlendMode(renderer, mode);
     SDL_SetRenderDrawColor(renderer, r, g, b, a);

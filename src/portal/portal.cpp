@@ -4,6 +4,7 @@
 
 #include "geometry/game_rand.h"
 #include "geometry/picture.h"
+#include "geometry/render_scale.h"
 
 namespace {
 bool touches(const SDL_FRect& e, const SDL_Rect& r) {
@@ -47,6 +48,7 @@ void Portal::drawPortal() {
     if (!layers.empty()) {
         layerIndex = frameCounter % static_cast<int>(layers.size());
         SDL_Texture* layer = layers[static_cast<std::size_t>(layerIndex)];
+        fitScaleMode(renderer, layer);
         SDL_RenderCopyExF(renderer, layer, nullptr, &endA, 0, nullptr, SDL_FLIP_NONE);
         SDL_RenderCopyExF(renderer, layer, nullptr, &endB, 0, nullptr, SDL_FLIP_NONE);
     }

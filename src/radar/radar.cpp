@@ -3,6 +3,7 @@
 #include "geometry/angles.h"
 #include "geometry/draw_circle.h"
 #include "geometry/numeric.h"
+#include "geometry/outline_batch.h"
 
 namespace {
 constexpr ColourRGB kScopeGreen{168, 198, 78};
@@ -32,9 +33,12 @@ void Radar::drawRadar(SDL_Renderer* renderer) {
     hLine = {SDL_Point{w - 145, 65}, SDL_Point{w - 15, 65}};
     vLine = {SDL_Point{w - 80, 0}, SDL_Point{w - 80, 130}};
     drawCircle(renderer, w - 80, 65, 60, kScopeGreen, 0);
-    SDL_RenderDrawLines(renderer, sweep.data(), 2);
-    SDL_RenderDrawLines(renderer, hLine.data(), 2);
-    SDL_RenderDrawLines(renderer, vLine.data(), 2);
+    {
+        OutlineBatch lines(renderer);
+        lines.add(sweep.data(), 2);
+        lines.add(hLine.data(), 2);
+        lines.add(vLine.data(), 2);
+    }
     for (const Point& p : blips) {
         plot(p);
     }

@@ -26,7 +26,7 @@ class Radar {
     const std::array<SDL_Point, 2>& getSweep() const { return sweep; }
 
   private:
-    // Each pair goes to SDL_RenderDrawLines as it is.
+    // Each pair is one outline segment, drawn as it is.
     std::array<SDL_Point, 2> sweep;
     std::array<SDL_Point, 2> hLine{};
     std::array<SDL_Point, 2> vLine{};

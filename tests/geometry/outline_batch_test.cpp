@@ -1,14 +1,16 @@
 // Outlines as geometry light one pixel per step along the longer axis and both ends; corners
 // lit as points land on the lines' own pixels; each outline keeps its colour, and SDL's software
-// renderer keeps its own lines.
+// renderer keeps its own lines. Below x1 segments are built in the window's pixels.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <cstdlib>
 #include <string>
 #include <tuple>
+#include <utility>
 
 #include "geometry/outline_batch.h"
+#include "geometry/render_scale.h"
 #include "support/canvas.h"
 
 namespace {
@@ -34,39 +36,79 @@ bool covers(const std::array<SDL_FPoint, 4>& q, int x, int y) {
 }
 } // namespace
 
+namespace {
+// The quad covers a's and b's pixels, and one pixel per step of the longer axis between them,
+// next to where the line passes.
+void expectOnePixelPerStep(const std::array<SDL_FPoint, 4>& quad, SDL_Point a, SDL_Point b,
+                           const std::string& name) {
+    EXPECT_TRUE(covers(quad, a.x, a.y) && covers(quad, b.x, b.y)) << name;
+    const int dx = b.x - a.x, dy = b.y - a.y;
+    const bool xMajor = std::abs(dx) >= std::abs(dy);
+    const int steps = std::max(std::abs(dx), std::abs(dy));
+    int total = 0;
+    for (int i = -2; i <= steps + 2; ++i) {
+        const int along = (xMajor ? a.x : a.y) + (i * ((xMajor ? dx : dy) < 0 ? -1 : 1));
+        const float across =
+            static_cast<float>(xMajor ? a.y : a.x) +
+            (steps == 0 ? 0.0F
+                        : static_cast<float>(i * (xMajor ? dy : dx)) / static_cast<float>(steps));
+        int lit = 0;
+        for (int j = -4; j < 20; ++j) {
+            if (covers(quad, xMajor ? along : j, xMajor ? j : along)) {
+                ++lit;
+                EXPECT_LE(std::abs(static_cast<float>(j) - across), 0.51F) << name << " at " << j;
+            }
+        }
+        EXPECT_EQ(lit, i >= 0 && i <= steps ? 1 : 0) << name << " at step " << i;
+        total += lit;
+    }
+    EXPECT_EQ(total, steps + 1) << name << ": a gap or a thickened line";
+}
+
+std::string nameOf(SDL_Point a, SDL_Point b) {
+    return std::to_string(a.x) + "," + std::to_string(a.y) + " to " + std::to_string(b.x) + "," +
+           std::to_string(b.y);
+}
+} // namespace
+
 TEST(OutlineBatchTest, ASegmentCoversOnePixelPerStepAlongItsLongerAxisAndBothEnds) {
     // Level, upright, both diagonals, shallow and steep either way, and a single point.
     const Segment segments[] = {{{2, 5}, {17, 5}},  {{6, 1}, {6, 14}},  {{1, 1}, {13, 13}},
                                 {{14, 2}, {2, 14}}, {{1, 3}, {18, 8}},  {{17, 12}, {3, 4}},
                                 {{4, 1}, {8, 14}},  {{12, 15}, {9, 0}}, {{7, 7}, {7, 7}}};
     for (const Segment& s : segments) {
-        const auto quad = OutlineBatch::quadOf(s.a, s.b);
-        const std::string name = std::to_string(s.a.x) + "," + std::to_string(s.a.y) + " to " +
-                                 std::to_string(s.b.x) + "," + std::to_string(s.b.y);
-        EXPECT_TRUE(covers(quad, s.a.x, s.a.y) && covers(quad, s.b.x, s.b.y)) << name;
-        const int dx = s.b.x - s.a.x, dy = s.b.y - s.a.y;
-        const bool xMajor = std::abs(dx) >= std::abs(dy);
-        const int steps = std::max(std::abs(dx), std::abs(dy));
-        int total = 0;
-        // Each step of the longer axis holds one covered pixel, next to where the line passes.
-        for (int i = -2; i <= steps + 2; ++i) {
-            const int along = (xMajor ? s.a.x : s.a.y) + (i * ((xMajor ? dx : dy) < 0 ? -1 : 1));
-            const float across = static_cast<float>(xMajor ? s.a.y : s.a.x) +
-                                 (steps == 0 ? 0.0F
-                                             : static_cast<float>(i * (xMajor ? dy : dx)) /
-                                                   static_cast<float>(steps));
-            int lit = 0;
-            for (int j = -2; j < 20; ++j) {
-                if (covers(quad, xMajor ? along : j, xMajor ? j : along)) {
-                    ++lit;
-                    EXPECT_LE(std::abs(static_cast<float>(j) - across), 0.51F)
-                        << name << " at " << j;
-                }
-            }
-            EXPECT_EQ(lit, i >= 0 && i <= steps ? 1 : 0) << name << " at step " << i;
-            total += lit;
+        expectOnePixelPerStep(OutlineBatch::quadOf(s.a, s.b), s.a, s.b, nameOf(s.a, s.b));
+    }
+}
+
+// Below x1 each end goes to the window pixel that holds its field pixel's centre,
+// (p + 0.5) * scale rounded down, and the segment is one window pixel thin between them.
+TEST(OutlineBatchTest, BelowScaleOneASegmentIsOneWindowPixelPerStep) {
+    const struct {
+        float scale;
+        Segment field, window;
+    } rows[] = {
+        {2.0F / 3, {{2, 5}, {17, 5}}, {{1, 3}, {11, 3}}},
+        {2.0F / 3, {{6, 1}, {6, 14}}, {{4, 1}, {4, 9}}}, // 1.5 * 2/3 lands on 1 exactly
+        {2.0F / 3, {{14, 2}, {2, 14}}, {{9, 1}, {1, 9}}},
+        {2.0F / 3, {{1, 3}, {18, 8}}, {{1, 2}, {12, 5}}},
+        {2.0F / 3, {{4, 1}, {8, 15}}, {{3, 1}, {5, 10}}},
+        {0.5F, {{3, 3}, {3, 3}}, {{1, 1}, {1, 1}}},
+        {0.5F, {{1, 1}, {13, 13}}, {{0, 0}, {6, 6}}},
+        {0.5F, {{17, 12}, {3, 4}}, {{8, 6}, {1, 2}}},
+        {0.5F, {{-3, -1}, {5, -1}}, {{-2, -1}, {2, -1}}}, // off the field's edge: rounded down
+        {0.8F, {{12, 16}, {9, 0}}, {{10, 13}, {7, 0}}},
+        {0.8F, {{2, 2}, {3, 3}}, {{2, 2}, {2, 2}}}, // two field pixels in one window pixel
+    };
+    for (const auto& row : rows) {
+        // In field units, as SDL takes them; it multiplies by the scale again.
+        auto quad = OutlineBatch::quadAt(row.field.a, row.field.b, {row.scale, row.scale});
+        for (SDL_FPoint& corner : quad) {
+            corner = {corner.x * row.scale, corner.y * row.scale};
         }
-        EXPECT_EQ(total, steps + 1) << name << ": a gap or a thickened line";
+        expectOnePixelPerStep(quad, row.window.a, row.window.b,
+                              nameOf(row.field.a, row.field.b) + " at x" +
+                                  std::to_string(row.scale));
     }
 }
 
@@ -124,4 +166,24 @@ TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKee
     SDL_Color after{};
     SDL_GetRenderDrawColor(cornered.renderer, &after.r, &after.g, &after.b, &after.a);
     EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
+}
+
+// One texture through a window of 120 x 120 showing fields of other sizes, in turn.
+TEST(OutlineBatchTest, PicturesAreFilteredBelowScaleOneAndKeepWholePixelsFromOneUp) {
+    Canvas window(120, 120);
+    SDL_Texture* picture = SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, 4, 4);
+    const std::pair<int, SDL_ScaleMode> rows[] = {{180, SDL_ScaleModeLinear},
+                                                  {120, SDL_ScaleModeNearest},
+                                                  {60, SDL_ScaleModeNearest},
+                                                  {121, SDL_ScaleModeLinear},
+                                                  {40, SDL_ScaleModeNearest}};
+    for (const auto& [field, mode] : rows) {
+        SDL_RenderSetLogicalSize(window.renderer, field, field);
+        fitScaleMode(window.renderer, picture);
+        SDL_ScaleMode got = SDL_ScaleModeBest;
+        SDL_GetTextureScaleMode(picture, &got);
+        EXPECT_EQ(got, mode) << "field " << field;
+    }
+    SDL_DestroyTexture(picture);
 }
