@@ -21,13 +21,35 @@ bool operator!=(SDL_Color a, SDL_Color b) {
 constexpr float kHalfWidth = 0.51F;
 // How far the quad runs past each end's pixel centre: short of the next centre.
 constexpr float kEndReach = 0.49F;
+
+// Draws in window pixels for as long as it lives; the field's viewport stays.
+class Unscaled {
+  public:
+    Unscaled(SDL_Renderer* r, bool shrunk) : renderer(shrunk ? r : nullptr) {
+        if (renderer != nullptr) {
+            SDL_RenderGetScale(renderer, &scale.x, &scale.y);
+            SDL_RenderSetScale(renderer, 1.0F, 1.0F);
+        }
+    }
+    ~Unscaled() {
+        if (renderer != nullptr) {
+            SDL_RenderSetScale(renderer, scale.x, scale.y);
+        }
+    }
+    Unscaled(const Unscaled&) = delete;
+    Unscaled& operator=(const Unscaled&) = delete;
+
+  private:
+    SDL_Renderer* renderer;
+    SDL_FPoint scale{1.0F, 1.0F};
+};
 } // namespace
 
 OutlineBatch::OutlineBatch(SDL_Renderer* r) : OutlineBatch(r, styleFor(r)) {}
 
 OutlineBatch::OutlineBatch(SDL_Renderer* r, Style s) : renderer(r), style(s) {
     SDL_RenderGetScale(renderer, &scale.x, &scale.y);
-    shrunk = style == Style::Geometry && drawsShrunk(renderer);
+    shrunk = drawsShrunk(renderer);
 }
 
 OutlineBatch::~OutlineBatch() {
@@ -41,31 +63,52 @@ OutlineBatch::Style OutlineBatch::styleFor(SDL_Renderer* renderer) {
     }
     // On a desktop the driver's lines rasterise cheaper than thin quads (Mesa's llvmpipe
     // measured a heavy frame 1 ms dearer as geometry); WebGL pays per call instead.
-    // Below x1 SDL's own lines and points shrink under a pixel and break up.
-    const bool geometry = drawsShrunk(renderer) || SDL_strcmp(info.name, "opengles2") == 0;
-    return geometry ? Style::Geometry : Style::LinesAndCorners;
+    return SDL_strcmp(info.name, "opengles2") == 0 ? Style::Geometry : Style::LinesAndCorners;
+}
+
+SDL_Point OutlineBatch::windowPixel(SDL_Point p, SDL_FPoint scale) {
+    return {static_cast<int>(std::floor((static_cast<float>(p.x) + 0.5F) * scale.x)),
+            static_cast<int>(std::floor((static_cast<float>(p.y) + 0.5F) * scale.y))};
+}
+
+const SDL_Point* OutlineBatch::placed(const SDL_Point* points, int count) {
+    if (!shrunk) {
+        return points;
+    }
+    inWindow.resize(static_cast<std::size_t>(count));
+    for (int i = 0; i < count; ++i) {
+        inWindow[static_cast<std::size_t>(i)] = windowPixel(points[i], scale);
+    }
+    return inWindow.data();
 }
 
 void OutlineBatch::add(const SDL_Point* points, int count) {
+    if (count <= 0) {
+        return;
+    }
+    const SDL_Point* at = placed(points, count);
     if (style != Style::Geometry) {
-        SDL_RenderDrawLines(renderer, points, count);
-        if (style == Style::LinesAndCorners && count > 0) {
+        {
+            const Unscaled unscaled(renderer, shrunk);
+            SDL_RenderDrawLines(renderer, at, count);
+        }
+        if (style == Style::LinesAndCorners) {
             keepColour();
-            corners.insert(corners.end(), points, points + count);
+            corners.insert(corners.end(), at, at + count);
         }
         return;
     }
     const SDL_Color now = drawColour(renderer);
     for (int i = 0; i + 1 < count; ++i) {
-        addSegment(points[i], points[i + 1], now);
+        addSegment(at[i], at[i + 1], now);
     }
     if (count == 1) {
-        addSegment(points[0], points[0], now);
+        addSegment(at[0], at[0], now);
     }
 }
 
 void OutlineBatch::add(const SDL_Rect& rect) {
-    if (style == Style::Lines) {
+    if (style == Style::Lines && !shrunk) {
         SDL_RenderDrawRect(renderer, &rect);
         return;
     }
@@ -76,7 +119,7 @@ void OutlineBatch::add(const SDL_Rect& rect) {
     const int bottom = rect.y + rect.h - 1;
     const SDL_Point around[] = {
         {rect.x, rect.y}, {right, rect.y}, {right, bottom}, {rect.x, bottom}, {rect.x, rect.y}};
-    if (style == Style::Geometry) {
+    if (style != Style::LinesAndCorners || shrunk) {
         add(around, 5);
         return;
     }
@@ -86,14 +129,9 @@ void OutlineBatch::add(const SDL_Rect& rect) {
 }
 
 void OutlineBatch::addPoints(const SDL_Point* points, int count) {
-    if (!shrunk) {
-        SDL_RenderDrawPoints(renderer, points, count);
-        return;
-    }
-    const SDL_Color now = drawColour(renderer);
-    for (int i = 0; i < count; ++i) {
-        addSegment(points[i], points[i], now);
-    }
+    const SDL_Point* at = placed(points, count);
+    const Unscaled unscaled(renderer, shrunk);
+    SDL_RenderDrawPoints(renderer, at, count);
 }
 
 void OutlineBatch::keepColour() {
@@ -110,7 +148,10 @@ void OutlineBatch::lightCorners() {
     }
     const SDL_Color now = drawColour(renderer);
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
-    SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(corners.size()));
+    {
+        const Unscaled unscaled(renderer, shrunk);
+        SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(corners.size()));
+    }
     SDL_SetRenderDrawColor(renderer, now.r, now.g, now.b, now.a);
     corners.clear();
 }
@@ -138,21 +179,9 @@ std::array<SDL_FPoint, 4> OutlineBatch::quadOf(SDL_Point a, SDL_Point b) {
             SDL_FPoint{bx + ex + wx, by + ey + wy}, SDL_FPoint{ax - ex + wx, ay - ey + wy}};
 }
 
-std::array<SDL_FPoint, 4> OutlineBatch::quadAt(SDL_Point a, SDL_Point b, SDL_FPoint scale) {
-    auto windowPixel = [&](SDL_Point p) {
-        return SDL_Point{static_cast<int>(std::floor((static_cast<float>(p.x) + 0.5F) * scale.x)),
-                         static_cast<int>(std::floor((static_cast<float>(p.y) + 0.5F) * scale.y))};
-    };
-    std::array<SDL_FPoint, 4> quad = quadOf(windowPixel(a), windowPixel(b));
-    for (SDL_FPoint& corner : quad) {
-        corner = {corner.x / scale.x, corner.y / scale.y};
-    }
-    return quad;
-}
-
 void OutlineBatch::addSegment(SDL_Point a, SDL_Point b, SDL_Color colour) {
     const int first = static_cast<int>(vertices.size());
-    for (const SDL_FPoint& corner : shrunk ? quadAt(a, b, scale) : quadOf(a, b)) {
+    for (const SDL_FPoint& corner : quadOf(a, b)) {
         vertices.push_back({corner, colour, {0.0F, 0.0F}});
     }
     indices.insert(indices.end(), {first, first + 1, first + 2, first, first + 2, first + 3});
@@ -163,8 +192,11 @@ void OutlineBatch::flush() {
     if (vertices.empty()) {
         return;
     }
-    SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
-                       indices.data(), static_cast<int>(indices.size()));
+    {
+        const Unscaled unscaled(renderer, shrunk);
+        SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
+                           indices.data(), static_cast<int>(indices.size()));
+    }
     vertices.clear();
     indices.clear();
 }

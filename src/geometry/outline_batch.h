@@ -6,8 +6,9 @@
 // - the browser's WebGL, where every draw call waits its turn in the GPU process: every outline
 //   of the batch as thin quads in one geometry call, shaped to light one pixel per step along
 //   the line's longer axis and both ends.
-// Below x1 (a window smaller than the field) every renderer gets the quads, built in the
-// window's own pixels, so no outline thins out of sight.
+// Below x1 (a window smaller than the field) SDL would shrink each line's pixels under a
+// window pixel and break them up, so every point goes to the window pixel that holds its
+// centre and the outlines are drawn there, unscaled, one window pixel thin.
 #pragma once
 
 #include <SDL_render.h>
@@ -36,11 +37,12 @@ class OutlineBatch {
     static Style styleFor(SDL_Renderer* renderer);
     // The quad that covers the centres of the segment's pixels, in the order drawn.
     static std::array<SDL_FPoint, 4> quadOf(SDL_Point a, SDL_Point b);
-    // Below x1: the quad of the window pixels between those holding each end's centre, in
-    // field units (SDL multiplies them by the scale again).
-    static std::array<SDL_FPoint, 4> quadAt(SDL_Point a, SDL_Point b, SDL_FPoint scale);
+    // The window pixel that holds a field pixel's centre at a scale below x1.
+    static SDL_Point windowPixel(SDL_Point p, SDL_FPoint scale);
 
   private:
+    // The points as drawn: in window pixels below x1 (held until the next call), else as given.
+    const SDL_Point* placed(const SDL_Point* points, int count);
     void addSegment(SDL_Point a, SDL_Point b, SDL_Color colour);
     // Corners held in another colour are lit before this colour's are held.
     void keepColour();
@@ -50,6 +52,7 @@ class OutlineBatch {
     Style style;
     SDL_FPoint scale{1.0F, 1.0F};
     bool shrunk = false;
+    std::vector<SDL_Point> inWindow;
     std::vector<SDL_Vertex> vertices;
     std::vector<int> indices;
     std::vector<SDL_Point> corners;

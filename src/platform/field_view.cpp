@@ -10,9 +10,6 @@ void FieldView::open(SDL_Renderer* r, int fieldWidth, int fieldHeight) {
     width = fieldWidth;
     height = fieldHeight;
     SDL_RenderSetLogicalSize(renderer, width, height);
-    SDL_RendererInfo info{};
-    software =
-        SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0;
     if (SDL_RenderTargetSupported(renderer) == SDL_TRUE) {
         target = SDL_CreateTexture(renderer, SDL_PIXELFORMAT_ARGB8888, SDL_TEXTUREACCESS_TARGET,
                                    width, height);
@@ -31,14 +28,11 @@ void FieldView::beginFrame() {
     int w = 0;
     int h = 0;
     SDL_GetRendererOutputSize(renderer, &w, &h);
-    // At the field's own size the game draws straight into the window, and below x1 too where
-    // its outlines become geometry; SDL's software renderer keeps its own lines and copy.
+    // At the field's own size, and below x1, the game draws straight into the window.
     const bool shrinking = w < width || h < height;
-    const bool direct = (w == width && h == height) || (shrinking && !software);
-    drawingToTarget = target != nullptr && !direct;
+    drawingToTarget = target != nullptr && !shrinking && (w != width || h != height);
     if (drawingToTarget) {
-        // Whole pixels from x1 up; below x1 nearest sampling would drop one-pixel lines.
-        SDL_SetTextureScaleMode(target, shrinking ? SDL_ScaleModeLinear : SDL_ScaleModeNearest);
+        SDL_SetTextureScaleMode(target, SDL_ScaleModeNearest);
         SDL_SetRenderTarget(renderer, target);
     }
 }

@@ -1,10 +1,9 @@
 // Shows the field in whatever size the window has: scaled with its aspect kept,
 // black bars beside it, mouse positions mapped back into the field (SDL's logical
 // size). In a larger window the frame is drawn into a field-size texture and copied
-// with whole pixels. In a smaller one a GPU renderer draws it straight into the window,
-// its outlines built in the window's own pixels and its pictures filtered: the filtered
-// copy cost Mesa's CPU rasteriser as much as the whole frame. SDL's software renderer
-// keeps the texture there, filtered, as its lines cannot be built that way.
+// with whole pixels. In a smaller one it is drawn straight into the window, its outlines
+// one window pixel thin and its pictures filtered: a filtered copy of the whole field cost
+// Mesa's CPU rasteriser as much as the whole frame.
 #pragma once
 
 #include <SDL.h>
@@ -35,5 +34,4 @@ class FieldView {
     int width = 0;
     int height = 0;
     bool drawingToTarget = false;
-    bool software = false;
 };

@@ -1,3 +1,6 @@
+#include "geometry/draw_circle.h"
+#include "geometry/outline_batch.h"
+#include "geometry/render_scale.h"
 #include "platform/field_view.h"
 #include "platform/platform.h"
 #include "support/headless_game.h"
@@ -16,10 +19,13 @@ TEST(FieldViewTest, AWindowedFieldIsCentredBetweenBlackBarsAndTheMousePicksTheRi
         {1280, 720, 1920, 1080, {0, 0, 1920, 1080}, {609, 468}, "(x=18,y=12);"},
         {1280, 720, 1000, 1000, {0, 219, 1000, 562}, {317, 463}, "(x=18,y=12);"},
         {1280, 720, 2560, 1080, {320, 0, 1920, 1080}, {929, 468}, "(x=18,y=12);"},
+        // Below x1, drawn straight into the window: x0.703 (506.25 high), x0.833 (666.7 wide).
+        {1280, 720, 900, 700, {0, 97, 900, 506}, {285, 316}, "(x=18,y=12);"},
         // x1.2; the click is field (395, 304).
         {800, 600, 1280, 720, {160, 0, 960, 720}, {635, 365}, "(x=30,y=14);"},
         {800, 600, 1600, 1200, {0, 0, 1600, 1200}, {793, 609}, "(x=30,y=14);"},
         {800, 600, 1024, 1024, {0, 128, 1024, 768}, {507, 517}, "(x=30,y=14);"},
+        {800, 600, 1000, 500, {167, 0, 666, 500}, {496, 253}, "(x=30,y=14);"},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(std::to_string(row.windowWidth) + "x" + std::to_string(row.windowHeight));
@@ -72,9 +78,22 @@ TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame)
     EXPECT_GT(plain.count({82, 3, 46, 255}), 0) << "the frames compared are the game's";
 }
 
-// 1920 x 1080 in 1280 x 720: a rock's outline and lines on every row and column modulo 3
-// still show in the window, drawn with alpha 0 as the game draws outlines.
-TEST(FieldViewTest, BelowScaleOneEveryOnePixelOutlineStaysUnbroken) {
+namespace {
+// Whether any pixel of the 3 x 3 around (x, y) is lit green.
+bool litNear(const Canvas& c, long x, long y) {
+    for (int i = 0; i < 9; ++i) {
+        if (c.pixel(int(x) + i % 3 - 1, int(y) + i / 3 - 1).g >= 200) {
+            return true;
+        }
+    }
+    return false;
+}
+} // namespace
+
+// 1920 x 1080 in 1280 x 720, drawn as the game draws (with alpha 0): a rock's outline, lines
+// on every row and column modulo 3 and a ring stay unbroken, each corner on the window pixel
+// that holds its centre; a picture of one-pixel stripes comes out filtered, not dropped.
+TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
     Canvas window(1280, 720);
     FieldView view;
     view.open(window.renderer, 1920, 1080);
@@ -82,8 +101,8 @@ TEST(FieldViewTest, BelowScaleOneEveryOnePixelOutlineStaysUnbroken) {
     SDL_SetRenderDrawColor(window.renderer, 0, 0, 0, 255);
     SDL_RenderClear(window.renderer);
     SDL_SetRenderDrawColor(window.renderer, 0, 255, 0, 0);
-    std::vector<std::pair<SDL_FPoint, SDL_FPoint>> lines;
-    for (float k = 0; k < 3; ++k) {
+    std::vector<std::pair<SDL_Point, SDL_Point>> lines;
+    for (int k = 0; k < 3; ++k) {
         lines.push_back({{100, 300 + k}, {1800, 300 + k}});
         lines.push_back({{900 + k, 100}, {900 + k, 1000}});
     }
@@ -91,24 +110,59 @@ TEST(FieldViewTest, BelowScaleOneEveryOnePixelOutlineStaysUnbroken) {
     for (int i = 0; i + 1 < rock.rockPointCount; ++i) {
         const SDL_FPoint p = rock.rockCords[i];
         const SDL_FPoint q = rock.rockCords[i + 1];
-        lines.push_back({{150 + 6 * p.x, 600 + 6 * p.y}, {150 + 6 * q.x, 600 + 6 * q.y}});
+        lines.push_back(
+            {{int(150 + 6 * p.x), int(600 + 6 * p.y)}, {int(150 + 6 * q.x), int(600 + 6 * q.y)}});
     }
-    for (const auto& [a, b] : lines) {
-        SDL_RenderDrawLineF(window.renderer, a.x, a.y, b.x, b.y);
-    }
-    view.present();
-    int gaps = 0;
-    for (const auto& [a, b] : lines) {
-        const float length = std::hypot(b.x - a.x, b.y - a.y);
-        for (float t = 0; t <= 1; t += 0.5f / length) {
-            const long x = std::lround((a.x + (b.x - a.x) * t) * 2 / 3);
-            const long y = std::lround((a.y + (b.y - a.y) * t) * 2 / 3);
-            int brightest = 0;
-            for (int i = 0; i < 9; ++i) {
-                brightest = std::max<int>(brightest, window.pixel(x + i % 3 - 1, y + i / 3 - 1).g);
-            }
-            gaps += brightest >= 40 ? 0 : 1;
+    {
+        OutlineBatch outlines(window.renderer);
+        for (const auto& [a, b] : lines) {
+            const SDL_Point ends[] = {a, b};
+            outlines.add(ends, 2);
         }
     }
+    drawCircle(window.renderer, 1500, 700, 200, {0, 255, 0}, 0);
+    // Stripes one field pixel wide: nearest sampling at x2/3 would keep them black and white.
+    std::vector<Uint32> stripes(30);
+    for (std::size_t i = 0; i < stripes.size(); ++i) {
+        stripes[i] = i % 2 == 0 ? 0xff000000 : 0xffffffff;
+    }
+    SDL_Texture* picture = SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_ARGB8888,
+                                             SDL_TEXTUREACCESS_STATIC, 30, 1);
+    SDL_UpdateTexture(picture, nullptr, stripes.data(), 30 * 4);
+    fitScaleMode(window.renderer, picture);
+    const SDL_Rect band{30, 30, 30, 30};
+    SDL_RenderCopy(window.renderer, picture, nullptr, &band);
+    view.present();
+    SDL_DestroyTexture(picture);
+
+    int gaps = 0;
+    int darkEnds = 0;
+    for (const auto& [a, b] : lines) {
+        const double length = std::max(1.0, std::hypot(b.x - a.x, b.y - a.y));
+        for (double t = 0; t <= 1; t += 0.5 / length) {
+            gaps += litNear(window, std::lround((a.x + (b.x - a.x) * t) * 2 / 3),
+                            std::lround((a.y + (b.y - a.y) * t) * 2 / 3))
+                        ? 0
+                        : 1;
+        }
+        // The window pixel holding each end's centre: (p + 0.5) * 2 / 3, rounded down.
+        for (const SDL_Point& p : {a, b}) {
+            darkEnds += window.pixel((2 * p.x + 1) / 3, (2 * p.y + 1) / 3).g >= 200 ? 0 : 1;
+        }
+    }
+    for (int i = 0; i < 720; ++i) { // the ring, half a degree apart
+        const double a = i * M_PI / 360;
+        gaps += litNear(window, std::lround((1500 + 199.5 * std::cos(a)) * 2 / 3),
+                        std::lround((700 + 199.5 * std::sin(a)) * 2 / 3))
+                    ? 0
+                    : 1;
+    }
     EXPECT_EQ(gaps, 0);
+    EXPECT_EQ(darkEnds, 0);
+    int greys = 0; // the band covers window x 20..39, y 20..39
+    for (int x = 20; x < 40; ++x) {
+        const Uint8 v = window.pixel(x, 30).r;
+        greys += v > 20 && v < 235 ? 1 : 0;
+    }
+    EXPECT_GE(greys, 18);
 }

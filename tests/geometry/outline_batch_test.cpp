@@ -81,34 +81,30 @@ TEST(OutlineBatchTest, ASegmentCoversOnePixelPerStepAlongItsLongerAxisAndBothEnd
     }
 }
 
-// Below x1 each end goes to the window pixel that holds its field pixel's centre,
-// (p + 0.5) * scale rounded down, and the segment is one window pixel thin between them.
-TEST(OutlineBatchTest, BelowScaleOneASegmentIsOneWindowPixelPerStep) {
+// Below x1 a point goes to the window pixel that holds its centre, (p + 0.5) * scale rounded
+// down, worked out by hand; the segment between two such pixels is then one of those above.
+TEST(OutlineBatchTest, BelowScaleOneAPointGoesToTheWindowPixelHoldingItsCentre) {
     const struct {
         float scale;
-        Segment field, window;
+        SDL_Point field, window;
     } rows[] = {
-        {2.0F / 3, {{2, 5}, {17, 5}}, {{1, 3}, {11, 3}}},
-        {2.0F / 3, {{6, 1}, {6, 14}}, {{4, 1}, {4, 9}}}, // 1.5 * 2/3 lands on 1 exactly
-        {2.0F / 3, {{14, 2}, {2, 14}}, {{9, 1}, {1, 9}}},
-        {2.0F / 3, {{1, 3}, {18, 8}}, {{1, 2}, {12, 5}}},
-        {2.0F / 3, {{4, 1}, {8, 15}}, {{3, 1}, {5, 10}}},
-        {0.5F, {{3, 3}, {3, 3}}, {{1, 1}, {1, 1}}},
-        {0.5F, {{1, 1}, {13, 13}}, {{0, 0}, {6, 6}}},
-        {0.5F, {{17, 12}, {3, 4}}, {{8, 6}, {1, 2}}},
-        {0.5F, {{-3, -1}, {5, -1}}, {{-2, -1}, {2, -1}}}, // off the field's edge: rounded down
-        {0.8F, {{12, 16}, {9, 0}}, {{10, 13}, {7, 0}}},
-        {0.8F, {{2, 2}, {3, 3}}, {{2, 2}, {2, 2}}}, // two field pixels in one window pixel
+        {2.0F / 3, {2, 5}, {1, 3}},
+        {2.0F / 3, {17, 5}, {11, 3}},
+        {2.0F / 3, {6, 1}, {4, 1}}, // 1.5 * 2/3 lands on 1 exactly
+        {2.0F / 3, {4, 14}, {3, 9}},
+        {2.0F / 3, {18, 8}, {12, 5}},
+        {0.5F, {3, 3}, {1, 1}},
+        {0.5F, {13, 12}, {6, 6}},
+        {0.5F, {-3, -1}, {-2, -1}}, // off the field's edge: rounded down
+        {0.8F, {12, 16}, {10, 13}},
+        {0.8F, {9, 0}, {7, 0}},
+        {0.8F, {3, 3}, {2, 2}}, // 2,2 too: two field pixels in one window pixel
+        {0.25F, {1919, 1079}, {480, 270}},
     };
     for (const auto& row : rows) {
-        // In field units, as SDL takes them; it multiplies by the scale again.
-        auto quad = OutlineBatch::quadAt(row.field.a, row.field.b, {row.scale, row.scale});
-        for (SDL_FPoint& corner : quad) {
-            corner = {corner.x * row.scale, corner.y * row.scale};
-        }
-        expectOnePixelPerStep(quad, row.window.a, row.window.b,
-                              nameOf(row.field.a, row.field.b) + " at x" +
-                                  std::to_string(row.scale));
+        const SDL_Point got = OutlineBatch::windowPixel(row.field, {row.scale, row.scale});
+        EXPECT_EQ(std::pair(got.x, got.y), std::pair(row.window.x, row.window.y))
+            << row.field.x << "," << row.field.y << " at x" << row.scale;
     }
 }
 
