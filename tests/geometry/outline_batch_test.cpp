@@ -98,8 +98,8 @@ TEST(OutlineBatchTest, BelowScaleOneAPointGoesToTheWindowPixelHoldingItsCentre) 
         {0.5F, {-3, -1}, {-2, -1}}, // off the field's edge: rounded down
         {0.8F, {12, 16}, {10, 13}},
         {0.8F, {9, 0}, {7, 0}},
-        {0.8F, {3, 3}, {2, 2}}, // 2,2 too: two field pixels in one window pixel
-        {0.25F, {1919, 1079}, {480, 270}},
+        {0.8F, {3, 3}, {2, 2}},            // 2,2 too: two field pixels in one window pixel
+        {0.25F, {1919, 1079}, {479, 269}}, // the last field pixel: 479.875, 269.875
     };
     for (const auto& row : rows) {
         const SDL_Point got = OutlineBatch::windowPixel(row.field, {row.scale, row.scale});
