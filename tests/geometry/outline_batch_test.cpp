@@ -10,7 +10,6 @@
 #include <utility>
 
 #include "geometry/outline_batch.h"
-#include "geometry/render_scale.h"
 #include "support/canvas.h"
 
 namespace {
@@ -162,24 +161,4 @@ TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKee
     SDL_Color after{};
     SDL_GetRenderDrawColor(cornered.renderer, &after.r, &after.g, &after.b, &after.a);
     EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
-}
-
-// One texture through a window of 120 x 120 showing fields of other sizes, in turn.
-TEST(OutlineBatchTest, PicturesAreFilteredBelowScaleOneAndKeepWholePixelsFromOneUp) {
-    Canvas window(120, 120);
-    SDL_Texture* picture = SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_ARGB8888,
-                                             SDL_TEXTUREACCESS_STATIC, 4, 4);
-    const std::pair<int, SDL_ScaleMode> rows[] = {{180, SDL_ScaleModeLinear},
-                                                  {120, SDL_ScaleModeNearest},
-                                                  {60, SDL_ScaleModeNearest},
-                                                  {121, SDL_ScaleModeLinear},
-                                                  {40, SDL_ScaleModeNearest}};
-    for (const auto& [field, mode] : rows) {
-        SDL_RenderSetLogicalSize(window.renderer, field, field);
-        fitScaleMode(window.renderer, picture);
-        SDL_ScaleMode got = SDL_ScaleModeBest;
-        SDL_GetTextureScaleMode(picture, &got);
-        EXPECT_EQ(got, mode) << "field " << field;
-    }
-    SDL_DestroyTexture(picture);
 }
