@@ -1,5 +1,6 @@
 #include "geometry/outline_batch.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -129,9 +130,22 @@ void OutlineBatch::add(const SDL_Rect& rect) {
 }
 
 void OutlineBatch::addPoints(const SDL_Point* points, int count) {
-    const SDL_Point* at = placed(points, count);
+    if (style == Style::Lines && !shrunk) {
+        SDL_RenderDrawPoints(renderer, points, count);
+        return;
+    }
+    // A GPU pays per point, and small circles repeat pixels (more so below x1): each goes once.
+    if (!shrunk) {
+        inWindow.assign(points, points + count);
+    } else {
+        placed(points, count);
+    }
+    std::sort(inWindow.begin(), inWindow.end(),
+              [](SDL_Point a, SDL_Point b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
+    const auto end = std::unique(inWindow.begin(), inWindow.end(),
+                                 [](SDL_Point a, SDL_Point b) { return a.x == b.x && a.y == b.y; });
     const Unscaled unscaled(renderer, shrunk);
-    SDL_RenderDrawPoints(renderer, at, count);
+    SDL_RenderDrawPoints(renderer, inWindow.data(), static_cast<int>(end - inWindow.begin()));
 }
 
 void OutlineBatch::keepColour() {
