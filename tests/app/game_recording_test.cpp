@@ -1,5 +1,3 @@
-#include <sstream>
-
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"

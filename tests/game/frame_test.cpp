@@ -10,32 +10,15 @@ class FrameTest : public testing::Test {
     void SetUp() override {
         quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     }
-    SDL_Point firstRockPoint() const {
-        const SDL_FPoint p = h.game->rockField()[0].rockCords[0];
-        return {static_cast<int>(p.x), static_cast<int>(p.y)};
-    }
 
     HeadlessGame h;
 };
 } // namespace
 
-// What each frame draws, and where, the stored recordings' pictures hold; here the order.
-TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
-    SDL_FillRect(h.screen, nullptr, SDL_MapRGB(h.screen->format, 1, 2, 3));
-    SDL_Point rock = firstRockPoint();
-    // The rock's blip: its dot of radius 2 lights the pixel right of its centre.
-    const SDL_Point blip{1796 + rock.x * 140 / 2880, 15 + rock.y * 130 / 1215};
+// What each frame draws, where and in which order, the stored recordings' pictures hold.
+TEST_F(FrameTest, FireStreamMagazineAndTheFrameTickCycle) {
     h.tapKey(SDL_SCANCODE_SPACE);
-    h.run();
-    EXPECT_NE(h.pixel(blip.x, blip.y), kGreen) << "a blip shows one frame late";
-    EXPECT_EQ(h.count({1, 2, 3, 255}), 0) << "the screen is cleared first";
-    EXPECT_EQ(h.pixel(1100, 900), (SDL_Color{82, 3, 46, 255})) << "to the first background colour";
-    EXPECT_EQ(h.pixel(rock.x, rock.y), (SDL_Color{255, 0, 0, 255})) << "tick 70: after the flock";
-    rock = firstRockPoint();
-    h.run();
-    EXPECT_EQ(h.pixel(rock.x, rock.y), kGreen) << "tick 69 is odd: no flock, rocks in green";
-    EXPECT_EQ(h.pixel(blip.x, blip.y), kGreen);
-
+    h.run(2);
     h.pressKey(SDL_SCANCODE_SPACE);
     h.run();
     EXPECT_EQ(h.game->weapons().getNumMissiles(), 3) << "a held SPACE fires twice at first";
@@ -59,7 +42,7 @@ TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     EXPECT_EQ(h.sleptMs, 100u * 50u + 78u * 14u) << "every frame sleeps 14 ms";
 }
 
-TEST_F(FrameTest, TurnThrustAndTheVisualRange) {
+TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
     h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_LEFT);
     h.run(2);
@@ -100,24 +83,13 @@ TEST_F(FrameTest, TurnThrustAndTheVisualRange) {
     quietly([&] { ASSERT_FALSE(g.start().has_value()); });
     g.pressKey(SDL_SCANCODE_SPACE);
     g.pressKey(SDL_SCANCODE_LEFT);
-    std::size_t before = 0;
+    // The rocks it takes, the score and the portal's turns the stored recordings hold.
     for (int frames = 0; g.state->score == 0 && frames < 2000; ++frames) {
-        before = g.game->rockField().size();
         Mix_HaltChannel(-1); // free channels, so a blast is never dropped
         g.run();
     }
-    const int score = g.state->score;
-    ASSERT_GE(score, 1);
-    EXPECT_EQ(g.game->rockField().size(), before - static_cast<std::size_t>(score));
-    EXPECT_EQ(g.game->hud().scoreText(), "Score:" + std::to_string(score));
+    ASSERT_GE(g.state->score, 1);
     EXPECT_TRUE(g.playing(g.state->sounds.blast));
-    // A showing that ends moves the portal, and the next frame opens it again.
-    for (int frames = 0; g.game->gate().isOpen() > 0 && frames < 2000; ++frames) {
-        g.run();
-    }
-    const int closed = g.game->gate().isOpen();
-    g.run();
-    EXPECT_EQ(std::pair(closed, g.game->gate().isOpen()), std::pair(0, 400));
 }
 
 TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {

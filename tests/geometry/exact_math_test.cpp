@@ -1,6 +1,5 @@
 #include <mpfr.h>
 
-#include <cstdint>
 #include <random>
 #include <type_traits>
 
