@@ -1,4 +1,3 @@
-#include <SDL.h>
 #include <SDL_mixer.h>
 
 #include "audio/audio_device.h"

@@ -1,5 +1,3 @@
-#include <SDL.h>
-
 #include "audio/sound_effects.h"
 #include "support/kit.h"
 

@@ -3,39 +3,21 @@
 namespace {
 constexpr SDL_Color kGreen{168, 198, 78, 255};
 constexpr SDL_Color kText{255, 44, 44, 255};
-constexpr SDL_Color kHelp{255, 220, 120, 255};
 
 class FrameTest : public testing::Test {
   protected:
     void SetUp() override {
         quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     }
-    SDL_Point firstRockPoint() const {
-        const SDL_FPoint p = h.game->rockField()[0].rockCords[0];
-        return {static_cast<int>(p.x), static_cast<int>(p.y)};
-    }
 
     HeadlessGame h;
 };
 } // namespace
 
-// What each frame draws, and where, the stored recordings' pictures hold; here the order.
-TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
-    SDL_FillRect(h.screen, nullptr, SDL_MapRGB(h.screen->format, 1, 2, 3));
-    SDL_Point rock = firstRockPoint();
-    // The rock's blip: its dot of radius 2 lights the pixel right of its centre.
-    const SDL_Point blip{1796 + rock.x * 140 / 2880, 15 + rock.y * 130 / 1215};
+// What each frame draws, where and in which order, the stored recordings' pictures hold.
+TEST_F(FrameTest, FireStreamMagazineAndTheFrameTickCycle) {
     h.tapKey(SDL_SCANCODE_SPACE);
-    h.run();
-    EXPECT_NE(h.pixel(blip.x, blip.y), kGreen) << "a blip shows one frame late";
-    EXPECT_EQ(h.count({1, 2, 3, 255}), 0) << "the screen is cleared first";
-    EXPECT_EQ(h.pixel(1100, 900), (SDL_Color{82, 3, 46, 255})) << "to the first background colour";
-    EXPECT_EQ(h.pixel(rock.x, rock.y), (SDL_Color{255, 0, 0, 255})) << "tick 70: after the flock";
-    rock = firstRockPoint();
-    h.run();
-    EXPECT_EQ(h.pixel(rock.x, rock.y), kGreen) << "tick 69 is odd: no flock, rocks in green";
-    EXPECT_EQ(h.pixel(blip.x, blip.y), kGreen);
-
+    h.run(2);
     h.pressKey(SDL_SCANCODE_SPACE);
     h.run();
     EXPECT_EQ(h.game->weapons().getNumMissiles(), 3) << "a held SPACE fires twice at first";
@@ -59,7 +41,7 @@ TEST_F(FrameTest, DrawOrderFireStreamMagazineAndTheFrameTickCycle) {
     EXPECT_EQ(h.sleptMs, 100u * 50u + 78u * 14u) << "every frame sleeps 14 ms";
 }
 
-TEST_F(FrameTest, TurnThrustAndTheVisualRange) {
+TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
     h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_LEFT);
     h.run(2);
@@ -100,24 +82,13 @@ TEST_F(FrameTest, TurnThrustAndTheVisualRange) {
     quietly([&] { ASSERT_FALSE(g.start().has_value()); });
     g.pressKey(SDL_SCANCODE_SPACE);
     g.pressKey(SDL_SCANCODE_LEFT);
-    std::size_t before = 0;
+    // The rocks it takes, the score and the portal's turns the stored recordings hold.
     for (int frames = 0; g.state->score == 0 && frames < 2000; ++frames) {
-        before = g.game->rockField().size();
         Mix_HaltChannel(-1); // free channels, so a blast is never dropped
         g.run();
     }
-    const int score = g.state->score;
-    ASSERT_GE(score, 1);
-    EXPECT_EQ(g.game->rockField().size(), before - static_cast<std::size_t>(score));
-    EXPECT_EQ(g.game->hud().scoreText(), "Score:" + std::to_string(score));
+    ASSERT_GE(g.state->score, 1);
     EXPECT_TRUE(g.playing(g.state->sounds.blast));
-    // A showing that ends moves the portal, and the next frame opens it again.
-    for (int frames = 0; g.game->gate().isOpen() > 0 && frames < 2000; ++frames) {
-        g.run();
-    }
-    const int closed = g.game->gate().isOpen();
-    g.run();
-    EXPECT_EQ(std::pair(closed, g.game->gate().isOpen()), std::pair(0, 400));
 }
 
 TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
@@ -134,40 +105,32 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
     EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), h.state->sounds.radar);
 
     // Cells and islands are 35 x 38; the island of the cell (0, 0) is the box (0, 0, 30, 30).
+    // What a click logs and the cell it names, the stored recordings' logs and pictures hold.
     h.mouseDown(SDL_BUTTON_LEFT, 5, 6);
-    EXPECT_EQ(h.run(), "!!!!mouse button down event!!!!!");
+    h.run();
     EXPECT_NE(h.pixel(0, 20), kGreen) << "the left button outlines nothing";
     h.mouseDown(SDL_BUTTON_RIGHT, 4 * 35 + 5, 7 * 38 + 5);
-    EXPECT_EQ(h.run(), "!!!!mouse button down event!!!!!Mouse x=145, y=271\nLiving Liff Block!\n"
-                       "Liff Block Point(x=4,y=7);\n");
-    EXPECT_EQ(h.game->hud().messageText(), "lIFF BLOCK POINT: Point(x=4,y=7);");
+    h.run();
     EXPECT_EQ(std::pair(h.pixel(0, 20), h.pixel(29, 20)), std::pair(kGreen, kGreen));
     h.mouseUp(SDL_BUTTON_LEFT, 300, 200);
     h.run();
     EXPECT_NE(h.pixel(0, 20), kGreen) << "any button going up ends it";
-    h.mouseDown(SDL_BUTTON_RIGHT, 1919, 1079);
-    EXPECT_EQ(logLines(h.run()).back(), "Liff Block Point(x=50,y=27);") << "the strip";
-    h.mouseUp(SDL_BUTTON_RIGHT, 1919, 1079);
-    h.run(399);
+    h.run(398);
     EXPECT_GT(h.count(kText, {1920 - 455, 1080 - 20, 455, 20}), 0);
     EXPECT_EQ(h.state->systemMessage.countdown, 0) << "shown for 400 frames";
     h.run();
     EXPECT_EQ(h.count(kText, {1920 - 455, 1080 - 20, 455, 20}), 0);
 
-    // What each key logs; a '*' at the end stands for anything after it.
+    // What each key logs; a '*' at the end stands for anything after it. H, M and N, pressed in
+    // the stored recordings, their logs and pictures hold.
     // randV from the seed 1 starts 9, 13, 4, 11, 2, 4, 1, 12, 3, 10, 10, 7, 5, 6, 6, 0, 10, 11,
     // 8, 0.
     const std::pair<SDL_Scancode, std::string> rows[] = {
-        {SDL_SCANCODE_H, "display help menu...\n"},
-        {SDL_SCANCODE_M, "starting milk_run_mode\n"},
         {SDL_SCANCODE_3,
          "randV:9\nrandV:13\nrandV:4\nrandV:11\nrandV:2\nrandV:4\nrandV:1\nrandV:12\n"
          "randV:3\nrandV:10\nrandV:10\nrandV:7\nrandV:5\nrandV:6\nrandV:6\nrandV:0\n"
          "randV:10\nrandV:11\nrandV:8\nrandV:0\n"},
         {SDL_SCANCODE_W, "Inside SCANCODE_W\n##### Printing the rocks that are missing #####\n*"},
-        {SDL_SCANCODE_N,
-         "##### Create new rocks pluss 10 ####\nrand foo and rand bar values:9, 13\n*"},
-        {SDL_SCANCODE_M, "ending milk_run_mode\n"},
         {SDL_SCANCODE_A, "New Liff Cycle Period of : 6650\n"},
         {SDL_SCANCODE_F, "Liff Cycle Freeze == true\n"},
         {SDL_SCANCODE_L, "New Randomized Liff...\n"},
@@ -178,20 +141,11 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
         const bool prefix = text.back() == '*';
         EXPECT_EQ(prefix ? log.substr(0, text.size() - 1) + "*" : log, text)
             << SDL_GetScancodeName(key);
-        if (key == SDL_SCANCODE_M) { // shown, but not logged
-            EXPECT_EQ(h.game->hud().messageText(),
-                      std::string("milk_run_mode:") + (h.state->input.milkRunMode ? "ON" : "OFF"));
-        }
     }
     // The stored recordings' logs hold the other keys' (and silences).
     for (SDL_Scancode quiet : {SDL_SCANCODE_2, SDL_SCANCODE_Z}) {
         h.tapKey(quiet);
         EXPECT_EQ(h.run(), "") << SDL_GetScancodeName(quiet);
     }
-    EXPECT_EQ(h.game->waveSize(), 20) << "N added ten to the wave size";
     EXPECT_EQ(std::tuple(h.state->liff.period, h.state->liff.isFrozen()), std::tuple(66500, true));
-    EXPECT_GT(h.count(kHelp), 500) << "H listed the controls";
-    h.tapKey(SDL_SCANCODE_H);
-    EXPECT_EQ(h.run(), "display help menu...\n");
-    EXPECT_EQ(h.count(kHelp), 0);
 }

@@ -26,10 +26,8 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
     EXPECT_EQ(std::tuple(hero.shieldTextures.size(), hero.thrustShieldTextures.size(),
                          hero.thrustTextures.size()),
               std::tuple(7u, 3u, 2u));
-    const std::size_t capacity = h.game->rockField().capacity();
-    EXPECT_EQ(quietly([&] { EXPECT_EQ(h.stop(), 0); }),
-              "capacity is now:" + std::to_string(capacity) +
-                  "\nafter clear and shrink_to_fit, capacity is now:0\n");
+    // Shut-down's lines close every stored recording's log.
+    quietly([&] { EXPECT_EQ(h.stop(), 0); });
     EXPECT_EQ(h.state->theHero, nullptr) << "the pointer does not outlive the ship's game";
     h.exitProcess();
 
@@ -90,13 +88,12 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
         HeadlessGame h(1920, 1080, saved + "fart_user_1_pause_game=1\nkept_until_saved=1\n");
         quietly([&] { ASSERT_FALSE(h.start().has_value()); });
         h.run();
-        EXPECT_EQ(h.game->weapons().getMaxMissiles(), magazine);
-        EXPECT_EQ(h.game->hud().scoreText(), "Score:" + std::to_string(score));
-        EXPECT_EQ(h.state->level, 3);
-        EXPECT_TRUE(h.state->pauseGame);
+        // How the score and level show, and what C logs and shows, the stored recordings hold.
+        EXPECT_EQ(
+            std::tuple(h.game->weapons().getMaxMissiles(), h.state->level, h.state->pauseGame),
+            std::tuple(magazine, 3, true));
         h.tapKey(SDL_SCANCODE_C);
-        EXPECT_EQ(h.run(), "Save checkpoint as: checkpoint1700000000.txt\n");
-        EXPECT_EQ(h.game->hud().messageText(), "Saved game state as: checkpoint1700000000.txt");
+        h.run();
         const std::string tail = seed + saved + "fart_user_1_liff_cycle_freeze=1\n";
         EXPECT_EQ(readFile(h.workDir.path() / "checkpoint1700000000.txt"),
                   tail + "fart_user_1_pause_game=1\n");

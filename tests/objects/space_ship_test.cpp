@@ -1,6 +1,5 @@
 #include "objects/space_ship.h"
 
-#include <SDL.h>
 #include <SDL_image.h>
 
 #include <cstring>

@@ -9,7 +9,7 @@ import {basename, join} from 'node:path';
 
 import {HEIGHT, SRC, WIDTH, download, focusGame, loggedLines, openBrowser, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
-import {check, finish} from './lib.mjs';
+import {check, checkpoint as written, finish, gameFile} from './lib.mjs';
 
 const HUD_RED = [255, 44, 44];
 const HELP = [255, 220, 120];
@@ -22,12 +22,6 @@ const logLines = async page => (await loggedLines(page)).filter(l => l);
 const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
 const sameGame = (a, b) => ['score', 'level'].every(k => value(a, k) !== undefined && value(a, k) === value(b, k));
 
-// The newest file of the game's (or of the IndexedDB mount's) whose name starts with `name`.
-const gameFile = (page, name, dir = '/game') => page.evaluate((n, d) => {
-    const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
-    return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
-}, name, dir);
-
 // Runs what reloads the page, then waits for the new page (it has no mark; reading the mark
 // while the page changes may throw) and its game's start.
 async function reloaded(page, action) {
@@ -38,12 +32,7 @@ async function reloaded(page, action) {
 }
 
 // Presses C and gives the checkpoint it wrote.
-async function checkpoint(page) {
-    const count = () => page.evaluate(() => FS.readdir('/game').filter(n => n.startsWith('checkpoint')).length);
-    const before = await count();
-    await press(page, 'c');
-    return (await waitFor(async () => (await count()) > before)) && gameFile(page, 'checkpoint');
-}
+const checkpoint = async page => gameFile(page, await written(page));
 
 // The desktop's start-up lines (tests/golden; "*" ends a prefix), in order; the field is the canvas.
 function startLogError(lines) {

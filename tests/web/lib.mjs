@@ -1,4 +1,4 @@
-// What the phone and offline tests share: the verdicts, the game's files and log, checkpoints.
+// What the browser, phone and offline tests share: the verdicts, the game's files and log, checkpoints.
 import {press, waitFor} from '../../scripts/web-browser.mjs';
 
 let failures = 0;
@@ -17,6 +17,12 @@ export const logLines = async page => (await page.$eval('#log-lines', e => e.tex
 // The names of the game's files (or of the IndexedDB mount's) that start with `name`.
 export const gameFiles = (page, name, dir = '/game') =>
     page.evaluate((n, d) => FS.readdir(d).filter(f => f.startsWith(n)).sort(), name, dir);
+
+// The text of the newest of those files, or null.
+export const gameFile = (page, name, dir = '/game') => page.evaluate((n, d) => {
+    const names = FS.readdir(d).filter(f => f.startsWith(n)).sort();
+    return names.length ? FS.readFile(d + '/' + names.at(-1), {encoding: 'utf8'}) : null;
+}, name, dir);
 
 // Presses C and gives the name of the checkpoint it wrote.
 export async function checkpoint(page) {
