@@ -1,3 +1,5 @@
+#include <numbers>
+
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
 #include "geometry/render_scale.h"
@@ -151,7 +153,7 @@ TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
         }
     }
     for (int i = 0; i < 720; ++i) { // the ring, half a degree apart
-        const double a = i * M_PI / 360;
+        const double a = i * std::numbers::pi / 360;
         gaps += litNear(window, std::lround((1500 + 199.5 * std::cos(a)) * 2 / 3),
                         std::lround((700 + 199.5 * std::sin(a)) * 2 / 3))
                     ? 0
