@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstddef>
 #include <cstdlib>
 
 #include "geometry/render_scale.h"
@@ -22,6 +23,37 @@ bool operator!=(SDL_Color a, SDL_Color b) {
 constexpr float kHalfWidth = 0.51F;
 // How far the quad runs past each end's pixel centre: short of the next centre.
 constexpr float kEndReach = 0.49F;
+
+// Keeps the first of each repeated point, in order, and gives how many are left: a mark per
+// pixel of their bounding box (points spread wider than that allows stay as they are).
+std::size_t dropRepeats(std::vector<SDL_Point>& points) {
+    if (points.empty()) {
+        return 0;
+    }
+    SDL_Rect box{points[0].x, points[0].y, 1, 1};
+    SDL_EnclosePoints(points.data(), static_cast<int>(points.size()), nullptr, &box);
+    const std::size_t area = static_cast<std::size_t>(box.w) * static_cast<std::size_t>(box.h);
+    if (area > (std::size_t{1} << 24)) {
+        return points.size();
+    }
+    thread_local std::vector<unsigned char> seen;
+    seen.resize(std::max(seen.size(), area));
+    auto mark = [&](SDL_Point p) -> unsigned char& {
+        return seen[static_cast<std::size_t>(p.y - box.y) * static_cast<std::size_t>(box.w) +
+                    static_cast<std::size_t>(p.x - box.x)];
+    };
+    std::size_t kept = 0;
+    for (const SDL_Point& p : points) {
+        if (mark(p) == 0) {
+            mark(p) = 1;
+            points[kept++] = p;
+        }
+    }
+    for (std::size_t i = 0; i < kept; ++i) {
+        mark(points[i]) = 0;
+    }
+    return kept;
+}
 
 // Draws in window pixels for as long as it lives; the field's viewport stays.
 class Unscaled {
@@ -76,9 +108,9 @@ const SDL_Point* OutlineBatch::placed(const SDL_Point* points, int count) {
     if (!shrunk) {
         return points;
     }
-    inWindow.resize(static_cast<std::size_t>(count));
+    inWindow.clear();
     for (int i = 0; i < count; ++i) {
-        inWindow[static_cast<std::size_t>(i)] = windowPixel(points[i], scale);
+        inWindow.push_back(windowPixel(points[i], scale));
     }
     return inWindow.data();
 }
@@ -140,12 +172,9 @@ void OutlineBatch::addPoints(const SDL_Point* points, int count) {
     } else {
         placed(points, count);
     }
-    std::sort(inWindow.begin(), inWindow.end(),
-              [](SDL_Point a, SDL_Point b) { return a.y != b.y ? a.y < b.y : a.x < b.x; });
-    const auto end = std::unique(inWindow.begin(), inWindow.end(),
-                                 [](SDL_Point a, SDL_Point b) { return a.x == b.x && a.y == b.y; });
+    const std::size_t kept = dropRepeats(inWindow);
     const Unscaled unscaled(renderer, shrunk);
-    SDL_RenderDrawPoints(renderer, inWindow.data(), static_cast<int>(end - inWindow.begin()));
+    SDL_RenderDrawPoints(renderer, inWindow.data(), static_cast<int>(kept));
 }
 
 void OutlineBatch::keepColour() {
