@@ -193,7 +193,8 @@ void OutlineBatch::lightCorners() {
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
     {
         const Unscaled unscaled(renderer, shrunk);
-        SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(corners.size()));
+        // A closed outline ends where it began, and below x1 near corners share a pixel.
+        SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(dropRepeats(corners)));
     }
     SDL_SetRenderDrawColor(renderer, now.r, now.g, now.b, now.a);
     corners.clear();
