@@ -55,12 +55,13 @@ std::size_t dropRepeats(std::vector<SDL_Point>& points) {
     return kept;
 }
 
-// Draws in window pixels for as long as it lives; the field's viewport stays.
+// Draws in window pixels for as long as it lives (when shrunk), then puts the batch's scale
+// back; the field's viewport stays.
 class Unscaled {
   public:
-    Unscaled(SDL_Renderer* r, bool shrunk) : renderer(shrunk ? r : nullptr) {
+    Unscaled(SDL_Renderer* r, bool shrunk, SDL_FPoint scale)
+        : renderer(shrunk ? r : nullptr), scale(scale) {
         if (renderer != nullptr) {
-            SDL_RenderGetScale(renderer, &scale.x, &scale.y);
             SDL_RenderSetScale(renderer, 1.0F, 1.0F);
         }
     }
@@ -74,7 +75,7 @@ class Unscaled {
 
   private:
     SDL_Renderer* renderer;
-    SDL_FPoint scale{1.0F, 1.0F};
+    SDL_FPoint scale;
 };
 } // namespace
 
@@ -122,7 +123,7 @@ void OutlineBatch::add(const SDL_Point* points, int count) {
     const SDL_Point* at = placed(points, count);
     if (style != Style::Geometry) {
         {
-            const Unscaled unscaled(renderer, shrunk);
+            const Unscaled unscaled(renderer, shrunk, scale);
             SDL_RenderDrawLines(renderer, at, count);
         }
         if (style == Style::LinesAndCorners) {
@@ -173,7 +174,7 @@ void OutlineBatch::addPoints(const SDL_Point* points, int count) {
         placed(points, count);
     }
     const std::size_t kept = dropRepeats(inWindow);
-    const Unscaled unscaled(renderer, shrunk);
+    const Unscaled unscaled(renderer, shrunk, scale);
     SDL_RenderDrawPoints(renderer, inWindow.data(), static_cast<int>(kept));
 }
 
@@ -192,7 +193,7 @@ void OutlineBatch::lightCorners() {
     const SDL_Color now = drawColour(renderer);
     SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
     {
-        const Unscaled unscaled(renderer, shrunk);
+        const Unscaled unscaled(renderer, shrunk, scale);
         // A closed outline ends where it began, and below x1 near corners share a pixel.
         SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(dropRepeats(corners)));
     }
@@ -237,7 +238,7 @@ void OutlineBatch::flush() {
         return;
     }
     {
-        const Unscaled unscaled(renderer, shrunk);
+        const Unscaled unscaled(renderer, shrunk, scale);
         SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
                            indices.data(), static_cast<int>(indices.size()));
     }

@@ -2,15 +2,11 @@
 
 #include <algorithm>
 
-float renderScale(SDL_Renderer* renderer) {
+bool drawsShrunk(SDL_Renderer* renderer) {
     float x = 1.0F;
     float y = 1.0F;
     SDL_RenderGetScale(renderer, &x, &y);
-    return std::min(x, y);
-}
-
-bool drawsShrunk(SDL_Renderer* renderer) {
-    return renderScale(renderer) < 1.0F;
+    return std::min(x, y) < 1.0F;
 }
 
 void fitScaleMode(SDL_Renderer* renderer, SDL_Texture* texture) {

@@ -5,8 +5,7 @@
 
 #include <SDL_render.h>
 
-// The scale of the smaller axis; 1 when SDL cannot tell.
-float renderScale(SDL_Renderer* renderer);
+// Whether SDL's scale is below 1 on either axis.
 bool drawsShrunk(SDL_Renderer* renderer);
 // Linear sampling while shrunk, the nearest pixel otherwise, set only when it changes.
 void fitScaleMode(SDL_Renderer* renderer, SDL_Texture* texture);

@@ -20,8 +20,10 @@ void FieldView::open(SDL_Renderer* r, int fieldWidth, int fieldHeight) {
                   << std::endl;
         return;
     }
-    // The game draws with alpha 0 at times; the copy to the window must ignore alpha.
+    // The game draws with alpha 0 at times; the copy to the window must ignore alpha. It is
+    // copied only into a larger window, with whole pixels.
     SDL_SetTextureBlendMode(target, SDL_BLENDMODE_NONE);
+    SDL_SetTextureScaleMode(target, SDL_ScaleModeNearest);
 }
 
 void FieldView::beginFrame() {
@@ -32,7 +34,6 @@ void FieldView::beginFrame() {
     const bool shrinking = w < width || h < height;
     drawingToTarget = target != nullptr && !shrinking && (w != width || h != height);
     if (drawingToTarget) {
-        SDL_SetTextureScaleMode(target, SDL_ScaleModeNearest);
         SDL_SetRenderTarget(renderer, target);
     }
 }
