@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstddef>
+#include <cstdint>
 #include <cstdlib>
 
 #include "geometry/render_scale.h"
@@ -24,8 +25,9 @@ constexpr float kHalfWidth = 0.51F;
 // How far the quad runs past each end's pixel centre: short of the next centre.
 constexpr float kEndReach = 0.49F;
 
-// Keeps the first of each repeated point, in order, and gives how many are left: a mark per
-// pixel of their bounding box (points spread wider than that allows stay as they are).
+// Keeps the first of each repeated point, in order, and gives how many are left: a bit per
+// pixel of their bounding box, small enough to stay in cache across the field (points spread
+// wider than that allows stay as they are).
 std::size_t dropRepeats(std::vector<SDL_Point>& points) {
     if (points.empty()) {
         return 0;
@@ -33,24 +35,26 @@ std::size_t dropRepeats(std::vector<SDL_Point>& points) {
     SDL_Rect box{points[0].x, points[0].y, 1, 1};
     SDL_EnclosePoints(points.data(), static_cast<int>(points.size()), nullptr, &box);
     const std::size_t area = static_cast<std::size_t>(box.w) * static_cast<std::size_t>(box.h);
-    if (area > (std::size_t{1} << 24)) {
+    if (area > (std::size_t{1} << 27)) {
         return points.size();
     }
-    thread_local std::vector<unsigned char> seen;
-    seen.resize(std::max(seen.size(), area));
-    auto mark = [&](SDL_Point p) -> unsigned char& {
-        return seen[static_cast<std::size_t>(p.y - box.y) * static_cast<std::size_t>(box.w) +
-                    static_cast<std::size_t>(p.x - box.x)];
+    thread_local std::vector<std::uint64_t> seen;
+    seen.resize(std::max(seen.size(), area / 64 + 1));
+    auto bit = [&](SDL_Point p) {
+        return static_cast<std::size_t>(p.y - box.y) * static_cast<std::size_t>(box.w) +
+               static_cast<std::size_t>(p.x - box.x);
     };
     std::size_t kept = 0;
     for (const SDL_Point& p : points) {
-        if (mark(p) == 0) {
-            mark(p) = 1;
+        const std::size_t at = bit(p);
+        const std::uint64_t mask = std::uint64_t{1} << (at % 64);
+        if ((seen[at / 64] & mask) == 0) {
+            seen[at / 64] |= mask;
             points[kept++] = p;
         }
     }
     for (std::size_t i = 0; i < kept; ++i) {
-        mark(points[i]) = 0;
+        seen[bit(points[i]) / 64] = 0;
     }
     return kept;
 }
