@@ -14,17 +14,15 @@ class FrameTest : public testing::Test {
 };
 } // namespace
 
-// What each frame draws, where and in which order, the stored recordings' pictures hold.
+// What each frame draws, where and in which order, the stored recordings' pictures hold; the
+// frame counter's cycle, their states. A held SPACE fires twice at first: the pad's test.
 TEST_F(FrameTest, FireStreamMagazineAndTheFrameTickCycle) {
     h.tapKey(SDL_SCANCODE_SPACE);
     h.run(2);
     h.pressKey(SDL_SCANCODE_SPACE);
     h.run();
-    EXPECT_EQ(h.game->weapons().getNumMissiles(), 3) << "a held SPACE fires twice at first";
     EXPECT_TRUE(h.playing(h.state->sounds.shot));
-    h.run(68);
-    EXPECT_EQ(h.state->frameTick, -1) << "71 frames: 70 down to -1";
-    h.run(4);
+    h.run(72);
     EXPECT_EQ(h.game->weapons().getNumMissiles(), 75);
     Mix_HaltChannel(-1); // the shots hold every channel; a busy mixer drops the click
     h.run();
@@ -36,13 +34,12 @@ TEST_F(FrameTest, FireStreamMagazineAndTheFrameTickCycle) {
     h.pressKey(SDL_SCANCODE_Q);
     EXPECT_FALSE(h.game->quitRequested());
     h.run();
-    EXPECT_TRUE(h.game->quitRequested());
-    EXPECT_EQ(h.state->frameTick, 64) << "back to 70 after 72 frames; Q completes its frame";
+    EXPECT_TRUE(h.game->quitRequested()) << "Q completes its frame";
     EXPECT_EQ(h.sleptMs, 100u * 50u + 78u * 14u) << "every frame sleeps 14 ms";
 }
 
+// How thrust moves the ship the stored recordings' states hold, and its sound the pad's test.
 TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
-    h.pressKey(SDL_SCANCODE_UP);
     h.pressKey(SDL_SCANCODE_LEFT);
     h.run(2);
     EXPECT_EQ(h.game->spriteAngle(), 80);
@@ -53,18 +50,12 @@ TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
     h.run();
     EXPECT_EQ(h.game->spriteAngle(), 85);
     h.releaseKey(SDL_SCANCODE_RIGHT);
-    const SpaceShip& hero = h.game->hero();
-    const float startY = hero.spriteRect.y;
-    h.run(40);
-    EXPECT_TRUE(h.playing(h.state->sounds.thrust));
-    EXPECT_NE(hero.getTVelocity().y, 0.0f);
-    EXPECT_LT(hero.spriteRect.y, startY) << "heading almost straight up, not turning";
-    h.releaseKey(SDL_SCANCODE_UP);
     // Recentring and the pause show in the stored recordings' state, frame by frame.
 
-    // DOWN alone does nothing; a DOWN still set answers the next V.
+    // UP or DOWN alone does nothing; the last of them still set answers the next V.
     using Keys = std::vector<SDL_Scancode>;
-    const std::pair<Keys, int> steps[] = {{{SDL_SCANCODE_V, SDL_SCANCODE_DOWN}, 49},
+    const std::pair<Keys, int> steps[] = {{{SDL_SCANCODE_UP}, 50},
+                                          {{SDL_SCANCODE_V, SDL_SCANCODE_DOWN}, 49},
                                           {{SDL_SCANCODE_DOWN}, 49},
                                           {{SDL_SCANCODE_V}, 48},
                                           {{SDL_SCANCODE_V, SDL_SCANCODE_UP}, 49}};

@@ -51,7 +51,8 @@ TEST(PortalTest, ShowsBothEndsCarriesTheShipAcrossClosesAndALayerlessOneDrawsNot
     EXPECT_EQ(gameRand(), 5758) << "and no draw";
     islands.addPoint(9, 9);
     islands.addPoint(20, 1);
-    // 16838 % 3 = 2, the last island, so its pair is (2, 1); ends go to the cells' corners.
+    // 16838 % 3 = 2, the last island, so its pair is (2, 1); ends go to the cells' corners. Other
+    // pairs the stored recordings hold.
     gameSrand(1);
     placePortal(bare, islands, ids);
     EXPECT_EQ(ids, std::make_pair(2, 1));
@@ -61,10 +62,4 @@ TEST(PortalTest, ShowsBothEndsCarriesTheShipAcrossClosesAndALayerlessOneDrawsNot
         bare.drawPortal();
     }
     EXPECT_EQ(std::make_pair(bare.isOpen(), wide.countNonBlack()), std::make_pair(0, 0));
-    // Seed 1 draws 16838, 5758, 10113, 17515, 31051: modulo 7 that is 3, 4, 5, 1, 6.
-    gameSrand(1);
-    const std::pair<int, int> expected[] = {{3, 4}, {4, 5}, {5, 6}, {1, 2}, {6, 5}};
-    for (const auto& pair : expected) {
-        EXPECT_EQ(Portal::pickIslandPair(7), pair);
-    }
 }
