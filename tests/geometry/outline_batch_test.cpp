@@ -82,16 +82,13 @@ TEST(OutlineBatchTest, ASegmentCoversOnePixelPerStepAlongItsLongerAxisAndBothEnd
 
 // Below x1 a point goes to the window pixel that holds its centre, (p + 0.5) * scale rounded
 // down, worked out by hand; the segment between two such pixels is then one of those above.
+// At x2/3 the field view's test checks every end it draws.
 TEST(OutlineBatchTest, BelowScaleOneAPointGoesToTheWindowPixelHoldingItsCentre) {
     const struct {
         float scale;
         SDL_Point field, window;
     } rows[] = {
-        {2.0F / 3, {2, 5}, {1, 3}},
-        {2.0F / 3, {17, 5}, {11, 3}},
         {2.0F / 3, {6, 1}, {4, 1}}, // 1.5 * 2/3 lands on 1 exactly
-        {2.0F / 3, {4, 14}, {3, 9}},
-        {2.0F / 3, {18, 8}, {12, 5}},
         {0.5F, {3, 3}, {1, 1}},
         {0.5F, {13, 12}, {6, 6}},
         {0.5F, {-3, -1}, {-2, -1}}, // off the field's edge: rounded down
