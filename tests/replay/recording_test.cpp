@@ -1,10 +1,5 @@
-#include <sstream>
-
-#include "replay/recording_reader.h"
-#include "replay/recording_writer.h"
+#include "fuzz/recording_fuzz_kit.h"
 #include "support/kit.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -32,23 +27,8 @@ RecordedFrame sampleFrame(std::uint32_t n) {
     return f;
 }
 
-std::string writeSample(int frames, bool end) {
-    const fs::path path = fs::current_path() / "sample.rec";
-    {
-        RecordingWriter w(path.string());
-        w.writeHeader(sampleHeader());
-        for (int i = 1; i <= frames; ++i) {
-            w.writeFrame(sampleFrame(static_cast<std::uint32_t>(i)));
-        }
-        if (end) {
-            w.writeEnd(static_cast<std::uint32_t>(frames));
-        }
-    }
-    return readFile(path);
-}
-
 // What reading the text gives: the header's result, then each frame's, in order.
-std::string readAll(const std::string& text, std::string* error = nullptr) {
+std::string readTrace(const std::string& text, std::string& error) {
     std::istringstream in(text);
     RecordingReader r(in);
     RecordingHeader h;
@@ -57,9 +37,7 @@ std::string readAll(const std::string& text, std::string* error = nullptr) {
     for (int i = 0; i < 10 && (trace.back() == '0' || trace.back() == 'F'); ++i) {
         trace += "FETG"[static_cast<int>(r.next(f))];
     }
-    if (error != nullptr) {
-        *error = r.error();
-    }
+    error = r.error();
     return trace;
 }
 
@@ -68,7 +46,8 @@ std::string readAll(const std::string& text, std::string* error = nullptr) {
 // Each case: the text, what reading it gives, and the refusal's words where it has one.
 TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     WorkDir dir;
-    const std::string whole = writeSample(2, true);
+    const std::vector<RecordedFrame> two = {sampleFrame(1), sampleFrame(2)};
+    const std::string whole = written(sampleHeader(), two, true);
     const std::string frame2 = whole.substr(0, whole.find("frame 2")) + "frame 2\n";
     std::string clocks, crowded = frame2, crlf;
     for (std::size_t i = 0; i <= kMaxFrameInputs; ++i) {
@@ -85,7 +64,7 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     std::vector<std::tuple<std::string, std::string, std::string>> cases = {
         {whole, "0FFE", ""},
         {crlf, "0FFE", ""},
-        {writeSample(2, false), "0FFT", ""},
+        {written(sampleHeader(), two, false), "0FFT", ""},
         {frame2.substr(0, frame2.size() - 4), "0FT", ""}, // half a frame line
         {whole.substr(0, whole.size() - 4), "0FFT", ""},  // the end mark cut mid-line
         {"", "3", "line 0: not a void-angler recording"},
@@ -121,7 +100,7 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     }
     for (const auto& [text, trace, why] : cases) {
         std::string error;
-        EXPECT_EQ(readAll(text, &error), trace) << text.substr(0, 120);
+        EXPECT_EQ(readTrace(text, error), trace) << text.substr(0, 120);
         EXPECT_NE(error.find(why), std::string::npos) << error << " / " << why;
     }
 }
@@ -139,24 +118,7 @@ TEST(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
     RecordedFrame f = sampleFrame(1);
     f.inputs.resize(kMaxFrameInputs, {PlayerInput::Kind::Mouse, 255, true, false, -99999, 99999});
     f.clock.resize(kMaxFrameClockReadings, INT64_MIN);
-    {
-        RecordingWriter w("big.rec");
-        w.writeHeader(h);
-        w.writeFrame(f);
-        w.writeEnd(1);
-    }
-    std::ifstream in("big.rec", std::ios::binary);
-    RecordingReader r(in);
-    RecordingHeader got;
-    ASSERT_EQ(r.readHeader(got), RecordingReader::HeaderResult::Ok) << r.error();
-    EXPECT_TRUE(std::tie(got.gameVersion, got.sim, got.flags, got.width, got.height, got.savedGame,
-                         got.clock) ==
-                std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock));
-    RecordedFrame back;
-    ASSERT_EQ(r.next(back), RecordingReader::Next::Frame) << r.error();
-    EXPECT_TRUE(std::tie(back.number, back.inputs, back.clock, back.digest) ==
-                std::tie(f.number, f.inputs, f.clock, f.digest));
-    EXPECT_EQ(r.next(back), RecordingReader::Next::End) << r.error();
+    EXPECT_TRUE(readsBack(written(h, {f}, true), h, {f}, RecordingReader::Next::End));
 }
 
 TEST(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {
