@@ -1,65 +1,10 @@
-#include "app/game_link.h"
-#include "app/game_playback.h"
-#include "app/game_recorder.h"
 #include "app/launch.h"
+#include "app/linked_game.h"
 #include "replay/recording_writer.h"
-#include "support/headless_game.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// A headless game on a desktop of the given size: -test, its keys pressed in frame 1, Q in
-// frame 3. Runs it through a recorder or a playback; gives the status and standard error, and
-// keeps the log.
-struct Session {
-    int width = 800, height = 600;
-    std::vector<std::string> args = {"-test"};
-    std::vector<SDL_Scancode> keys = {SDL_SCANCODE_SPACE};
-    std::string log;
-
-    template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
-        SDL_Surface* screen =
-            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-        Display display;
-        display.openWindow = [&](const char* title, int& w, int& h) {
-            w = width, h = height;
-            return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-        };
-        display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
-        edge.install();
-        int status = 0;
-        testing::internal::CaptureStderr();
-        log = quietly([&] {
-            ProcessState state;
-            Platform platform{[](Uint32) {}, display};
-            // The first poll of a frame follows one that found nothing.
-            platform.input.poll = [&, frame = 0, fresh = true](SDL_Event& e) mutable {
-                frame += fresh ? 1 : 0;
-                for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
-                    HeadlessGame::pushKey(SDL_KEYDOWN, key);
-                }
-                if (fresh && frame == 3) {
-                    HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
-                }
-                fresh = SDL_PollEvent(&e) == 0;
-                return !fresh;
-            };
-            Game game(state, edge.wrap(platform));
-            edge.attach(watchGame(game));
-            status = finish(edge, game.run(lineFor(edge)));
-        });
-        std::string err = testing::internal::GetCapturedStderr();
-        setCalendarClock({});
-        setSaveFileEdge({});
-        SDL_FreeSurface(screen);
-        return {status, err};
-    }
-    CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
-    static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
-    static int finish(GameRecorder& r, int status) { return r.finish(status), status; }
-    static int finish(GamePlayback& p, int status) { return p.finish(status); }
-};
 
 // A replay's status and the last line it wrote on standard error.
 std::pair<int, std::string> replay(const std::string& text) {
@@ -71,7 +16,7 @@ std::pair<int, std::string> replay(const std::string& text) {
     if (refused) {
         return {*refused, logLines(err).back()};
     }
-    auto [status, log] = Session{}.play(playback);
+    auto [status, log] = LinkedGame{}.play(playback);
     return {status, logLines(log).back()};
 }
 
@@ -104,11 +49,10 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
     WorkDir dir;
     std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
     // -scale plays a field smaller than the desktop: the header holds the field.
-    Session session{2048,
-                    1536,
-                    {"-test", "-scale=2"},
-                    {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N},
-                    ""};
+    LinkedGame session{.width = 2048,
+                       .height = 1536,
+                       .args = {"-test", "-scale=2"},
+                       .keys = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N}};
     GameRecorder recorder("game.rec", {"-test"});
     ASSERT_EQ(recorder.start(), "");
     const auto [recorded, written] = session.play(recorder);
@@ -177,7 +121,7 @@ TEST(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
     WorkDir dir;
     GameRecorder recorder("/dev/full", {});
     ASSERT_EQ(recorder.start(), "");
-    const auto [status, err] = Session{}.play(recorder);
+    const auto [status, err] = LinkedGame{}.play(recorder);
     EXPECT_EQ(status, 0);
     EXPECT_EQ(err.find("recording"), err.rfind("recording")) << err;
     EXPECT_EQ(countLines(err, "recording stopped at frame 1: No space left on device"), 1) << err;

@@ -1,8 +1,6 @@
 // The viewer of a replay: P pauses and resumes, Escape ends it paused or not, F11 toggles
 // full-screen; the recorded game never hears any of it.
-#include "app/game_link.h"
-#include "app/game_playback.h"
-#include "support/headless_game.h"
+#include "app/linked_game.h"
 
 namespace {
 // The viewer's keys for one frame: pushed once that frame has been checked.
@@ -36,40 +34,25 @@ struct Viewing {
 // The stored flock recording watched, with the viewer's keys after frames 2 and 4.
 Viewing watch(const Keys& at2, const Keys& at4, bool escapeWhenPaused = false) {
     WorkDir dir;
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, 1024, 768, 32, SDL_PIXELFORMAT_RGB888);
-    SDL_Window* window = nullptr;
-    Display display;
-    display.openWindow = [&](const char* title, int& w, int& h) {
-        w = 1024, h = 768;
-        return window = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    };
-    display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
+    LinkedGame viewer{.width = 1024, .height = 768, .keys = {}, .quitAt = 0};
     GamePlayback playback(VA_SOURCE_DIR "/tests/replays/flock.rec", PlaybackMode::Watch);
     Viewing seen;
     SDL_Thread* escaper = nullptr;
     playback.afterFrame = [&](std::uint32_t frame, bool) {
         for (SDL_Scancode key : frame == 2 ? at2 : frame == 4 ? at4 : Keys{}) {
-            push(key, window);
+            push(key, viewer.window);
         }
         if (frame == 2 && escapeWhenPaused) {
             escaper = SDL_CreateThread(escapeOnceTaken, "escape", nullptr);
         }
-        seen.fullScreenAt3 |= frame == 3 && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN);
+        seen.fullScreenAt3 |=
+            frame == 3 && (SDL_GetWindowFlags(viewer.window) & SDL_WINDOW_FULLSCREEN);
     };
     EXPECT_EQ(playback.open(), std::nullopt);
-    playback.install();
-    testing::internal::CaptureStderr();
-    quietly([&] {
-        ProcessState state;
-        Game game(state, playback.wrap(Platform{[](Uint32) {}, display}));
-        playback.attach(watchGame(game));
-        seen.status = playback.finish(game.run(recordedCommandLine(playback.header())));
-    });
-    seen.closing = logLines(testing::internal::GetCapturedStderr()).back();
+    const auto [status, err] = viewer.play(playback);
+    seen.status = status;
+    seen.closing = logLines(err).back();
     SDL_WaitThread(escaper, nullptr);
-    setCalendarClock({});
-    setSaveFileEdge({});
-    SDL_FreeSurface(screen);
     return seen;
 }
 } // namespace
