@@ -7,10 +7,8 @@
 // its window still possible.
 TEST(AudioDeviceTest, WhenSDLCannotStartTheGameSaysSoAndGoesOnWithSilentAudio) {
     SDL_setenv("SDL_AUDIODRIVER", "no-such-driver", 1);
-    testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    openAudioAndVideo();
-    const std::vector<std::string> log = logLines(testing::internal::GetCapturedStdout());
+    const std::vector<std::string> log = logLines(quietly(openAudioAndVideo));
     testing::internal::GetCapturedStderr();
     ASSERT_EQ(log.size(), 1u);
     EXPECT_EQ(log[0].rfind("SDL could not initialize! SDL Error: ", 0), 0u) << log[0];

@@ -19,11 +19,9 @@ TEST(SoundEffectsTest, EachFileLoadsIntoItsChunkOrIsReportedWithItsOwnMessage) {
     // Every missing file is reported, in order, each on a line of its own with SDL's reason.
     fs::rename("dat", "real-dat");
     fs::create_directory("dat");
-    testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    EXPECT_FALSE(sounds.loadAll());
+    const std::vector<std::string> log = logLines(quietly([&] { EXPECT_FALSE(sounds.loadAll()); }));
     const std::string advice = testing::internal::GetCapturedStderr();
-    const std::vector<std::string> log = logLines(testing::internal::GetCapturedStdout());
     ASSERT_EQ(log.size(), 6u);
     for (std::size_t i = 0; i < 6; ++i) {
         const std::string& line = log[i];
@@ -41,9 +39,7 @@ TEST(SoundEffectsTest, EachFileLoadsIntoItsChunkOrIsReportedWithItsOwnMessage) {
     fs::remove("dat");
     fs::rename("real-dat", "dat");
     // Each chunk holds its own file: the samples after the 44-byte header, in the mixer's format.
-    testing::internal::CaptureStdout();
-    ASSERT_TRUE(sounds.loadAll());
-    EXPECT_EQ(testing::internal::GetCapturedStdout(), "");
+    EXPECT_EQ(quietly([&] { EXPECT_TRUE(sounds.loadAll()); }), "");
     for (std::size_t i = 0; i < 6; ++i) {
         ASSERT_NE(sounds.*chunks[i], nullptr) << files[i];
         EXPECT_EQ((sounds.*chunks[i])->alen,

@@ -5,14 +5,6 @@
 // single precision where the flock does: 0.005f widens to 0.004999999888241291 and 0.05f
 // to 0.05000000074505806. Seeded with 1 the generator yields 16838, 5758, 10113, ...
 
-namespace {
-void expectBoid(const Boid& b, const Boid& want) {
-    for (double Boid::*field : {&Boid::x, &Boid::y, &Boid::vx, &Boid::vy}) {
-        EXPECT_NEAR(b.*field, want.*field, 1e-12) << want.x << "," << want.y;
-    }
-}
-} // namespace
-
 // How the flock is drawn from the generator, steps in place and rings each boid, the stored
 // recordings' states and pictures hold.
 TEST(BoidFlockTest, RulesUseStrictRangesAndTheBoundsTurnBoidsBack) {
@@ -54,6 +46,8 @@ TEST(BoidFlockTest, RulesUseStrictRangesAndTheBoundsTurnBoidsBack) {
         flock.growVisualRange(range - flock.getVisualRange());
         gameSrand(1);
         (flock.*rule)(flock.getBoid(0));
-        expectBoid(flock.getBoid(0), want);
+        for (double Boid::*field : {&Boid::x, &Boid::y, &Boid::vx, &Boid::vy}) {
+            EXPECT_NEAR(flock.getBoid(0).*field, want.*field, 1e-12) << want.x << "," << want.y;
+        }
     }
 }

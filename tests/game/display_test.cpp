@@ -142,22 +142,18 @@ TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
     for (const auto& [a, b] : lines) {
         const double length = std::max(1.0, std::hypot(b.x - a.x, b.y - a.y));
         for (double t = 0; t <= 1; t += 0.5 / length) {
-            gaps += litNear(window, std::lround((a.x + (b.x - a.x) * t) * 2 / 3),
-                            std::lround((a.y + (b.y - a.y) * t) * 2 / 3))
-                        ? 0
-                        : 1;
+            gaps += !litNear(window, std::lround((a.x + (b.x - a.x) * t) * 2 / 3),
+                             std::lround((a.y + (b.y - a.y) * t) * 2 / 3));
         }
         // The window pixel holding each end's centre: (p + 0.5) * 2 / 3, rounded down.
         for (const SDL_Point& p : {a, b}) {
-            darkEnds += window.pixel((2 * p.x + 1) / 3, (2 * p.y + 1) / 3).g >= 200 ? 0 : 1;
+            darkEnds += window.pixel((2 * p.x + 1) / 3, (2 * p.y + 1) / 3).g < 200;
         }
     }
     for (int i = 0; i < 720; ++i) { // the ring, half a degree apart
         const double a = i * std::numbers::pi / 360;
-        gaps += litNear(window, std::lround((1500 + 199.5 * std::cos(a)) * 2 / 3),
-                        std::lround((700 + 199.5 * std::sin(a)) * 2 / 3))
-                    ? 0
-                    : 1;
+        gaps += !litNear(window, std::lround((1500 + 199.5 * std::cos(a)) * 2 / 3),
+                         std::lround((700 + 199.5 * std::sin(a)) * 2 / 3));
     }
     EXPECT_EQ(gaps, 0);
     EXPECT_EQ(darkEnds, 0);

@@ -114,8 +114,7 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
 
     // What each key logs; a '*' at the end stands for anything after it. H, M and N, pressed in
     // the stored recordings, their logs and pictures hold.
-    // randV from the seed 1 starts 9, 13, 4, 11, 2, 4, 1, 12, 3, 10, 10, 7, 5, 6, 6, 0, 10, 11,
-    // 8, 0.
+    // 3 lists randV, drawn from the seed 1.
     const std::pair<SDL_Scancode, std::string> rows[] = {
         {SDL_SCANCODE_3,
          "randV:9\nrandV:13\nrandV:4\nrandV:11\nrandV:2\nrandV:4\nrandV:1\nrandV:12\n"

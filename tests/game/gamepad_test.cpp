@@ -65,9 +65,8 @@ TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
     }
 
     // Thrusting, firing and turning, the pad is pulled out: all of it stops.
-    for (int b : {SDL_CONTROLLER_BUTTON_A, SDL_CONTROLLER_BUTTON_B}) {
-        SDL_JoystickSetVirtualButton(pad, b, 1);
-    }
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
+    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_B, 1);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 32767);
     // The mixer's device (the first one opened) stays locked, so on a slow build the 50 ms
     // thrust cannot end before it is looked for.

@@ -4,12 +4,6 @@
 
 #include <functional>
 
-namespace {
-std::string gameTxt(const HeadlessGame& h) {
-    return readFile(h.workDir.path() / "game.txt");
-}
-} // namespace
-
 TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     HeadlessGame h;
     std::function<void()> leaveSave;
@@ -32,7 +26,7 @@ TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
             if (leaveSave) {
                 leaveSave();
             }
-            savedOnLeave = gameTxt(h);
+            savedOnLeave = readFile(h.workDir.path() / "game.txt");
             HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
         }
     };

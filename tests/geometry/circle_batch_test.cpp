@@ -1,25 +1,13 @@
 // A batch (and drawCircle, a batch of one) draws each outline once, and nothing when empty.
-#include <gtest/gtest.h>
-
-#include <tuple>
-
 #include "geometry/draw_circle.h"
-#include "support/canvas.h"
-
-namespace {
-SDL_Color drawColour(SDL_Renderer* renderer) {
-    SDL_Color c{};
-    SDL_GetRenderDrawColor(renderer, &c.r, &c.g, &c.b, &c.a);
-    return c;
-}
-} // namespace
+#include "support/kit.h"
 
 TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
     Canvas canvas(60, 30);
     CircleBatch batch;
     SDL_SetRenderDrawColor(canvas.renderer, 1, 2, 3, 4);
     batch.draw(canvas.renderer, ColourRGB{0, 0, 255}, 40);
-    EXPECT_EQ(std::tuple(canvas.countNonBlack(), drawColour(canvas.renderer)),
+    EXPECT_EQ(std::tuple(canvas.countNonBlack(), canvas.drawColour()),
               std::tuple(0, SDL_Color{1, 2, 3, 4}))
         << "an empty batch leaves the colour the next outline relies on";
 
@@ -31,7 +19,7 @@ TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
     batch.add(50, 10, 1);
     batch.draw(canvas.renderer, ColourRGB{0, 0, 255}, 40);
     const SDL_Color blue{0, 0, 255, 255};
-    EXPECT_EQ(std::tuple(canvas.count(blue), canvas.countNonBlack(), drawColour(canvas.renderer)),
+    EXPECT_EQ(std::tuple(canvas.count(blue), canvas.countNonBlack(), canvas.drawColour()),
               std::tuple(65, 65, SDL_Color{0, 0, 255, 40}));
     const SDL_Point on[] = {{16, 10}, {4, 10},  {10, 16}, {10, 4}, {15, 14},
                             {6, 5},   {34, 13}, {27, 6},  {50, 10}};

@@ -80,8 +80,7 @@ TEST(ExactMathTest, TablesAreTheNearestDoubleDoublesOfTheirValues) {
         expectEntry(exact_tables::kInverseOdd[n], "1/" + std::to_string(2 * n + 1));
     }
     for (int j = 0; j <= 32; ++j) {
-        mpfr_set_ui(v, j, MPFR_RNDN);
-        mpfr_div_ui(v, v, 32, MPFR_RNDN);
+        mpfr_set_d(v, j / 32.0, MPFR_RNDN);
         mpfr_atan(v, v, MPFR_RNDN);
         expectEntry(exact_tables::kAtanOf32nds[j], "atan(" + std::to_string(j) + "/32)");
     }

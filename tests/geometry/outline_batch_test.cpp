@@ -1,27 +1,16 @@
 // Outlines as geometry light one pixel per step along the longer axis and both ends; corners
 // lit as points land on the lines' own pixels; each outline keeps its colour, and SDL's software
 // renderer keeps its own lines. Below x1 segments are built in the window's pixels.
-#include <gtest/gtest.h>
-
 #include <array>
 #include <cstdlib>
-#include <string>
-#include <tuple>
-#include <utility>
 
 #include "geometry/outline_batch.h"
-#include "support/canvas.h"
+#include "support/kit.h"
 
 namespace {
 const SDL_Color red{255, 0, 0, 255};
 const SDL_Color green{168, 198, 78, 255};
 
-struct Segment {
-    SDL_Point a, b;
-};
-} // namespace
-
-namespace {
 // Whether a pixel's centre lies inside the quad, as a GPU samples it (the quad is convex).
 bool covers(const std::array<SDL_FPoint, 4>& q, int x, int y) {
     const float px = static_cast<float>(x) + 0.5F, py = static_cast<float>(y) + 0.5F;
@@ -33,14 +22,11 @@ bool covers(const std::array<SDL_FPoint, 4>& q, int x, int y) {
     }
     return std::abs(sides) == 4;
 }
-} // namespace
 
-namespace {
 // The quad covers a's and b's pixels, and one pixel per step of the longer axis between them,
 // next to where the line passes.
-void expectOnePixelPerStep(const std::array<SDL_FPoint, 4>& quad, SDL_Point a, SDL_Point b,
-                           const std::string& name) {
-    EXPECT_TRUE(covers(quad, a.x, a.y) && covers(quad, b.x, b.y)) << name;
+void expectOnePixelPerStep(const std::array<SDL_FPoint, 4>& quad, SDL_Point a, SDL_Point b) {
+    EXPECT_TRUE(covers(quad, a.x, a.y) && covers(quad, b.x, b.y));
     const int dx = b.x - a.x, dy = b.y - a.y;
     const bool xMajor = std::abs(dx) >= std::abs(dy);
     const int steps = std::max(std::abs(dx), std::abs(dy));
@@ -55,28 +41,25 @@ void expectOnePixelPerStep(const std::array<SDL_FPoint, 4>& quad, SDL_Point a, S
         for (int j = -4; j < 20; ++j) {
             if (covers(quad, xMajor ? along : j, xMajor ? j : along)) {
                 ++lit;
-                EXPECT_LE(std::abs(static_cast<float>(j) - across), 0.51F) << name << " at " << j;
+                EXPECT_LE(std::abs(static_cast<float>(j) - across), 0.51F) << "at " << j;
             }
         }
-        EXPECT_EQ(lit, i >= 0 && i <= steps ? 1 : 0) << name << " at step " << i;
+        EXPECT_EQ(lit, i >= 0 && i <= steps ? 1 : 0) << "at step " << i;
         total += lit;
     }
-    EXPECT_EQ(total, steps + 1) << name << ": a gap or a thickened line";
-}
-
-std::string nameOf(SDL_Point a, SDL_Point b) {
-    return std::to_string(a.x) + "," + std::to_string(a.y) + " to " + std::to_string(b.x) + "," +
-           std::to_string(b.y);
+    EXPECT_EQ(total, steps + 1) << "a gap or a thickened line";
 }
 } // namespace
 
 TEST(OutlineBatchTest, ASegmentCoversOnePixelPerStepAlongItsLongerAxisAndBothEnds) {
     // Level, upright, both diagonals, shallow and steep either way, and a single point.
-    const Segment segments[] = {{{2, 5}, {17, 5}},  {{6, 1}, {6, 14}},  {{1, 1}, {13, 13}},
-                                {{14, 2}, {2, 14}}, {{1, 3}, {18, 8}},  {{17, 12}, {3, 4}},
-                                {{4, 1}, {8, 14}},  {{12, 15}, {9, 0}}, {{7, 7}, {7, 7}}};
-    for (const Segment& s : segments) {
-        expectOnePixelPerStep(OutlineBatch::quadOf(s.a, s.b), s.a, s.b, nameOf(s.a, s.b));
+    const std::pair<SDL_Point, SDL_Point> segments[] = {
+        {{2, 5}, {17, 5}},  {{6, 1}, {6, 14}},  {{1, 1}, {13, 13}},
+        {{14, 2}, {2, 14}}, {{1, 3}, {18, 8}},  {{17, 12}, {3, 4}},
+        {{4, 1}, {8, 14}},  {{12, 15}, {9, 0}}, {{7, 7}, {7, 7}}};
+    for (const auto& [a, b] : segments) {
+        SCOPED_TRACE(testing::Message() << a.x << "," << a.y << " to " << b.x << "," << b.y);
+        expectOnePixelPerStep(OutlineBatch::quadOf(a, b), a, b);
     }
 }
 
@@ -121,9 +104,7 @@ TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     EXPECT_GT(canvas.count(red), 10);
     EXPECT_GT(canvas.count(green), 10);
     EXPECT_EQ(canvas.count(red) + canvas.count(green), canvas.countNonBlack());
-    SDL_Color after{};
-    SDL_GetRenderDrawColor(canvas.renderer, &after.r, &after.g, &after.b, &after.a);
-    EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
+    EXPECT_EQ(canvas.drawColour(), (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
 }
 
 // Red rock, green spike and rect, in the style asked for. Returns the canvas's pixels lit.
@@ -155,7 +136,5 @@ TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKee
     }
     EXPECT_EQ(std::tuple(cornered.pixel(12, 11), cornered.pixel(27, 12), cornered.pixel(35, 7)),
               std::tuple(red, green, green));
-    SDL_Color after{};
-    SDL_GetRenderDrawColor(cornered.renderer, &after.r, &after.g, &after.b, &after.a);
-    EXPECT_EQ(after, (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
+    EXPECT_EQ(cornered.drawColour(), (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
 }

@@ -3,18 +3,12 @@
 
 // The static boid, the visual range, five boids, the ship's position, velocity and speed.
 TEST(OverlayLinesTest, TruncatesTowardZeroAndWritesTheShipsVelocityWithTwoDecimals) {
-    const OverlayValues v{{200, 300, 0, 0},
-                          -2,
-                          {{{10.9, -0.5, -3.7, 4.99},
-                            {1e30, -1e30, 0, 0},
-                            {NAN, 7.2, 0, 0},
-                            {-12.99, 3.01, 0.5, -0.5},
-                            {0, 0, 9.5, -9.5}}},
-                          937.9f,
-                          -0.7f,
-                          -4.6f,
-                          0.006f,
-                          2.606f};
+    const std::array<BoidValues, 5> boids{{{10.9, -0.5, -3.7, 4.99},
+                                           {1e30, -1e30, 0, 0},
+                                           {NAN, 7.2, 0, 0},
+                                           {-12.99, 3.01, 0.5, -0.5},
+                                           {0, 0, 9.5, -9.5}}};
+    const OverlayValues v{{200, 300, 0, 0}, -2, boids, 937.9f, -0.7f, -4.6f, 0.006f, 2.606f};
     std::string all;
     for (const std::string& line : overlayLines(v)) {
         all += line + "|";

@@ -55,9 +55,7 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     const int allocations = SDL_GetNumAllocations();
     label.setText("1:LvL"); // the same glyphs: only the texture is made anew
     EXPECT_EQ(SDL_GetNumAllocations(), allocations) << "the old texture is freed";
-    testing::internal::CaptureStdout();
-    label.setText("");
-    const std::string out = testing::internal::GetCapturedStdout();
+    const std::string out = quietly([&] { label.setText(""); });
     EXPECT_TRUE(out.rfind("Failed to render text: ", 0) == 0 && out.find('\n') == out.npos) << out;
     EXPECT_EQ(label.texture(), nullptr);
     EXPECT_EQ(label.rect().w + label.rect().h, 0);

@@ -15,14 +15,6 @@ static SpaceJunk shifted(float dx, float dy) {
     return rock;
 }
 
-// What a rock carries over when it is copied.
-static auto carried(const SpaceJunk& r) {
-    return std::tuple(r.boundBottom, r.boundRight, r.wrapHeight, r.wrapWidth, r.boundTop,
-                      r.boundLeft, r.screenWidth, r.obj_id, r.rockCords[4].x, r.rockCords[4].y,
-                      r.driftAngle, r.speed, r.stepX, r.stepY, r.hit, r.alive, r.sizeDivisor,
-                      r.t_velocity.x, r.t_velocity.y);
-}
-
 TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAndScaleByBoundaries) {
     SpaceJunk rock(900, 600, 9, false);
     std::tie(rock.boundBottom, rock.boundRight, rock.wrapHeight, rock.wrapWidth, rock.boundTop,
@@ -32,11 +24,13 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
     rock.rockCords[4] = {11.5f, 22.5f};
     rock.t_velocity = PointF(3.0f, -2.0f);
     rock.move2Point(100, 200);
-    const SpaceJunk copy(rock);
-    EXPECT_EQ(carried(copy), std::tuple(601, 902, 603, 904, 5, 6, 900, 9, 11.5f, 22.5f, 12.5f, 7.5f,
-                                        0.25f, -0.5f, true, false, 2.0f, 3.0f, -2.0f));
-    EXPECT_EQ(std::tuple(copy.x_c, copy.y_c, copy.cords[0]),
-              std::tuple(50.0f, 75.0f, Point(50, 50)));
+    const SpaceJunk c(rock); // what a copy carries over, and its centre afresh
+    EXPECT_EQ(std::tuple(c.boundBottom, c.boundRight, c.wrapHeight, c.wrapWidth, c.boundTop,
+                         c.boundLeft, c.screenWidth, c.obj_id, c.rockCords[4].x, c.rockCords[4].y,
+                         c.driftAngle, c.speed, c.stepX, c.stepY, c.hit, c.alive, c.sizeDivisor,
+                         c.t_velocity.x, c.t_velocity.y, c.x_c, c.y_c, c.cords[0]),
+              std::tuple(601, 902, 603, 904, 5, 6, 900, 9, 11.5f, 22.5f, 12.5f, 7.5f, 0.25f, -0.5f,
+                         true, false, 2.0f, 3.0f, -2.0f, 50.0f, 75.0f, Point(50, 50)));
     // Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
     const float rows[][4] = {{-7, 0, -3, 31},    {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
                              {-10, 0, 894, 31},  {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
@@ -116,8 +110,7 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     for (const auto& [x, y, wx, wy] : centres) {
         SpaceItem wrapped(900, 600, -1);
         wrapped.boundBottom = 500;
-        wrapped.x_c = x;
-        wrapped.y_c = y;
+        std::tie(wrapped.x_c, wrapped.y_c) = std::tuple(x, y);
         wrapped.wrapAround();
         EXPECT_EQ(std::tuple(wrapped.x_c, wrapped.y_c, wrapped.cords[3], wrapped.boundRight),
                   std::tuple(wx, wy,
@@ -138,8 +131,7 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     EXPECT_EQ(std::tuple(up.t_velocity.x, up.t_velocity.y, turned.t_velocity.x, turned.t_velocity.y,
                          turned.heading),
               std::tuple(1.6f, 1.6f - 10, 1.6f - 10, 1.6f, 270.0f));
-    item.x_c = 49.9f;
-    item.y_c = -0.5f;
+    std::tie(item.x_c, item.y_c) = std::tuple(49.9f, -0.5f);
     EXPECT_EQ(item.getCenter(), Point(49, 0));
     item.x_c = -0.5f;
     EXPECT_EQ(item.getCenter(), Point(0, 0));

@@ -70,8 +70,7 @@ TEST(GameStateTest, ReaderSortsEachLineIntoItsFieldAndTheExitWritesOnlyWhatTheSa
     const std::string seven = "fart_user_1_lfpt=4,7\nfart_user_1_lfpt=5,7\nfart_user_1_lfpt=6,8\n"
                               "fart_user_1_score=1200\nfart_user_1_level=2\n"
                               "fart_user_1_liff_cycle_freeze=1\nfart_user_1_pause_game=0\n";
-    std::istringstream lines(seven);
-    for (std::string l; std::getline(lines, l);) {
+    for (const std::string& l : logLines(seven)) {
         state->put(l.substr(0, l.find('=')), l.substr(l.find('=') + 1));
     }
     // Runs as root, so the write is made to fail by the file tree, not by permission bits.

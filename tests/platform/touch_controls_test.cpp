@@ -26,13 +26,8 @@ struct Touch {
 
     // What a finger event at a canvas point turned into, one word group per event.
     std::string finger(Uint32 type, SDL_FingerID id, int x, int y, Uint32 at = 0) {
-        SDL_Event e{};
-        e.type = type;
-        e.tfinger.touchId = 1;
-        e.tfinger.fingerId = id;
-        e.tfinger.x = (static_cast<float>(x) + 0.5f) / kW;
-        e.tfinger.y = (static_cast<float>(y) + 0.5f) / kH;
-        e.tfinger.timestamp = at;
+        const SDL_Event e{.tfinger = {type, at, 1, id, (static_cast<float>(x) + 0.5f) / kW,
+                                      (static_cast<float>(y) + 0.5f) / kH, 0, 0, 0, 0}};
         std::vector<SDL_Event> out;
         controls.translate(e, out);
         return said(out);
@@ -118,16 +113,13 @@ TEST(TouchControlsTest, TheFirstTouchOnlyShowsAKeyHidesAndFingersHoldTheirKeys) 
     EXPECT_EQ(inOrder({t.up(4), "|", t.up(5)}), "|-Up ");
     EXPECT_EQ(inOrder({t.down(6, "pause"), t.up(6), t.down(7, "help"), t.up(7)}), "+P -P +H -H ");
 
-    SDL_Event key{};
-    key.type = SDL_KEYDOWN;
+    const SDL_Event key{.type = SDL_KEYDOWN};
     std::vector<SDL_Event> out;
     EXPECT_FALSE(t.controls.translate(key, out));
     EXPECT_FALSE(t.controls.isShown());
     EXPECT_EQ(inOrder({t.down(8, "fire"), t.up(8)}), "");
     // Fingers SDL makes up from the mouse pass on untouched.
-    SDL_Event mouse{};
-    mouse.type = SDL_FINGERDOWN;
-    mouse.tfinger.touchId = SDL_MOUSE_TOUCHID;
+    const SDL_Event mouse{.tfinger = {SDL_FINGERDOWN, 0, SDL_MOUSE_TOUCHID, 0, 0, 0, 0, 0, 0, 0}};
     EXPECT_FALSE(t.controls.translate(mouse, out));
     EXPECT_TRUE(out.empty());
 }

@@ -5,19 +5,12 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-bool takes(const fs::path&) {
-    return true;
-}
-bool refuses(const fs::path&) {
-    return false;
-}
-} // namespace
-
 TEST(WorkFolderTest, OnlyTheGamesOwnFolderThatCannotTakeAFileSendsTheFilesElsewhere) {
     WorkDir work;
     const fs::path program = work.path() / "Spiel Ä";
     ASSERT_TRUE(fs::create_directory(program));
+    const auto takes = [](const fs::path&) { return true; };
+    const auto refuses = [](const fs::path&) { return false; };
     // "." and a trailing separator (as SDL gives the program's folder) name the same folder.
     EXPECT_EQ(std::tuple(mustKeepFilesElsewhere(program, program, refuses),
                          mustKeepFilesElsewhere(work.path(), ".", refuses),

@@ -12,7 +12,5 @@ TEST(RadarTest, ABlipLeftOfTheWorldIsNotClippedAndWhiteIsLeftSet) {
     radar.setHeroPos(Point(480, 270));
     radar.drawRadar(canvas.renderer);
     EXPECT_EQ(std::pair(canvas.pixel(1748, 15), canvas.pixel(1749, 15)), std::pair(G, K));
-    Uint8 r = 0, g = 0, b = 0, a = 1;
-    SDL_GetRenderDrawColor(canvas.renderer, &r, &g, &b, &a);
-    EXPECT_EQ(SDL_Color({r, g, b, a}), SDL_Color({255, 255, 255, 0})) << "white is left set";
+    EXPECT_EQ(canvas.drawColour(), SDL_Color({255, 255, 255, 0})) << "white is left set";
 }

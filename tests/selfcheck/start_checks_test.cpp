@@ -6,9 +6,7 @@
 // Seed 1322 draws 10769, then 32766 as its fifteenth die: 32766 / 5461 + 1 = 7 is drawn again.
 TEST(StartChecksTest, DiceCheckRedrawsAnythingAboveSixAndTheTestSetStopsAfterAFailedRotation) {
     gameSrand(1322);
-    testing::internal::CaptureStdout();
-    diceCheck();
-    EXPECT_EQ(testing::internal::GetCapturedStdout(),
+    EXPECT_EQ(quietly(diceCheck),
               "Random value on [0, 32767]: 10769\n"
               "Roll 6-sided dice 20 times: 6 3 1 5 4 4 3 3 5 4 4 2 2 4 2 1 6 3 4 4\n");
     // The broken item sits too far left for the move to bring back: rotate refuses it.

@@ -47,3 +47,9 @@ int Canvas::count(SDL_Color colour) const {
 int Canvas::countNonBlack() const {
     return surface->w * surface->h - count(SDL_Color{0, 0, 0, 255});
 }
+
+SDL_Color Canvas::drawColour() const {
+    SDL_Color c{7, 7, 7, 7};
+    SDL_GetRenderDrawColor(renderer, &c.r, &c.g, &c.b, &c.a);
+    return c;
+}

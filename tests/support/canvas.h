@@ -22,6 +22,8 @@ class Canvas {
     SDL_Color pixel(int x, int y) const;
     int countNonBlack() const;
     int count(SDL_Color colour) const;
+    // The colour the renderer draws with now.
+    SDL_Color drawColour() const;
 
     SDL_Surface* surface = nullptr;
     SDL_Renderer* renderer = nullptr;
