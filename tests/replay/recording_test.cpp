@@ -4,15 +4,9 @@
 namespace {
 
 RecordingHeader sampleHeader() {
-    RecordingHeader h;
-    h.gameVersion = "1.0.0";
-    h.flags = {"-test", "-run_lvl=3"};
-    h.width = 640;
-    h.height = 480;
     // Every kind of byte a hand-edited file may hold, and no line end at the end.
-    h.savedGame = std::string("a=1\r\nback\\slash\n\n") + '\0' + "\xff=\x7f" + "tail";
-    h.clock = {1700000000, -5};
-    return h;
+    const std::string saved = std::string("a=1\r\nback\\slash\n\n") + '\0' + "\xff=\x7f" + "tail";
+    return {"1.0.0", kSimVersion, {"-test", "-run_lvl=3"}, 640, 480, saved, {1700000000, -5}};
 }
 
 RecordedFrame sampleFrame(std::uint32_t n) {
