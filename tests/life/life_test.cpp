@@ -49,6 +49,10 @@ TEST(LiffAutomatonTest, GenerationsListLiveCellsRowByRowBirthsAloneDoNotSurviveA
     EXPECT_EQ(plus.lfpts, (Points{{1, 1}, {2, 1}, {3, 1}, {1, 2}, {3, 2}, {1, 3}, {2, 3}, {3, 3}}));
     plus.applyRules();
     EXPECT_FALSE(plus.getCell(2, 2));
+    // Full top and bottom rows: the centre's six neighbours bring no birth, the ends die.
+    LiffAutomaton rows = gridWith(3, 3, {{0, 0}, {1, 0}, {2, 0}, {0, 2}, {1, 2}, {2, 2}});
+    rows.applyRules();
+    EXPECT_EQ(rows.lfpts, (Points{{1, 0}, {1, 2}}));
     // Blocks in opposite corners stay, generation after generation.
     const Points blocks{{0, 0}, {1, 0}, {0, 1}, {1, 1}, {4, 4}, {5, 4}, {4, 5}, {5, 5}};
     LiffAutomaton corners = gridWith(6, 6, blocks);

@@ -50,6 +50,9 @@ TEST(PortalTest, ShowsBothEndsCarriesTheShipAcrossClosesAndALayerlessOneDrawsNot
     EXPECT_EQ(ids, std::make_pair(0, 0)) << "one island: no pair";
     EXPECT_EQ(gameRand(), 5758) << "and no draw";
     islands.addPoint(9, 9);
+    gameSrand(1);
+    placePortal(bare, islands, ids);
+    EXPECT_EQ(ids, std::make_pair(0, 1)) << "two islands: 16838 % 2 = 0, paired with 1";
     islands.addPoint(20, 1);
     // 16838 % 3 = 2, the last island, so its pair is (2, 1); ends go to the cells' corners. Other
     // pairs the stored recordings hold.
