@@ -54,6 +54,7 @@ inline std::string written(const RecordingHeader& h, const std::vector<RecordedF
     }
     std::ifstream file(path, std::ios::binary);
     std::string text((std::istreambuf_iterator<char>(file)), {});
+    file.close(); // Windows removes no open file
     std::filesystem::remove(path);
     return text;
 }
