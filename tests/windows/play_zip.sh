@@ -14,6 +14,9 @@ export VA_WIN_BUILD=$(realpath "$3") VA_WIN_NO_PATH=1
 BIN="$SRC/scripts/wine-run"
 . "$SRC/tests/e2e/lib.sh"
 
+# A Wine server the headless unit tests left running would serve these games without this
+# display: wait until it ends.
+WINEPREFIX="$VA_WIN_BUILD/wine" wineserver -w 2>/dev/null
 start_x
 unlock() { [ -z "${locked:-}" ] || chattr -i "$locked" 2>/dev/null || chmod u+w "$locked"; }
 trap 'unlock; stop_x' EXIT
