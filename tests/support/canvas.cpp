@@ -49,7 +49,7 @@ int Canvas::countNonBlack() const {
 }
 
 SDL_Color Canvas::drawColour() const {
-    SDL_Color c{7, 7, 7, 7};
+    SDL_Color c{7, 7, 7, 7}; // a colour no test draws with, left if SDL cannot say
     SDL_GetRenderDrawColor(renderer, &c.r, &c.g, &c.b, &c.a);
     return c;
 }
