@@ -11,6 +11,15 @@ done
 
 # full_screen 1|0: waits (up to 10 s) until the window manager says so.
 full_screen() { wait_for 10 eval '[ "$(xprop -id "$GAME_WIN" _NET_WM_STATE | grep -c FULLSCREEN)" = '"$1"' ]'; }
+# resize_to WxH: the size the game asks for on leaving full-screen can land after ours; a size
+# that does not hold for two seconds is asked for again, three times at most.
+resize_to() {
+    local want=$1
+    for _ in 1 2 3; do
+        xdotool windowsize --sync "$GAME_WIN" ${want/x/ } || return 1
+        wait_for 3 eval '[ "$(size_of)" != "$want" ]' || return 0
+    done
+}
 # play DIR [toggle]: H, (F11, Alt+Enter twice, a resize, F11), H, Q.
 play() {
     start_game "$1"
@@ -19,7 +28,7 @@ play() {
     if [ -n "${2:-}" ]; then
         press F11 && full_screen 0 && size_of >"$1/windowed"
         press alt+Return && full_screen 1 && press alt+Return && full_screen 0 &&
-            xdotool windowsize --sync "$GAME_WIN" 1000 700 && size_of >"$1/resized"
+            resize_to 1000x700 && size_of >"$1/resized"
         press F11 && full_screen 1 || echo "no toggle" >>"$1/resized"
     fi
     press h && kill -0 "$GAME_PID" && press q
