@@ -4,6 +4,9 @@
 # Four groups of five games start together, so their start-ups overlap. In each group the
 # first dies during start-up; the others are driven one at a time, pressing C a few times,
 # then die in play or, after Q, around the save at exit.
+# The moments come from RANDOM, seeded and printed: VA_KILL_SEED=n runs the same moments again.
+RANDOM=${VA_KILL_SEED:=$(($(date +%s%N) % 32768))}
+echo "kill: seed $VA_KILL_SEED (VA_KILL_SEED=$VA_KILL_SEED repeats it)"
 kill_dirs=() kill_nowin=0
 for _ in 1 2 3 4; do
     pids=() dirs=()
@@ -13,12 +16,14 @@ for _ in 1 2 3 4; do
         start_game "$dir"
         pids+=("$GAME_PID") dirs+=("$dir")
     done
-    (sleep "$((RANDOM % 6)).$((RANDOM % 10))" && kill -9 "${pids[0]}") 2>/dev/null &
+    # Drawn here, not in the subshell, which would draw from a reseeded RANDOM.
+    delay="$((RANDOM % 6)).$((RANDOM % 10))"
+    (sleep "$delay" && kill -9 "${pids[0]}") 2>/dev/null &
     killer=$!
     for i in 1 2 3 4; do
         GAME_PID=${pids[$i]} dir=${dirs[$i]}
         wait_window || { kill_nowin=$((kill_nowin + 1)); continue; }
-        for _ in $(seq $((RANDOM % 4))); do press c; done
+        for ((c = RANDOM % 4; c > 0; c--)); do press c; done
         if ((i % 2)); then
             sleep "0.$((RANDOM % 4))$((RANDOM % 10))"
         else
