@@ -10,7 +10,7 @@ namespace {
 
 enum class Kind {
     Help,
-    GameFlag, // specified: passed on to the game, kept in a recording
+    GameFlag, // the game's own: passed on to the game, kept in a recording
     Value,    // ours: -name=VALUE into `target`
     Display,  // ours, read by the game itself when it opens its window
 };
@@ -19,7 +19,7 @@ struct KnownFlag {
     const char* name; // ending in '=' when it takes a value
     Kind kind;
     std::string Arguments::*target;
-    const char* help; // nullptr: listed by the specified help, not by ours
+    const char* help; // nullptr: listed by the game's own help, not by ours
 };
 
 // Every argument the game knows. A new flag is one row here (and its own parser).

@@ -1,4 +1,4 @@
-// The command line, examined whole before anything acts: the specified flags go on
+// The command line, examined whole before anything acts: the game's own flags go on
 // to the game, our own flags are collected here, and an argument nobody knows gets
 // one line on standard error.
 #pragma once
@@ -12,7 +12,7 @@
 
 struct Arguments {
     bool help = false;
-    // What the game reads at its start-up step; its specified flags other than -help are
+    // What the game reads at its start-up step; its own flags other than -help are
     // kept in a recording.
     CommandLine game;
     std::string record;
@@ -26,5 +26,5 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err);
 // A relative FILE of -record, -replay or -timedemo made to mean one in folder (where the
 // player started, when the game keeps its own files elsewhere); an empty folder changes nothing.
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder);
-// Our own flags and the version, printed after the specified help lines.
+// Our own flags and the version, printed after the game's own help lines.
 std::string helpExtras();

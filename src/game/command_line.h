@@ -7,10 +7,10 @@
 #include "platform/display_options.h"
 
 struct CommandLine {
-    // The specified flags (-help, -test, -run_lvl=n, -demo_mode) in the order given.
+    // The game's own flags (-help, -test, -run_lvl=n, -demo_mode) in the order given.
     std::vector<std::string> gameFlags;
     // What -window and -scale ask for, or why they cannot be used.
     DisplayOptions display;
-    // Printed to standard error after the specified help: our own flags and the version.
+    // Printed to standard error after the game's own help: our own flags and the version.
     std::string helpExtras;
 };

@@ -94,7 +94,7 @@ TEST(GameStateTest, ReaderSortsEachLineIntoItsFieldAndTheExitWritesOnlyWhatTheSa
 
 #ifdef _WIN32
 // Another program (a scanner, a sync tool) holding "game.txt" without sharing it: the save
-// tries again for a while, then reports as specified, keeping the old file and no temporary.
+// tries again for a while, then reports the failure, keeping the old file and no temporary.
 TEST(GameStateTest, AFileHeldByAnotherProgramFailsCleanlyAndAFreeOneGetsTheSameBytesAsOnLinux) {
     WorkDir dir;
     std::ofstream("game.txt", std::ios::binary) << "old=1\n";
