@@ -12,8 +12,15 @@ PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 run: build
 	./build/void-angler
 
+# What `deps` installs (scripts/install-deps.sh): playing needs the compiler, CMake and SDL's
+# development packages only; every target that tests, packages or cross-builds installs it all.
+DEPS ?= play
 deps:
-	@./scripts/install-deps.sh
+	@./scripts/install-deps.sh $(DEPS)
+
+test test-unit test-asan test-e2e test-fuzz fuzz replays bench perf-e2e web web-run test-web perf-web \
+	windows windows-zip test-windows package test-package screenshot: DEPS = test
+assets: DEPS = assets
 
 build: deps
 	cmake -S . -B build $(CMAKE_FLAGS)
