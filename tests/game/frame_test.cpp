@@ -39,7 +39,7 @@ TEST_F(FrameTest, FireStreamMagazineAndTheFrameTickCycle) {
 }
 
 // How thrust moves the ship the stored recordings' states hold, and its sound the pad's test.
-TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
+TEST_F(FrameTest, EachTurnKeyTurnsFiveDegreesAFrameAndBothHeldCancel) {
     h.pressKey(SDL_SCANCODE_LEFT);
     h.run(2);
     EXPECT_EQ(h.game->spriteAngle(), 80);
@@ -49,31 +49,36 @@ TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
     h.releaseKey(SDL_SCANCODE_LEFT);
     h.run();
     EXPECT_EQ(h.game->spriteAngle(), 85);
-    h.releaseKey(SDL_SCANCODE_RIGHT);
-    // Recentring and the pause show in the stored recordings' state, frame by frame.
+}
 
-    // UP or DOWN alone does nothing; the last of them still set answers the next V.
+// UP or DOWN alone does nothing; V takes the last of them still set, once: a step clears it.
+TEST_F(FrameTest, VWidensOrNarrowsTheFlocksSightOncePerUpOrDown) {
     using Keys = std::vector<SDL_Scancode>;
     const std::pair<Keys, int> steps[] = {{{SDL_SCANCODE_UP}, 50},
                                           {{SDL_SCANCODE_V, SDL_SCANCODE_DOWN}, 49},
-                                          {{SDL_SCANCODE_DOWN}, 49},
-                                          {{SDL_SCANCODE_V}, 48},
-                                          {{SDL_SCANCODE_V, SDL_SCANCODE_UP}, 49}};
+                                          {{SDL_SCANCODE_V}, 49},
+                                          {{SDL_SCANCODE_DOWN}, 48}, // the waiting V
+                                          {{SDL_SCANCODE_DOWN}, 48},
+                                          {{SDL_SCANCODE_V}, 47},
+                                          {{SDL_SCANCODE_V, SDL_SCANCODE_UP}, 48},
+                                          {{SDL_SCANCODE_V}, 48}};
+    int step = 0;
     for (const auto& [keys, range] : steps) {
         for (SDL_Scancode k : keys) {
             h.tapKey(k);
         }
         h.run();
-        EXPECT_EQ(h.game->flock().getVisualRange(), range);
+        EXPECT_EQ(h.game->flock().getVisualRange(), range) << "step " << ++step;
     }
+}
 
-    // A small field crowded with rocks: a stream of missiles soon hits one.
-    quietly([&] { h.exitProcess(); });
+// A small field crowded with rocks: a stream of missiles soon hits one. The rocks it takes, the
+// score and the portal's turns the stored recordings hold.
+TEST(FrameHitTest, AMissileThatHitsARockScoresAndSoundsTheBlast) {
     HeadlessGame g(400, 300);
     quietly([&] { ASSERT_FALSE(g.start().has_value()); });
     g.pressKey(SDL_SCANCODE_SPACE);
     g.pressKey(SDL_SCANCODE_LEFT);
-    // The rocks it takes, the score and the portal's turns the stored recordings hold.
     for (int frames = 0; g.state->score == 0 && frames < 2000; ++frames) {
         Mix_HaltChannel(-1); // free channels, so a blast is never dropped
         g.run();
@@ -82,9 +87,11 @@ TEST_F(FrameTest, TurnThrustTheVisualRangeAndTheBlastOfAHit) {
     EXPECT_TRUE(g.playing(g.state->sounds.blast));
 }
 
-TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
+TEST_F(FrameTest, TheRadarPlaysFromTheStartAndGSilencesEverySoundUntilPressedAgain) {
     h.run();
-    // Where the labels and debug lines sit, the stored recordings' pictures hold.
+    EXPECT_EQ(std::pair(Mix_Playing(SoundEffects::kRadarChannel),
+                        Mix_GetChunk(SoundEffects::kRadarChannel)),
+              std::pair(1, h.state->sounds.radar));
     h.tapKey(SDL_SCANCODE_G);
     h.tapKey(SDL_SCANCODE_SPACE);
     h.run();
@@ -92,11 +99,16 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
     EXPECT_EQ(Mix_Playing(-1), 0) << "no radar and no shot while muted";
     h.tapKey(SDL_SCANCODE_G);
     h.run();
-    EXPECT_EQ(Mix_Playing(SoundEffects::kRadarChannel), 1);
-    EXPECT_EQ(Mix_GetChunk(SoundEffects::kRadarChannel), h.state->sounds.radar);
+    EXPECT_EQ(std::pair(Mix_Playing(SoundEffects::kRadarChannel),
+                        Mix_GetChunk(SoundEffects::kRadarChannel)),
+              std::pair(1, h.state->sounds.radar));
+}
 
-    // Cells and islands are 35 x 38; the island of the cell (0, 0) is the box (0, 0, 30, 30).
-    // What a click logs and the cell it names, the stored recordings' logs and pictures hold.
+// Cells and islands are 35 x 38; the island of the cell (0, 0) is the box (0, 0, 30, 30). What a
+// click logs and the cell it names, the stored recordings' logs and pictures hold; where the
+// labels sit, their pictures.
+TEST_F(FrameTest, TheRightButtonOutlinesTheIslandsAndShowsItsCellFor400Frames) {
+    h.run();
     h.mouseDown(SDL_BUTTON_LEFT, 5, 6);
     h.run();
     EXPECT_NE(h.pixel(0, 20), kGreen) << "the left button outlines nothing";
@@ -111,9 +123,12 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
     EXPECT_EQ(h.state->systemMessage.countdown, 0) << "shown for 400 frames";
     h.run();
     EXPECT_EQ(h.count(kText, {1920 - 455, 1080 - 20, 455, 20}), 0);
+}
 
-    // What each key logs; a '*' at the end stands for anything after it. H, M and N, pressed in
-    // the stored recordings, their logs and pictures hold.
+// What each key logs; a '*' at the end stands for anything after it. H, M and N, pressed in the
+// stored recordings, their logs and pictures hold; they hold the other keys' too (and silences).
+TEST_F(FrameTest, EachReportKeyLogsItsLinesAndTheQuietOnesNothing) {
+    h.run();
     // 3 lists randV, drawn from the seed 1.
     const std::pair<SDL_Scancode, std::string> rows[] = {
         {SDL_SCANCODE_3,
@@ -132,7 +147,6 @@ TEST_F(FrameTest, MuteMouseSystemMessageAndKeyLogs) {
         EXPECT_EQ(prefix ? log.substr(0, text.size() - 1) + "*" : log, text)
             << SDL_GetScancodeName(key);
     }
-    // The stored recordings' logs hold the other keys' (and silences).
     for (SDL_Scancode quiet : {SDL_SCANCODE_2, SDL_SCANCODE_Z}) {
         h.tapKey(quiet);
         EXPECT_EQ(h.run(), "") << SDL_GetScancodeName(quiet);

@@ -2,22 +2,29 @@
 
 namespace fs = std::filesystem;
 
-TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackAndIsWritten) {
-    // The start-up's log, line by line, the stored recordings' logs hold.
+namespace {
+// The game again, on the display as the test changed it.
+void remake(HeadlessGame& h) {
+    h.game = std::make_unique<Game>(*h.state, Platform{[](Uint32) {}, h.display});
+}
+} // namespace
+
+// The start-up's log, line by line, the stored recordings' logs hold; shut-down's lines close
+// every stored recording's log.
+TEST(StartTest, StartLoadsEveryShieldAndFlamePictureAndShutDownLetsGoOfTheShip) {
     HeadlessGame h;
-    std::optional<int> status;
-    quietly([&] { status = h.start(); });
-    ASSERT_FALSE(status.has_value());
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     const SpaceShip& hero = h.game->hero();
     EXPECT_EQ(std::count(hero.shieldTextures.begin(), hero.shieldTextures.end(), nullptr), 0);
     EXPECT_EQ(std::tuple(hero.shieldTextures.size(), hero.thrustShieldTextures.size(),
                          hero.thrustTextures.size()),
               std::tuple(7u, 3u, 2u));
-    // Shut-down's lines close every stored recording's log.
     quietly([&] { EXPECT_EQ(h.stop(), 0); });
     EXPECT_EQ(h.state->theHero, nullptr) << "the pointer does not outlive the ship's game";
     h.exitProcess();
+}
 
+TEST(StartTest, AMissingFontIsReportedAndTheGameStillPlays) {
     HeadlessGame noFont;
     fs::remove_all(noFont.workDir.path() / "dat");
     fs::copy(fs::path(VA_SOURCE_DIR) / "dat", "dat", fs::copy_options::recursive);
@@ -27,16 +34,22 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
                   noFont.frames(2);
               }).find("Failed to load font:"),
               std::string::npos);
-
     quietly([&] { noFont.exitProcess(); });
+}
+
+TEST(StartTest, ARendererThatCannotBeMadeEndsWithFailure) {
     HeadlessGame noRenderer;
     noRenderer.display.openRenderer = [](SDL_Window*) -> SDL_Renderer* { return nullptr; };
-    noRenderer.game =
-        std::make_unique<Game>(*noRenderer.state, Platform{[](Uint32) {}, noRenderer.display});
+    remake(noRenderer);
+    std::optional<int> status;
     quietly([&] { status = noRenderer.start(); });
-    EXPECT_NE(status.value_or(0), 0) << "a renderer that cannot be made ends with failure";
-    // So does a window that cannot be made, a bad field flag, or a field too small: refused
-    // before any window opens where the screen's size is known beforehand, and after otherwise.
+    EXPECT_NE(status.value_or(0), 0);
+    quietly([&] { noRenderer.exitProcess(); });
+}
+
+// A window that cannot be made, a bad field flag, or a field too small: refused before any
+// window opens where the screen's size is known beforehand, and after otherwise.
+TEST(StartTest, NoWindowABadFieldFlagOrAFieldTooSmallEndsWithFailure) {
     const std::tuple<const char*, int, int> starts[] = {
         {"", 1920, 1}, {"-window=12", 0, 0}, {"-scale=4", 1920, 0}, {"-scale=4", 5000, 1}};
     for (const auto& [flag, side, opens] : starts) {
@@ -47,18 +60,24 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
             opened = true;
             return *f ? open(a...) : nullptr;
         };
-        bad.game = std::make_unique<Game>(*bad.state, Platform{[](Uint32) {}, bad.display});
+        remake(bad);
+        std::optional<int> status;
         quietly([&] { status = bad.start({flag}); });
         EXPECT_TRUE(status.value_or(0) != 0 && opened == (opens == 1)) << flag << " on " << side;
         quietly([&] { bad.exitProcess(); });
     }
+}
 
+TEST(StartTest, TheReadmeListsEveryKeyOfTheKeyTable) {
     const std::string readme = readFile(fs::path(VA_SOURCE_DIR) / "README.md");
     for (const KeyBinding& binding : Game::keyTable()) {
         EXPECT_NE(readme.find(std::string("| ") + binding.name + " |"), std::string::npos)
             << binding.name;
     }
-    quietly([&] { noRenderer.exitProcess(); });
+}
+
+// How the score and level show, and what C logs and shows, the stored recordings hold.
+TEST(StartTest, ASavedGameComesBackAndTheCheckpointAndTheExitWriteItWithTheLiffCells) {
     // The seed pattern as the checkpoint writes it, one line per live cell in order.
     const int cells[35][2] = {{4, 7},   {5, 7},   {0, 0},   {6, 8},   {6, 9},   {33, 9},  {32, 7},
                               {31, 8},  {3, 6},   {32, 9},  {33, 10}, {45, 24}, {44, 24}, {43, 24},
@@ -75,7 +94,6 @@ TEST(StartTest, StartShutDownNoFontNoRendererReadmeKeysAndTheSavedGameComesBackA
         HeadlessGame h(1920, 1080, saved + "fart_user_1_pause_game=1\nkept_until_saved=1\n");
         quietly([&] { ASSERT_FALSE(h.start().has_value()); });
         h.run();
-        // How the score and level show, and what C logs and shows, the stored recordings hold.
         EXPECT_EQ(
             std::tuple(h.game->weapons().getMaxMissiles(), h.state->level, h.state->pauseGame),
             std::tuple(magazine, 3, true));
