@@ -87,6 +87,25 @@ TEST(OutlineBatchTest, BelowScaleOneAPointGoesToTheWindowPixelHoldingItsCentre) 
     }
 }
 
+// A rectangle one pixel wide (a debug line, a thin box) is a line there: field column 10, rows
+// 4 to 11, lands on window column 5, rows 2 to 5 (geometry as SDL's software rasterises it).
+TEST(OutlineBatchTest, BelowScaleOneARectangleOnePixelWideStaysVisible) {
+    for (const auto style : {OutlineBatch::Style::Lines, OutlineBatch::Style::LinesAndCorners,
+                             OutlineBatch::Style::Geometry}) {
+        Canvas canvas(20, 10);
+        SDL_RenderSetScale(canvas.renderer, 0.5F, 0.5F);
+        {
+            OutlineBatch batch(canvas.renderer, style);
+            SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
+            batch.add(SDL_Rect{10, 4, 1, 8});
+        }
+        const bool lines = style != OutlineBatch::Style::Geometry;
+        EXPECT_TRUE(canvas.pixel(5, 2) == red && canvas.count(red) >= 3 &&
+                    (!lines || (canvas.pixel(5, 5) == red && canvas.countNonBlack() == 4)))
+            << static_cast<int>(style) << ": " << canvas.count(red);
+    }
+}
+
 TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     Canvas canvas(40, 16);
     const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};

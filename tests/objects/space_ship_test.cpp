@@ -19,7 +19,9 @@ TEST(SpaceShipTest, SpawnsCentredThrustBuildsMomentumTrimsFastComponentsCapsTheS
                              {-4.6f, 4.6f, 0, -4.59f, 4.6f, 0, 0},
                              {4.5f, -4.6f, 0, 4.5f, -4.59f, 0, 0},
                              {0, 4.5f, 0, 0, 4.4991142f, 0.0026575f, 1},
-                             {0, 0, 30, 0.5f, -9.5008859f, 29.9973425f, 1}};
+                             {0, 0, 30, 0.5f, -9.5008859f, 29.9973425f, 1},
+                             // 8.5009 is past the cap of 8: 0.5 off each component
+                             {0, 0, 25.5f, 0.5f, -8.000886f, 25.4973425f, 1}};
     for (const auto& r : rows) {
         SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
         std::tie(decaying.t_velocity, decaying.momentumMag) = std::tuple(PointF(r[0], r[1]), r[2]);

@@ -82,13 +82,14 @@ TEST(DisplayOptionsTest, LeavingFullScreenGivesAWindowOfTheFieldsSize) {
 // A phone's screen shows a larger field in its own shape; worked out by hand, rounded up.
 TEST(DisplayOptionsTest, AScreenBelowTheSmallestFieldGetsTheSmallestFieldInItsShape) {
     const std::pair<std::pair<int, int>, std::pair<int, int>> rows[] = {
-        {{915, 412}, {1333, 600}},                        // 915 * 600 / 412 = 1332.5
-        {{412, 915}, {800, 1777}},                        // 915 * 800 / 412 = 1776.7
-        {{600, 600}, {800, 800}},                         // square stays square
-        {{1024, 500}, {1229, 600}},                       // 1228.8
-        {{820, 590}, {834, 600}},                         // one side short: 820 * 600 / 590 = 833.9
-        {{1280, 720}, {1280, 720}},                       // large enough: the screen itself
-        {{800, 600}, {800, 600}},   {{0, 0}, {800, 600}}, // no canvas size yet
+        {{915, 412}, {1333, 600}},  // 915 * 600 / 412 = 1332.5
+        {{412, 915}, {800, 1777}},  // 915 * 800 / 412 = 1776.7
+        {{600, 600}, {800, 800}},   // square stays square
+        {{1024, 500}, {1229, 600}}, // 1228.8
+        {{820, 590}, {834, 600}},   // one side short: 820 * 600 / 590 = 833.9
+        {{400, 300}, {800, 600}},   {{600, 300}, {1200, 600}}, // exact: not one pixel more
+        {{1280, 720}, {1280, 720}},                            // large enough: the screen itself
+        {{800, 600}, {800, 600}},   {{0, 0}, {800, 600}},      // no canvas size yet
     };
     for (const auto& [screen, field] : rows) {
         const SDL_Point got = fieldForScreen(screen.first, screen.second);

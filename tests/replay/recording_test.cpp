@@ -53,6 +53,7 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     }
     const std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 1 1\n";
     const std::string overCap(kMaxLineBytes + 1, 'k'), d = "\ndigest rng=1\n";
+    const std::string atCap = "| " + std::string(kMaxLineBytes - 2, 'k'); // the cap is inclusive
     // Header: 0 ok, 1 damaged, 2 other format, 3 not a recording (4, cut off before a frame, and
     // a flag not kept: the playback's cases); then F frame, E end, T cut off, G damaged.
     std::vector<std::tuple<std::string, std::string, std::string>> cases = {
@@ -77,6 +78,7 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {head + "sim 0\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim 0\""},
         {head + "sim two\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim two\""},
         {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1", "line 5: unexpected \"sim 2\""},
+        {head + "saved file\n" + atCap + "\n" + whole.substr(whole.find("frame 1")), "0FFE", ""},
         {head + "saved file\n| " + overCap + "\nflag -test\nframe 1\n", "1",
          "line 5: a line over the 1 MiB cap"},
         {whole + "frame 3\n", "0FFG", "a line after the end mark"},
