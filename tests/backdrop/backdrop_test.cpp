@@ -6,7 +6,7 @@
 #include "support/kit.h"
 
 // All three advance once a frame: checked at frame numbers, in order.
-TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndMayBeMissing) {
+TEST(BackdropTest, TheColoursTheSatelliteAndThePlatformKeepTheirTimetables) {
     gameSrand(1);
     ColourCycler cycler;
     Satellite sat;
@@ -35,46 +35,65 @@ TEST(BackdropTest, AnimationsKeepTheirTimetablesPicturesDrawInTheirRectsFadeAndM
     runTo(100000);
     EXPECT_EQ(std::make_tuple(low, high, misshapen), std::make_tuple(490, 550, 0));
     EXPECT_EQ(gameRand(), 1516) << "two draws a wobble, moved or not";
-    // The title pictures are 400 x 160, shown at half size about the centre.
-    WorkDir work;
-    for (bool present : {true, false}) {
-        Canvas c(1920, 1080);
-        TitleCards titles;
-        Moon moon;
-        Satellite satellite;
+}
+
+// The title cards, the moon and the satellite with their pictures, or with dat/ gone (false).
+class BackdropPicturesTest : public testing::TestWithParam<bool> {
+  protected:
+    void SetUp() override {
+        if (!present) {
+            std::filesystem::remove_all(work.path() / "dat");
+        }
         testing::internal::CaptureStderr();
         titles.load(c.renderer, 1920, 1080);
         moon.load(c.renderer);
         satellite.load(c.renderer);
-        // Each missing picture is one line naming it; present ones say nothing.
-        const std::string err = testing::internal::GetCapturedStderr();
-        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), present ? 0 : 4) << err;
-        EXPECT_EQ(err.find("cannot load dat/themoon4.png (") != std::string::npos, !present);
-        satellite.draw(c.renderer);
-        EXPECT_EQ(c.countNonBlack() > 0, present) << "the satellite, alone on the canvas";
-        titles.draw(c.renderer);
-        moon.draw(c.renderer, {100, 0, 150, 520});
-        SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
-        LandingPlatform().draw(c.renderer);
-        EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";
-        // The satellite and the platform lie in front of the moon, as in the game.
-        const SDL_Rect where[] = {{755, 500, 200, 80}, {965, 500, 200, 80}, {100, 0, 150, 520}};
-        EXPECT_EQ(c.countNonBlack() > 1000, present);
-        EXPECT_EQ(SDL_RectEquals(&titles.rect1(), &where[0]), present);
-        EXPECT_EQ(SDL_RectEquals(&titles.rect2(), &where[1]), present);
-        SDL_SetRenderDrawColor(c.renderer, 0, 0, 0, 255);
-        SDL_RenderFillRects(c.renderer, where, 3);
-        EXPECT_EQ(c.countNonBlack(), 0) << "drawn outside its rect";
-        // Alpha 0 is reached at the 51st step and kept while the count falls below it.
-        int alpha = kTitleFadeStart;
-        for (int i = 0; i < 53; ++i) {
-            titles.fadeStep(alpha);
-        }
-        Uint8 mod = 7;
-        SDL_GetTextureAlphaMod(titles.texture2(), &mod);
-        EXPECT_EQ(std::make_tuple(alpha, mod), std::make_tuple(-10, present ? 0 : 7));
-        std::filesystem::remove_all(work.path() / "dat");
+        err = testing::internal::GetCapturedStderr();
     }
+
+    const bool present = GetParam();
+    WorkDir work;
+    Canvas c{1920, 1080};
+    TitleCards titles;
+    Moon moon;
+    Satellite satellite;
+    std::string err;
+};
+INSTANTIATE_TEST_SUITE_P(Backdrop, BackdropPicturesTest, testing::Bool());
+
+TEST_P(BackdropPicturesTest, EachMissingPictureIsNamedInOneLineAndPresentOnesSayNothing) {
+    EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), present ? 0 : 4) << err;
+    EXPECT_EQ(err.find("cannot load dat/themoon4.png (") != std::string::npos, !present);
+}
+
+// The title pictures are 400 x 160, shown at half size about the centre.
+TEST_P(BackdropPicturesTest, PicturesDrawInTheirRectsBehindThePlatform) {
+    satellite.draw(c.renderer);
+    EXPECT_EQ(c.countNonBlack() > 0, present) << "the satellite, alone on the canvas";
+    titles.draw(c.renderer);
+    moon.draw(c.renderer, {100, 0, 150, 520});
+    SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
+    LandingPlatform().draw(c.renderer);
+    EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";
+    // The satellite and the platform lie in front of the moon, as in the game.
+    const SDL_Rect where[] = {{755, 500, 200, 80}, {965, 500, 200, 80}, {100, 0, 150, 520}};
+    EXPECT_EQ(c.countNonBlack() > 1000, present);
+    EXPECT_EQ(SDL_RectEquals(&titles.rect1(), &where[0]), present);
+    EXPECT_EQ(SDL_RectEquals(&titles.rect2(), &where[1]), present);
+    SDL_SetRenderDrawColor(c.renderer, 0, 0, 0, 255);
+    SDL_RenderFillRects(c.renderer, where, 3);
+    EXPECT_EQ(c.countNonBlack(), 0) << "drawn outside its rect";
+}
+
+// Alpha 0 is reached at the 51st step and kept while the count falls below it.
+TEST_P(BackdropPicturesTest, TheTitlesFadeToAlphaZeroAndStayThere) {
+    int alpha = kTitleFadeStart;
+    for (int i = 0; i < 53; ++i) {
+        titles.fadeStep(alpha);
+    }
+    Uint8 mod = 7;
+    SDL_GetTextureAlphaMod(titles.texture2(), &mod);
+    EXPECT_EQ(std::make_tuple(alpha, mod), std::make_tuple(-10, present ? 0 : 7));
 }
 
 // The pass in bands measured from the moon's right edge (770), each with its own step; the
