@@ -25,7 +25,7 @@ class TextLabelTest : public testing::Test {
 
 // Heads-up labels sit 80 px apart in strips 15 px high and the save message has 455 px.
 // Outlines on whole pixels leave no edge pixel partly covered.
-TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInTheirRects) {
+TEST_F(TextLabelTest, TheFontFitsTheLabelsStripsAndCoversWholePixels) {
     int w = 0, h = 0;
     TTF_SizeText(font, "Roids:180", &w, &h);
     EXPECT_LT(w, 80);
@@ -43,7 +43,10 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     }
     SDL_FreeSurface(s);
     EXPECT_EQ(std::make_pair(partly, full > 0), std::make_pair(0, true));
-    // A label renders each new text once; a failed render leaves it empty.
+}
+
+// A label renders each new text once, freeing the old texture; a failed render leaves it empty.
+TEST_F(TextLabelTest, ALabelRendersEachNewTextOnceAndAFailedRenderLeavesItEmpty) {
     TextLabel label(canvas.renderer, nullptr, font, "Lvl:", 30, 40, kRed);
     label.draw(); // the creation text is not rendered
     label.setText("LvL:1");
@@ -61,6 +64,10 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     EXPECT_EQ(label.rect().w + label.rect().h, 0);
     label.draw();
     EXPECT_EQ(canvas.countNonBlack(), 0) << "neither the creation text nor an empty label";
+}
+
+// Each line as big as the font renders its text, one every 24 px from y 48 down to 264.
+TEST_F(TextLabelTest, DebugLinesFillTheirSlotsAndDrawInTheirRects) {
     DebugMessageList list(canvas.renderer, nullptr, font);
     const std::string texts[] = {
         "Boid1:(3,4)", "Visual Range:", "zBoid1:",    "zBoid2:",    "Debug Info",
@@ -72,7 +79,6 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     ASSERT_EQ(list.lines().size(), 10u);
     list.drawAll();
     SDL_SetRenderDrawColor(canvas.renderer, 0, 0, 0, 255);
-    // Each line as big as the font renders its text, one every 24 px from y 48 down to 264.
     for (int i = 0; i < 10; ++i) {
         const TextLabel& line = list.lines()[static_cast<std::size_t>(i)];
         EXPECT_EQ(line.text(), texts[i]) << i;
