@@ -15,7 +15,7 @@ static SpaceJunk shifted(float dx, float dy) {
     return rock;
 }
 
-TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAndScaleByBoundaries) {
+TEST(SpaceJunkTest, ACopyCarriesTheRockOverButWorksOutItsCentreAfresh) {
     SpaceJunk rock(900, 600, 9, false);
     std::tie(rock.boundBottom, rock.boundRight, rock.wrapHeight, rock.wrapWidth, rock.boundTop,
              rock.boundLeft) = std::tuple(601, 902, 603, 904, 5, 6);
@@ -31,7 +31,10 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
                          c.t_velocity.x, c.t_velocity.y, c.x_c, c.y_c, c.cords[0]),
               std::tuple(601, 902, 603, 904, 5, 6, 900, 9, 11.5f, 22.5f, 12.5f, 7.5f, 0.25f, -0.5f,
                          true, false, 2.0f, 3.0f, -2.0f, 50.0f, 75.0f, Point(50, 50)));
-    // Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
+}
+
+// Point 3 after fixLostRock on a 900 x 600 field; min x -5.5 truncates to -5 and stays.
+TEST(SpaceJunkTest, ALostRockWrapsOnlyOnceWhollyPastAnEdge) {
     const float rows[][4] = {{-7, 0, -3, 31},    {-9, 0, -5, 31},       {-9.5f, 0, -5.5f, 31},
                              {-10, 0, 894, 31},  {900.5f, 0, 0.5f, 31}, {860, 560, -36, 591},
                              {0, 560, 4, -9},    {0, -15, 4, 16},       {0, -16, 4, 615},
@@ -47,8 +50,11 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
         rock.moveRock(0, 0);
         EXPECT_EQ(rock.rockCords[3].x, x) << dx;
     }
-    // Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
-    // 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.
+}
+
+// Point 0 starts at x 25: fitSize shrinks by 0.85 past x 150 or from y 151, then grows by
+// 2.125 under 120 (judging the outline as it was); scaleBy floors tiny factors at 0.25.
+TEST(SpaceJunkTest, FitSizeAndScaleByKeepRocksBetweenTheirBoundaries) {
     const float sizes[][3] = {
         {130, 150, 1},      {130, 150.9f, 1},          {130, 151, 0.85f}, {130, 151.9f, 0.85f},
         {150, 130, 1},      {151, 130, 0.85f},         {120, 120, 1},     {119, 130, 2.125f},
@@ -60,7 +66,17 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
         rock.fitSize();
         EXPECT_FLOAT_EQ(rock.rockCords[0].x, 25.0f * r[2]) << r[0] << "," << r[1];
     }
-    // A wrap moves every outline point by the field's size; centre (x, y), move (dx, dy).
+    const float scales[][2] = {{0, 0.25f}, {0.1f, 0.25f}, {-1, 0.25f}, {0.125f, 0.125f}, {2, 2}};
+    for (const auto& s : scales) {
+        SpaceJunk rock = shifted(0, 0);
+        rock.scaleBy(s[0]);
+        EXPECT_EQ(std::tuple(rock.rockCords[0].x, rock.rockCords[6].y),
+                  std::tuple(25 * s[1], 57 * s[1]));
+    }
+}
+
+// A wrap moves every outline point by the field's size; centre (x, y), move (dx, dy).
+TEST(SpaceJunkTest, AWrapMovesEveryOutlinePoint) {
     const float wraps[][4] = {
         {50, -1, 0, 600}, {50, 601, 0, -600}, {-1, 75, 900, 0}, {901, 75, -900, 0}};
     for (const auto& r : wraps) {
@@ -70,13 +86,6 @@ TEST(SpaceJunkTest, CopyKeepsTheRockButNotItsCentreFixLostRockWrapsAndFitSizeAnd
         const SpaceJunk home = shifted(r[2], r[3]);
         EXPECT_EQ(std::memcmp(rock.rockCords, home.rockCords, sizeof home.rockCords), 0)
             << "a point left behind at " << r[0] << "," << r[1];
-    }
-    const float scales[][2] = {{0, 0.25f}, {0.1f, 0.25f}, {-1, 0.25f}, {0.125f, 0.125f}, {2, 2}};
-    for (const auto& s : scales) {
-        SpaceJunk rock = shifted(0, 0);
-        rock.scaleBy(s[0]);
-        EXPECT_EQ(std::tuple(rock.rockCords[0].x, rock.rockCords[6].y),
-                  std::tuple(25 * s[1], 57 * s[1]));
     }
 }
 
@@ -90,7 +99,7 @@ TEST(SpaceJunkTest, AHitOnTheInsetBoxMarksTheRock) {
     EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(true, false));
 }
 
-TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLiveAndWrap) {
+TEST(SpaceItemTest, MinMaxKeepsTheEarlierPointOnTies) {
     SpaceItem item(900, 600, -1);
     item.minMax.min_idx = Point(7, 7);
     const MinMaxCords m = item.getMinMaxCords();
@@ -102,8 +111,11 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     item.cords[4] = {75, 50};
     EXPECT_EQ(std::pair(item.getMinMaxCords().min_idx, item.minMax.max_idx),
               std::pair(Point(1, 7), Point(3, 1)));
-    // Centre before and after, on a 900 x 600 field whose bottom bound is 500: shiftDown adds
-    // the bound, shiftUp takes the wrap height; on a bound or past a corner nothing moves.
+}
+
+// Centre before and after, on a 900 x 600 field whose bottom bound is 500: shiftDown adds the
+// bound, shiftUp takes the wrap height; on a bound or past a corner nothing moves.
+TEST(SpaceItemTest, AnItemPastOneEdgeWrapsAcrossTheField) {
     const float centres[][4] = {{-3, 100, 897, 100},  {903, 100, 3, 100}, {450, -3, 450, 497},
                                 {450, 503, 450, -97}, {-3, -3, -3, -3},   {0, -3, 0, -3},
                                 {900, -3, 900, -3},   {-3, 500, -3, 500}};
@@ -118,23 +130,33 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
                              900))
             << x << "," << y;
     }
-    // A quarter turn about the centre (50, 75), worked by hand: x = |dx cos - dy sin - 50|,
-    // y = |dx sin + dy cos + 75|; cos 90 is -4.4e-8 in float and vanishes in the rounding.
+}
+
+// A quarter turn about the centre (50, 75), worked by hand: x = |dx cos - dy sin - 50|,
+// y = |dx sin + dy cos + 75|; cos 90 is -4.4e-8 in float and vanishes in the rounding. A push
+// of 30 adds a whole third of it along the heading: up (0), then left (270).
+TEST(SpaceItemTest, TurnsAboutItsCentreAndPushesAlongItsHeading) {
     SpaceItem turned(900, 600, -1);
     turned.rotate(90);
     EXPECT_EQ(std::vector<Point>(turned.cords, turned.cords + 5),
               (std::vector<Point>{{25, 75}, {75, 50}, {65, 75}, {75, 100}, {25, 75}}));
-    // A push of 30 adds a whole third of it along the heading: up (0), then left (270).
     SpaceItem up(900, 600, -1);
     up.momentumMag = turned.momentumMag = 30;
     up.pushAlongHeading(), turned.pushAlongHeading();
     EXPECT_EQ(std::tuple(up.t_velocity.x, up.t_velocity.y, turned.t_velocity.x, turned.t_velocity.y,
                          turned.heading),
               std::tuple(1.6f, 1.6f - 10, 1.6f - 10, 1.6f, 270.0f));
+}
+
+TEST(SpaceItemTest, TheCentreTruncatesTowardZero) {
+    SpaceItem item(900, 600, -1);
     std::tie(item.x_c, item.y_c) = std::tuple(49.9f, -0.5f);
     EXPECT_EQ(item.getCenter(), Point(49, 0));
     item.x_c = -0.5f;
     EXPECT_EQ(item.getCenter(), Point(0, 0));
+}
+
+TEST(ShipWeaponTest, AMissileLivesItsTimeThenStopsWhereItIs) {
     const float rows[][3] = {{0, 120, 240}, {5, 5, 10}}; // ttl given, ttl kept, transes lived
     for (const auto& r : rows) {
         SCOPED_TRACE(r[0]);
@@ -150,7 +172,10 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
         EXPECT_EQ(std::tuple(w.expired, w.x_c, w.TTL, w.speed, w.t_velocity.x),
                   std::tuple(true, x, r[1], 0.0f, 0.0f));
     }
-    // Tail (x, y) and head 3 right of it and 4 above, on a 1920 x 1080 field.
+}
+
+// Tail (x, y) and head 3 right of it and 4 above, on a 1920 x 1080 field.
+TEST(ShipWeaponTest, AMissilePastAnEdgeWrapsWhole) {
     const float wraps[][4] = {
         {500, -2, 500, 1078}, {500, 1082, 500, 2}, {-2, 500, 1918, 500}, {1922, 500, 2, 500}};
     for (const auto& r : wraps) {
@@ -160,8 +185,11 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
             std::tuple(w.x_c, w.y_c, w.wCords[1].x, w.wCords[1].y, w.wCords[0].x, w.wCords[0].y),
             std::tuple(r[2], r[3], r[2], r[3], r[2] + 3, r[3] - 4));
     }
-    // Tail, head, then both after fixLost on 1920 x 1080: past the right or lower bound plus 50
-    // it goes to -50; below -50 to the left bound plus 50 or the lower bound plus 50.
+}
+
+// Tail, head, then both after fixLost on 1920 x 1080: past the right or lower bound plus 50 it
+// goes to -50; below -50 to the left bound plus 50 or the lower bound plus 50.
+TEST(ShipWeaponTest, ALostMissileIsBroughtBackBesideTheField) {
     const float lost[][6] = {{100, 100, 1975, 100, -50, 100}, {100, 100, 100, 1135, 100, -50},
                              {100, 100, -55, 100, 50, 100},   {100, 100, 100, -55, 100, 1130},
                              {1975, 100, 100, 100, -50, 100}, {100, 1135, 100, 100, 100, -50}};
@@ -178,6 +206,9 @@ TEST(SpaceItemTest, MinMaxKeepsEarlierPointsOnTiesCentreTruncatesAndMissilesLive
     EXPECT_EQ(std::tuple(edge.x_c, edge.y_c, edge.wCords[0].x),
               std::tuple(1970.0f, 1130.0f, -50.0f))
         << "on the margins themselves";
+}
+
+TEST(ShipWeaponTest, ItsHitBoxIsThirteenPixelsAboutItsCentre) {
     ShipWeapon hitBox(PointF(100, 200), PointF(100, 200), 0.0f, 0, 1920, 1080, 0.0f);
     const SDL_FRect box = hitBox.getFRect();
     EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h), std::tuple(93.0f, 193.0f, 13.0f, 13.0f));

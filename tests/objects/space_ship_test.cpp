@@ -7,13 +7,16 @@
 
 #include "support/kit.h"
 
-TEST(SpaceShipTest, SpawnsCentredThrustBuildsMomentumTrimsFastComponentsCapsTheSpeedAndDecays) {
-    // Where the ship spawns, its nose and its centre, the stored recordings hold.
+// Where the ship spawns, its nose and its centre, the stored recordings hold.
+TEST(SpaceShipTest, SpawnsCentredOnTheField) {
     SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     const SDL_Rect box = ship.boundingRect();
     EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h, ship.minMax.min_idx, ship.minMax.max_idx),
               std::tuple(937, 506, 50, 50, Point(2, 0), Point(4, 2)));
-    // One thrust step is log2(10) / 125 * 0.1 = 0.0026575 of momentum, a third of it per frame.
+}
+
+// One thrust step is log2(10) / 125 * 0.1 = 0.0026575 of momentum, a third of it per frame.
+TEST(SpaceShipTest, ThrustBuildsMomentumTrimsFastComponentsAndCapsTheSpeed) {
     // velocity x, y and momentum before; the same after; the flame counter after.
     const float rows[][7] = {{0, 0, 0, 0, -0.000885847f, 0.0026575f, 1},
                              {-4.6f, 4.6f, 0, -4.59f, 4.6f, 0, 0},
@@ -31,6 +34,9 @@ TEST(SpaceShipTest, SpawnsCentredThrustBuildsMomentumTrimsFastComponentsCapsTheS
         EXPECT_NEAR(decaying.getMomentumMag(), r[5], 2e-6);
         EXPECT_EQ(decaying.thrustCounter, r[6]);
     }
+}
+
+TEST(SpaceShipTest, MomentumDecaysByItsLogarithmAboveAFloor) {
     const float decays[][2] = {{0.07f, 0.07f},   {-0.07f, -0.07f}, {0.071f, 2.71608f},
                                {0.5f, 1.19315f}, {2.0f, 1.30685f}, {-0.5f, -1.19315f}};
     SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
@@ -44,7 +50,7 @@ TEST(SpaceShipTest, SpawnsCentredThrustBuildsMomentumTrimsFastComponentsCapsTheS
 // The outline origin sits 17 right of and 6 below the sprite's corner, except after a wrap
 // across the top or bottom (the sprite's y takes the origin's) or the left (the sprite's x is
 // the width less 17, wherever the origin landed).
-TEST(SpaceShipTest, WrapsAtEachEdgeAndRotateComputesInDoubleOnTheStoredFloats) {
+TEST(SpaceShipTest, WrapsWholeAtEachEdge) {
     // sprite corner before; sprite corner and nose after
     const float rows[][6] = {{500, -10, 500, 1076, 542, 1076},
                              {500, 1080, 500, 6, 542, 6},
@@ -66,9 +72,12 @@ TEST(SpaceShipTest, WrapsAtEachEdgeAndRotateComputesInDoubleOnTheStoredFloats) {
                   std::tuple(r[2], r[3], r[4], r[5]))
             << r[0] << "," << r[1];
     }
-    // Expected points worked out with a scratch C program of our own: the angle in double, pivot
-    // (25, 25), each point rounded to float once. All-float arithmetic lands a bit or two away
-    // (20.6587944 for point 0's x after the first turn, 20.6587982 after the second).
+}
+
+// Expected points worked out with a scratch C program of our own: the angle in double, pivot
+// (25, 25), each point rounded to float once. All-float arithmetic lands a bit or two away
+// (20.6587944 for point 0's x after the first turn, 20.6587982 after the second).
+TEST(SpaceShipTest, RotateComputesInDoubleOnTheStoredFloats) {
     SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     ship.teleport(100, 200);
     ship.t_velocity = PointF(2.0f, 0.5f);
