@@ -33,7 +33,7 @@ static std::string load(const std::string& text, std::unique_ptr<GameState>& s) 
     return o.str();
 }
 
-TEST(GameStateTest, ReaderSortsEachLineIntoItsFieldAndTheExitWritesOnlyWhatTheSaveRoutineFilled) {
+TEST(GameStateTest, TheReaderSortsEachLineIntoItsField) {
     const std::string huge = "fart_user_1_lfpt=" + std::string(1 << 20, '0') + ",7\r\n";
     const std::string rows[][2] = {
         {"fart_user_1_score=1200\nmy fart_user_1_level=3\n", "1200 3 0 0"},
@@ -48,23 +48,41 @@ TEST(GameStateTest, ReaderSortsEachLineIntoItsFieldAndTheExitWritesOnlyWhatTheSa
         std::unique_ptr<GameState> s;
         EXPECT_EQ(load(text, s), fields) << text.substr(0, 60);
     }
-    // Wraps as 32 bits, never overflowing signed arithmetic.
+}
+
+// Wraps as 32 bits, never overflowing signed arithmetic.
+TEST(GameStateTest, NumbersWrapAsThirtyTwoBits) {
     EXPECT_EQ(std::tuple(GameState::parseNumber("1a"), GameState::parseNumber("2147483648"),
                          GameState::parseNumber("4294967297"),
                          GameState::parseNumber("99999999999")),
               std::tuple(59, INT_MIN, 1, 1215752191));
-    // A stale temporary file from a crash is neither read nor in the way of a write; a failed
-    // write reports and keeps the old file.
-    WorkDir scratch;
-    std::ofstream(".game.txt.tmp") << "fart_user_1_score=99\n";
-    const std::string odd = "abc\r\nx\nfart_user_1_lfpt=1,1\nfart_user_1_score=8";
+}
+
+namespace {
+const std::string kOdd = "abc\r\nx\nfart_user_1_lfpt=1,1\nfart_user_1_score=8";
+
+// A stale temporary file from a crash, in a scratch folder.
+struct StaleTemporary : WorkDir {
+    StaleTemporary() { std::ofstream(".game.txt.tmp") << "fart_user_1_score=99\n"; }
+};
+} // namespace
+
+// What the exit writes is only what the save routine filled: here nothing, so the file stays.
+TEST(GameStateTest, AStaleTemporaryIsNotReadAndAnUnsavedStateLeavesTheFileAsItWas) {
+    StaleTemporary dir;
     std::unique_ptr<GameState> state;
-    load(odd, state);
+    load(kOdd, state);
     state->put("k", "v");
     state.reset();
-    EXPECT_EQ(readFile("game.txt"), odd);
+    EXPECT_EQ(readFile("game.txt"), kOdd);
+}
+
+TEST(GameStateTest, AWriteGoesPastAStaleTemporaryAndAFailedOneKeepsTheOldFile) {
+    StaleTemporary dir;
+    std::ofstream("game.txt") << kOdd;
     fs::permissions("game.txt", kKeptPerms);
-    EXPECT_EQ(load(odd, state), "empty line skipping\n8 0 0 0 1,1 [abc][abc]");
+    std::unique_ptr<GameState> state;
+    EXPECT_EQ(load(kOdd, state), "empty line skipping\n8 0 0 0 1,1 [abc][abc]");
     state->save();
     state->clear();
     const std::string seven = "fart_user_1_lfpt=4,7\nfart_user_1_lfpt=5,7\nfart_user_1_lfpt=6,8\n"
