@@ -5,7 +5,7 @@ CMAKE_FLAGS ?=
 PYTHON ?= $(shell for p in /usr/bin/python3 python3; do \
 	$$p -c 'import PIL, numpy, fontTools' 2>/dev/null && { echo $$p; break; }; done)
 
-.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz bench perf-e2e assets deps format clean \
+.PHONY: run build test test-unit test-asan test-e2e test-fuzz fuzz build-fuzz bench perf-e2e assets deps format clean \
 	install uninstall screenshot package test-package replays web web-run test-web perf-web \
 	windows windows-zip test-windows
 
@@ -18,7 +18,7 @@ DEPS ?= play
 deps:
 	@./scripts/install-deps.sh $(DEPS)
 
-test test-unit test-asan test-e2e test-fuzz fuzz replays bench perf-e2e web web-run test-web perf-web \
+test test-unit test-asan test-e2e test-fuzz fuzz build-fuzz replays bench perf-e2e web web-run test-web perf-web \
 	windows windows-zip test-windows package test-package screenshot: DEPS = test
 assets: DEPS = assets
 
@@ -42,38 +42,18 @@ test-asan: deps
 test-e2e: build
 	cd build && ctest --output-on-failure -L e2e
 
-# The game-state reader under libFuzzer, with Debian's clang; no SDL needed.
+# The readers under libFuzzer, built by CMake with Debian's clang in their own folder.
 FUZZ_SECONDS ?= 60
-FUZZ_SOURCES = tests/fuzz/game_state_fuzz.cpp src/persist/game_state.cpp \
-	src/geometry/calendar_clock.cpp src/geometry/game_rand.cpp src/geometry/utf8_path.cpp
+FUZZ_TARGETS = game_state_fuzz recording_fuzz recording_round_trip_fuzz
 
-build-fuzz/game_state_fuzz: $(FUZZ_SOURCES) $(wildcard src/persist/*.h src/geometry/*.h) | deps
-	mkdir -p build-fuzz
-	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc -fsanitize=fuzzer,address,undefined \
-		-fno-sanitize-recover=all $(FUZZ_SOURCES) -o $@
-
-# The recording reader under libFuzzer; it needs SDL's headers only (for the objects' types).
-RECORDING_FUZZ_SOURCES = tests/fuzz/recording_fuzz.cpp src/replay/recording_reader.cpp \
-	src/replay/recording_writer.cpp src/geometry/utf8_path.cpp
-
-build-fuzz/recording_fuzz: $(RECORDING_FUZZ_SOURCES) $(wildcard src/replay/*.h tests/fuzz/*.h) | deps
-	mkdir -p build-fuzz
-	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
-		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(RECORDING_FUZZ_SOURCES) -o $@
-
-# The writer then the reader, on games made from the fuzzer's bytes.
-ROUND_TRIP_FUZZ_SOURCES = tests/fuzz/recording_round_trip_fuzz.cpp src/replay/recording_reader.cpp \
-	src/geometry/utf8_path.cpp \
-	src/replay/recording_writer.cpp
-
-build-fuzz/recording_round_trip_fuzz: $(ROUND_TRIP_FUZZ_SOURCES) $(wildcard src/replay/*.h tests/fuzz/*.h) | deps
-	mkdir -p build-fuzz
-	clang++ -std=c++20 -g -O1 -Wall -Wextra -Isrc $$(pkg-config --cflags sdl2) \
-		-fsanitize=fuzzer,address,undefined -fno-sanitize-recover=all $(ROUND_TRIP_FUZZ_SOURCES) -o $@
+build-fuzz: deps
+	cmake -S . -B build-fuzz -DVA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=OFF -DVA_BENCH=OFF \
+		$(CMAKE_FLAGS)
+	cmake --build build-fuzz -j $(JOBS) --target $(FUZZ_TARGETS)
 
 # Each target runs in a scratch directory on tmpfs (every save syncs twice); new inputs go to a
 # scratch corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
-fuzz: build-fuzz/game_state_fuzz build-fuzz/recording_fuzz build-fuzz/recording_round_trip_fuzz
+fuzz: build-fuzz
 	@for target in game_state_fuzz:corpus recording_fuzz:recording/corpus \
 			recording_round_trip_fuzz:round_trip/corpus; do \
 		bin=$${target%%:*}; seeds=$(CURDIR)/tests/fuzz/$${target#*:}; \
