@@ -7,7 +7,7 @@ enable_language(RC)
 string(APPEND CMAKE_EXE_LINKER_FLAGS " -static-libgcc -static-libstdc++")
 
 # Test programs run through Wine; they are listed when the tests run, so building needs no Wine.
-set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${PROJECT_SOURCE_DIR}/scripts/wine-run --test)
 set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
 # As GoogleTest was built (scripts/sdl-libs/win64.sh): no std::mutex in the win32 thread model.
 set(VA_GTEST_PREINCLUDE -include ${PROJECT_SOURCE_DIR}/cmake/gtest-notification.h)
