@@ -52,6 +52,15 @@ TEST(InputLimitsTest, EveryCodeSdlGivesIsRecordedAndAFullFrameLeavesTheRestForTh
                                                  0, 0, 0, button, 0, 1, 0, in.x, in.y}};
         SDL_PushEvent(&e);
     }
+    // The window's own keys are no input; its close is.
+    for (const auto& [type, key, mod] : {std::tuple(SDL_KEYDOWN, SDL_SCANCODE_F11, KMOD_NONE),
+                                         std::tuple(SDL_KEYUP, SDL_SCANCODE_F11, KMOD_NONE),
+                                         std::tuple(SDL_KEYDOWN, SDL_SCANCODE_RETURN, KMOD_LALT)}) {
+        SDL_Event e{.key = {type, 0, 0, 0, 0, 0, 0, {key, 0, Uint16(mod), 0}}};
+        SDL_PushEvent(&e);
+    }
+    SDL_Event close{.type = SDL_QUIT};
+    SDL_PushEvent(&close);
     // The first touch only shows the controls; then a finger slides from left to right and
     // back 40,000 times, two keys a slide: 80,001 inputs with the first press.
     finger(SDL_FINGERDOWN, 450, 200);
@@ -69,15 +78,17 @@ TEST(InputLimitsTest, EveryCodeSdlGivesIsRecordedAndAFullFrameLeavesTheRestForTh
     EXPECT_TRUE(frame(t).empty());
     const std::vector<PlayerInput>& first = frames[0].inputs;
     ASSERT_EQ(first.size(), kMaxFrameInputs);
-    EXPECT_EQ(frames[1].inputs.size(), 4 + 80001 - kMaxFrameInputs);
-    EXPECT_EQ(std::vector(first.begin(), first.begin() + 4), edges);
+    EXPECT_EQ(frames[1].inputs.size(), 5 + 80001 - kMaxFrameInputs);
+    std::vector<PlayerInput> heard = edges;
+    heard.push_back({K::Quit});
+    EXPECT_EQ(std::vector(first.begin(), first.begin() + 5), heard);
     // Each slide lets go of one key, then presses the other, once each.
     const std::vector<PlayerInput> slides = {{K::Key, SDL_SCANCODE_LEFT, true},
                                              {K::Key, SDL_SCANCODE_LEFT, false},
                                              {K::Key, SDL_SCANCODE_RIGHT, true},
                                              {K::Key, SDL_SCANCODE_RIGHT, false},
                                              {K::Key, SDL_SCANCODE_LEFT, true}};
-    EXPECT_EQ(std::vector(first.begin() + 4, first.begin() + 9), slides);
+    EXPECT_EQ(std::vector(first.begin() + 5, first.begin() + 10), slides);
     EXPECT_EQ(frames[1].inputs.back(), (PlayerInput{K::Key, SDL_SCANCODE_LEFT, true}));
     const RecordingHeader h{"1.0.0", kSimVersion, {}, 1333, 600, std::nullopt, {}};
     EXPECT_TRUE(readsBack(written(h, frames, true), h, frames, RecordingReader::Next::End));
