@@ -1,5 +1,5 @@
 # The largest recording the limits allow takes half a minute under the sanitizers.
-va_test_suite(replay SOURCES recording_test.cpp PROPERTIES TIMEOUT 300)
+va_test_suite(replay SOURCES recording_test.cpp input_limits_test.cpp PROPERTIES TIMEOUT 300)
 
 # Each stored recording replays headless; `make replays` rewrites their digests.
 set(VA_REPLAYS ${CMAKE_CURRENT_SOURCE_DIR}/replays)
