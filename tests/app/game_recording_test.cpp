@@ -53,10 +53,14 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
                        .height = 1536,
                        .args = {"-test", "-scale=2"},
                        .keys = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N}};
-    GameRecorder recorder("game.rec", {"-test"});
+    // Through a link, as saves are: the link stays a link.
+    std::error_code noLinks;
+    fs::create_symlink("game.rec", "linked.rec", noLinks);
+    GameRecorder recorder(noLinks ? "game.rec" : "linked.rec", {"-test"});
     ASSERT_EQ(recorder.start(), "");
     const auto [recorded, written] = session.play(recorder);
     ASSERT_EQ(recorded, 0);
+    EXPECT_TRUE(noLinks || fs::is_symlink("linked.rec"));
     EXPECT_EQ(written.find("recording"), std::string::npos) << "written fine: " << written;
     const std::string recordedLog = session.log;
     fs::remove("game.txt");
@@ -134,6 +138,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::ofstream("game.txt") << save;
     std::ofstream("checkpoint1700000000.txt") << save;
     std::ofstream("notes.txt") << "not a recording\n";
+    std::ofstream("tips.txt") << "void-angler recording tips\n";
     std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
     fs::create_directory("folder");
     std::vector<std::tuple<std::string, int, std::string>> cases = {
@@ -145,6 +150,10 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
         {"-record=dat/new.rec", 1, "that is in the game's data folder"},
         {"-record=notes.txt", 1, "notes.txt: that file is not a recording, and is left as it is"},
         {"-record=folder", 1, "folder: that is a folder"},
+        {"-record=tips.txt", 1, "tips.txt: that file is not a recording"},
+        {"-record=.game.txt.tmp", 1, ".game.txt.tmp: the game saves through that file"},
+        {"-record=.checkpoint1700000000.txt.tmp", 1, "the game saves through that file"},
+        {"-record=" + std::string(300, 'n'), 1, "cannot write the recording nnn"},
         {"-record=", 2, "void-angler: -record= names no file"},
         {"-replay=", 2, "void-angler: -replay= names no file"},
         {"-timedemo=", 2, "void-angler: -timedemo= names no file"},
@@ -155,6 +164,8 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::error_code noLinks; // a plain Windows user makes none
     if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
         cases.emplace_back("-record=save-link", 1, "save-link: that is the saved game");
+        fs::create_symlink("loop", "loop");
+        cases.emplace_back("-record=loop/x.rec", 1, "loop/x.rec: Too many levels of symbolic");
     }
     if (fs::exists("/proc/self/mem")) { // a read error on demand
         cases.emplace_back("-replay=/proc/self/mem", 1,
