@@ -27,6 +27,10 @@ inline constexpr std::size_t kMaxFrameInputs = 65536;
 // Three readings per rock built, at most twice the rock limit in one frame (a wave from N, then
 // a level's), one per Liff cell rebuilt and per missile, and the start-up's few: far below.
 inline constexpr std::size_t kMaxFrameClockReadings = 1u << 17;
+// Presses of one key in one frame, repeats included: a frame that stalls for seconds with a
+// key held gathers a few dozen; more is made, not played. It bounds what one frame of a
+// recording can cost (W logs every rock, N builds a wave); the platform drops presses past it.
+inline constexpr std::size_t kMaxKeyPressesPerFrame = 64;
 inline constexpr std::size_t kMaxLineBytes = 1u << 20;
 inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
 // The recorder refuses a command line past these before the game starts.
