@@ -104,6 +104,8 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
         {text.substr(0, frame3 + 9), 0, "replay in sync up to frame 2: the recording is cut off"},
         {replaced(text, "frame 3\n", "frame 4\n"), 4, "recording damaged at line "},
         {replaced(text, "flag -test", "flag -help"), 4, "recording damaged at line 4: the flag"},
+        {replaced(text, "field 1024 768", "field 1 1"), 4, "damaged at line 5: a field of 1 x 1"},
+        {replaced(text, " tick=", " tock="), 4, "frame 1 holds a line it cannot read"},
         {text.substr(0, text.find("frame 1\n")), 1, "the recording stops before its first frame"},
         {replaced(text, "\nsim 2\n", "\n"), 1,
          "the recording replayed.rec was made by another "
