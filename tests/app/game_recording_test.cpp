@@ -190,3 +190,25 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     EXPECT_EQ(readFile("old.rec"), "void-angler recording 1\ngame 0\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files);
 }
+
+// The page keeps its recording in memory: past its limit the recording stops after its last
+// whole frame, told once, and what was written replays as cut off.
+TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
+    WorkDir dir;
+    GameRecorder whole("whole.rec", {"-test"});
+    ASSERT_EQ(whole.start(), "");
+    LinkedGame{}.play(whole);
+    const std::size_t frame2 = readFile("whole.rec").find("frame 2\n");
+    fs::remove("game.txt"); // the same start again
+    GameRecorder cut("cut.rec", {"-test"});
+    ASSERT_EQ(cut.start(), "");
+    const auto [status, err] = LinkedGame{.recordingLimit = frame2 + 8}.play(cut);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(countLines(err, "recording stopped at frame 2: it reached its limit of " +
+                                  std::to_string(frame2 + 8) + " bytes"),
+              1)
+        << err;
+    EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
+    EXPECT_EQ(replay(readFile("cut.rec")),
+              std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
+}
