@@ -14,7 +14,7 @@
 // Missiles in flight, whatever the magazine: a missile lives 270 frames and a player fires at
 // most about one a frame (a held key repeats about 30 times a second), so play keeps a few
 // hundred at most. A score of 2^31 - 1 (an edited "game.txt") gives a magazine of 42.9 million,
-// which took gigabytes; this keeps them to a few hundred KiB.
+// which took gigabytes; this keeps them under 1 MiB.
 inline constexpr int kMaxMissilesInFlight = 1024;
 
 class ManageWeapon {
