@@ -8,17 +8,19 @@
 #include <system_error>
 
 #include "geometry/data_path.h"
+#include "platform/compared_path.h"
 #include "replay/recording.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Absolute, links followed as far as the path exists; empty when that fails.
+// Absolute, links followed as far as the path exists, its names as the file system compares
+// them; empty when that fails.
 fs::path resolved(const fs::path& path) {
     std::error_code ec;
     const fs::path whole = fs::weakly_canonical(fs::absolute(path, ec), ec);
-    return ec ? fs::path() : whole;
+    return ec ? fs::path() : comparedPath(whole);
 }
 
 // The same file after following links, or the same name for one not written yet.
@@ -83,7 +85,7 @@ bool startsAsRecording(const fs::path& target) {
 
 // The save and the checkpoints are written through ".NAME.tmp" beside them.
 bool isTemporaryOf(const fs::path& target, const std::function<bool(const fs::path&)>& kept) {
-    const std::string name = utf8(target.filename());
+    const std::string name = utf8(comparedPath(target.filename()));
     if (name.size() <= 5 || !name.starts_with('.') || !name.ends_with(".tmp")) {
         return false;
     }

@@ -3,7 +3,7 @@
 va_layer(platform
     SOURCES display_options.cpp field_size.cpp field_view.cpp gamepad.cpp renderer.cpp
             touch_controls.cpp touch_controls_draw.cpp touch_input.cpp windows_desktop.cpp work_folder.cpp
-            closed_pipes.cpp
+            closed_pipes.cpp compared_path.cpp
     USES geometry)
 if(EMSCRIPTEN)
     target_sources(va_platform PRIVATE ${PROJECT_SOURCE_DIR}/src/platform/browser_platform.cpp)
