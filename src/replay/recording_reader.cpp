@@ -110,7 +110,7 @@ bool parseDigest(const std::vector<std::string_view>& w, StateDigest& d) {
 constexpr std::size_t kMaxWords = 64;
 
 // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\"" + a temporary string.
-std::string quoted(const std::string& text) {
+std::string inQuotes(const std::string& text) {
     std::string out = "\"";
     out.append(text, 0, 40).append(text.size() > 40 ? "...\"" : "\"");
     return out;
@@ -191,7 +191,7 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
         fail("the recording stops before its first frame");
         return HeaderResult::CutOff;
     }
-    fail("unexpected " + quoted(line));
+    fail("unexpected " + inQuotes(line));
     return HeaderResult::Garbage;
 }
 
@@ -258,7 +258,7 @@ bool RecordingReader::readFlag(RecordingHeader& h) {
     }
     std::string flag;
     if (!unescape(std::string_view(line).substr(5), flag) || !isRecordedFlag(flag)) {
-        return fail("the flag " + quoted(line.substr(5)) + " is not one a recording keeps");
+        return fail("the flag " + inQuotes(line.substr(5)) + " is not one a recording keeps");
     }
     if (escapeBytes(flag).size() > kMaxFlagBytes) {
         return fail("a flag over its " + std::to_string(kMaxFlagBytes >> 10) + " KiB cap");
@@ -322,7 +322,7 @@ RecordingReader::Next RecordingReader::readFrameBody(RecordedFrame& f) {
         }
         if (l == Line::TooLong || !readFrameLine(f, done)) {
             fail("frame " + std::to_string(f.number) +
-                 " holds a line it cannot read: " + quoted(line));
+                 " holds a line it cannot read: " + inQuotes(line));
             return Next::Garbage;
         }
     }
