@@ -6,68 +6,44 @@
 #   30 frames, which reached 2.29 GB of missiles: refused as damage at its first frame;
 # - flags of 1 MiB each (the reader kept them whole, 559 MB for 256): refused at the first.
 # Usage: memory_bound_test.py GAME SOURCE_DIR
-import os
-import re
-import resource
-import subprocess
-import sys
-import tempfile
+import os, re, resource, subprocess, sys, tempfile
 
 GAME, SRC = os.path.abspath(sys.argv[1]), os.path.abspath(sys.argv[2])
 RECORDED = open(os.path.join(SRC, "tests/replays/waves.rec")).read().split("\n")
 HEAD = RECORDED[: RECORDED.index("frame 1")]
+FIELD = HEAD.index("field 1024 768")
+SAVED = [i for i, line in enumerate(HEAD) if line.startswith("| ")]
 # Every part of a digest, none of them right.
 DIGEST = re.sub(r"=[0-9a-f]+", "=00000000", next(l for l in RECORDED if l.startswith("digest")))
 
 
-def with_saved(lines):
-    head = list(HEAD)
-    saved = [i for i, line in enumerate(head) if line.startswith("| ")]
-    head[saved[0] : saved[-1] + 1] = lines
-    return head
+def recording(saved, field="field 1024 768", flags=(), frames=()):
+    head = HEAD[:FIELD] + list(flags) + [field] + HEAD[FIELD + 1 : SAVED[0]] + saved
+    return head + HEAD[SAVED[-1] + 1 :] + list(frames)
 
 
-def rocks():
-    head = with_saved(["| fart_user_1_lfpt=1,1\\n"] * ((16 << 20) // 21))
-    head[head.index("field 1024 768")] = "field 16384 16384"
-    return head + ["frame 1"] + ["key 17 down", "key 17 up"] * 64 + [DIGEST, "end 1"]
-
-
-def missiles():
-    frames = []
-    for n in range(1, 31):
-        frames += [f"frame {n}"] + ["key 44 down", "key 44 up"] * 65000 + [DIGEST]
-    return with_saved(["| fart_user_1_score=2147483647\\n"]) + frames
-
-
-def flags():
-    head = list(HEAD)
-    i = head.index("field 1024 768")
-    head[i:i] = ["flag -run_lvl=" + "9" * 1000000] * 8
-    return head + ["frame 1", DIGEST, "end 1"]
-
-
-CASES = [  # the recording, its status, a line its standard error must hold, the bound in MiB
-    (missiles, 4, re.compile(r"line \d+: frame 1 presses key 44 more than 64 times"), 256),
-    (flags, 4, re.compile(r"line 4: a flag over its 128 KiB cap"), 256),
-    (rocks, 3, re.compile(r"a wave of \d+ rocks is not built: it would take the rocks past 2048"),
-     1280),
+missiles = recording(["| fart_user_1_score=2147483647\\n"], frames=[
+    line for n in range(1, 31) for line in [f"frame {n}", *["key 44 down", "key 44 up"] * 65000, DIGEST]])
+flags = recording([], flags=["flag -run_lvl=" + "9" * 1000000] * 8, frames=["frame 1", DIGEST, "end 1"])
+rocks = recording(["| fart_user_1_lfpt=1,1\\n"] * ((16 << 20) // 21), "field 16384 16384",
+                  frames=["frame 1", *["key 17 down", "key 17 up"] * 64, DIGEST, "end 1"])
+CASES = [  # the recording, its status, a line its standard error holds, the bound in MiB
+    ("missiles", missiles, 4, r"line \d+: frame 1 presses key 44 more than 64 times", 256),
+    ("flags", flags, 4, r"line 4: a flag over its 128 KiB cap", 256),
+    ("rocks", rocks, 3, r"a wave of \d+ rocks is not built: it would take the rocks past 2048", 1280),
 ]
-
 failed = False
 with tempfile.TemporaryDirectory() as work:
     os.symlink(os.path.join(SRC, "dat"), os.path.join(work, "dat"))
     env = dict(os.environ, SDL_VIDEODRIVER="dummy", SDL_AUDIODRIVER="dummy")
-    for make, status, line, bound in CASES:
-        open(os.path.join(work, "hostile.rec"), "w").write("\n".join(make()) + "\n")
-        run = subprocess.run([GAME, "-timedemo=hostile.rec"], cwd=work, env=env,
-                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True,
-                             timeout=600)
+    for name, lines, status, line, bound in CASES:
+        open(os.path.join(work, "hostile.rec"), "w").write("\n".join(lines) + "\n")
+        run = subprocess.run([GAME, "-timedemo=hostile.rec"], cwd=work, env=env, timeout=600,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, text=True)
+        # Over every run so far: the cases go from the smallest bound up.
         peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss / 1024
-        # The peak is over every run so far: the cases go from the smallest bound up.
-        print(f"{make.__name__}: peak resident memory {peak:.0f} MiB (bound {bound}); "
-              f"status {run.returncode}")
-        if run.returncode != status or not line.search(run.stderr) or peak >= bound:
+        print(f"{name}: peak resident memory {peak:.0f} MiB (bound {bound}); status {run.returncode}")
+        if run.returncode != status or not re.search(line, run.stderr) or peak >= bound:
             print("\n".join(run.stderr.splitlines()[-5:]))
             failed = True
 sys.exit(1 if failed else 0)
