@@ -408,7 +408,7 @@ var Module = {
     printErr: gameError,
     preRun: [mountSaves],
     setStatus: text => {
-        if (text && !page.startedAt) {
+        if (text && !page.startedAt && !page.ended) {
             progress.textContent = text;
         }
     },
