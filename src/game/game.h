@@ -26,7 +26,6 @@
 #include "objects/space_ship.h"
 #include "platform/field_size.h"
 #include "platform/field_view.h"
-#include "platform/gamepad.h"
 #include "platform/platform.h"
 #include "portal/portal.h"
 #include "radar/radar.h"
@@ -75,7 +74,7 @@ class Game {
     // start-up, the window and what lives in it
     std::optional<int> openPlayField();
     bool openWindow();
-    void attachTouch();
+    void attachInput();
     bool fieldFitsDesktop();
     bool settleField();
     void sizeLiffField();
@@ -124,11 +123,9 @@ class Game {
 
     // input
     void heard(const PlayerInput& input) const;
-    void keyEvent(SDL_Scancode key, bool down, bool repeat);
-    void mouseEvent(const SDL_MouseButtonEvent& button);
-    void onKey(SDL_Scancode key, bool down);
-    void onMouseDown(const SDL_MouseButtonEvent& button);
-    void toggleFullscreen();
+    void act(const PlayerInput& input);
+    void onKey(int key, bool down);
+    void onMouseDown(const PlayerInput& button);
     void fireCommand();
     void playEffect(Mix_Chunk* chunk) const;
     void keyLiffPeriod();
@@ -163,7 +160,6 @@ class Game {
 
     ProcessState& ps;
     Platform platform;
-    Gamepads pads;
     bool quit = false;
 
     // The field's size, decided once at start: the desktop's unless a flag asks

@@ -23,6 +23,10 @@ void drawSign(SDL_Renderer* r, OutlineBatch& lines, const std::string& name, con
     } else if (name == "fire") {
         const SDL_Rect dot{cx - q / 2, cy - q / 2, q, q};
         SDL_RenderFillRect(r, &dot);
+    } else if (name == "end") {
+        // A player's stop: a square block.
+        const SDL_Rect block{cx - q, cy - q, 2 * q, 2 * q};
+        SDL_RenderFillRect(r, &block);
     } else if (name == "pause") {
         const SDL_Rect bars[] = {{cx - q, cy - q, q * 2 / 3, 2 * q},
                                  {cx + q / 3, cy - q, q * 2 / 3, 2 * q}};

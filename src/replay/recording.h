@@ -22,15 +22,11 @@ inline constexpr int kSimVersionUnwritten = 1;
 
 // Limits on what a recording may hold: the reader refuses more instead of allocating for it,
 // and each is above what the writer can be given, so every recording the game writes reads.
-// SDL's queue holds at most 65,535 events, so this covers any frame's inputs.
-inline constexpr std::size_t kMaxFrameInputs = 65536;
+// A frame's inputs: kMaxFrameInputs, and kMaxKeyPressesPerFrame of one key, the platform's own
+// bounds.
 // Three readings per rock built, at most twice the rock limit in one frame (a wave from N, then
 // a level's), one per Liff cell rebuilt and per missile, and the start-up's few: far below.
 inline constexpr std::size_t kMaxFrameClockReadings = 1u << 17;
-// Presses of one key in one frame, repeats included: a frame that stalls for seconds with a
-// key held gathers a few dozen; more is made, not played. It bounds what one frame of a
-// recording can cost (W logs every rock, N builds a wave); the platform drops presses past it.
-inline constexpr std::size_t kMaxKeyPressesPerFrame = 64;
 inline constexpr std::size_t kMaxLineBytes = 1u << 20;
 inline constexpr std::size_t kMaxSavedGameBytes = 16u << 20;
 // The recorder refuses a command line past these before the game starts.

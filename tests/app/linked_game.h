@@ -34,7 +34,8 @@ struct LinkedGame {
             Platform platform{[](Uint32) {}, display};
             platform.storage.recordingLimit = recordingLimit;
             // The first poll of a frame follows one that found nothing.
-            platform.input.poll = [&, frame = 0, fresh = true](SDL_Event& e) mutable {
+            platform.input.poll = [&, events = platform.input.events, frame = 0,
+                                   fresh = true](PlayerInput& in) mutable {
                 frame += fresh ? 1 : 0;
                 for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, key);
@@ -42,7 +43,7 @@ struct LinkedGame {
                 if (fresh && frame == quitAt) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
                 }
-                fresh = SDL_PollEvent(&e) == 0;
+                fresh = !events->next(in);
                 return !fresh;
             };
             Game game(state, edge.wrap(platform));
