@@ -203,11 +203,9 @@ TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     GameRecorder cut("cut.rec", {"-test"});
     ASSERT_EQ(cut.start(), "");
     const auto [status, err] = LinkedGame{.recordingLimit = frame2 + 8}.play(cut);
+    const std::string stopped = "recording stopped at frame 2: it reached its limit of ";
     EXPECT_EQ(status, 0);
-    EXPECT_EQ(countLines(err, "recording stopped at frame 2: it reached its limit of " +
-                                  std::to_string(frame2 + 8) + " bytes"),
-              1)
-        << err;
+    EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
     EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
     EXPECT_EQ(replay(readFile("cut.rec")),
               std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));

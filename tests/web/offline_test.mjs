@@ -27,12 +27,9 @@ async function otherCopies(page, url, first) {
     check('a copy in another folder keeps its own cache beside the first', both, `${await cacheNames(page)}`);
     const broken = await page.browser().newPage();
     await broken.goto(url + 'broken/');
-    const told = await waitFor(async () => {
-        const line = await broken.$eval('#progress', e => e.textContent);
-        return line.startsWith('The game could not be loaded: ') && line;
-    }, 60);
-    check('a build whose game does not load says so on the progress line', told,
-        await broken.$eval('#progress', e => e.textContent));
+    const line = () => broken.$eval('#progress', e => e.textContent);
+    const told = await waitFor(async () => (await line()).startsWith('The game could not be loaded: '), 60);
+    check('a build whose game does not load says so on the progress line', told, await line());
     await Promise.all([other.close(), broken.close()]);
     return otherCache;
 }
