@@ -15,6 +15,7 @@ struct LinkedGame {
     int quitAt = 3;
     std::string log = {};
     SDL_Window* window = nullptr;
+    std::size_t recordingLimit = 0;
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
         SDL_Surface* screen =
@@ -31,6 +32,7 @@ struct LinkedGame {
         log = quietly([&] {
             ProcessState state;
             Platform platform{[](Uint32) {}, display};
+            platform.storage.recordingLimit = recordingLimit;
             // The first poll of a frame follows one that found nothing.
             platform.input.poll = [&, events = platform.input.events, frame = 0,
                                    fresh = true](PlayerInput& in) mutable {

@@ -48,9 +48,15 @@ struct Touch {
         std::string text;
         for (const PlayerInput& in : out) {
             text += in.down ? "+" : "-";
-            text += in.kind == PlayerInput::Kind::Key
-                        ? SDL_GetScancodeName(static_cast<SDL_Scancode>(in.code))
-                        : "R" + std::to_string(in.x) + "," + std::to_string(in.y);
+            // Piece by piece: GCC 12 for Windows warns falsely (-Wrestrict) on "R" + a temporary.
+            if (in.kind == PlayerInput::Kind::Key) {
+                text += SDL_GetScancodeName(static_cast<SDL_Scancode>(in.code));
+            } else {
+                text.append("R")
+                    .append(std::to_string(in.x))
+                    .append(",")
+                    .append(std::to_string(in.y));
+            }
             text += in.kind == PlayerInput::Kind::Mouse && in.code != SDL_BUTTON_RIGHT ? "? " : " ";
         }
         return text;
