@@ -81,7 +81,7 @@ Platform Platform::real(const std::vector<std::string>& controls) {
     Storage storage{pageFilesWritten,
                     [](std::function<void()> save) { leaveSave = std::move(save); }};
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
-                      Display{openCanvasWindow, openCanvasRenderer, {}}};
+                      Display{openCanvasWindow, openCanvasRenderer, {}, {}}};
     platform.storage = storage;
     addTouchControls(platform);
     return platform;

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "platform/player_input.h"
 #include "platform/touch_controls.h"
 
@@ -18,6 +19,8 @@ struct Display {
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
     // The desktop's size before any window exists, where it is known (may be empty).
     std::function<bool(int& width, int& height)> desktopSize;
+    // Where the frame draws, over the renderer its pictures are made for; empty: SDL itself.
+    std::function<std::unique_ptr<DrawSurface>(SDL_Renderer* renderer)> openSurface;
 };
 
 // Where a frame's events come from (SDL's queue, or a recording played back), and who

@@ -12,6 +12,8 @@
 #include <string>
 #include <vector>
 
+#include "geometry/draw_surface.h"
+
 // The help panel as the controls see it, in field coordinates.
 struct TouchPanel {
     // Where the open panel is; empty while it is closed.
@@ -43,7 +45,7 @@ class TouchControls {
     // Turns a finger held long enough on the field into a right button press.
     void tick(Uint32 now, std::vector<SDL_Event>& out);
     // Over the field, scaled as it is; nothing before the first touch.
-    void draw(SDL_Renderer* renderer) const;
+    void draw(DrawSurface& surface) const;
     bool isShown() const { return shown; }
     const std::vector<Control>& controls() const { return placed; }
 

@@ -2,7 +2,6 @@
 
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
-#include "geometry/render_scale.h"
 #include "platform/field_view.h"
 #include "platform/platform.h"
 #include "support/headless_game.h"
@@ -98,7 +97,7 @@ bool litNear(const Canvas& c, long x, long y) {
 TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
     Canvas window(1280, 720);
     FieldView view;
-    view.open(window.renderer, 1920, 1080);
+    view.open(window.paint, 1920, 1080);
     view.beginFrame();
     SDL_SetRenderDrawColor(window.renderer, 0, 0, 0, 255);
     SDL_RenderClear(window.renderer);
@@ -116,13 +115,13 @@ TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
             {{int(150 + 6 * p.x), int(600 + 6 * p.y)}, {int(150 + 6 * q.x), int(600 + 6 * q.y)}});
     }
     {
-        OutlineBatch outlines(window.renderer);
+        OutlineBatch outlines(window.paint);
         for (const auto& [a, b] : lines) {
             const SDL_Point ends[] = {a, b};
             outlines.add(ends, 2);
         }
     }
-    drawCircle(window.renderer, 1500, 700, 200, {0, 255, 0}, 0);
+    drawCircle(window.paint, 1500, 700, 200, {0, 255, 0}, 0);
     // Stripes one field pixel wide: nearest sampling at x2/3 would keep them black and white.
     std::vector<Uint32> stripes(30);
     for (std::size_t i = 0; i < stripes.size(); ++i) {
@@ -131,7 +130,7 @@ TEST(FieldViewTest, BelowScaleOneOutlinesStayUnbrokenAndPicturesAreFiltered) {
     SDL_Texture* picture = SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_ARGB8888,
                                              SDL_TEXTUREACCESS_STATIC, 30, 1);
     SDL_UpdateTexture(picture, nullptr, stripes.data(), 30 * 4);
-    fitScaleMode(window.renderer, picture);
+    window.paint.fitScaleMode(picture);
     const SDL_Rect band{30, 30, 30, 30};
     SDL_RenderCopy(window.renderer, picture, nullptr, &band);
     view.present();

@@ -44,7 +44,7 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     SDL_FreeSurface(s);
     EXPECT_EQ(std::make_pair(partly, full > 0), std::make_pair(0, true));
     // A label renders each new text once; a failed render leaves it empty.
-    TextLabel label(canvas.renderer, nullptr, font, "Lvl:", 30, 40, kRed);
+    TextLabel label(&canvas.paint, nullptr, font, "Lvl:", 30, 40, kRed);
     label.draw(); // the creation text is not rendered
     label.setText("LvL:1");
     ASSERT_NE(label.texture(), nullptr);
@@ -61,7 +61,7 @@ TEST_F(TextLabelTest, TheFontFitsALabelRendersEachTextOnceAndDebugLinesDrawInThe
     EXPECT_EQ(label.rect().w + label.rect().h, 0);
     label.draw();
     EXPECT_EQ(canvas.countNonBlack(), 0) << "neither the creation text nor an empty label";
-    DebugMessageList list(canvas.renderer, nullptr, font);
+    DebugMessageList list(&canvas.paint, nullptr, font);
     const std::string texts[] = {
         "Boid1:(3,4)", "Visual Range:", "zBoid1:",    "zBoid2:",    "Debug Info",
         "Debug Info",  "Debug Info",    "Debug Info", "Debug Info", "hero:velocity:1.50"};

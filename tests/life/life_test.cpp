@@ -13,7 +13,7 @@ LiffAutomaton gridWith(int w, int h, const Points& live) {
     return a;
 }
 
-void runFrames(LiffBlocks& layer, SDL_Renderer* r, int n) {
+void runFrames(LiffBlocks& layer, DrawSurface& r, int n) {
     for (int i = 0; i < n; ++i) {
         layer.updateAndDraw(r);
     }
@@ -85,17 +85,17 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenAndFieldSizeScalesTheCell
     Canvas canvas(400, 400);
     LiffBlocks layer;
     layer.setCells({{6, 5}, {4, 5}, {5, 5}});
-    runFrames(layer, canvas.renderer, 359);
+    runFrames(layer, canvas.paint, 359);
     EXPECT_EQ(layer.getLivePoints(), (Points{{6, 5}, {4, 5}, {5, 5}}));
-    layer.updateAndDraw(canvas.renderer);
+    layer.updateAndDraw(canvas.paint);
     EXPECT_EQ(std::tuple(layer.getLivePoints(), layer.blocks.at(0).rockCords[0].y),
               std::tuple(Points{{5, 4}, {5, 5}, {5, 6}}, 105.0f));
     // Frame 720 falls while frozen; period 0 stops the generations without dividing by zero.
     layer.setFreeze(true);
-    runFrames(layer, canvas.renderer, 360);
+    runFrames(layer, canvas.paint, 360);
     layer.setFreeze(false);
     layer.setPeriod(0);
-    runFrames(layer, canvas.renderer, 360);
+    runFrames(layer, canvas.paint, 360);
     EXPECT_EQ(layer.getLivePoints(), (Points{{5, 4}, {5, 5}, {5, 6}}));
     LiffBlocks field;
     field.setCells({{0, 1}, {50, 27}});
@@ -104,7 +104,7 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenAndFieldSizeScalesTheCell
     Canvas big(1800, 1100);
     SDL_SetRenderDrawColor(big.renderer, 255, 255, 255, 255);
     field.setFreeze(true);
-    runFrames(field, big.renderer, 360);
+    runFrames(field, big.paint, 360);
     // Two outlines of 21 x 21 pixel squares, one from (1755, 1031) to (1775, 1051).
     EXPECT_EQ(std::tuple(big.pixel(1755, 1031).r, big.pixel(1775, 1051).r, big.countNonBlack()),
               std::tuple(255, 255, 160));
@@ -122,7 +122,7 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenAndFieldSizeScalesTheCell
     field.randomize();
     EXPECT_EQ(quietly([&] { field.cellAt(0, 0), field.cellAt(0, 80); }),
               "Living Liff Block!\nDead Liff Block!\n");
-    runFrames(field, big.renderer, 360);
+    runFrames(field, big.paint, 360);
     EXPECT_EQ(field.blocks.size(), 2u);
     for (Point size : {Point(50, 27), Point(0, 0), Point(-100, -100)}) {
         field.setFieldSize(size);

@@ -8,7 +8,7 @@ TEST(PortalTest, ShowsBothEndsCarriesTheShipAcrossClosesAndALayerlessOneDrawsNot
     WorkDir dir;
     Canvas canvas(400, 300);
     gameSrand(1);
-    Portal portal(canvas.renderer, {".\\dat\\portal_layers\\RGB\\0.png"}, Point(200, 150));
+    Portal portal(canvas.paint, {".\\dat\\portal_layers\\RGB\\0.png"}, Point(200, 150));
     ExitPortal exit;
     // One frame of the game's portal step while the portal is open.
     auto frame = [&](const SDL_Rect& ship) {
@@ -40,7 +40,7 @@ TEST(PortalTest, ShowsBothEndsCarriesTheShipAcrossClosesAndALayerlessOneDrawsNot
     Canvas wide(800, 400);
     gameSrand(1);
     testing::internal::CaptureStdout();
-    Portal bare(wide.renderer, {}, Point(200, 400));
+    Portal bare(wide.paint, {}, Point(200, 400));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error zero images to load...\n");
     Islands islands;
     islands.setCellSize(Point(35, 38));
