@@ -21,7 +21,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "draw_calls.h"
+#include "bench_surface.h"
 #include "game/game.h"
 #include "game/game_digest.h"
 #include "game/process_state.h"
@@ -101,7 +101,7 @@ struct Headless {
         SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_RGB888);
     std::unique_ptr<ProcessState> state;
     std::unique_ptr<Game> game;
-    SDL_Renderer* renderer = nullptr;
+    BenchSurface* surface = nullptr;
 
     // Process-wide state, game and start-up: what a player waits for before the first frame.
     void start() {
@@ -113,9 +113,11 @@ struct Headless {
             h = screen->h;
             return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
         };
-        display.openRenderer = [this](SDL_Window*) {
-            renderer = SDL_CreateSoftwareRenderer(screen);
-            return renderer;
+        display.openRenderer = [this](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
+        display.openSurface = [this](SDL_Renderer* r) {
+            auto made = std::make_unique<BenchSurface>(r);
+            surface = made.get();
+            return made;
         };
         game = std::make_unique<Game>(*state, Platform{[](Uint32) {}, display});
         if (game->startUp(CommandLine{})) {
@@ -164,10 +166,10 @@ bool samePixels(const SDL_Surface* s, const std::vector<Uint32>& expected) {
     game.runFrame();
 }
 
-void floorFrame(SDL_Renderer* renderer) {
-    __real_SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    __real_SDL_RenderClear(renderer);
-    __real_SDL_RenderPresent(renderer);
+void floorFrame(DrawSurface& sdl) {
+    sdl.setColour(0, 0, 0, 255);
+    sdl.clear();
+    sdl.present();
 }
 } // namespace
 
@@ -204,7 +206,7 @@ int main() {
         }
     }
     Game& game = *field.game;
-    SDL_Renderer* renderer = field.renderer;
+    BenchSurface& surface = *field.surface;
 
     // The heavy scene: five more waves, the overlay, every island outlined, SPACE
     // held while the ship turns until the magazine is all in flight.
@@ -247,7 +249,7 @@ int main() {
     };
     std::vector<double> simulationUs, simulationRecordedUs, gameRecordedUs, recordingUs;
     const auto simulate = [&](int warmUp, int timed) {
-        drawcalls::setMode(drawcalls::Mode::Off);
+        surface.setMode(BenchSurface::Mode::Off);
         for (int k = 0; k < warmUp + timed; ++k) {
             const auto t0 = Clock::now();
             simulatedFrame(game);
@@ -261,7 +263,7 @@ int main() {
                     .push_back(micros(Clock::now() - t0));
             }
         }
-        drawcalls::setMode(drawcalls::Mode::Forward);
+        surface.setMode(BenchSurface::Mode::Forward);
     };
     for (int i = 0; i < drawnFrames; ++i) {
         if (i >= kWarmUp && (i - kWarmUp) % kSimulationRun == 0) {
@@ -274,20 +276,20 @@ int main() {
         recordFrame();
         const double rec = micros(Clock::now() - t0);
 
-        drawcalls::clearRecording();
-        drawcalls::setMode(drawcalls::Mode::Record);
+        surface.clearRecording();
+        surface.setMode(BenchSurface::Mode::Record);
         game.runFrame();
-        drawcalls::setMode(drawcalls::Mode::Forward);
+        surface.setMode(BenchSurface::Mode::Forward);
         picture = pixelsOf(field.screen);
         t0 = Clock::now();
-        drawcalls::replay(renderer);
+        surface.replay();
         const double r = micros(Clock::now() - t0);
         if (!samePixels(field.screen, picture)) {
             fail("the reference does not draw the game's picture (turn " + std::to_string(i) + ")");
         }
 
         t0 = Clock::now();
-        floorFrame(renderer);
+        floorFrame(surface.direct());
         const double f = micros(Clock::now() - t0);
         if (i >= kWarmUp) {
             gameUs.push_back(g);
@@ -305,13 +307,13 @@ int main() {
     if (std::getenv("VA_BENCH_BREAKDOWN") != nullptr) {
         std::FILE* out = fdopen(dup(realStderr), "w");
         std::fprintf(out, "reference, by kind of call:\n");
-        drawcalls::replayTimed(renderer, out);
+        surface.replayTimed(out);
         std::fclose(out);
     }
-    drawcalls::clearRecording();
+    surface.clearRecording();
     const std::size_t rocksAtEnd = game.rockField().size();
 
-    drawcalls::setMode(drawcalls::Mode::Forward);
+    surface.setMode(BenchSurface::Mode::Forward);
     field.stop();
     std::fflush(stdout);
     dup2(realStdout, STDOUT_FILENO);
