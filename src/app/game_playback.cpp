@@ -8,7 +8,6 @@
 #include "geometry/calendar_clock.h"
 #include "geometry/utf8_path.h"
 #include "persist/game_state.h"
-#include "platform/field_view.h"
 
 namespace {
 constexpr int kOutOfSync = 3;
@@ -21,30 +20,6 @@ int partOf(const StateDigest& digest, const std::string& name) {
         }
     }
     return 0;
-}
-
-SDL_Event eventOf(const PlayerInput& in) {
-    SDL_Event e{};
-    switch (in.kind) {
-    case PlayerInput::Kind::Key:
-        e.type = in.down ? SDL_KEYDOWN : SDL_KEYUP;
-        e.key.state = in.down ? SDL_PRESSED : SDL_RELEASED;
-        e.key.repeat = in.repeat ? 1 : 0;
-        e.key.keysym.scancode = static_cast<SDL_Scancode>(in.code);
-        break;
-    case PlayerInput::Kind::Mouse:
-        e.type = in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-        e.button.state = in.down ? SDL_PRESSED : SDL_RELEASED;
-        e.button.button = static_cast<Uint8>(in.code);
-        e.button.clicks = 1;
-        e.button.x = in.x;
-        e.button.y = in.y;
-        break;
-    case PlayerInput::Kind::Quit:
-        e.type = SDL_QUIT;
-        break;
-    }
-    return e;
 }
 } // namespace
 
@@ -128,35 +103,35 @@ void GamePlayback::install() {
 }
 
 Platform GamePlayback::wrap(Platform base) {
-    base.input.poll = [this](SDL_Event& e) { return poll(e); };
+    viewer = base.input.events;
+    if (watched()) {
+        viewer->watching();
+    }
+    base.input.poll = [this](PlayerInput& in) { return poll(in); };
     base.input.heard = nullptr;
     base.frameEnded = [this] { return frameEnded(); };
     return base;
 }
 
-// F11 and Alt+Enter toggle full-screen as in play; the field is the recorded one.
-void GamePlayback::toggleWindow(Uint32 windowId) const {
-    if (SDL_Window* window = SDL_GetWindowFromID(windowId)) {
-        FieldView::toggleFullscreen(window, head.width, head.height);
-    }
+bool GamePlayback::watched() const {
+    return mode == PlaybackMode::Watch || mode == PlaybackMode::Timedemo;
 }
 
-// The viewer's events: P pauses, Escape or closing the window ends, F11 or Alt+Enter
-// toggles full-screen; the rest steer nothing.
+// The viewer's inputs, from keys, pads and fingers alike: P (a pad's Start, the pause control)
+// pauses; Escape, Q (a pad's Back, the end control) or closing the window ends. The platform
+// toggles full-screen itself; the rest steer nothing.
 void GamePlayback::watchViewer() {
-    if (mode != PlaybackMode::Watch && mode != PlaybackMode::Timedemo) {
+    if (!watched()) {
         return;
     }
-    SDL_Event e;
     for (bool waiting = true; waiting;) {
-        while (SDL_PollEvent(&e) != 0) {
-            if (e.type == SDL_QUIT ||
-                (e.type == SDL_KEYDOWN && e.key.keysym.scancode == SDL_SCANCODE_ESCAPE)) {
+        PlayerInput in;
+        while (viewer->next(in)) {
+            const bool pressed = in.kind == PlayerInput::Kind::Key && in.down && !in.repeat;
+            if (in.kind == PlayerInput::Kind::Quit ||
+                (pressed && (in.code == SDL_SCANCODE_ESCAPE || in.code == SDL_SCANCODE_Q))) {
                 stopRequested = true;
-            } else if (e.type == SDL_KEYDOWN && FieldView::isToggleKey(e.key)) {
-                toggleWindow(e.key.windowID);
-            } else if (e.type == SDL_KEYDOWN && e.key.repeat == 0 &&
-                       e.key.keysym.scancode == SDL_SCANCODE_P) {
+            } else if (pressed && in.code == SDL_SCANCODE_P) {
                 paused = !paused;
             }
         }
@@ -184,19 +159,18 @@ bool GamePlayback::beginFrame() {
     return true;
 }
 
-bool GamePlayback::poll(SDL_Event& event) {
+bool GamePlayback::poll(PlayerInput& input) {
     beginFrame();
     if (stopRequested) {
         if (quitGiven) {
             return false;
         }
         quitGiven = true;
-        event = SDL_Event{};
-        event.type = SDL_QUIT;
+        input = PlayerInput{};
         return true;
     }
     if (nextInput < current.inputs.size()) {
-        event = eventOf(current.inputs[nextInput++]);
+        input = current.inputs[nextInput++];
         return true;
     }
     return false;

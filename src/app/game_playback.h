@@ -1,6 +1,6 @@
 // Plays a recording back: the recorded clock readings, "game.txt", flags and
 // inputs replace the viewer's, and each frame's state digest is checked against
-// the recorded one. The viewer's own keys only pause (P) or end (Escape) it.
+// the recorded one. The viewer's own inputs only pause or end it.
 #pragma once
 
 #include <chrono>
@@ -55,7 +55,8 @@ class GamePlayback {
         bool overrun = false;
     };
 
-    bool poll(SDL_Event& event);
+    bool poll(PlayerInput& input);
+    bool watched() const;
     bool beginFrame();
     bool frameEnded();
     std::optional<int> readStart();
@@ -64,7 +65,6 @@ class GamePlayback {
     bool readNext();
     bool takeNext(RecordingReader::Next next);
     void watchViewer();
-    void toggleWindow(Uint32 windowId) const;
     void outOfSync(const std::string& part);
 
     std::string path;
@@ -75,6 +75,7 @@ class GamePlayback {
     RecordedFrame current;
     std::shared_ptr<Clock> clock;
     PlayedGame played;
+    std::shared_ptr<InputTranslator> viewer;
     bool inFrame = false;
     std::size_t nextInput = 0;
     std::uint32_t checked = 0;

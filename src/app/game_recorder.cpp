@@ -60,9 +60,9 @@ void GameRecorder::install() {
 
 Platform GameRecorder::wrap(Platform base) {
     auto poll = base.input.poll;
-    base.input.poll = [this, poll](SDL_Event& e) {
+    base.input.poll = [this, poll](PlayerInput& in) {
         beginFrame();
-        return poll(e);
+        return poll(in);
     };
     base.input.heard = [this](const PlayerInput& input) { frame.inputs.push_back(input); };
     base.frameEnded = [this] { return endFrame(); };

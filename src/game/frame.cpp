@@ -237,6 +237,6 @@ void Game::countFrame() {
 }
 
 void Game::present() {
-    view.present(platform.touch.get());
+    view.present(platform.input.events->touch());
     platform.sleep(14);
 }

@@ -253,7 +253,7 @@ bool Game::openRenderer() {
     surface = platform.display.openSurface ? platform.display.openSurface(renderer)
                                            : std::make_unique<SdlSurface>(renderer);
     view.open(*surface, WINDOW_SIZE_X, WINDOW_SIZE_Y);
-    attachTouch();
+    attachInput();
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0) {
         std::cerr << "renderer: " << info.name << std::endl;
@@ -261,20 +261,18 @@ bool Game::openRenderer() {
     return true;
 }
 
-// The help panel's lines after its title are the key table's rows, in order.
-void Game::attachTouch() {
-    if (!platform.touch) {
-        return;
-    }
-    platform.touch->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
-    platform.touch->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
-                              [this](int y) {
-                                  const int line = headsUp.helpPanel().lineAt(y);
-                                  const std::span<const KeyBinding> keys = keyTable();
-                                  return line >= 1 && line <= static_cast<int>(keys.size())
-                                             ? keys[static_cast<std::size_t>(line - 1)].key
-                                             : SDL_SCANCODE_UNKNOWN;
-                              }});
+// The window's keys and the fingers need the window and its field. The help panel's lines
+// after its title are the key table's rows, in order.
+void Game::attachInput() {
+    platform.input.events->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    platform.input.events->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
+                                     [this](int y) {
+                                         const int line = headsUp.helpPanel().lineAt(y);
+                                         const std::span<const KeyBinding> keys = keyTable();
+                                         return line >= 1 && line <= static_cast<int>(keys.size())
+                                                    ? keys[static_cast<std::size_t>(line - 1)].key
+                                                    : SDL_SCANCODE_UNKNOWN;
+                                     }});
 }
 
 void Game::createHero() {
@@ -359,7 +357,7 @@ void Game::closeMedia() {
     renderer = nullptr;
     SDL_DestroyWindow(window);
     window = nullptr;
-    pads.closeAll();
+    platform.input.events->closePads();
     SDL_Quit();
     // Not left to process exit, so the leak check sees nothing of ours.
     headsUp.closeFont();

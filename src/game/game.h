@@ -25,7 +25,6 @@
 #include "objects/space_ship.h"
 #include "platform/field_size.h"
 #include "platform/field_view.h"
-#include "platform/gamepad.h"
 #include "platform/platform.h"
 #include "portal/portal.h"
 #include "radar/radar.h"
@@ -74,7 +73,7 @@ class Game {
     // start-up, the window and what lives in it
     std::optional<int> openPlayField();
     bool openWindow();
-    void attachTouch();
+    void attachInput();
     bool fieldFitsDesktop();
     bool settleField();
     void sizeLiffField();
@@ -123,11 +122,9 @@ class Game {
 
     // input
     void heard(const PlayerInput& input) const;
-    void keyEvent(SDL_Scancode key, bool down, bool repeat);
-    void mouseEvent(const SDL_MouseButtonEvent& button);
-    void onKey(SDL_Scancode key, bool down);
-    void onMouseDown(const SDL_MouseButtonEvent& button);
-    void toggleFullscreen();
+    void act(const PlayerInput& input);
+    void onKey(int key, bool down);
+    void onMouseDown(const PlayerInput& button);
     void fireCommand();
     void playEffect(Mix_Chunk* chunk) const;
     void keyLiffPeriod();
@@ -162,7 +159,6 @@ class Game {
 
     ProcessState& ps;
     Platform platform;
-    Gamepads pads;
     bool quit = false;
 
     // The field's size, decided once at start: the desktop's unless a flag asks

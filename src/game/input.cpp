@@ -1,34 +1,14 @@
-// Events, and what each key does.
+// The frame's inputs, and what each key does.
 #include <iostream>
 
 #include "game/game.h"
 #include "weapons/fire_rule.h"
 
 void Game::handleEvents() {
-    SDL_Event event;
-    while (platform.input.poll(event)) {
-        switch (event.type) {
-        case SDL_QUIT:
-            heard({PlayerInput::Kind::Quit});
-            quit = true;
-            break;
-        case SDL_KEYDOWN:
-            if (FieldView::isToggleKey(event.key)) {
-                toggleFullscreen();
-                break;
-            }
-            [[fallthrough]];
-        case SDL_KEYUP:
-            keyEvent(event.key.keysym.scancode, event.type == SDL_KEYDOWN, event.key.repeat != 0);
-            break;
-        case SDL_MOUSEBUTTONDOWN:
-        case SDL_MOUSEBUTTONUP:
-            mouseEvent(event.button);
-            break;
-        default:
-            pads.handle(event, [this](SDL_Scancode key, bool down) { keyEvent(key, down, false); });
-            break;
-        }
+    PlayerInput input;
+    while (platform.input.poll(input)) {
+        heard(input);
+        act(input);
     }
 }
 
@@ -38,22 +18,25 @@ void Game::heard(const PlayerInput& input) const {
     }
 }
 
-void Game::keyEvent(SDL_Scancode key, bool down, bool repeat) {
-    heard({PlayerInput::Kind::Key, static_cast<int>(key), down, repeat});
-    onKey(key, down);
-}
-
-void Game::mouseEvent(const SDL_MouseButtonEvent& button) {
-    const bool down = button.type == SDL_MOUSEBUTTONDOWN;
-    heard({PlayerInput::Kind::Mouse, button.button, down, false, button.x, button.y});
-    if (down) {
-        onMouseDown(button);
-    } else {
-        ps.input.rightMouseHeld = false;
+void Game::act(const PlayerInput& input) {
+    switch (input.kind) {
+    case PlayerInput::Kind::Quit:
+        quit = true;
+        break;
+    case PlayerInput::Kind::Key:
+        onKey(input.code, input.down);
+        break;
+    case PlayerInput::Kind::Mouse:
+        if (input.down) {
+            onMouseDown(input);
+        } else {
+            ps.input.rightMouseHeld = false;
+        }
+        break;
     }
 }
 
-void Game::onKey(SDL_Scancode key, bool down) {
+void Game::onKey(int key, bool down) {
     for (const KeyBinding& binding : keyTable()) {
         if (binding.key != key) {
             continue;
@@ -66,9 +49,9 @@ void Game::onKey(SDL_Scancode key, bool down) {
     }
 }
 
-void Game::onMouseDown(const SDL_MouseButtonEvent& button) {
+void Game::onMouseDown(const PlayerInput& button) {
     std::cout << "!!!!mouse button down event!!!!!" << std::flush;
-    if (button.button != SDL_BUTTON_RIGHT) {
+    if (button.code != SDL_BUTTON_RIGHT) {
         return;
     }
     ps.input.rightMouseHeld = true;
@@ -76,11 +59,6 @@ void Game::onMouseDown(const SDL_MouseButtonEvent& button) {
     ps.sharedPoint = ps.liff.cellAt(button.x, button.y);
     std::cout << "Liff Block " << ps.sharedPoint << std::endl;
     headsUp.showSystemMessage("lIFF BLOCK POINT: " + ps.sharedPoint.toString(), false);
-}
-
-// Not in the key table: it takes no key of the game's own.
-void Game::toggleFullscreen() {
-    FieldView::toggleFullscreen(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
 }
 
 void Game::fireCommand() {

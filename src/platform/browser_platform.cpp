@@ -83,6 +83,6 @@ Platform Platform::real(const std::vector<std::string>& controls) {
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
                       Display{openCanvasWindow, openCanvasRenderer, {}, {}}};
     platform.storage = storage;
-    addTouchControls(platform);
+    platform.input.events->enableTouch();
     return platform;
 }

@@ -76,6 +76,6 @@ SDL_Renderer* openGameRenderer(SDL_Window* window) {
 Platform Platform::real(const std::vector<std::string>&) {
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
                       Display{openGameWindow, openGameRenderer, desktopSize, {}}};
-    addTouchControls(platform);
+    platform.input.events->enableTouch();
     return platform;
 }

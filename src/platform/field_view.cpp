@@ -105,12 +105,3 @@ void FieldView::toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHe
     SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED_DISPLAY(display),
                           SDL_WINDOWPOS_CENTERED_DISPLAY(display));
 }
-
-bool FieldView::isToggleKey(const SDL_KeyboardEvent& key) {
-    if (key.type != SDL_KEYDOWN || key.repeat != 0) {
-        return false;
-    }
-    const SDL_Scancode code = key.keysym.scancode;
-    const bool enter = code == SDL_SCANCODE_RETURN || code == SDL_SCANCODE_KP_ENTER;
-    return code == SDL_SCANCODE_F11 || (enter && (key.keysym.mod & KMOD_ALT) != 0);
-}

@@ -23,8 +23,6 @@ class FieldView {
 
     // Full-screen at the desktop's size, or a centred window of the field's size.
     static void toggleFullscreen(SDL_Window* window, int fieldWidth, int fieldHeight);
-    // Alt+Enter or F11.
-    static bool isToggleKey(const SDL_KeyboardEvent& key);
 
   private:
     // Black over what the game's clear left beside the field.

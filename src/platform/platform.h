@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "geometry/draw_surface.h"
+#include "platform/input_translator.h"
 #include "platform/player_input.h"
-#include "platform/touch_controls.h"
 
 struct Display {
     // Creates the window for a field of width x height, or full-screen at the desktop's
@@ -23,11 +23,14 @@ struct Display {
     std::function<std::unique_ptr<DrawSurface>(SDL_Renderer* renderer)> openSurface;
 };
 
-// Where a frame's events come from (SDL's queue, or a recording played back), and who
-// hears each input the game acted on (a recorder).
+// Where a frame's inputs come from (SDL's events translated, or a recording played back),
+// and who hears each input the game acted on (a recorder).
 struct InputSource {
-    std::function<bool(SDL_Event& event)> poll = [](SDL_Event& e) {
-        return SDL_PollEvent(&e) != 0;
+    // SDL's events as the game's inputs; the window's keys, the pads and the fingers.
+    std::shared_ptr<InputTranslator> events = std::make_shared<InputTranslator>();
+    // The frame's next input; false when the frame has no more.
+    std::function<bool(PlayerInput& input)> poll = [translator = events](PlayerInput& in) {
+        return translator->next(in);
     };
     std::function<void(const PlayerInput& input)> heard;
 };
@@ -47,11 +50,6 @@ SDL_Renderer* openRenderer(SDL_Window* window, const char* lineMethod);
 // The desktop's: the driver's one-pixel lines.
 SDL_Renderer* openGameRenderer(SDL_Window* window);
 
-struct Platform;
-// Fingers on a touch screen reach the game through the input source as the keys and the
-// right button of the controls drawn for them; nothing changes until the first touch.
-void addTouchControls(Platform& platform);
-
 struct Platform {
     std::function<void(Uint32 ms)> sleep;
     Display display;
@@ -59,12 +57,10 @@ struct Platform {
     // After each whole frame; false ends the game as if it had quit.
     std::function<bool()> frameEnded{};
     Storage storage{};
-    // The thumb controls, where fingers may come (the real platforms); the game tells them
-    // its window and help panel and draws them.
-    std::shared_ptr<TouchControls> touch{};
 
     // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
-    // (software when there is none), real sleeps. In a browser: the page's canvas and its
-    // storage, and the page lists the controls' lines beside the game.
+    // (software when there is none), real sleeps, touch controls where fingers come. In a
+    // browser: the page's canvas and its storage, and the page lists the controls' lines beside
+    // the game.
     static Platform real(const std::vector<std::string>& controls = {});
 };

@@ -1,7 +1,9 @@
-// One input the game acted on: a key (a pad's controls arrive as the keys they
-// press), a mouse button in field coordinates, or the request to quit.
+// One input the game acts on: a key (pads and touch controls arrive as the keys they
+// press), a mouse button in field coordinates, or the request to quit. The platform makes
+// these from its events; a recording holds them and plays them back as they were.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 struct PlayerInput {
@@ -16,3 +18,24 @@ struct PlayerInput {
 
     bool operator==(const PlayerInput&) const = default;
 };
+
+// SDL's scancodes and mouse buttons: what a key or a button can be.
+inline constexpr int kMaxKeyCode = 511;
+inline constexpr int kMinMouseButton = 1;
+inline constexpr int kMaxMouseButton = 255;
+// The most inputs one frame hands the game; the rest wait for the next frame. A recording's
+// reader holds a frame to the same bound.
+inline constexpr std::size_t kMaxFrameInputs = 65536;
+
+// Whether the platform could have made it: a key or button in SDL's ranges.
+inline bool isPlayerInput(const PlayerInput& in) {
+    switch (in.kind) {
+    case PlayerInput::Kind::Key:
+        return in.code >= 0 && in.code <= kMaxKeyCode;
+    case PlayerInput::Kind::Mouse:
+        return in.code >= kMinMouseButton && in.code <= kMaxMouseButton;
+    case PlayerInput::Kind::Quit:
+        return true;
+    }
+    return false;
+}

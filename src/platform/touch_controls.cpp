@@ -22,28 +22,12 @@ bool inside(SDL_Point p, const SDL_Rect& r) {
 // Past this many canvas pixels a finger on the field is sliding, not pressing.
 constexpr int kSlop = 12;
 
-SDL_Event keyEvent(SDL_Scancode key, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_KEYDOWN : SDL_KEYUP;
-    e.key.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.key.keysym.scancode = key;
-    e.key.keysym.sym = SDL_GetKeyFromScancode(key);
-    return e;
-}
-
-SDL_Event rightButton(SDL_Point field, bool down) {
-    SDL_Event e{};
-    e.type = down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP;
-    e.button.button = SDL_BUTTON_RIGHT;
-    e.button.state = down ? SDL_PRESSED : SDL_RELEASED;
-    e.button.clicks = 1;
-    e.button.x = field.x;
-    e.button.y = field.y;
-    return e;
+PlayerInput rightButton(SDL_Point field, bool down) {
+    return {PlayerInput::Kind::Mouse, SDL_BUTTON_RIGHT, down, false, field.x, field.y};
 }
 } // namespace
 
-std::vector<TouchControls::Control> TouchControls::layout(int w, int h) {
+std::vector<TouchControls::Control> TouchControls::layout(int w, int h, bool viewer) {
     // A sixth of the short side, never below a fingertip's 48 pixels.
     const int s = std::max(48, std::min(w, h) / 6);
     const int small = std::max(48, s * 3 / 4);
@@ -52,6 +36,13 @@ std::vector<TouchControls::Control> TouchControls::layout(int w, int h) {
     // Over the right thumb: clear of the radar above and of the help panel on the left, so
     // the help control can always close it.
     const int above = bottom - m - small;
+    if (viewer) {
+        // Where thrust and fire sit in play: under the right thumb.
+        return {
+            {"pause", SDL_SCANCODE_P, {w - 2 * m - 2 * s, bottom, s, s}},
+            {"end", SDL_SCANCODE_ESCAPE, {w - m - s, bottom, s, s}},
+        };
+    }
     return {
         {"left", SDL_SCANCODE_LEFT, {m, bottom, s, s}},
         {"right", SDL_SCANCODE_RIGHT, {2 * m + s, bottom, s, s}},
@@ -67,7 +58,12 @@ void TouchControls::setSizes(int cw, int ch, int fw, int fh) {
     canvasH = std::max(1, ch);
     fieldW = fw;
     fieldH = fh;
-    placed = layout(canvasW, canvasH);
+    placed = layout(canvasW, canvasH, viewer);
+}
+
+void TouchControls::watching() {
+    viewer = true;
+    placed = layout(canvasW, canvasH, viewer);
 }
 
 void TouchControls::attach(SDL_Window* w, int fieldWidth, int fieldHeight) {
@@ -86,7 +82,7 @@ void TouchControls::remeasure() {
     }
 }
 
-bool TouchControls::translate(const SDL_Event& event, std::vector<SDL_Event>& out) {
+bool TouchControls::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {
     if (event.type == SDL_KEYDOWN || event.type == SDL_CONTROLLERBUTTONDOWN) {
         shown = false;
         return false;
@@ -127,7 +123,7 @@ void TouchControls::show() {
     }
 }
 
-bool TouchControls::fingerDown(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out) {
+bool TouchControls::fingerDown(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out) {
     if (!shown) {
         show();
         ignored[f.fingerId] = true;
@@ -138,7 +134,7 @@ bool TouchControls::fingerDown(const SDL_TouchFingerEvent& f, std::vector<SDL_Ev
     finger.downAt = f.timestamp;
     finger.control = controlAt(finger.at);
     const SDL_Point field = fieldPoint(finger.at);
-    const SDL_Rect box = helpPanel.box ? helpPanel.box() : SDL_Rect{};
+    const SDL_Rect box = helpPanel.box && !viewer ? helpPanel.box() : SDL_Rect{};
     if (finger.control < 0 && inside(field, box)) {
         // A row of the open panel is its key; the panel's other parts do nothing.
         finger.rowKey = helpPanel.keyAt ? helpPanel.keyAt(field.y) : SDL_SCANCODE_UNKNOWN;
@@ -155,7 +151,7 @@ bool TouchControls::fingerDown(const SDL_TouchFingerEvent& f, std::vector<SDL_Ev
 
 // A finger sliding from one control onto another lets go of the first and presses the second;
 // one on the field that moves away is no long press.
-void TouchControls::fingerMoved(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out) {
+void TouchControls::fingerMoved(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out) {
     const auto found = fingers.find(f.fingerId);
     if (found == fingers.end()) {
         return;
@@ -176,7 +172,7 @@ void TouchControls::fingerMoved(const SDL_TouchFingerEvent& f, std::vector<SDL_E
     finger.control = control;
 }
 
-void TouchControls::fingerUp(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out) {
+void TouchControls::fingerUp(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out) {
     const auto found = fingers.find(f.fingerId);
     if (found == fingers.end()) {
         return;
@@ -192,7 +188,7 @@ void TouchControls::fingerUp(const SDL_TouchFingerEvent& f, std::vector<SDL_Even
     }
 }
 
-void TouchControls::tick(Uint32 now, std::vector<SDL_Event>& out) {
+void TouchControls::tick(Uint32 now, std::vector<PlayerInput>& out) {
     for (auto& [id, finger] : fingers) {
         if (finger.control >= 0 || finger.moved || finger.rightButton ||
             now - finger.downAt < kLongPressMs) {
@@ -203,11 +199,11 @@ void TouchControls::tick(Uint32 now, std::vector<SDL_Event>& out) {
     }
 }
 
-void TouchControls::hold(SDL_Scancode key, bool down, std::vector<SDL_Event>& out) {
+void TouchControls::hold(SDL_Scancode key, bool down, std::vector<PlayerInput>& out) {
     int& count = holds[key];
     count += down ? 1 : -1;
     if ((down && count == 1) || (!down && count == 0)) {
-        out.push_back(keyEvent(key, down));
+        out.push_back({PlayerInput::Kind::Key, key, down, false, 0, 0});
     }
     count = std::max(0, count);
 }
@@ -239,7 +235,7 @@ SDL_Rect TouchControls::fieldRect(const SDL_Rect& c) const {
 // The open help panel takes the taps, and its rows stay readable, where a control would lie
 // over it.
 bool TouchControls::underPanel(const SDL_Rect& canvas) const {
-    const SDL_Rect box = helpPanel.box ? helpPanel.box() : SDL_Rect{};
+    const SDL_Rect box = helpPanel.box && !viewer ? helpPanel.box() : SDL_Rect{};
     const SDL_Rect field = fieldRect(canvas);
     return SDL_HasIntersection(&box, &field) == SDL_TRUE;
 }

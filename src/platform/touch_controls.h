@@ -2,7 +2,8 @@
 // for, so the game and its recordings see only keys: a finger on a control holds its key, a
 // slide onto another control swaps the keys, a long press on the field is the right mouse
 // button there, and a tap on a row of the open help panel is that row's key. The first touch
-// only shows the controls; a key or a pad button hides them again.
+// only shows the controls; a key or a pad button hides them again. While a recording is
+// watched there are two: pause (P) and end (Escape).
 #pragma once
 
 #include <SDL.h>
@@ -13,6 +14,7 @@
 #include <vector>
 
 #include "geometry/draw_surface.h"
+#include "platform/player_input.h"
 
 // The help panel as the controls see it, in field coordinates.
 struct TouchPanel {
@@ -32,18 +34,21 @@ class TouchControls {
     // Held this long without moving away, a finger on the field is the right mouse button.
     static constexpr Uint32 kLongPressMs = 500;
 
-    // The controls' places on a canvas of this size, each at least 48 pixels across.
-    static std::vector<Control> layout(int canvasWidth, int canvasHeight);
+    // The controls' places on a canvas of this size, each at least 48 pixels across: the
+    // game's, or a viewer's.
+    static std::vector<Control> layout(int canvasWidth, int canvasHeight, bool viewer = false);
 
     void setSizes(int canvasWidth, int canvasHeight, int fieldWidth, int fieldHeight);
     // The window the fingers touch, re-measured as it changes size, and the field it shows.
     void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
     void setPanel(TouchPanel panel) { helpPanel = std::move(panel); }
+    // A viewer's controls from now on; the panel's rows take no taps.
+    void watching();
     // Appends what the event stands for to `out`; false when it is none of the controls'
     // business and goes on as it is.
-    bool translate(const SDL_Event& event, std::vector<SDL_Event>& out);
+    bool translate(const SDL_Event& event, std::vector<PlayerInput>& out);
     // Turns a finger held long enough on the field into a right button press.
-    void tick(Uint32 now, std::vector<SDL_Event>& out);
+    void tick(Uint32 now, std::vector<PlayerInput>& out);
     // Over the field, scaled as it is; nothing before the first touch.
     void draw(DrawSurface& surface) const;
     bool isShown() const { return shown; }
@@ -60,10 +65,10 @@ class TouchControls {
     };
     void show();
     void remeasure();
-    bool fingerDown(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
-    void fingerMoved(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
-    void fingerUp(const SDL_TouchFingerEvent& f, std::vector<SDL_Event>& out);
-    void hold(SDL_Scancode key, bool down, std::vector<SDL_Event>& out);
+    bool fingerDown(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out);
+    void fingerMoved(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out);
+    void fingerUp(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out);
+    void hold(SDL_Scancode key, bool down, std::vector<PlayerInput>& out);
     int controlAt(SDL_Point canvas) const;
     SDL_Point canvasPoint(const SDL_TouchFingerEvent& f) const;
     SDL_Point fieldPoint(SDL_Point canvas) const;
@@ -74,6 +79,7 @@ class TouchControls {
     int canvasW = 0, canvasH = 0, fieldW = 0, fieldH = 0;
     bool shown = false;
     bool listed = false;
+    bool viewer = false;
     std::vector<Control> placed;
     std::map<SDL_FingerID, Finger> fingers;
     // Two fingers may hold one key: it is let go with the last.

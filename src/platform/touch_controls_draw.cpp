@@ -24,6 +24,10 @@ void drawSign(DrawSurface& surface, OutlineBatch& lines, const std::string& name
     } else if (name == "fire") {
         const SDL_Rect dot{cx - q / 2, cy - q / 2, q, q};
         surface.fillRect(dot);
+    } else if (name == "end") {
+        // A player's stop: a square block.
+        const SDL_Rect block{cx - q, cy - q, 2 * q, 2 * q};
+        surface.fillRect(block);
     } else if (name == "pause") {
         const SDL_Rect bars[] = {{cx - q, cy - q, q * 2 / 3, 2 * q},
                                  {cx + q / 3, cy - q, q * 2 / 3, 2 * q}};

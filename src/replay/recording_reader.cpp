@@ -73,12 +73,13 @@ bool parseInput(const std::vector<std::string_view>& w, PlayerInput& in) {
         in.kind = PlayerInput::Kind::Key;
         in.down = w[2] == "down";
         in.repeat = w.size() == 4;
-        return parseNumber(w[1], in.code);
+        return parseNumber(w[1], in.code) && isPlayerInput(in);
     }
     if (w[0] == "mouse" && upOrDown && w.size() == 5) {
         in.kind = PlayerInput::Kind::Mouse;
         in.down = w[2] == "down";
-        return parseNumber(w[1], in.code) && parseNumber(w[3], in.x) && parseNumber(w[4], in.y);
+        return parseNumber(w[1], in.code) && parseNumber(w[3], in.x) && parseNumber(w[4], in.y) &&
+               isPlayerInput(in);
     }
     return false;
 }

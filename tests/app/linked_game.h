@@ -32,7 +32,8 @@ struct LinkedGame {
             ProcessState state;
             Platform platform{[](Uint32) {}, display};
             // The first poll of a frame follows one that found nothing.
-            platform.input.poll = [&, frame = 0, fresh = true](SDL_Event& e) mutable {
+            platform.input.poll = [&, events = platform.input.events, frame = 0,
+                                   fresh = true](PlayerInput& in) mutable {
                 frame += fresh ? 1 : 0;
                 for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, key);
@@ -40,7 +41,7 @@ struct LinkedGame {
                 if (fresh && frame == quitAt) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
                 }
-                fresh = SDL_PollEvent(&e) == 0;
+                fresh = !events->next(in);
                 return !fresh;
             };
             Game game(state, edge.wrap(platform));

@@ -38,8 +38,11 @@ RecordedFrame fuzzedFrame(FuzzedDataProvider& in, std::uint32_t number) {
         const auto kind = in.PickValueInArray(
             {PlayerInput::Kind::Key, PlayerInput::Kind::Mouse, PlayerInput::Kind::Quit});
         const bool mouse = kind == PlayerInput::Kind::Mouse, quit = kind == PlayerInput::Kind::Quit;
+        // Only what the platform makes: the writer is never given more.
         return PlayerInput{kind,
-                           quit ? 0 : in.ConsumeIntegral<int>(),
+                           quit    ? 0
+                           : mouse ? in.ConsumeIntegralInRange(kMinMouseButton, kMaxMouseButton)
+                                   : in.ConsumeIntegralInRange(0, kMaxKeyCode),
                            !quit && in.ConsumeBool(),
                            kind == PlayerInput::Kind::Key && in.ConsumeBool(),
                            mouse ? in.ConsumeIntegral<int>() : 0,

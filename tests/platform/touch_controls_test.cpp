@@ -28,25 +28,23 @@ struct Touch {
     std::string finger(Uint32 type, SDL_FingerID id, int x, int y, Uint32 at = 0) {
         const SDL_Event e{.tfinger = {type, at, 1, id, (static_cast<float>(x) + 0.5f) / kW,
                                       (static_cast<float>(y) + 0.5f) / kH, 0, 0, 0, 0}};
-        std::vector<SDL_Event> out;
+        std::vector<PlayerInput> out;
         controls.translate(e, out);
         return said(out);
     }
     std::string tick(Uint32 now) {
-        std::vector<SDL_Event> out;
+        std::vector<PlayerInput> out;
         controls.tick(now, out);
         return said(out);
     }
-    static std::string said(const std::vector<SDL_Event>& out) {
+    static std::string said(const std::vector<PlayerInput>& out) {
         std::string text;
-        for (const SDL_Event& e : out) {
-            if (e.type == SDL_KEYDOWN || e.type == SDL_KEYUP) {
-                text += std::string(e.type == SDL_KEYDOWN ? "+" : "-") +
-                        SDL_GetScancodeName(e.key.keysym.scancode) + " ";
-            } else {
-                text += std::string(e.type == SDL_MOUSEBUTTONDOWN ? "+R" : "-R") +
-                        std::to_string(e.button.x) + "," + std::to_string(e.button.y) + " ";
-            }
+        for (const PlayerInput& in : out) {
+            text += in.down ? "+" : "-";
+            text += in.kind == PlayerInput::Kind::Key
+                        ? SDL_GetScancodeName(static_cast<SDL_Scancode>(in.code))
+                        : "R" + std::to_string(in.x) + "," + std::to_string(in.y);
+            text += in.kind == PlayerInput::Kind::Mouse && in.code != SDL_BUTTON_RIGHT ? "? " : " ";
         }
         return text;
     }
@@ -114,7 +112,7 @@ TEST(TouchControlsTest, TheFirstTouchOnlyShowsAKeyHidesAndFingersHoldTheirKeys) 
     EXPECT_EQ(inOrder({t.down(6, "pause"), t.up(6), t.down(7, "help"), t.up(7)}), "+P -P +H -H ");
 
     const SDL_Event key{.type = SDL_KEYDOWN};
-    std::vector<SDL_Event> out;
+    std::vector<PlayerInput> out;
     EXPECT_FALSE(t.controls.translate(key, out));
     EXPECT_FALSE(t.controls.isShown());
     EXPECT_EQ(inOrder({t.down(8, "fire"), t.up(8)}), "");
