@@ -26,6 +26,7 @@
 #include "game/game_digest.h"
 #include "game/process_state.h"
 #include "geometry/calendar_clock.h"
+#include "platform/headless_screen.h"
 #include "replay/recording_writer.h"
 
 namespace fs = std::filesystem;
@@ -95,10 +96,9 @@ struct WorkDir {
     }
 };
 
-// A game on a memory surface with the sleeps and the clock pinned.
+// A game on the headless screen, drawing through the benchmark's surface.
 struct Headless {
-    SDL_Surface* screen =
-        SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_RGB888);
+    HeadlessScreen screen{kWidth, kHeight};
     std::unique_ptr<ProcessState> state;
     std::unique_ptr<Game> game;
     BenchSurface* surface = nullptr;
@@ -107,19 +107,13 @@ struct Headless {
     void start() {
         std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=1\n";
         state = std::make_unique<ProcessState>();
-        Display display;
-        display.openWindow = [this](const char* title, int& w, int& h) {
-            w = screen->w;
-            h = screen->h;
-            return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-        };
-        display.openRenderer = [this](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
-        display.openSurface = [this](SDL_Renderer* r) {
+        Platform platform = screen.platform();
+        platform.display.openSurface = [this](SDL_Renderer* r) {
             auto made = std::make_unique<BenchSurface>(r);
             surface = made.get();
             return made;
         };
-        game = std::make_unique<Game>(*state, Platform{[](Uint32) {}, display});
+        game = std::make_unique<Game>(*state, platform);
         if (game->startUp(CommandLine{})) {
             fail("start-up failed");
         }
@@ -129,7 +123,6 @@ struct Headless {
         game.reset();
         state.reset();
     }
-    ~Headless() { SDL_FreeSurface(screen); }
 };
 
 void push(Uint32 type, SDL_Scancode key) {
@@ -174,8 +167,7 @@ void floorFrame(DrawSurface& sdl) {
 } // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    HeadlessScreen::chooseDummyDrivers();
     setCalendarClock([] { return std::time_t{1700000000}; });
     WorkDir work;
     // The game's log (streams and printf) is not part of what is measured.
@@ -280,11 +272,11 @@ int main() {
         surface.setMode(BenchSurface::Mode::Record);
         game.runFrame();
         surface.setMode(BenchSurface::Mode::Forward);
-        picture = pixelsOf(field.screen);
+        picture = pixelsOf(field.screen.pixels());
         t0 = Clock::now();
         surface.replay();
         const double r = micros(Clock::now() - t0);
-        if (!samePixels(field.screen, picture)) {
+        if (!samePixels(field.screen.pixels(), picture)) {
             fail("the reference does not draw the game's picture (turn " + std::to_string(i) + ")");
         }
 

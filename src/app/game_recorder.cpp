@@ -105,9 +105,9 @@ bool GameRecorder::endFrame() {
     return true;
 }
 
-void GameRecorder::finish(int status) {
+int GameRecorder::finish(int status) {
     if (!writer) {
-        return;
+        return status;
     }
     if (frame.number > 0 && status == EXIT_SUCCESS) {
         writer->writeEnd(frame.number);
@@ -116,4 +116,5 @@ void GameRecorder::finish(int status) {
         std::error_code ignored;
         std::filesystem::remove(fromUtf8(target.writeTo), ignored);
     }
+    return status;
 }

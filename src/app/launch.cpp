@@ -29,12 +29,7 @@ int record(const Arguments& args, const std::function<ProcessState&()>& buildSta
         std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
     }
-    recorder.install();
-    Game game(buildState(), recorder.wrap(realPlatform()));
-    recorder.attach(watchGame(game));
-    const int status = game.run(args.game);
-    recorder.finish(status);
-    return status;
+    return runLinked(recorder, realPlatform(), buildState, args.game);
 }
 
 int replay(const std::string& path, PlaybackMode mode,
@@ -58,10 +53,8 @@ int replay(const std::string& path, PlaybackMode mode,
         platform.sleep = [](Uint32) {};
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     }
-    playback.install();
-    Game game(buildState(), playback.wrap(std::move(platform)));
-    playback.attach(watchGame(game));
-    return playback.finish(game.run(recordedCommandLine(playback.header())));
+    return runLinked(playback, std::move(platform), buildState,
+                     recordedCommandLine(playback.header()));
 }
 
 } // namespace
