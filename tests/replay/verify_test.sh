@@ -1,6 +1,6 @@
 #!/bin/sh
 # -verify with no display named: every stored recording in sync, with the recorded log on
-# standard output; then the verdicts on a cut-off, an out-of-sync, a damaged and a missing one.
+# standard output; a cut-off and an out-of-sync one end as -replay ends them.
 # Usage: verify_test.sh GAME REPLAYS_DIR DAT_DIR
 set -u
 game=$1 replays=$2
@@ -25,7 +25,4 @@ head -n 2000 "$replays/portal.rec" >cut.rec
 verify cut.rec 0 '^replay in sync up to frame [1-9][0-9]*: the recording is cut off'
 sed '0,/^digest rng=/s/^digest rng=......../digest rng=00000000/' "$replays/portal.rec" >off.rec
 verify off.rec 3 '^replay out of sync at frame 1: '
-sed '2000s/.*/#@!/' "$replays/portal.rec" >bad.rec
-verify bad.rec 4 '^recording damaged at '
-verify missing.rec 1 '^cannot open the recording '
 [ $fails -eq 0 ]
