@@ -182,7 +182,7 @@ function watchIfAsked() {
         // The runtime reads main's arguments from this very array.
         Module.arguments.push('-replay=' + path);
         page.watching = name;
-        say('Watching ' + name + ': P pauses, Escape ends it.');
+        say('Watching ' + name + ': P or a pad\'s Start pauses, Escape or Back ends it; on a touch screen, so do its two controls.');
     } catch (e) {
         say('The recording cannot be replayed (' + (e && e.message ? e.message : e) + ').');
     }

@@ -1,27 +1,47 @@
-// The viewer of a replay: P pauses and resumes, Escape ends it paused or not, F11 toggles
-// full-screen; the recorded game never hears any of it.
+// The viewer of a replay: P (a pad's Start) pauses and resumes, Escape (a pad's Back) ends it
+// paused or not, F11 toggles full-screen; the recorded game never hears any of it.
 #include "app/linked_game.h"
 
 namespace {
-// The viewer's keys for one frame: pushed once that frame has been checked.
-using Keys = std::vector<SDL_Scancode>;
+// The viewer's presses for one frame, pushed once that frame has been checked: keys, or (below
+// zero) a pad's button -1 - b.
+using Keys = std::vector<int>;
+constexpr int kStart = -1 - SDL_CONTROLLER_BUTTON_START, kBack = -1 - SDL_CONTROLLER_BUTTON_BACK;
+SDL_Joystick* pad = nullptr;
 
-void push(SDL_Scancode key, SDL_Window* window) {
+// A pad's button goes down and up; SDL makes its events as the queue is next pumped.
+void press(int key, SDL_Window* window) {
+    if (key < 0) {
+        const auto button = static_cast<SDL_GameControllerButton>(-1 - key);
+        for (const Uint8 down : {1, 0}) {
+            SDL_JoystickSetVirtualButton(pad, button, down);
+            SDL_PumpEvents();
+        }
+        return;
+    }
     const Uint32 id = window != nullptr ? SDL_GetWindowID(window) : 0;
-    SDL_Event e{.key = {SDL_KEYDOWN, 0, id, SDL_PRESSED, 0, 0, 0, {key, 0, 0, 0}}};
+    const auto code = static_cast<SDL_Scancode>(key);
+    SDL_Event e{.key = {SDL_KEYDOWN, 0, id, SDL_PRESSED, 0, 0, 0, {code, 0, 0, 0}}};
     SDL_PushEvent(&e);
 }
 
-// Pushes Escape once the viewer has taken every key waiting (the P that paused it). An SDL
-// thread: the Windows build's C++ library has no std::thread.
-int escapeOnceTaken(void*) {
+// Ends the viewing by key or pad once the viewer has taken every press waiting (the one that
+// paused it). An SDL thread: the Windows build's C++ library has no std::thread.
+int endOnceTaken(void* byPad) {
     for (Uint32 end = SDL_GetTicks() + 10000; SDL_GetTicks() < end;) {
-        if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) == 0) {
+        if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) +
+                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_CONTROLLERBUTTONDOWN,
+                               SDL_CONTROLLERBUTTONUP) ==
+            0) {
             break;
         }
         SDL_Delay(1);
     }
-    push(SDL_SCANCODE_ESCAPE, nullptr);
+    if (byPad != nullptr) {
+        SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1); // the viewer pumps
+    } else {
+        press(SDL_SCANCODE_ESCAPE, nullptr);
+    }
     return 0;
 }
 
@@ -31,19 +51,24 @@ struct Viewing {
     bool fullScreenAt3 = false;
 };
 
-// The stored flock recording watched, with the viewer's keys after frames 2 and 4.
-Viewing watch(const Keys& at2, const Keys& at4, bool escapeWhenPaused = false) {
+// The stored flock recording watched, with the viewer's presses after frames 2 and 4, and
+// a pad plugged in after frame 1 (its presses count in the background).
+Viewing watch(const Keys& at2, const Keys& at4, int endWhenPaused = 0) {
     WorkDir dir;
     LinkedGame viewer{.width = 1024, .height = 768, .keys = {}, .quitAt = 0};
     GamePlayback playback(VA_SOURCE_DIR "/tests/replays/flock.rec", PlaybackMode::Watch);
     Viewing seen;
-    SDL_Thread* escaper = nullptr;
+    SDL_Thread* ender = nullptr;
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     playback.afterFrame = [&](std::uint32_t frame, bool) {
-        for (SDL_Scancode key : frame == 2 ? at2 : frame == 4 ? at4 : Keys{}) {
-            push(key, viewer.window);
+        if (frame == 1) {
+            pad = HeadlessGame::plugPad();
         }
-        if (frame == 2 && escapeWhenPaused) {
-            escaper = SDL_CreateThread(escapeOnceTaken, "escape", nullptr);
+        for (int key : frame == 2 ? at2 : frame == 4 ? at4 : Keys{}) {
+            press(key, viewer.window);
+        }
+        if (frame == 2 && endWhenPaused != 0) {
+            ender = SDL_CreateThread(endOnceTaken, "end", endWhenPaused == kBack ? &seen : nullptr);
         }
         seen.fullScreenAt3 |=
             frame == 3 && (SDL_GetWindowFlags(viewer.window) & SDL_WINDOW_FULLSCREEN);
@@ -52,29 +77,33 @@ Viewing watch(const Keys& at2, const Keys& at4, bool escapeWhenPaused = false) {
     const auto [status, err] = viewer.play(playback);
     seen.status = status;
     seen.closing = logLines(err).back();
-    SDL_WaitThread(escaper, nullptr);
+    SDL_WaitThread(ender, nullptr);
+    SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
     return seen;
 }
 } // namespace
 
-TEST(PlaybackViewerTest, PPausesAndResumesEscapeEndsPausedOrNotAndF11TogglesTheWindow) {
+TEST(PlaybackViewerTest, PauseAndEndFromKeysOrAPadAndF11TogglesTheWindow) {
     const auto E = SDL_SCANCODE_ESCAPE, P = SDL_SCANCODE_P, F11 = SDL_SCANCODE_F11;
     struct Row {
         Keys at2, at4;
-        bool escapeWhenPaused;
+        int endWhenPaused;
         const char* closing;
         bool fullScreen;
     };
     const Row rows[] = {
-        {{E}, {}, false, "replay stopped at frame 2, in sync so far", false},
-        // Paused after frame 2, it never reaches frame 3 before the Escape.
-        {{P}, {}, true, "replay stopped at frame 2, in sync so far", false},
-        {{P, P}, {E}, false, "replay stopped at frame 4, in sync so far", false},
-        {{F11}, {E}, false, "replay stopped at frame 4, in sync so far", true},
+        {{E}, {}, 0, "replay stopped at frame 2, in sync so far", false},
+        {{kBack}, {}, 0, "replay stopped at frame 2, in sync so far", false},
+        // Paused after frame 2, it never reaches frame 3 before the end.
+        {{P}, {}, E, "replay stopped at frame 2, in sync so far", false},
+        {{kStart}, {}, kBack, "replay stopped at frame 2, in sync so far", false},
+        {{P, P}, {E}, 0, "replay stopped at frame 4, in sync so far", false},
+        {{kStart, kStart}, {kBack}, 0, "replay stopped at frame 4, in sync so far", false},
+        {{F11}, {E}, 0, "replay stopped at frame 4, in sync so far", true},
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.closing);
-        const Viewing seen = watch(row.at2, row.at4, row.escapeWhenPaused);
+        const Viewing seen = watch(row.at2, row.at4, row.endWhenPaused);
         EXPECT_EQ(seen.status, 0);
         EXPECT_EQ(seen.closing, row.closing);
         EXPECT_EQ(seen.fullScreenAt3, row.fullScreen);

@@ -2,22 +2,10 @@
 
 #include "support/headless_game.h"
 
-namespace {
-// SDL maps a virtual pad of the controller type button for button, axis for axis.
-SDL_Joystick* plugPad() {
-    SDL_VirtualJoystickDesc desc{};
-    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
-    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
-    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
-    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
-    return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
-}
-} // namespace
-
 TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
     HeadlessGame h;
     quietly([&] { ASSERT_FALSE(h.start().has_value()); });
-    SDL_Joystick* pad = plugPad();
+    SDL_Joystick* pad = HeadlessGame::plugPad();
     EXPECT_EQ(h.run(), "") << "a pad plugged in logs nothing";
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
     h.run();
@@ -87,7 +75,7 @@ TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
 
     // Another pad takes over. Its first stick reading, short of a tilt, lets go of no key
     // held on the keyboard: the ship turns on, 5 degrees a frame.
-    pad = plugPad();
+    pad = HeadlessGame::plugPad();
     h.run();
     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, -16000);

@@ -163,3 +163,22 @@ TEST(TouchControlsTest, ARowOfTheOpenHelpPanelIsItsKey) {
     open = false;
     EXPECT_EQ(inOrder({t.down(5, "left"), t.up(5)}), "+Left -Left ");
 }
+
+// While a recording plays there are two controls where thrust and fire sit, pause (P) and end
+// (Escape), and the recorded game's panel takes no taps.
+TEST(TouchControlsTest, AViewerHasPauseAndEndUnderTheRightThumb) {
+    Touch t;
+    t.controls.setPanel({[] {
+                             return SDL_Rect{0, 0, 1333, 600};
+                         },
+                         [](int) { return SDL_SCANCODE_N; }});
+    t.controls.watching();
+    t.shown();
+    const auto& placed = t.controls.controls();
+    ASSERT_EQ(placed.size(), 2u);
+    const SDL_Rect pause{745, 327, 68, 68}, end{830, 327, 68, 68};
+    EXPECT_TRUE(SDL_RectEquals(&placed[0].rect, &pause) && SDL_RectEquals(&placed[1].rect, &end));
+    EXPECT_EQ(inOrder({t.down(1, "pause"), t.up(1), t.down(2, "end"), t.up(2)}),
+              "+P -P +Escape -Escape ");
+    EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 3, 205, 206), t.up(3)}), "");
+}

@@ -12,8 +12,11 @@ RecordingHeader sampleHeader() {
 RecordedFrame sampleFrame(std::uint32_t n) {
     RecordedFrame f;
     f.number = n;
-    f.inputs = {{PlayerInput::Kind::Key, 44, true, true},
-                {PlayerInput::Kind::Mouse, 3, false, false, -2, 700},
+    // SDL's first and last scancodes and buttons.
+    f.inputs = {{PlayerInput::Kind::Key, 511, true, true},
+                {PlayerInput::Kind::Key, 0, false},
+                {PlayerInput::Kind::Mouse, 1, false, false, -2, 700},
+                {PlayerInput::Kind::Mouse, 255, true, false, 0, 0},
                 {PlayerInput::Kind::Quit}};
     f.clock = {1700000001};
     f.digest.parts = {{"rng", 0xdeadbeef}, {"rocks", 2}};
@@ -84,11 +87,12 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {crowded + "digest rng=1\n", "0FG", "frame 2 is over its input cap"},
         {frame2 + overCap, "0FG", "a line over the 1 MiB cap"},
         {frame2.substr(0, frame2.size() - 8) + "frame 3\n", "0FG", "expected frame 2 or \"end 1\""},
-        {frame2.substr(0, frame2.size() - 8) + "end 2\n", "0FG", "line 21: expected a frame"},
+        {frame2.substr(0, frame2.size() - 8) + "end 2\n", "0FG", "line 23: expected a frame"},
     };
     for (const std::string bad :
          {"pad 1 down", "joystick 3 up", "zzz 12", "key x down", "mouse 1 down 5", "rocks 0g",
-          "digest rng=123456789", "digest rng"}) {
+          "digest rng=123456789", "digest rng", "key 512 down", "key -7 down", "key 600 up",
+          "mouse 0 down 5 5", "mouse 256 up 5 5", "mouse 259 down 500 300"}) {
         cases.emplace_back(frame2 + bad + d, "0FG",
                            "frame 2 holds a line it cannot read: \"" + bad + "\"");
     }

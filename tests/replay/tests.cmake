@@ -1,4 +1,4 @@
-va_test_suite(replay SOURCES recording_test.cpp)
+va_test_suite(replay SOURCES recording_test.cpp input_limits_test.cpp)
 
 # Each stored recording replays headless; `make replays` rewrites their digests.
 set(VA_REPLAYS ${CMAKE_CURRENT_SOURCE_DIR}/replays)

@@ -17,6 +17,15 @@ void HeadlessGame::pushMouse(Uint32 type, Uint8 button, int x, int y) {
     SDL_PushEvent(&e);
 }
 
+SDL_Joystick* HeadlessGame::plugPad() {
+    SDL_VirtualJoystickDesc desc{};
+    desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
+    desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
+    desc.naxes = SDL_CONTROLLER_AXIS_MAX;
+    desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
+}
+
 HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt)
     : headless(width, height) {
     setCalendarClock([] { return kPinnedSecond; });

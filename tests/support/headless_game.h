@@ -64,6 +64,8 @@ class HeadlessGame {
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
+    // A virtual pad that SDL maps as a controller, button for button, axis for axis.
+    static SDL_Joystick* plugPad();
 
   private:
     static void pushMouse(Uint32 type, Uint8 button, int x, int y);

@@ -191,6 +191,44 @@ async function phone(page, said) {
     writeFileSync(join(SRC, 'build-web/phone-portrait.png'), await page.screenshot({type: 'png'}));
 }
 
+// A recording watched on the phone: the first touch shows the viewer's two controls, pause holds
+// the picture still, and end stops the replay, in sync so far.
+async function watched(page) {
+    const cdp = await page.createCDPSession();
+    const said = [];
+    page.on('console', m => said.push(m.text()));
+    await page.evaluate(() => (window.vaOldPage = true));
+    await (await page.$('#watch')).uploadFile(join(SRC, 'tests/replays/portal.rec'));
+    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
+    const started = await startGame(page);
+    await tap(cdp, [458, 200]);
+    const listed = await waitFor(() => said.filter(l => l.startsWith('touch control ')).length === 2 && said);
+    const rects = Object.fromEntries((listed || []).filter(l => l.startsWith('touch control ')).map(l => {
+        const [name, x, y, w, h] = l.split(' ').slice(2);
+        return [name, {x: +x, y: +y, w: +w, h: +h}];
+    }));
+    const same = (a, b) => {
+        for (let y = 0; y < a.height; y += 3) {
+            for (let x = 0; x < a.width; x += 3) {
+                if (a.pixel(x, y).join() !== b.pixel(x, y).join()) {
+                    return false;
+                }
+            }
+        }
+        return true;
+    };
+    const moving = same(await canvasShot(page), await pause(500).then(() => canvasShot(page))) === false;
+    await tap(cdp, centre(rects.pause || {x: 0, y: 0, w: 0, h: 0}));
+    const still = await waitFor(async () => same(await canvasShot(page), await pause(700).then(() => canvasShot(page))), 20);
+    const paused = still && !(await page.evaluate(() => document.body.dataset.replay));
+    await tap(cdp, centre(rects.end || {x: 0, y: 0, w: 0, h: 0}));
+    const verdict = await waitFor(() => page.evaluate(() => document.body.dataset.replay), 30);
+    check('a recording watched on a phone shows pause and end; pause holds it, end stops it in sync', started &&
+        Object.keys(rects).join() === 'pause,end' && moving && paused &&
+        /^replay stopped at frame \d+, in sync so far$/.test(verdict || ''),
+        `${Object.keys(rects)} moving ${moving} paused ${paused} ${verdict}`);
+}
+
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
 try {
     const {page} = session;
@@ -206,6 +244,8 @@ try {
     touched.on('console', m => heard.push(m.text()));
     await touched.goto(session.url);
     await phone(touched, heard);
+    await touched.setViewport(PHONE);
+    await watched(touched);
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
 } finally {
     await session.close();
