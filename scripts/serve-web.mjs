@@ -22,8 +22,8 @@ export function serve(dir, port = 0) {
     const root = resolve(dir);
     const server = createServer(async (req, res) => {
         const path = decodeURIComponent(new URL(req.url, 'http://x').pathname);
-        // normalize() keeps the request inside root: "/../x" becomes "/x".
-        const file = join(root, normalize(path === '/' ? '/index.html' : path));
+        // normalize() keeps the request inside root: "/../x" becomes "/x". A folder is its page.
+        const file = join(root, normalize(path.endsWith('/') ? path + 'index.html' : path));
         try {
             const body = await readFile(file);
             res.writeHead(200, {

@@ -200,6 +200,10 @@ function chooseMode() {
 // The replay's verdict (in sync, cut off, out of sync or damaged) goes on the page.
 function gameError(line) {
     console.warn(line);
+    // The page's recording has a limit (its memory): the download holds the game up to here.
+    if (line.startsWith('recording stopped')) {
+        say('The ' + line + '; the download holds the game until then.');
+    }
     if (page.watching &&
         /^(replay |recording damaged|the recording |cannot (open|read) the recording)/.test(line)) {
         say(page.watching + ': ' + line);
@@ -224,6 +228,16 @@ function showControls(text) {
         row.insertCell().textContent = pad;
         row.insertCell().textContent = what;
     }
+}
+
+// A build that fails to load says so where the progress line stood, instead of loading for good.
+function loadFailed(what) {
+    if (page.playing || page.ended) {
+        return;
+    }
+    page.ended = true;
+    progress.textContent = 'The game could not be loaded: ' + what;
+    document.body.dataset.loadFailed = what;
 }
 
 function showStartProgress() {
@@ -394,7 +408,7 @@ var Module = {
     printErr: gameError,
     preRun: [mountSaves],
     setStatus: text => {
-        if (text && !page.startedAt) {
+        if (text && !page.startedAt && !page.ended) {
             progress.textContent = text;
         }
     },
@@ -404,7 +418,10 @@ var Module = {
         showStartProgress();
     },
     onExit: afterQuit,
-    onAbort: what => say('The game stopped: ' + what),
+    onAbort: what => {
+        loadFailed(String(what));
+        say('The game stopped: ' + what);
+    },
     vaCanvasSize: () => [canvas.clientWidth, canvas.clientHeight],
     vaFieldShown: () => {
         page.playing = true;
@@ -421,6 +438,12 @@ canvas.addEventListener('mousedown', () => {
     resumeSound();
 });
 canvas.addEventListener('keydown', resumeSound);
+// A script that does not arrive (the game's own) is told: its error reaches only the window.
+window.addEventListener('error', event => {
+    if (event.target instanceof HTMLScriptElement) {
+        loadFailed(event.target.src + ' did not load');
+    }
+}, true);
 document.getElementById('download').addEventListener('click', downloadSave);
 document.getElementById('download-recording').addEventListener('click', downloadRecording);
 document.getElementById('pick').addEventListener('change', event => {

@@ -4,8 +4,12 @@
 // never runs on two builds' files. The saves live in IndexedDB, which this never touches.
 'use strict';
 
-const PREFIX = 'void-angler-';
+// Named after the page's scope too: two copies of the page on one origin (two folders, two
+// versions) each keep their own.
+const PREFIX = 'void-angler ' + self.registration.scope + ' ';
 const CACHE = PREFIX + '@BUILD_DIGEST@';
+// Before caches were named by scope; whichever copy updates first clears them.
+const UNSCOPED = /^void-angler-\w+$/;
 const FILES = [@BUILD_FILES@];
 
 self.addEventListener('install', event => {
@@ -16,7 +20,8 @@ self.addEventListener('install', event => {
 
 self.addEventListener('activate', event => {
     event.waitUntil(caches.keys()
-        .then(names => Promise.all(names.filter(n => n.startsWith(PREFIX) && n !== CACHE).map(n => caches.delete(n))))
+        .then(names => Promise.all(names.filter(n => (n.startsWith(PREFIX) && n !== CACHE) || UNSCOPED.test(n))
+            .map(n => caches.delete(n))))
         .then(() => self.clients.claim()));
 });
 

@@ -1,4 +1,4 @@
-// The page on a phone: the sound starts on the first touch as on the first click, the panel
+// The page on a phone: the sound and the keyboard start on the first touch as on the first click, the panel
 // folds away on a narrow screen behind a button, and a full-screen button where the browser
 // has the Fullscreen API.
 'use strict';
@@ -14,7 +14,12 @@ function phoneButton(bar, text, action) {
 
 function phonePage() {
     const top = document.getElementById('top');
-    document.getElementById('canvas').addEventListener('touchstart', resumeSound, {passive: true});
+    // A touch gives the game the keyboard, as a click does: a tablet's keyboard works at once.
+    const canvas = document.getElementById('canvas');
+    canvas.addEventListener('touchstart', () => {
+        canvas.focus();
+        resumeSound();
+    }, {passive: true});
     const bar = document.createElement('div');
     bar.id = 'phone-bar';
     phoneButton(bar, 'Menu', () => document.body.classList.toggle('unfolded'));

@@ -59,6 +59,7 @@ void GameRecorder::install() {
 }
 
 Platform GameRecorder::wrap(Platform base) {
+    writer->limitTo(base.storage.recordingLimit);
     auto poll = base.input.poll;
     base.input.poll = [this, poll](PlayerInput& in) {
         beginFrame();

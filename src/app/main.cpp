@@ -10,6 +10,7 @@
 
 #include "app/launch.h"
 #include "game/process_state.h"
+#include "platform/closed_pipes.h"
 #include "platform/windows_desktop.h"
 #include "platform/work_folder.h"
 
@@ -33,6 +34,7 @@ ProcessState& buildProcessState() {
 int main(int argc, char** argv) {
     // Its notices first: choosing the folder may already need one.
     prepareWindowsDesktop();
+    ignoreClosedPipes();
     // Before the process-wide state, which reads "game.txt" from the working directory.
     const std::filesystem::path startedIn = chooseWorkFolder();
     // exit, not return: in the browser a main that has slept no longer hands its value to

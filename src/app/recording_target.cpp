@@ -4,20 +4,23 @@
 #include <cctype>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <system_error>
 
 #include "geometry/data_path.h"
+#include "platform/compared_path.h"
 #include "replay/recording.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-// Absolute, links followed as far as the path exists; empty when that fails.
+// Absolute, links followed as far as the path exists, its names as the file system compares
+// them; empty when that fails.
 fs::path resolved(const fs::path& path) {
     std::error_code ec;
     const fs::path whole = fs::weakly_canonical(fs::absolute(path, ec), ec);
-    return ec ? fs::path() : whole;
+    return ec ? fs::path() : comparedPath(whole);
 }
 
 // The same file after following links, or the same name for one not written yet.
@@ -45,8 +48,7 @@ bool isCheckpointName(const std::string& name) {
 bool isCheckpoint(const fs::path& target) {
     std::error_code ec;
     const fs::path whole = resolved(target);
-    if (isCheckpointName(utf8(whole.filename())) &&
-        whole.parent_path() == resolved(fs::current_path())) {
+    if (isCheckpointName(utf8(whole.filename())) && whole.parent_path() == resolved(".")) {
         return true;
     }
     for (const fs::directory_entry& entry : fs::directory_iterator(".", ec)) {
@@ -64,25 +66,55 @@ bool isUnder(const fs::path& target, const fs::path& folder) {
                outer.end();
 }
 
+// Its whole first line is the magic words and a format number: a note that only starts with
+// the words is somebody's text.
 bool startsAsRecording(const fs::path& target) {
     std::ifstream in(target, std::ios::binary);
-    std::string first(std::string_view(kRecordingMagic).size(), '\0');
-    in.read(first.data(), static_cast<std::streamsize>(first.size()));
-    return in && first == kRecordingMagic;
+    std::string first;
+    for (int c = 0; first.size() < 64 && (c = in.get()) != '\n' && c != EOF;) {
+        first += static_cast<char>(c);
+    }
+    if (first.ends_with('\r')) {
+        first.pop_back();
+    }
+    const std::string magic = std::string(kRecordingMagic) + " ";
+    const std::string number = first.substr(std::min(first.size(), magic.size()));
+    return first.starts_with(magic) && !number.empty() && number.size() < 10 &&
+           std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// The save and the checkpoints are written through ".NAME.tmp" beside them.
+bool isTemporaryOf(const fs::path& target, const std::function<bool(const fs::path&)>& kept) {
+    const std::string name = utf8(comparedPath(target.filename()));
+    if (name.size() <= 5 || !name.starts_with('.') || !name.ends_with(".tmp")) {
+        return false;
+    }
+    return kept(target.parent_path() / fromUtf8(name.substr(1, name.size() - 5)));
+}
+
+bool isSave(const fs::path& target) {
+    return sameFile(target, "game.txt");
 }
 
 std::string refusal(const fs::path& target) {
     std::error_code ec;
-    if (sameFile(target, "game.txt")) {
+    const fs::file_status status = fs::status(target, ec);
+    // A name too long, a loop of links, a folder that may not be entered: nothing is known.
+    if (ec && status.type() != fs::file_type::not_found) {
+        return ec.message();
+    }
+    if (isSave(target)) {
         return "that is the saved game";
     }
     if (isCheckpoint(target)) {
         return "that is a checkpoint";
     }
+    if (isTemporaryOf(target, isSave) || isTemporaryOf(target, isCheckpoint)) {
+        return "the game saves through that file";
+    }
     if (isUnder(target, fromUtf8(dataPath("dat")))) {
         return "that is in the game's data folder";
     }
-    const fs::file_status status = fs::status(target, ec);
     if (fs::is_directory(status)) {
         return "that is a folder";
     }
@@ -96,10 +128,25 @@ std::string refusal(const fs::path& target) {
 // A name beside the target that no file has yet.
 std::string besideTarget(const std::string& path) {
     std::string name = path + ".part";
-    for (int n = 1; fs::exists(fromUtf8(name)); ++n) {
+    std::error_code ec;
+    // A name that cannot be looked at is left to the writer, which says why.
+    for (int n = 1; fs::exists(fromUtf8(name), ec); ++n) {
         name = path + "." + std::to_string(n) + ".part";
     }
     return name;
+}
+
+// A link is written through to the file it names, as the save is, so the link stays a link.
+fs::path followLinks(fs::path path) {
+    std::error_code ec;
+    for (int hops = 0; hops < 40 && fs::is_symlink(path, ec); ++hops) {
+        const fs::path to = fs::read_symlink(path, ec);
+        if (ec) {
+            break;
+        }
+        path = to.is_absolute() ? to : path.parent_path() / to;
+    }
+    return path;
 }
 
 } // namespace
@@ -112,10 +159,14 @@ RecordingTarget chooseRecordingTarget(const std::string& path) {
     }
     const fs::path target = fromUtf8(path);
     t.refusal = refusal(target);
+    if (!t.refusal.empty()) {
+        return t;
+    }
     std::error_code ec;
     const fs::file_status status = fs::status(target, ec);
     if (!fs::exists(status) || fs::is_regular_file(status)) {
-        t.writeTo = besideTarget(path);
+        t.path = utf8(followLinks(target));
+        t.writeTo = besideTarget(t.path);
     }
     return t;
 }

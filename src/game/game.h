@@ -4,6 +4,7 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <memory>
 #include <optional>
 #include <span>
@@ -167,7 +168,9 @@ class Game {
     FieldView view;
     int WINDOW_SIZE_X = -1;
     int WINDOW_SIZE_Y = -1;
-    int heroPolyAngle = 0;
+    // Every turn and key 2 add to it without end; 64 bits never overflow in play, and rotate
+    // gets the same float as from an int below 2^31.
+    std::int64_t heroPolyAngle = 0;
     int heroSpriteAngle = 90;
     RockWaves waves;
     std::unique_ptr<RockCheck> tSJ;

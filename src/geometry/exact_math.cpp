@@ -1,5 +1,6 @@
 #include "geometry/exact_math.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <type_traits>
@@ -12,6 +13,9 @@ namespace {
 
 // Below this, sin x rounds to x and cos x to 1.
 constexpr double kTiny = 0x1p-27;
+// The reduction by pi/2 loses about a digit for each factor of 8 past 2^24 (1e-7 at 2^30) and
+// its quadrant near 2^57; an angle past 2^30 (6e10 degrees, which no game turns) counts as 0.
+constexpr double kAngleDomain = 0x1p30;
 // The quick evaluation's relative error is under 2^-64 (the series' tails in plain doubles);
 // the test allows 2^-60. Float results, a 2^-40 margin: far above either error, and above the
 // plain-double evaluation's too (under 2^-48), which float results try first.
@@ -228,6 +232,9 @@ template <typename Real> Real sinOf(Real x) {
     if (!std::isfinite(x)) {
         return x - x;
     }
+    if (std::fabs(x) >= kAngleDomain) {
+        return Real(0);
+    }
     if (std::fabs(x) < kTiny) {
         return x;
     }
@@ -238,6 +245,9 @@ template <typename Real> Real sinOf(Real x) {
 template <typename Real> Real cosOf(Real x) {
     if (!std::isfinite(x)) {
         return x - x;
+    }
+    if (std::fabs(x) >= kAngleDomain) {
+        return Real(1);
     }
     if (std::fabs(x) < kTiny) {
         return Real(1);
@@ -273,6 +283,13 @@ template <typename Real> Real atan2Of(Real y, Real x) {
     }
     if (y == 0 || x == 0 || std::isinf(x) || std::isinf(y)) {
         return atan2Edge(y, x);
+    }
+    // The same angle with the larger side near 1: exact (a power of two), and far from the
+    // overflow of the double-double products (about 1.3e300), whatever the operands.
+    int e = 0;
+    std::frexp(std::max(std::fabs(y), std::fabs(x)), &e);
+    if (e > 256 || e < -256) {
+        return atan2Of(std::ldexp(y, -e), std::ldexp(x, -e));
     }
     return rounded<Real>([y, x] { return quickAtan2(y, x); },
                          [y, x](int terms) { return atan2Finite(y, x, terms); });

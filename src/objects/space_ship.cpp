@@ -161,7 +161,7 @@ void SpaceShip::wrapShip() {
     }
 }
 
-void SpaceShip::turnRight(int& polyCounter, int& spriteCounter) {
+void SpaceShip::turnRight(std::int64_t& polyCounter, int& spriteCounter) {
     for (int step = 0; step < 2; ++step) {
         polyCounter += 5;
         rotate(static_cast<float>(-polyCounter));
@@ -172,7 +172,7 @@ void SpaceShip::turnRight(int& polyCounter, int& spriteCounter) {
     skipMove = true;
 }
 
-void SpaceShip::turnLeft(int& polyCounter, int& spriteCounter) {
+void SpaceShip::turnLeft(std::int64_t& polyCounter, int& spriteCounter) {
     for (int step = 0; step < 2; ++step) {
         polyCounter += 5;
         rotate(static_cast<float>(polyCounter));

@@ -6,6 +6,7 @@
 #include <SDL_rect.h>
 #include <SDL_render.h>
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -35,8 +36,8 @@ class SpaceShip : public SpaceItem {
     void translate();
     void wrapShip();
 
-    void turnRight(int& polyCounter, int& spriteCounter);
-    void turnLeft(int& polyCounter, int& spriteCounter);
+    void turnRight(std::int64_t& polyCounter, int& spriteCounter);
+    void turnLeft(std::int64_t& polyCounter, int& spriteCounter);
     // Turns baseCords about pivotLocal; successive calls compound.
     void rotate(float angle);
     void drawSprite(float angle);

@@ -78,8 +78,9 @@ Platform Platform::real(const std::vector<std::string>& controls) {
     // Keys reach the game only while the canvas has the focus, so the page's own buttons and
     // file picker keep theirs.
     SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    // The page's recording lives in its memory: about an hour of play (300 bytes a frame).
     Storage storage{pageFilesWritten,
-                    [](std::function<void()> save) { leaveSave = std::move(save); }};
+                    [](std::function<void()> save) { leaveSave = std::move(save); }, 64u << 20};
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
                       Display{openCanvasWindow, openCanvasRenderer, {}, {}}};
     platform.storage = storage;

@@ -12,6 +12,10 @@ bool isWindowKey(const SDL_KeyboardEvent& key) {
            (enter && key.type == SDL_KEYDOWN && (key.keysym.mod & KMOD_ALT) != 0);
 }
 
+bool isKeyPress(const PlayerInput& in) {
+    return in.kind == PlayerInput::Kind::Key && in.down && in.code >= 0 && in.code <= kMaxKeyCode;
+}
+
 PlayerInput keyInput(int code, bool down, bool repeat = false) {
     return {PlayerInput::Kind::Key, code, down, repeat, 0, 0};
 }
@@ -60,14 +64,23 @@ bool InputTranslator::next(PlayerInput& input) {
         pending.insert(pending.end(), made.begin(), made.end());
         made.clear();
     }
-    if (pending.empty() || handed == kMaxFrameInputs) {
+    if (pending.empty() || handed == kMaxFrameInputs || pressedOften(pending.front())) {
         handed = 0;
+        presses.fill(0);
         return false;
     }
     input = pending.front();
+    if (isKeyPress(input)) {
+        ++presses[static_cast<std::size_t>(input.code)];
+    }
     pending.pop_front();
     ++handed;
     return true;
+}
+
+// A key already pressed as often as a frame takes: its press begins the next frame.
+bool InputTranslator::pressedOften(const PlayerInput& in) const {
+    return isKeyPress(in) && presses[static_cast<std::size_t>(in.code)] == kMaxKeyPressesPerFrame;
 }
 
 void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {

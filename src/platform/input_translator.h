@@ -1,11 +1,13 @@
 // SDL's events in the game's vocabulary. Keys, mouse buttons, pads (their buttons and the
 // left stick as the keys they stand for), fingers on the touch controls and the window's close
 // all become `PlayerInput`; the window's own keys (Alt+Enter, F11) it acts on itself, since they
-// are no input of the game's. One frame never gets more than a recording holds.
+// are no input of the game's. One frame never gets more than a recording holds: at most
+// kMaxFrameInputs, and kMaxKeyPressesPerFrame presses of one key.
 #pragma once
 
 #include <SDL.h>
 
+#include <array>
 #include <cstddef>
 #include <deque>
 #include <memory>
@@ -37,12 +39,14 @@ class InputTranslator {
 
   private:
     void toggleFullscreen() const;
+    bool pressedOften(const PlayerInput& input) const;
 
     Gamepads pads;
     std::unique_ptr<TouchControls> fingers;
     std::deque<PlayerInput> pending;
     std::vector<PlayerInput> made;
     std::size_t handed = 0;
+    std::array<std::size_t, kMaxKeyCode + 1> presses{};
     SDL_Window* window = nullptr;
     int fieldW = 0;
     int fieldH = 0;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <SDL.h>
+#include <cstddef>
 #include <functional>
 #include <memory>
 #include <string>
@@ -42,6 +43,8 @@ struct Storage {
     std::function<void()> filesWritten;
     // Given the shut-down save, to run if the host goes away before a quit (a closed page).
     std::function<void(std::function<void()> save)> saveOnLeave;
+    // The most bytes a recording may take (0: no limit): where it is kept in memory.
+    std::size_t recordingLimit = 0;
 };
 
 // The accelerated renderer drawing lines by SDL's line method ("1" points, "2" the driver's

@@ -26,6 +26,10 @@ inline constexpr int kMaxMouseButton = 255;
 // The most inputs one frame hands the game; the rest wait for the next frame. A recording's
 // reader holds a frame to the same bound.
 inline constexpr std::size_t kMaxFrameInputs = 65536;
+// Presses of one key in one frame, repeats included: a frame that stalls for seconds with a
+// key held gathers a few dozen; more is made, not played. It bounds what one frame can cost
+// (W logs every rock, N builds a wave); a press past it waits for the next frame.
+inline constexpr std::size_t kMaxKeyPressesPerFrame = 64;
 
 // Whether the platform could have made it: a key or button in SDL's ranges.
 inline bool isPlayerInput(const PlayerInput& in) {

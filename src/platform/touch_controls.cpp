@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <iostream>
 
+#include "platform/field_size.h"
+
 namespace {
 // Fingers SDL makes up from the mouse, and trackpads, are not a touch screen.
 bool fromTouchScreen(const SDL_TouchFingerEvent& f) {
@@ -56,14 +58,25 @@ std::vector<TouchControls::Control> TouchControls::layout(int w, int h, bool vie
 void TouchControls::setSizes(int cw, int ch, int fw, int fh) {
     canvasW = std::max(1, cw);
     canvasH = std::max(1, ch);
-    fieldW = fw;
-    fieldH = fh;
-    placed = layout(canvasW, canvasH, viewer);
+    fieldW = std::max(1, fw);
+    fieldH = std::max(1, fh);
+    place();
 }
 
 void TouchControls::watching() {
     viewer = true;
-    placed = layout(canvasW, canvasH, viewer);
+    place();
+}
+
+// Over the field where it is shown: SDL gives a finger's place within the field's box, and
+// clamps one beside it to the box's edge (a recording of another shape is shown with bars).
+void TouchControls::place() {
+    shownAt = letterbox({canvasW, canvasH}, {fieldW, fieldH});
+    placed = layout(shownAt.w, shownAt.h, viewer);
+    for (Control& c : placed) {
+        c.rect.x += shownAt.x;
+        c.rect.y += shownAt.y;
+    }
 }
 
 void TouchControls::attach(SDL_Window* w, int fieldWidth, int fieldHeight) {
@@ -218,12 +231,13 @@ int TouchControls::controlAt(SDL_Point canvas) const {
 }
 
 SDL_Point TouchControls::canvasPoint(const SDL_TouchFingerEvent& f) const {
-    return {static_cast<int>(f.x * static_cast<float>(canvasW)),
-            static_cast<int>(f.y * static_cast<float>(canvasH))};
+    return {shownAt.x + static_cast<int>(f.x * static_cast<float>(shownAt.w)),
+            shownAt.y + static_cast<int>(f.y * static_cast<float>(shownAt.h))};
 }
 
 SDL_Point TouchControls::fieldPoint(SDL_Point canvas) const {
-    return {canvas.x * fieldW / canvasW, canvas.y * fieldH / canvasH};
+    return {(canvas.x - shownAt.x) * fieldW / shownAt.w,
+            (canvas.y - shownAt.y) * fieldH / shownAt.h};
 }
 
 SDL_Rect TouchControls::fieldRect(const SDL_Rect& c) const {

@@ -64,6 +64,7 @@ class TouchControls {
         bool rightButton = false;
     };
     void show();
+    void place();
     void remeasure();
     bool fingerDown(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out);
     void fingerMoved(const SDL_TouchFingerEvent& f, std::vector<PlayerInput>& out);
@@ -77,6 +78,7 @@ class TouchControls {
 
     SDL_Window* window = nullptr;
     int canvasW = 0, canvasH = 0, fieldW = 0, fieldH = 0;
+    SDL_Rect shownAt{}; // the field's box on the canvas
     bool shown = false;
     bool listed = false;
     bool viewer = false;

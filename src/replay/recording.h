@@ -22,7 +22,8 @@ inline constexpr int kSimVersionUnwritten = 1;
 
 // Limits on what a recording may hold: the reader refuses more instead of allocating for it,
 // and each is above what the writer can be given, so every recording the game writes reads.
-// A frame's inputs: kMaxFrameInputs, the platform's own bound.
+// A frame's inputs: kMaxFrameInputs, and kMaxKeyPressesPerFrame of one key, the platform's own
+// bounds.
 // Three readings per rock built, at most twice the rock limit in one frame (a wave from N, then
 // a level's), one per Liff cell rebuilt and per missile, and the start-up's few: far below.
 inline constexpr std::size_t kMaxFrameClockReadings = 1u << 17;

@@ -1,6 +1,7 @@
 #include "replay/recording_reader.h"
 
 #include "platform/field_size.h"
+#include "replay/recording_writer.h"
 
 #include <charconv>
 #include <string_view>
@@ -84,11 +85,16 @@ bool parseInput(const std::vector<std::string_view>& w, PlayerInput& in) {
     return false;
 }
 
+// Every part once, in the writer's order: a part missing or unknown is damage, not a
+// difference the replay would name.
 bool parseDigest(const std::vector<std::string_view>& w, StateDigest& d) {
+    if (w.size() != kDigestParts.size() + 1) {
+        return false;
+    }
     for (std::size_t i = 1; i < w.size(); ++i) {
         const std::size_t eq = w[i].find('=');
         std::uint32_t value = 0;
-        if (eq == std::string_view::npos || eq == 0) {
+        if (eq == std::string_view::npos || w[i].substr(0, eq) != kDigestParts[i - 1]) {
             return false;
         }
         std::string_view hex = w[i].substr(eq + 1);
@@ -99,13 +105,13 @@ bool parseDigest(const std::vector<std::string_view>& w, StateDigest& d) {
         }
         d.parts.emplace_back(std::string(w[i].substr(0, eq)), value);
     }
-    return !d.parts.empty();
+    return true;
 }
 
 constexpr std::size_t kMaxWords = 64;
 
 // Appended piece by piece: GCC 12 warns falsely (-Wrestrict) on "\"" + a temporary string.
-std::string quoted(const std::string& text) {
+std::string inQuotes(const std::string& text) {
     std::string out = "\"";
     out.append(text, 0, 40).append(text.size() > 40 ? "...\"" : "\"");
     return out;
@@ -186,7 +192,7 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
         fail("the recording stops before its first frame");
         return HeaderResult::CutOff;
     }
-    fail("unexpected " + quoted(line));
+    fail("unexpected " + inQuotes(line));
     return HeaderResult::Garbage;
 }
 
@@ -238,10 +244,13 @@ bool RecordingReader::readField(const std::vector<std::string_view>& w, Recordin
     if (!parseNumber(w[1], h.width) || !parseNumber(w[2], h.height)) {
         return fail("a field line it cannot read");
     }
-    const auto fits = [](int side) { return side > 0 && side <= kMaxFieldSide; };
-    return (fits(h.width) && fits(h.height)) ||
+    // The game plays no smaller field, so it never wrote one.
+    const auto fits = [](int side, int least) { return side >= least && side <= kMaxFieldSide; };
+    return (fits(h.width, kMinFieldWidth) && fits(h.height, kMinFieldHeight)) ||
            fail("a field of " + std::to_string(h.width) + " x " + std::to_string(h.height) +
-                ": each side must be 1 to " + std::to_string(kMaxFieldSide));
+                ": the game plays " + std::to_string(kMinFieldWidth) + " x " +
+                std::to_string(kMinFieldHeight) + " to " + std::to_string(kMaxFieldSide) + " x " +
+                std::to_string(kMaxFieldSide));
 }
 
 bool RecordingReader::readFlag(RecordingHeader& h) {
@@ -250,7 +259,10 @@ bool RecordingReader::readFlag(RecordingHeader& h) {
     }
     std::string flag;
     if (!unescape(std::string_view(line).substr(5), flag) || !isRecordedFlag(flag)) {
-        return fail("the flag " + quoted(line.substr(5)) + " is not one a recording keeps");
+        return fail("the flag " + inQuotes(line.substr(5)) + " is not one a recording keeps");
+    }
+    if (escapeBytes(flag).size() > kMaxFlagBytes) {
+        return fail("a flag over its " + std::to_string(kMaxFlagBytes >> 10) + " KiB cap");
     }
     h.flags.push_back(std::move(flag));
     return true;
@@ -303,6 +315,7 @@ RecordingReader::Next RecordingReader::next(RecordedFrame& f) {
 }
 
 RecordingReader::Next RecordingReader::readFrameBody(RecordedFrame& f) {
+    presses.clear();
     for (bool done = false; !done;) {
         const Line l = readLine();
         if (l == Line::Eof) {
@@ -310,7 +323,7 @@ RecordingReader::Next RecordingReader::readFrameBody(RecordedFrame& f) {
         }
         if (l == Line::TooLong || !readFrameLine(f, done)) {
             fail("frame " + std::to_string(f.number) +
-                 " holds a line it cannot read: " + quoted(line));
+                 " holds a line it cannot read: " + inQuotes(line));
             return Next::Garbage;
         }
     }
@@ -349,5 +362,15 @@ bool RecordingReader::readFrameLine(RecordedFrame& f, bool& done) {
     if (f.inputs.size() == kMaxFrameInputs) {
         return fail("frame " + std::to_string(f.number) + " is over its input cap");
     }
-    return parseInput(w, f.inputs.emplace_back());
+    PlayerInput& in = f.inputs.emplace_back();
+    if (!parseInput(w, in)) {
+        return false;
+    }
+    if (in.kind == PlayerInput::Kind::Key && in.down &&
+        ++presses[in.code] > kMaxKeyPressesPerFrame) {
+        return fail("frame " + std::to_string(f.number) + " presses key " +
+                    std::to_string(in.code) + " more than " +
+                    std::to_string(kMaxKeyPressesPerFrame) + " times");
+    }
+    return true;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 #include "replay/recording.h"
@@ -59,4 +60,6 @@ class RecordingReader {
     std::uint32_t lastFrame = 0;
     int declaredFormat = 0;
     std::string failure;
+    // Key downs in the frame being read, by key.
+    std::unordered_map<int, std::size_t> presses;
 };

@@ -59,10 +59,20 @@ RecordingWriter::RecordingWriter(const std::string& name)
     }
 }
 
+// Nothing after a failure: a frame after a lost one would not read as the game played.
 void RecordingWriter::put(const std::string& text) {
+    if (!file.is_open() || !failure.empty()) {
+        return;
+    }
+    if (limit != 0 && written + text.size() > limit) {
+        failure = "it reached its limit of " + (limit % (1u << 20) == 0
+                                                    ? std::to_string(limit >> 20) + " MiB"
+                                                    : std::to_string(limit) + " bytes");
+        return;
+    }
+    written += text.size();
     // Written by length: a version or flag read from a file may hold a NUL byte.
-    if (file.is_open() && !file.write(text.data(), static_cast<std::streamsize>(text.size())) &&
-        failure.empty()) {
+    if (!file.write(text.data(), static_cast<std::streamsize>(text.size()))) {
         failure = std::strerror(errno);
     }
 }

@@ -23,6 +23,8 @@ class RecordingWriter {
     void writeEnd(std::uint32_t frames);
     // Renames the file written so far to target, which it replaces, and goes on there.
     void moveTo(const std::string& target);
+    // Past this many bytes the recording stops at its last whole frame (0: no limit).
+    void limitTo(std::size_t bytes) { limit = bytes; }
 
   private:
     void put(const std::string& text);
@@ -31,6 +33,8 @@ class RecordingWriter {
     std::string path;
     std::ofstream file;
     std::string failure;
+    std::size_t written = 0;
+    std::size_t limit = 0;
 };
 
 // The text of one input line, and of a saved-game chunk (bytes outside printable ASCII

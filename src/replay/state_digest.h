@@ -2,6 +2,7 @@
 // which part went out of step first. Reads the objects through const views only.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <cstring>
 #include <optional>
@@ -30,6 +31,11 @@ struct StateView {
     const LiffBlocks* liff = nullptr;
     const Portal* portal = nullptr;
 };
+
+// The parts a digest holds, in their fixed order.
+inline constexpr std::array<const char*, 14> kDigestParts = {
+    "rng",      "tick",  "ship.pos", "ship.vel", "ship.heading", "rocks", "rock.shapes",
+    "missiles", "score", "level",    "magazine", "boids",        "liff",  "portal"};
 
 struct StateDigest {
     // Fixed order: the first differing part is the one named.

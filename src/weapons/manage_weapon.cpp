@@ -25,7 +25,7 @@ ManageWeapon::ManageWeapon(int width, int height) : winWidth(width), winHeight(h
 bool ManageWeapon::fireMissile(PointF velocity, PointF position, float angle) {
     const Vec platform(velocity.x, velocity.y, 0.0f);
     Vec own;
-    if (getNumMissiles() >= maxMissiles) {
+    if (getNumMissiles() >= std::min(maxMissiles, kMaxMissilesInFlight)) {
         return false;
     }
     const double a = angle * kPi / 180;
@@ -54,21 +54,25 @@ bool ManageWeapon::hitRock(SpaceJunk& rock) {
 }
 
 void ManageWeapon::updateMissiles() {
-    auto it = missiles.begin();
-    while (it != missiles.end()) {
+    // One pass that keeps the survivors in order: erasing each in place moved the rest every time.
+    std::size_t kept = 0;
+    for (std::size_t i = 0; i < missiles.size(); ++i) {
         // An expired missile never gets back to a TTL of 0 (expiry resets it),
         // so it is culled here too instead of standing in the field for good.
-        if (it->getTTL() == 0 || it->expired) {
-            it = missiles.erase(it);
-            if (it == missiles.end()) {
+        if (missiles[i].getTTL() == 0 || missiles[i].expired) {
+            // The missile that moves up is advanced without its own test.
+            if (++i == missiles.size()) {
                 break;
             }
-            // The missile that moved up is advanced without its own test.
         }
-        it->wrapMissile();
-        it->trans();
-        ++it;
+        ShipWeapon& m = missiles[kept++];
+        if (&m != &missiles[i]) {
+            m = missiles[i];
+        }
+        m.wrapMissile();
+        m.trans();
     }
+    missiles.erase(missiles.begin() + static_cast<std::ptrdiff_t>(kept), missiles.end());
 }
 
 void ManageWeapon::drawMissiles(DrawSurface& surface) {

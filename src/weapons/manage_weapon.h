@@ -11,11 +11,17 @@
 #include "objects/ship_weapon.h"
 #include "objects/space_junk.h"
 
+// Missiles in flight, whatever the magazine: a missile lives 270 frames and a player fires at
+// most about one a frame (a held key repeats about 30 times a second), so play keeps a few
+// hundred at most. A score of 2^31 - 1 (an edited "game.txt") gives a magazine of 42.9 million,
+// which took gigabytes; this keeps them under 1 MiB.
+inline constexpr int kMaxMissilesInFlight = 1024;
+
 class ManageWeapon {
   public:
     ManageWeapon(int width, int height);
 
-    // False, changing nothing, when the magazine is full.
+    // False, changing nothing, when the magazine is full (or kMaxMissilesInFlight are up).
     bool fireMissile(PointF velocity, PointF position, float angle);
     // True when a missile hit the rock; that missile is gone on return.
     bool hitRock(SpaceJunk& rock);

@@ -2,6 +2,7 @@
 // system) is the file written and read, also on Windows, whose char names are ANSI.
 #include "app/arguments.h"
 #include "app/game_playback.h"
+#include "app/recording_target.h"
 #include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 #include "replay/recording_writer.h"
@@ -44,4 +45,25 @@ TEST(FileNamesTest, RelativeFilesAreTakenFromTheFolderThePlayerStartedIn) {
     args.record = "sub/b.rec";
     placeFilesIn(args, {});
     EXPECT_EQ(args.record, "sub/b.rec") << "the game did not move";
+}
+
+// Every spelling by which the file system finds the save, a checkpoint or dat/ (on Windows any
+// case and trailing dots) is refused as they are; where it finds another file, it is not.
+TEST(FileNamesTest, ARecordingTargetIsComparedAsTheFileSystemComparesNames) {
+    WorkDir dir;
+    std::ofstream("game.txt") << "fart_user_1_score=1\n";
+    std::ofstream("checkpoint1700000000.txt") << "fart_user_1_score=1\n";
+    const std::tuple<std::string, std::string, std::string> spellings[] = {
+        // the name, what shows whether the file system finds the file by it, the refusal
+        {"GAME.TXT", "GAME.TXT", "that is the saved game"},
+        {"game.txt.", "game.txt.", "that is the saved game"},
+        {"CHECKPOINT1700000000.TXT", "CHECKPOINT1700000000.TXT", "that is a checkpoint"},
+        {".GAME.TXT.TMP", "GAME.TXT", "the game saves through that file"},
+        {"DAT/new.rec", "DAT", "that is in the game's data folder"},
+        {"Dat./shot.wav", "Dat./shot.wav", "that is in the game's data folder"},
+    };
+    for (const auto& [name, probe, why] : spellings) {
+        const std::string refusal = chooseRecordingTarget(name).refusal;
+        EXPECT_EQ(refusal, fs::exists(fromUtf8(probe)) ? why : "") << name;
+    }
 }

@@ -53,10 +53,14 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
                        .height = 1536,
                        .args = {"-test", "-scale=2"},
                        .keys = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N}};
-    GameRecorder recorder("game.rec", {"-test"});
+    // Through a link, as saves are: the link stays a link.
+    std::error_code noLinks;
+    fs::create_symlink("game.rec", "linked.rec", noLinks);
+    GameRecorder recorder(noLinks ? "game.rec" : "linked.rec", {"-test"});
     ASSERT_EQ(recorder.start(), "");
     const auto [recorded, written] = session.play(recorder);
     ASSERT_EQ(recorded, 0);
+    EXPECT_TRUE(noLinks || fs::is_symlink("linked.rec"));
     EXPECT_EQ(written.find("recording"), std::string::npos) << "written fine: " << written;
     const std::string recordedLog = session.log;
     fs::remove("game.txt");
@@ -100,6 +104,8 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
         {text.substr(0, frame3 + 9), 0, "replay in sync up to frame 2: the recording is cut off"},
         {replaced(text, "frame 3\n", "frame 4\n"), 4, "recording damaged at line "},
         {replaced(text, "flag -test", "flag -help"), 4, "recording damaged at line 4: the flag"},
+        {replaced(text, "field 1024 768", "field 1 1"), 4, "damaged at line 5: a field of 1 x 1"},
+        {replaced(text, " tick=", " tock="), 4, "frame 1 holds a line it cannot read"},
         {text.substr(0, text.find("frame 1\n")), 1, "the recording stops before its first frame"},
         {replaced(text, "\nsim 2\n", "\n"), 1,
          "the recording replayed.rec was made by another "
@@ -134,6 +140,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::ofstream("game.txt") << save;
     std::ofstream("checkpoint1700000000.txt") << save;
     std::ofstream("notes.txt") << "not a recording\n";
+    std::ofstream("tips.txt") << "void-angler recording tips\n";
     std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
     fs::create_directory("folder");
     std::vector<std::tuple<std::string, int, std::string>> cases = {
@@ -145,6 +152,10 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
         {"-record=dat/new.rec", 1, "that is in the game's data folder"},
         {"-record=notes.txt", 1, "notes.txt: that file is not a recording, and is left as it is"},
         {"-record=folder", 1, "folder: that is a folder"},
+        {"-record=tips.txt", 1, "tips.txt: that file is not a recording"},
+        {"-record=.game.txt.tmp", 1, ".game.txt.tmp: the game saves through that file"},
+        {"-record=.checkpoint1700000000.txt.tmp", 1, "the game saves through that file"},
+        {"-record=" + std::string(300, 'n'), 1, "cannot write the recording nnn"},
         {"-record=", 2, "void-angler: -record= names no file"},
         {"-replay=", 2, "void-angler: -replay= names no file"},
         {"-timedemo=", 2, "void-angler: -timedemo= names no file"},
@@ -156,6 +167,8 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::error_code noLinks; // a plain Windows user makes none
     if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
         cases.emplace_back("-record=save-link", 1, "save-link: that is the saved game");
+        fs::create_symlink("loop", "loop");
+        cases.emplace_back("-record=loop/x.rec", 1, "loop/x.rec: Too many levels of symbolic");
     }
     if (fs::exists("/proc/self/mem")) { // a read error on demand
         cases.emplace_back("-replay=/proc/self/mem", 1,
@@ -177,4 +190,24 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     unstarted.finish(EXIT_FAILURE);
     EXPECT_EQ(readFile("old.rec"), "void-angler recording 1\ngame 0\n");
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files);
+}
+
+// The page keeps its recording in memory: past its limit the recording stops after its last
+// whole frame, told once, and what was written replays as cut off.
+TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
+    WorkDir dir;
+    GameRecorder whole("whole.rec", {"-test"});
+    ASSERT_EQ(whole.start(), "");
+    LinkedGame{}.play(whole);
+    const std::size_t frame2 = readFile("whole.rec").find("frame 2\n");
+    fs::remove("game.txt"); // the same start again
+    GameRecorder cut("cut.rec", {"-test"});
+    ASSERT_EQ(cut.start(), "");
+    const auto [status, err] = LinkedGame{.recordingLimit = frame2 + 8}.play(cut);
+    const std::string stopped = "recording stopped at frame 2: it reached its limit of ";
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
+    EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
+    EXPECT_EQ(replay(readFile("cut.rec")),
+              std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
 }

@@ -15,6 +15,7 @@ struct LinkedGame {
     int quitAt = 3;
     std::string log = {};
     SDL_Window* window = nullptr;
+    std::size_t recordingLimit = 0;
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
         HeadlessScreen screen(width, height);
@@ -26,6 +27,7 @@ struct LinkedGame {
             platform.display.openWindow = [&, open = platform.display.openWindow](auto&&... a) {
                 return window = open(a...);
             };
+            platform.storage.recordingLimit = recordingLimit;
             // The first poll of a frame follows one that found nothing.
             platform.input.poll = [&, events = platform.input.events, frame = 0,
                                    fresh = true](PlayerInput& in) mutable {

@@ -7,4 +7,6 @@ if(NOT SANITIZE AND NOT WIN32)
     add_test(NAME memory_bound COMMAND ${VA_TEST_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/app/memory_bound_test.py
         $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})
     set_tests_properties(memory_bound PROPERTIES TIMEOUT 600)
+    add_test(NAME closed_pipe COMMAND ${VA_TEST_PYTHON} ${CMAKE_CURRENT_SOURCE_DIR}/app/closed_pipe_test.py
+        $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})
 endif()

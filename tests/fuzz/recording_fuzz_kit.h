@@ -31,7 +31,8 @@ inline Read readAll(const std::string& text) {
     RecordedFrame f;
     while (r.result == RecordingReader::HeaderResult::Ok &&
            (r.last = reader.next(f)) == RecordingReader::Next::Frame) {
-        if (f.inputs.size() > kMaxFrameInputs || f.clock.size() > kMaxFrameClockReadings) {
+        if (f.inputs.size() > kMaxFrameInputs || f.clock.size() > kMaxFrameClockReadings ||
+            f.digest.parts.size() != kDigestParts.size()) {
             std::abort();
         }
         r.frames.push_back(f);

@@ -4,6 +4,7 @@
 // stops anywhere after its first frame (never damaged).
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "platform/field_size.h"
 #include "recording_fuzz_kit.h"
 
 namespace {
@@ -23,8 +24,8 @@ RecordingHeader fuzzedHeader(FuzzedDataProvider& in) {
                           return flag.ends_with('=') ? flag + in.ConsumeRandomLengthString(64)
                                                      : flag;
                       })};
-    h.width = in.ConsumeIntegralInRange(1, 16384);
-    h.height = in.ConsumeIntegralInRange(1, 16384);
+    h.width = in.ConsumeIntegralInRange(kMinFieldWidth, kMaxFieldSide);
+    h.height = in.ConsumeIntegralInRange(kMinFieldHeight, kMaxFieldSide);
     if (in.ConsumeBool()) {
         h.savedGame = in.ConsumeRandomLengthString(1 << 12);
     }
@@ -49,7 +50,7 @@ RecordedFrame fuzzedFrame(FuzzedDataProvider& in, std::uint32_t number) {
                            mouse ? in.ConsumeIntegral<int>() : 0};
     });
     f.clock = some<std::int64_t>(in, 4, [&] { return in.ConsumeIntegral<std::int64_t>(); });
-    for (const char* part : {"rng", "tick", "ship.pos", "rocks", "portal"}) {
+    for (const char* part : kDigestParts) {
         f.digest.parts.emplace_back(part, in.ConsumeIntegral<std::uint32_t>());
     }
     f.digest.rocks = in.ConsumeBool() ? "0af9" : "";

@@ -1,3 +1,4 @@
+#include <cfloat>
 #include <mpfr.h>
 
 #include <random>
@@ -174,4 +175,28 @@ TEST(ExactMathTest, ZerosInfinitiesAndNaNsFollowTheCLibrarysRules) {
         EXPECT_EQ(std::signbit(exact::sin(a)), std::signbit(std::sin(a))) << a;
     }
     EXPECT_EQ(miss.count, 0);
+}
+
+// Far outside the game's ranges: atan2 stays correctly rounded (it once indexed a table with a
+// NaN past 1.3e300); sin and cos stay close to the truth up to 2^30 and are 0 and 1 past it.
+TEST(ExactMathTest, ExtremeArgumentsAreSafeAndStayInRange) {
+    const double big = DBL_MAX;
+    const std::tuple<double, double> pairs[] = {
+        {1e308, 3e307},          {-big, big},      {1.3e300, -1.0}, {2e300, 2e300},
+        {0x1p-1070, -0x1p-1060}, {1e-300, 3e-300}, {-1.0, 1e-310}};
+    Misses miss{"extreme"};
+    for (const auto& [y, x] : pairs) {
+        miss.check(exact::atan2(y, x), mpfrOf(mpfr_atan2, y, x), y, x);
+    }
+    EXPECT_EQ(miss.count, 0);
+    for (double x : {0x1p25 + 0.37, -1e9, 0x1p30 - 0.5}) {
+        EXPECT_NEAR(exact::sin(x), mpfrOf(mpfr_sin, x), 3e-7) << x;
+        EXPECT_NEAR(exact::cos(x), mpfrOf(mpfr_cos, x), 3e-7) << x;
+    }
+    for (double x : {0x1p30, -1.4e17, 1e308, big}) {
+        EXPECT_EQ(std::pair(exact::sin(x), exact::cos(x)), std::pair(0.0, 1.0)) << x;
+    }
+    for (float x : {0x1p30f, -1.4e17f, FLT_MAX}) {
+        EXPECT_EQ(std::pair(exact::sin(x), exact::cos(x)), std::pair(0.0f, 1.0f)) << x;
+    }
 }

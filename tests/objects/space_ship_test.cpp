@@ -1,4 +1,5 @@
 #include "objects/space_ship.h"
+#include <climits>
 
 #include <SDL_image.h>
 
@@ -94,6 +95,13 @@ TEST(SpaceShipTest, WrapsAtEachEdgeAndRotateComputesInDoubleOnTheStoredFloats) {
         std::tuple(ship.shipCords[0].x, ship.shipCords[0].y, ship.x_c, ship.y_c, ship.spriteRect.x,
                    ship.polyAngle),
         std::tuple(20.6587944f + 119.0f, 0.379806757f + 206.5f, 121.0f, 207.0f, 104.0f, 20.0f));
+    // The outline's counter goes past 2^31 (an int overflowed there); 2^31 + 3 and + 8 are
+    // 2^31 as floats, so the outline turns to -2^31 and polyAngle takes 2^31 off that.
+    std::int64_t counter = INT_MAX - 7;
+    int sprite = 90;
+    ship.turnRight(counter, sprite);
+    EXPECT_EQ(std::tuple(counter, sprite, ship.polyAngle),
+              std::tuple(std::int64_t{INT_MAX} + 3, 95, -0x1p32f));
 }
 
 class SpaceShipDrawTest : public testing::Test {

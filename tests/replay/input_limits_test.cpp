@@ -61,35 +61,51 @@ TEST(InputLimitsTest, EveryCodeSdlGivesIsRecordedAndAFullFrameLeavesTheRestForTh
     }
     SDL_Event close{.type = SDL_QUIT};
     SDL_PushEvent(&close);
-    // The first touch only shows the controls; then a finger slides from left to right and
-    // back 40,000 times, two keys a slide: 80,001 inputs with the first press.
+    // 65,300 clicks, then the first touch (it only shows the controls), a finger on the left
+    // control and 120 slides to the right and back, two keys a slide: 65,546 inputs.
+    for (int i = 0; i < 65300; ++i) {
+        SDL_Event click{.button = {Uint32(i % 2 == 0 ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP), 0,
+                                   0, 0, 1, 0, 1, 0, 5, 5}};
+        ASSERT_EQ(SDL_PushEvent(&click), 1);
+    }
     finger(SDL_FINGERDOWN, 450, 200);
     finger(SDL_FINGERUP, 450, 200);
     finger(SDL_FINGERDOWN, 51, 361);
-    for (int i = 0; i < 40000; ++i) {
-        finger(SDL_FINGERMOTION, i % 2 == 0 ? 136 : 51, 361);
-    }
-    std::vector<RecordedFrame> frames(2);
-    for (std::uint32_t n = 1; n <= 2; ++n) {
-        frames[n - 1].number = n;
-        frames[n - 1].inputs = frame(t);
-        frames[n - 1].digest.parts = {{"rng", n}};
-    }
-    EXPECT_TRUE(frame(t).empty());
-    const std::vector<PlayerInput>& first = frames[0].inputs;
+    const auto slides = [](int from, int count) {
+        for (int i = from; i < from + count; ++i) {
+            finger(SDL_FINGERMOTION, i % 2 == 0 ? 136 : 51, 361);
+        }
+    };
+    slides(0, 120);
+    std::vector<RecordedFrame> frames;
+    const auto take = [&] {
+        frames.push_back({static_cast<std::uint32_t>(frames.size() + 1), frame(t), {}, {}});
+        for (const char* part : kDigestParts) {
+            frames.back().digest.parts.emplace_back(part, frames.size());
+        }
+        return frames.back().inputs;
+    };
+    const std::vector<PlayerInput> first = take();
     ASSERT_EQ(first.size(), kMaxFrameInputs);
-    EXPECT_EQ(frames[1].inputs.size(), 5 + 80001 - kMaxFrameInputs);
+    EXPECT_EQ(take().size(), 65546 - kMaxFrameInputs) << "the rest waits for the next frame";
     std::vector<PlayerInput> heard = edges;
     heard.push_back({K::Quit});
     EXPECT_EQ(std::vector(first.begin(), first.begin() + 5), heard);
     // Each slide lets go of one key, then presses the other, once each.
-    const std::vector<PlayerInput> slides = {{K::Key, SDL_SCANCODE_LEFT, true},
-                                             {K::Key, SDL_SCANCODE_LEFT, false},
-                                             {K::Key, SDL_SCANCODE_RIGHT, true},
-                                             {K::Key, SDL_SCANCODE_RIGHT, false},
-                                             {K::Key, SDL_SCANCODE_LEFT, true}};
-    EXPECT_EQ(std::vector(first.begin() + 5, first.begin() + 10), slides);
-    EXPECT_EQ(frames[1].inputs.back(), (PlayerInput{K::Key, SDL_SCANCODE_LEFT, true}));
+    const std::vector<PlayerInput> slid = {{K::Key, SDL_SCANCODE_LEFT, true},
+                                           {K::Key, SDL_SCANCODE_LEFT, false},
+                                           {K::Key, SDL_SCANCODE_RIGHT, true},
+                                           {K::Key, SDL_SCANCODE_RIGHT, false},
+                                           {K::Key, SDL_SCANCODE_LEFT, true}};
+    EXPECT_EQ(std::vector(first.begin() + 65305, first.begin() + 65310), slid);
+    // 200 more slides: Right's 65th press (slide 248) begins the next frame.
+    slides(120, 200);
+    const std::vector<PlayerInput> third = take();
+    ASSERT_EQ(third.size(), 257u);
+    EXPECT_EQ(third.back(), (PlayerInput{K::Key, SDL_SCANCODE_LEFT, false}));
+    EXPECT_EQ(take().front(), (PlayerInput{K::Key, SDL_SCANCODE_RIGHT, true}));
+    EXPECT_EQ(frames[3].inputs.size(), 400u - 257u);
+    EXPECT_TRUE(frame(t).empty());
     const RecordingHeader h{"1.0.0", kSimVersion, {}, 1333, 600, std::nullopt, {}};
     EXPECT_TRUE(readsBack(written(h, frames, true), h, frames, RecordingReader::Next::End));
     t.closePads();

@@ -3,10 +3,19 @@
 
 namespace {
 
+// A digest line with every part, as the writer writes one.
+std::string digestLine() {
+    std::string line = "digest";
+    for (const char* part : kDigestParts) {
+        line.append(" ").append(part).append("=1");
+    }
+    return line;
+}
+
 RecordingHeader sampleHeader() {
     // Every kind of byte a hand-edited file may hold, and no line end at the end.
     const std::string saved = std::string("a=1\r\nback\\slash\n\n") + '\0' + "\xff=\x7f" + "tail";
-    return {"1.0.0", kSimVersion, {"-test", "-run_lvl=3"}, 640, 480, saved, {1700000000, -5}};
+    return {"1.0.0", kSimVersion, {"-test", "-run_lvl=3"}, 800, 600, saved, {1700000000, -5}};
 }
 
 RecordedFrame sampleFrame(std::uint32_t n) {
@@ -19,7 +28,9 @@ RecordedFrame sampleFrame(std::uint32_t n) {
                 {PlayerInput::Kind::Mouse, 255, true, false, 0, 0},
                 {PlayerInput::Kind::Quit}};
     f.clock = {1700000001};
-    f.digest.parts = {{"rng", 0xdeadbeef}, {"rocks", 2}};
+    for (const char* part : kDigestParts) {
+        f.digest.parts.emplace_back(part, 0xdeadbeef);
+    }
     f.digest.rocks = "0a1f";
     return f;
 }
@@ -54,8 +65,12 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
     for (char c : whole) {
         crlf += c == '\n' ? "\r\n" : std::string(1, c);
     }
-    const std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 1 1\n";
-    const std::string overCap(kMaxLineBytes + 1, 'k'), d = "\ndigest rng=1\n";
+    const std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 800 600\n";
+    const std::string overCap(kMaxLineBytes + 1, 'k'), d = "\n" + digestLine() + "\n";
+    std::string presses = frame2;
+    for (std::size_t i = 0; i < kMaxKeyPressesPerFrame; ++i) {
+        presses += "key 17 down\nkey 17 up\nkey 18 down repeat\n";
+    }
     // Header: 0 ok, 1 damaged, 2 other format, 3 not a recording (4, cut off before a frame, and
     // a flag not kept: the playback's cases); then F frame, E end, T cut off, G damaged.
     std::vector<std::tuple<std::string, std::string, std::string>> cases = {
@@ -70,31 +85,38 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {head + "saved file\n| a\\\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {head + "saved file\n| \\q\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {magic + "game 1\nsize 1 1\n", "1", "line 3: unexpected \"size 1 1\""},
-        {magic + "game 1\nfield 0 5\nsaved none\nframe 1\n", "1",
-         "line 3: a field of 0 x 5: each side must be 1 to 16384"},
-        {magic + "game 1\nfield 5 16385\nsaved none\nframe 1\n", "1",
-         "line 3: a field of 5 x 16385: each side must be 1 to 16384"},
-        {magic + "field 5 5\nsaved none\nframe 1\n", "1", "line 4: the header lacks its game line"},
+        // The game plays no field smaller than 800 x 600, so it never records one.
+        {magic + "game 1\nfield 1 1\nsaved none\nframe 1\n", "1",
+         "line 3: a field of 1 x 1: the game plays 800 x 600 to 16384 x 16384"},
+        {magic + "game 1\nfield 800 599\nsaved none\nframe 1\n", "1", "line 3: a field of 800"},
+        {magic + "game 1\nfield 800 16385\nsaved none\nframe 1\n", "1", "line 3: a field of"},
+        {magic + "field 800 600\nsaved none\nframe 1\n", "1", "line 4: the header lacks its game"},
         {magic + "game 1\nsaved none\nframe 1\n", "1", "line 4: the header lacks its field line"},
-        {magic + "game 1\nfield 5 5\nframe 1\n", "1", "line 4: the header lacks its saved line"},
+        {magic + "game 1\nfield 800 600\nframe 1\n", "1", "line 4: the header lacks its saved"},
+        {head + "flag -run_lvl=" + std::string(kMaxFlagBytes - 8, '7') + "\nsaved none\n", "1",
+         "line 4: a flag over its 128 KiB cap"},
         {head + "sim 0\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim 0\""},
         {head + "sim two\nsaved none\nframe 1\n", "1", "line 4: unexpected \"sim two\""},
         {head + "sim 2\nsim 2\nsaved none\nframe 1\n", "1", "line 5: unexpected \"sim 2\""},
         {head + "saved file\n| " + overCap + "\nflag -test\nframe 1\n", "1",
          "line 5: a line over the 1 MiB cap"},
         {whole + "frame 3\n", "0FFG", "a line after the end mark"},
-        {frame2 + clocks + "digest rng=1\n", "0FG", "frame 2 is over its clock reading cap"},
-        {crowded + "digest rng=1\n", "0FG", "frame 2 is over its input cap"},
+        {frame2 + clocks + digestLine(), "0FG", "frame 2 is over its clock reading cap"},
+        {crowded + digestLine(), "0FG", "frame 2 is over its input cap"},
+        {presses + digestLine() + "\n", "0FFT", ""},
+        {presses + "key 18 down\n" + digestLine(), "0FG", "presses key 18 more than 64 times"},
         {frame2 + overCap, "0FG", "a line over the 1 MiB cap"},
         {frame2.substr(0, frame2.size() - 8) + "frame 3\n", "0FG", "expected frame 2 or \"end 1\""},
         {frame2.substr(0, frame2.size() - 8) + "end 2\n", "0FG", "line 23: expected a frame"},
     };
-    for (const std::string bad :
-         {"pad 1 down", "joystick 3 up", "zzz 12", "key x down", "mouse 1 down 5", "rocks 0g",
-          "digest rng=123456789", "digest rng", "key 512 down", "key -7 down", "key 600 up",
-          "mouse 0 down 5 5", "mouse 256 up 5 5", "mouse 259 down 500 300"}) {
+    for (const std::string& bad : std::initializer_list<std::string>{
+             "pad 1 down", "joystick 3 up", "zzz 12", "key x down", "mouse 1 down 5", "rocks 0g",
+             "digest rng=123456789", "digest rng", "key 512 down", "key -7 down", "key 600 up",
+             "mouse 0 down 5 5", "mouse 256 up 5 5", "mouse 259 down 500 300", "digest rng=1",
+             digestLine().replace(7, 5, "rng=1 rng=1"), digestLine() + " tock=1",
+             digestLine().replace(digestLine().find(" tick"), 5, " tock")}) {
         cases.emplace_back(frame2 + bad + d, "0FG",
-                           "frame 2 holds a line it cannot read: \"" + bad + "\"");
+                           "frame 2 holds a line it cannot read: \"" + bad.substr(0, 40));
     }
     for (const auto& [text, trace, why] : cases) {
         std::string error;

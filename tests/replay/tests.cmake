@@ -17,6 +17,11 @@ if(NOT WIN32)
         "d=$(mktemp -d) && TMPDIR=$d \"$0\" \"$d\"; s=$?; left=$(ls -A \"$d\"); rm -rf \"$d\"; [ $s -eq 1 ] && [ -z \"$left\" ]"
         $<TARGET_FILE:va_replay_check>)
     set_tests_properties(replay_check_unreadable PROPERTIES LABELS replay)
+    # Redigesting a recording damaged half-way fails and leaves every file as it was.
+    add_test(NAME replay_check_redigest_damaged COMMAND sh -c
+        "d=$(mktemp -d) && sed 's/^frame 40$/frame 41/' \"$1\" > \"$d/w.rec\" && cp \"$d/w.rec\" \"$d/copy\" && cd \"$d\" && \"$0\" w.rec --redigest 2>err; s=$?; cmp -s w.rec copy && [ $(ls | wc -l) -eq 3 ] && ! grep -q unchanged err; ok=$?; cd / && rm -rf \"$d\"; [ $s -eq 4 ] && [ $ok -eq 0 ]"
+        $<TARGET_FILE:va_replay_check> ${VA_REPLAYS}/waves.rec)
+    set_tests_properties(replay_check_redigest_damaged PROPERTIES LABELS replay TIMEOUT 600)
 endif()
 
 # -verify of the game itself, with no display named.

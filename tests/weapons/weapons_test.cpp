@@ -78,6 +78,12 @@ TEST_F(WeaponsTest, LaunchesAndRefusesBeyondTheMagazineWithoutChangingAnything) 
     EXPECT_EQ(std::tuple(fired, ssw.getMaxMissiles()), std::tuple(115, 115));
     ssw.addMaxMissiles(INT_MAX);
     EXPECT_EQ(ssw.getMaxMissiles(), INT_MAX) << "saturates instead of overflowing";
+    // A magazine of 2^31 - 1 still keeps 1024 in flight; the magazine itself stays as loaded.
+    for (int i = 0; i < 2000; ++i) {
+        fired += ssw.fireMissile({}, PointF(100.0f, 500.0f), 0);
+    }
+    EXPECT_EQ(std::tuple(fired, ssw.getNumMissiles(), ssw.getMaxMissiles()),
+              std::tuple(1024, 1024, INT_MAX));
 }
 
 // Four shots of TTL 1: each update takes 0.5, and a TTL of 0.5 truncates to 0 and is culled.

@@ -173,8 +173,7 @@ async function phone(page, said) {
     check('a tap adds no mouse line; a long press is the right button where it is held', mice === 1 &&
         added.some(l => /^Mouse x=66[5-9], y=29[0-3]$/.test(l.replace(/^!+mouse button down event!+/, ''))), (added || []).join('|'));
 
-    // A finger gives the canvas no keyboard focus; a player's keyboard would need a click.
-    await page.focus('#canvas');
+    // The last touch gave the game the keyboard: no click first.
     await press(page, 'g');
     await press(page, 'g');
     const gone = await waitFor(async () => {

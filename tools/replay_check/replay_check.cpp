@@ -132,6 +132,13 @@ struct Options {
 int keepDigests(const Options& o, const fs::path& rewritten, const GamePlayback& playback,
                 int status, const std::string& pictures, const std::string& log) {
     const std::string name = o.recording.stem().string();
+    if (status != 0 && !isForeign(name)) {
+        // Not played to its end (damaged, unreadable): the copy is half a recording.
+        fs::remove(rewritten);
+        std::cerr << name << ": not redigested (status " << status << "), left as it was"
+                  << std::endl;
+        return status;
+    }
     if (isForeign(name)) {
         fs::remove(rewritten);
         if (playback.firstChange != 0 || status != 0) {
