@@ -21,11 +21,12 @@
 #include <fcntl.h>
 #include <unistd.h>
 
-#include "draw_calls.h"
+#include "bench_surface.h"
 #include "game/game.h"
 #include "game/game_digest.h"
 #include "game/process_state.h"
 #include "geometry/calendar_clock.h"
+#include "platform/headless_screen.h"
 #include "replay/recording_writer.h"
 
 namespace fs = std::filesystem;
@@ -95,29 +96,24 @@ struct WorkDir {
     }
 };
 
-// A game on a memory surface with the sleeps and the clock pinned.
+// A game on the headless screen, drawing through the benchmark's surface.
 struct Headless {
-    SDL_Surface* screen =
-        SDL_CreateRGBSurfaceWithFormat(0, kWidth, kHeight, 32, SDL_PIXELFORMAT_RGB888);
+    HeadlessScreen screen{kWidth, kHeight};
     std::unique_ptr<ProcessState> state;
     std::unique_ptr<Game> game;
-    SDL_Renderer* renderer = nullptr;
+    BenchSurface* surface = nullptr;
 
     // Process-wide state, game and start-up: what a player waits for before the first frame.
     void start() {
         std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=1\n";
         state = std::make_unique<ProcessState>();
-        Display display;
-        display.openWindow = [this](const char* title, int& w, int& h) {
-            w = screen->w;
-            h = screen->h;
-            return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
+        Platform platform = screen.platform();
+        platform.display.openSurface = [this](SDL_Renderer* r) {
+            auto made = std::make_unique<BenchSurface>(r);
+            surface = made.get();
+            return made;
         };
-        display.openRenderer = [this](SDL_Window*) {
-            renderer = SDL_CreateSoftwareRenderer(screen);
-            return renderer;
-        };
-        game = std::make_unique<Game>(*state, Platform{[](Uint32) {}, display});
+        game = std::make_unique<Game>(*state, platform);
         if (game->startUp(CommandLine{})) {
             fail("start-up failed");
         }
@@ -127,7 +123,6 @@ struct Headless {
         game.reset();
         state.reset();
     }
-    ~Headless() { SDL_FreeSurface(screen); }
 };
 
 void push(Uint32 type, SDL_Scancode key) {
@@ -164,16 +159,15 @@ bool samePixels(const SDL_Surface* s, const std::vector<Uint32>& expected) {
     game.runFrame();
 }
 
-void floorFrame(SDL_Renderer* renderer) {
-    __real_SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    __real_SDL_RenderClear(renderer);
-    __real_SDL_RenderPresent(renderer);
+void floorFrame(DrawSurface& sdl) {
+    sdl.setColour(0, 0, 0, 255);
+    sdl.clear();
+    sdl.present();
 }
 } // namespace
 
 int main() {
-    setenv("SDL_VIDEODRIVER", "dummy", 1);
-    setenv("SDL_AUDIODRIVER", "dummy", 1);
+    HeadlessScreen::chooseDummyDrivers();
     setCalendarClock([] { return std::time_t{1700000000}; });
     WorkDir work;
     // The game's log (streams and printf) is not part of what is measured.
@@ -204,7 +198,7 @@ int main() {
         }
     }
     Game& game = *field.game;
-    SDL_Renderer* renderer = field.renderer;
+    BenchSurface& surface = *field.surface;
 
     // The heavy scene: five more waves, the overlay, every island outlined, SPACE
     // held while the ship turns until the magazine is all in flight.
@@ -247,7 +241,7 @@ int main() {
     };
     std::vector<double> simulationUs, simulationRecordedUs, gameRecordedUs, recordingUs;
     const auto simulate = [&](int warmUp, int timed) {
-        drawcalls::setMode(drawcalls::Mode::Off);
+        surface.setMode(BenchSurface::Mode::Off);
         for (int k = 0; k < warmUp + timed; ++k) {
             const auto t0 = Clock::now();
             simulatedFrame(game);
@@ -261,7 +255,7 @@ int main() {
                     .push_back(micros(Clock::now() - t0));
             }
         }
-        drawcalls::setMode(drawcalls::Mode::Forward);
+        surface.setMode(BenchSurface::Mode::Forward);
     };
     for (int i = 0; i < drawnFrames; ++i) {
         if (i >= kWarmUp && (i - kWarmUp) % kSimulationRun == 0) {
@@ -274,20 +268,20 @@ int main() {
         recordFrame();
         const double rec = micros(Clock::now() - t0);
 
-        drawcalls::clearRecording();
-        drawcalls::setMode(drawcalls::Mode::Record);
+        surface.clearRecording();
+        surface.setMode(BenchSurface::Mode::Record);
         game.runFrame();
-        drawcalls::setMode(drawcalls::Mode::Forward);
-        picture = pixelsOf(field.screen);
+        surface.setMode(BenchSurface::Mode::Forward);
+        picture = pixelsOf(field.screen.pixels());
         t0 = Clock::now();
-        drawcalls::replay(renderer);
+        surface.replay();
         const double r = micros(Clock::now() - t0);
-        if (!samePixels(field.screen, picture)) {
+        if (!samePixels(field.screen.pixels(), picture)) {
             fail("the reference does not draw the game's picture (turn " + std::to_string(i) + ")");
         }
 
         t0 = Clock::now();
-        floorFrame(renderer);
+        floorFrame(surface.direct());
         const double f = micros(Clock::now() - t0);
         if (i >= kWarmUp) {
             gameUs.push_back(g);
@@ -305,13 +299,13 @@ int main() {
     if (std::getenv("VA_BENCH_BREAKDOWN") != nullptr) {
         std::FILE* out = fdopen(dup(realStderr), "w");
         std::fprintf(out, "reference, by kind of call:\n");
-        drawcalls::replayTimed(renderer, out);
+        surface.replayTimed(out);
         std::fclose(out);
     }
-    drawcalls::clearRecording();
+    surface.clearRecording();
     const std::size_t rocksAtEnd = game.rockField().size();
 
-    drawcalls::setMode(drawcalls::Mode::Forward);
+    surface.setMode(BenchSurface::Mode::Forward);
     field.stop();
     std::fflush(stdout);
     dup2(realStdout, STDOUT_FILENO);

@@ -37,6 +37,8 @@ constexpr KnownFlag kKnownFlags[] = {
      "-replay=FILE   watch a recording (P pauses, Escape ends)"},
     {"-timedemo=", Kind::Value, &Arguments::timedemo,
      "-timedemo=FILE play a recording as fast as possible and time it"},
+    {"-verify=", Kind::Value, &Arguments::verify,
+     "-verify=FILE   check a recording at full speed, drawing nothing"},
 };
 
 const KnownFlag* find(std::string_view arg) {
@@ -81,7 +83,7 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
 }
 
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder) {
-    for (std::string* file : {&args.record, &args.replay, &args.timedemo}) {
+    for (std::string* file : {&args.record, &args.replay, &args.timedemo, &args.verify}) {
         if (!folder.empty() && !file->empty() && fromUtf8(*file).is_relative()) {
             *file = utf8(folder / fromUtf8(*file));
         }

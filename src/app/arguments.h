@@ -18,12 +18,13 @@ struct Arguments {
     std::string record;
     std::string replay;
     std::string timedemo;
-    // A -record=, -replay= or -timedemo= given without its FILE: the first such.
+    std::string verify;
+    // A -record=, -replay=, -timedemo= or -verify= given without its FILE: the first such.
     std::string emptyValue;
 };
 
 Arguments examineArguments(int argc, char** argv, std::ostream& err);
-// A relative FILE of -record, -replay or -timedemo made to mean one in folder (where the
+// A relative FILE of -record, -replay, -timedemo or -verify made to mean one in folder (where the
 // player started, when the game keeps its own files elsewhere); an empty folder changes nothing.
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder);
 // Our own flags and the version, printed after the game's own help lines.

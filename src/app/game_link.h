@@ -2,6 +2,9 @@
 // it, and the command line a recording gives it.
 #pragma once
 
+#include <functional>
+#include <utility>
+
 #include "app/played_game.h"
 #include "game/command_line.h"
 #include "game/game.h"
@@ -10,3 +13,15 @@
 PlayedGame watchGame(const Game& game);
 // The recorded flags on the recorded field, shown scaled in the viewer's window.
 CommandLine recordedCommandLine(const RecordingHeader& head);
+
+// A game tied to a recording, written (GameRecorder) or played (GamePlayback): the recording's
+// clock and saved game go in before the process-wide state is built, the game runs on the
+// platform the recording wraps, and the recording gives the process's status.
+template <typename Recording>
+int runLinked(Recording& recording, Platform platform,
+              const std::function<ProcessState&()>& buildState, const CommandLine& line) {
+    recording.install();
+    Game game(buildState(), recording.wrap(std::move(platform)));
+    recording.attach(watchGame(game));
+    return recording.finish(game.run(line));
+}

@@ -12,6 +12,15 @@
 namespace {
 constexpr int kOutOfSync = 3;
 constexpr int kDamaged = 4;
+
+int partOf(const StateDigest& digest, const std::string& name) {
+    for (const auto& [key, value] : digest.parts) {
+        if (key == name) {
+            return static_cast<int>(value);
+        }
+    }
+    return 0;
+}
 } // namespace
 
 GamePlayback::GamePlayback(std::string file, PlaybackMode playMode)
@@ -261,14 +270,19 @@ int GamePlayback::finish(int gameStatus) {
     } else {
         std::cerr << "replay in sync: " << checked << " frames" << std::endl;
     }
-    if (mode == PlaybackMode::Timedemo && checked > 0) {
+    if ((mode == PlaybackMode::Timedemo || mode == PlaybackMode::Verify) && checked > 0) {
         const double seconds =
             std::chrono::duration<double>(std::chrono::steady_clock::now() - wallStart).count();
         const double cpuMs =
             1000.0 * static_cast<double>(std::clock() - cpuStart) / CLOCKS_PER_SEC / checked;
-        std::cerr << "timedemo: " << checked << " frames, " << seconds << " s, "
-                  << checked / seconds << " frames/s, " << cpuMs << " ms CPU per frame, state "
-                  << foldedDigest(lastState) << std::endl;
+        std::cerr << (mode == PlaybackMode::Verify ? "verify: " : "timedemo: ") << checked
+                  << " frames, " << seconds << " s, " << checked / seconds << " frames/s, " << cpuMs
+                  << " ms CPU per frame, state " << foldedDigest(lastState);
+        if (mode == PlaybackMode::Verify) {
+            std::cerr << ", score " << partOf(lastState, "score") << ", level "
+                      << partOf(lastState, "level");
+        }
+        std::cerr << std::endl;
     }
     return EXIT_SUCCESS;
 }

@@ -23,6 +23,7 @@
 enum class PlaybackMode {
     Watch,    // at the game's pace, in a window of the recorded size
     Timedemo, // as fast as the machine goes, timed
+    Verify,   // as fast as the machine goes, nothing drawn, no viewer, timed
     Check,    // for tests: no viewer, the caller supplies the display
     Redigest, // replays the inputs and writes every digest anew to `rewrite`
 };

@@ -106,9 +106,9 @@ bool GameRecorder::endFrame() {
     return true;
 }
 
-void GameRecorder::finish(int status) {
+int GameRecorder::finish(int status) {
     if (!writer) {
-        return;
+        return status;
     }
     if (frame.number > 0 && status == EXIT_SUCCESS) {
         writer->writeEnd(frame.number);
@@ -117,4 +117,5 @@ void GameRecorder::finish(int status) {
         std::error_code ignored;
         std::filesystem::remove(fromUtf8(target.writeTo), ignored);
     }
+    return status;
 }

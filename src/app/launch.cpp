@@ -8,6 +8,7 @@
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
 #include "game/game.h"
+#include "platform/headless_screen.h"
 
 namespace {
 
@@ -28,30 +29,32 @@ int record(const Arguments& args, const std::function<ProcessState&()>& buildSta
         std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
     }
-    recorder.install();
-    Game game(buildState(), recorder.wrap(realPlatform()));
-    recorder.attach(watchGame(game));
-    const int status = game.run(args.game);
-    recorder.finish(status);
-    return status;
+    return runLinked(recorder, realPlatform(), buildState, args.game);
 }
 
-int replay(const std::string& path, bool timedemo,
+int replay(const std::string& path, PlaybackMode mode,
            const std::function<ProcessState&()>& buildState) {
-    GamePlayback playback(path, timedemo ? PlaybackMode::Timedemo : PlaybackMode::Watch);
+    GamePlayback playback(path, mode);
     if (std::optional<int> status = playback.open()) {
         return *status;
     }
-    Platform platform = realPlatform();
-    if (timedemo) {
+    std::optional<HeadlessScreen> headless;
+    Platform platform;
+    if (mode == PlaybackMode::Verify) {
+        // No display and no sound card needed: the pictures load, nothing is drawn.
+        HeadlessScreen::chooseDummyDrivers();
+        platform =
+            headless.emplace(playback.header().width, playback.header().height, false).platform();
+    } else {
+        platform = realPlatform();
+    }
+    if (mode == PlaybackMode::Timedemo) {
         // As fast as the machine goes; the sounds still load, into a silent device.
         platform.sleep = [](Uint32) {};
         SDL_setenv("SDL_AUDIODRIVER", "dummy", 1);
     }
-    playback.install();
-    Game game(buildState(), playback.wrap(std::move(platform)));
-    playback.attach(watchGame(game));
-    return playback.finish(game.run(recordedCommandLine(playback.header())));
+    return runLinked(playback, std::move(platform), buildState,
+                     recordedCommandLine(playback.header()));
 }
 
 } // namespace
@@ -68,17 +71,24 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
         std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
         return kBadArguments;
     }
-    const int modes = !args.record.empty() + !args.replay.empty() + !args.timedemo.empty();
+    const int modes =
+        !args.record.empty() + !args.replay.empty() + !args.timedemo.empty() + !args.verify.empty();
     if (modes > 1) {
-        std::cerr << "void-angler: -record, -replay and -timedemo exclude one another" << std::endl;
+        std::cerr << "void-angler: -record, -replay, -timedemo and -verify exclude one another"
+                  << std::endl;
         return kBadArguments;
     }
     if (!args.record.empty()) {
         return record(args, buildState);
     }
-    if (!args.replay.empty() || !args.timedemo.empty()) {
-        return replay(args.replay.empty() ? args.timedemo : args.replay, args.replay.empty(),
-                      buildState);
+    if (!args.replay.empty()) {
+        return replay(args.replay, PlaybackMode::Watch, buildState);
+    }
+    if (!args.timedemo.empty()) {
+        return replay(args.timedemo, PlaybackMode::Timedemo, buildState);
+    }
+    if (!args.verify.empty()) {
+        return replay(args.verify, PlaybackMode::Verify, buildState);
     }
     return play(buildState(), args.game);
 }

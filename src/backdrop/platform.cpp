@@ -21,6 +21,6 @@ void LandingPlatform::wobble() {
     }
 }
 
-void LandingPlatform::draw(SDL_Renderer* renderer) const {
-    OutlineBatch(renderer).add(platformPts.data(), 4);
+void LandingPlatform::draw(DrawSurface& surface) const {
+    OutlineBatch(surface).add(platformPts.data(), 4);
 }

@@ -6,12 +6,14 @@
 
 #include <array>
 
+#include "geometry/draw_surface.h"
+
 class LandingPlatform {
   public:
     // Draws two numbers from the game's generator every time, moved or not.
     void wobble();
     // In the renderer's current draw colour.
-    void draw(SDL_Renderer* renderer) const;
+    void draw(DrawSurface& surface) const;
 
     const std::array<SDL_Point, 4>& points() const { return platformPts; }
 

@@ -1,7 +1,6 @@
 #include "backdrop/satellite.h"
 
 #include "geometry/picture.h"
-#include "geometry/render_scale.h"
 
 namespace {
 // Steps are summed in double and kept as floats.
@@ -16,10 +15,10 @@ void Satellite::load(SDL_Renderer* renderer) {
     countdown_ = -1;
 }
 
-void Satellite::draw(SDL_Renderer* renderer) const {
+void Satellite::draw(DrawSurface& surface) const {
     if (texture_ != nullptr) {
-        fitScaleMode(renderer, texture_);
-        SDL_RenderCopyExF(renderer, texture_, nullptr, &rect_, 0.0, nullptr, SDL_FLIP_NONE);
+        surface.fitScaleMode(texture_);
+        surface.copyEx(texture_, rect_, 0.0);
     }
 }
 

@@ -14,7 +14,7 @@ class Satellite {
 
     // Loads the picture and puts the satellite at the start of its pass.
     void load(SDL_Renderer* renderer);
-    void draw(SDL_Renderer* renderer) const;
+    void draw(DrawSurface& surface) const;
     // Once per frame, after the draw.
     void advance();
 

@@ -1,7 +1,6 @@
 #include "backdrop/title_cards.h"
 
 #include "geometry/picture.h"
-#include "geometry/render_scale.h"
 
 namespace {
 void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {
@@ -12,10 +11,10 @@ void sizeFromTexture(SDL_Texture* texture, SDL_Rect& r) {
     r.h /= 2;
 }
 
-void drawCard(SDL_Renderer* renderer, SDL_Texture* texture, const SDL_Rect& r) {
+void drawCard(DrawSurface& surface, SDL_Texture* texture, const SDL_Rect& r) {
     if (texture != nullptr) {
-        fitScaleMode(renderer, texture);
-        SDL_RenderCopyEx(renderer, texture, nullptr, &r, 0.0, nullptr, SDL_FLIP_NONE);
+        surface.fitScaleMode(texture);
+        surface.copyEx(texture, r, 0.0);
     }
 }
 } // namespace
@@ -44,9 +43,9 @@ void TitleCards::fadeStep(int& fadeAlpha) {
     }
 }
 
-void TitleCards::draw(SDL_Renderer* renderer) const {
-    drawCard(renderer, title1, rTitle1);
-    drawCard(renderer, title2, rTitle2);
+void TitleCards::draw(DrawSurface& surface) const {
+    drawCard(surface, title1, rTitle1);
+    drawCard(surface, title2, rTitle2);
 }
 
 void TitleCards::destroy() {

@@ -5,6 +5,8 @@
 #include <SDL_rect.h>
 #include <SDL_render.h>
 
+#include "geometry/draw_surface.h"
+
 // Where the fade starts: fully opaque.
 constexpr int kTitleFadeStart = 255;
 
@@ -14,7 +16,7 @@ class TitleCards {
     // Lowers the fade alpha by 5; the cards take each value that is still 0 or more,
     // so once it falls below 0 they stay fully transparent.
     void fadeStep(int& fadeAlpha);
-    void draw(SDL_Renderer* renderer) const;
+    void draw(DrawSurface& surface) const;
     // At shut-down, before the renderer goes.
     void destroy();
 

@@ -56,13 +56,13 @@ void BoidFlock::updateBoids() {
     }
 }
 
-void BoidFlock::drawBoids(SDL_Renderer* renderer) {
+void BoidFlock::drawBoids(DrawSurface& surface) {
     updateBoids();
     for (const Boid& b : boids) {
         circles.add(truncToInt(static_cast<float>(b.x)), truncToInt(static_cast<float>(b.y)),
                     kBoidRadius);
     }
-    circles.draw(renderer, ColourRGB{255, 0, 0}, 0);
+    circles.draw(surface, ColourRGB{255, 0, 0}, 0);
 }
 
 void BoidFlock::attract(Boid& b) const {

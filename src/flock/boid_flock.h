@@ -22,7 +22,7 @@ class BoidFlock {
 
     void updateBoids();
     // Steps the flock, then rings each boid in red, which stays set on the renderer.
-    void drawBoids(SDL_Renderer* renderer);
+    void drawBoids(DrawSurface& surface);
 
     Boid& getBoid(int i) { return boids[static_cast<std::size_t>(i)]; }
     const Boid& getBoid(int i) const { return boids[static_cast<std::size_t>(i)]; }

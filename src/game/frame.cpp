@@ -17,7 +17,7 @@ void Game::runFrame() {
     drawRadar();
     drawMissiles();
     // The island rectangles, the platform and the ship outline share this colour.
-    SDL_SetRenderDrawColor(renderer, 168, 198, 78, 0);
+    surface->setColour(168, 198, 78, 0);
     outlineIslands();
     advanceMissilesAndHero();
     adjustVisualRange();
@@ -40,16 +40,16 @@ void Game::runFrame() {
 
 void Game::clearScreen() {
     const SDL_Color c = ps.colours.currentColour();
-    SDL_SetRenderDrawColor(renderer, c.r, c.g, c.b, 255);
+    surface->setColour(c.r, c.g, c.b, 255);
     ps.colours.step();
-    aHero->setRenderTarget(renderer);
+    aHero->setRenderTarget(*surface);
     view.beginFrame();
-    SDL_RenderClear(renderer);
+    surface->clear();
 }
 
 void Game::drawMoonAndSatellite() {
-    moon.draw(renderer, ps.moonRect);
-    comSat.draw(renderer);
+    moon.draw(*surface, ps.moonRect);
+    comSat.draw(*surface);
     comSat.advance();
 }
 
@@ -58,23 +58,23 @@ void Game::drawSprite() {
 }
 
 void Game::drawTitles() {
-    titles.draw(renderer);
+    titles.draw(*surface);
 }
 
 // Shows the blips given during the previous frame.
 void Game::drawRadar() {
-    radar->drawRadar(renderer);
+    radar->drawRadar(*surface);
 }
 
 void Game::drawMissiles() {
     if (!ps.pauseGame) {
-        ssw->drawMissiles(renderer);
+        ssw->drawMissiles(*surface);
     }
 }
 
 // The island under the ship, and every island while the right button is held.
 void Game::outlineIslands() {
-    OutlineBatch outlines(renderer);
+    OutlineBatch outlines(*surface);
     const int under = ps.islands.islandTouching(aHero->boundingRect());
     if (under >= 0) {
         outlines.add(ps.islands.pixelRectOf(under));
@@ -118,26 +118,26 @@ void Game::fadeTitles() {
 
 void Game::drawPlatform() {
     platformPts.wobble();
-    platformPts.draw(renderer);
+    platformPts.draw(*surface);
 }
 
 void Game::drawHeroOutline() {
-    OutlineBatch(renderer).add(aHero->outlinePoints(), SpaceShip::kShipPoints);
+    OutlineBatch(*surface).add(aHero->outlinePoints(), SpaceShip::kShipPoints);
 }
 
 void Game::updateLiff() {
-    ps.liff.updateAndDraw(renderer);
+    ps.liff.updateAndDraw(*surface);
 }
 
 // Every other frame; the flock leaves red set, so the rocks after it are outlined in red.
 void Game::stepFlock() {
     if (ps.frameTick % 2 == 0) {
-        newBoids->drawBoids(renderer);
+        newBoids->drawBoids(*surface);
     }
 }
 
 void Game::drawAndAdvanceRocks() {
-    OutlineBatch outlines(renderer);
+    OutlineBatch outlines(*surface);
     for (SpaceJunk& rock : rocks) {
         const SDL_Point* outline = rock.outlinePoints();
         outlines.add(outline, rock.rockPointCount);

@@ -10,6 +10,7 @@
 #include "game/rock_waves.h"
 #include "geometry/numeric.h"
 #include "geometry/player_notice.h"
+#include "geometry/sdl_surface.h"
 #include "portal/placement.h"
 #include "selfcheck/island_checks.h"
 #include "selfcheck/test_set.h"
@@ -249,7 +250,9 @@ bool Game::openRenderer() {
         std::cerr << "cannot create a renderer: " << SDL_GetError() << std::endl;
         return false;
     }
-    view.open(renderer, WINDOW_SIZE_X, WINDOW_SIZE_Y);
+    surface = platform.display.openSurface ? platform.display.openSurface(renderer)
+                                           : std::make_unique<SdlSurface>(renderer);
+    view.open(*surface, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     attachInput();
     SDL_RendererInfo info;
     if (SDL_GetRendererInfo(renderer, &info) == 0) {
@@ -273,7 +276,7 @@ void Game::attachInput() {
 }
 
 void Game::createHero() {
-    aHero.emplace(renderer, ".\\dat\\shipThrust0.png", ps.windowSize);
+    aHero.emplace(*surface, ".\\dat\\shipThrust0.png", ps.windowSize);
     std::vector<std::string> shields;
     for (int i = 0; i <= 6; ++i) {
         shields.push_back(".\\dat\\shipShield" + std::to_string(i) + ".png");
@@ -295,14 +298,14 @@ void Game::createPortal() {
         pathImages.push_back(".\\dat\\portal_layers\\RGB\\" + std::to_string(i) + ".png");
     }
     exitPortal = ExitPortal{};
-    portal.emplace(renderer, pathImages, Point(200, 400));
+    portal.emplace(*surface, pathImages, Point(200, 400));
     rndPortalIds = {0, 0};
     placePortal(*portal, ps.islands, rndPortalIds);
 }
 
 void Game::createLabels() {
     headsUp.openFont(ps.fontPath);
-    headsUp.createLabels(renderer, ps.windowSize, ps.score, static_cast<int>(rocks.size()),
+    headsUp.createLabels(*surface, ps.windowSize, ps.score, static_cast<int>(rocks.size()),
                          ssw->getNumMissiles());
 }
 

@@ -182,6 +182,8 @@ class Game {
     std::vector<SpaceJunk> rocks;
     SDL_Window* window = nullptr;
     SDL_Renderer* renderer = nullptr;
+    // Where the frame draws; the objects drawing through it are declared after it.
+    std::unique_ptr<DrawSurface> surface;
     std::optional<SpaceShip> aHero;
     ExitPortal exitPortal;
     std::optional<Portal> portal;

@@ -4,11 +4,11 @@
 
 #include "geometry/outline_batch.h"
 
-void drawCircle(SDL_Renderer* renderer, int cx, int cy, int radius, ColourRGB colour, Uint8 alpha) {
+void drawCircle(DrawSurface& surface, int cx, int cy, int radius, ColourRGB colour, Uint8 alpha) {
     // Kept, so a frame of circles allocates nothing.
     thread_local CircleBatch one;
     one.add(cx, cy, radius);
-    one.draw(renderer, colour, alpha);
+    one.draw(surface, colour, alpha);
 }
 
 void CircleBatch::add(int cx, int cy, int radius) {
@@ -43,13 +43,13 @@ void CircleBatch::add(int cx, int cy, int radius) {
     }
 }
 
-void CircleBatch::draw(SDL_Renderer* renderer, ColourRGB colour, Uint8 alpha) {
+void CircleBatch::draw(DrawSurface& surface, ColourRGB colour, Uint8 alpha) {
     if (!any) {
         return;
     }
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, alpha);
+    surface.setColour(colour.r, colour.g, colour.b, alpha);
     if (!points.empty()) {
-        OutlineBatch(renderer).addPoints(points.data(), static_cast<int>(points.size()));
+        OutlineBatch(surface).addPoints(points.data(), static_cast<int>(points.size()));
     }
     points.clear();
     any = false;

@@ -6,15 +6,7 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "geometry/render_scale.h"
-
 namespace {
-SDL_Color drawColour(SDL_Renderer* renderer) {
-    SDL_Color c{};
-    SDL_GetRenderDrawColor(renderer, &c.r, &c.g, &c.b, &c.a);
-    return c;
-}
-
 bool operator!=(SDL_Color a, SDL_Color b) {
     return a.r != b.r || a.g != b.g || a.b != b.b || a.a != b.a;
 }
@@ -63,40 +55,40 @@ std::size_t dropRepeats(std::vector<SDL_Point>& points) {
 // back; the field's viewport stays.
 class Unscaled {
   public:
-    Unscaled(SDL_Renderer* r, bool shrunk, SDL_FPoint scale)
-        : renderer(shrunk ? r : nullptr), scale(scale) {
-        if (renderer != nullptr) {
-            SDL_RenderSetScale(renderer, 1.0F, 1.0F);
+    Unscaled(DrawSurface& s, bool shrunk, SDL_FPoint scale)
+        : surface(shrunk ? &s : nullptr), scale(scale) {
+        if (surface != nullptr) {
+            surface->setScale({1.0F, 1.0F});
         }
     }
     ~Unscaled() {
-        if (renderer != nullptr) {
-            SDL_RenderSetScale(renderer, scale.x, scale.y);
+        if (surface != nullptr) {
+            surface->setScale(scale);
         }
     }
     Unscaled(const Unscaled&) = delete;
     Unscaled& operator=(const Unscaled&) = delete;
 
   private:
-    SDL_Renderer* renderer;
+    DrawSurface* surface;
     SDL_FPoint scale;
 };
 } // namespace
 
-OutlineBatch::OutlineBatch(SDL_Renderer* r) : OutlineBatch(r, styleFor(r)) {}
+OutlineBatch::OutlineBatch(DrawSurface& to) : OutlineBatch(to, styleFor(to)) {}
 
-OutlineBatch::OutlineBatch(SDL_Renderer* r, Style s) : renderer(r), style(s) {
-    SDL_RenderGetScale(renderer, &scale.x, &scale.y);
-    shrunk = drawsShrunk(renderer);
-}
+OutlineBatch::OutlineBatch(DrawSurface& to, Style s)
+    : surface(to), style(s), scale(to.scale()), shrunk(to.shrunk()) {}
 
 OutlineBatch::~OutlineBatch() {
     flush();
 }
 
-OutlineBatch::Style OutlineBatch::styleFor(SDL_Renderer* renderer) {
+OutlineBatch::Style OutlineBatch::styleFor(const DrawSurface& surface) {
     SDL_RendererInfo info{};
-    if (SDL_GetRendererInfo(renderer, &info) != 0 || (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
+    SDL_Renderer* renderer = surface.renderer();
+    if (renderer == nullptr || SDL_GetRendererInfo(renderer, &info) != 0 ||
+        (info.flags & SDL_RENDERER_SOFTWARE) != 0) {
         return Style::Lines;
     }
     // On a desktop the driver's lines rasterise cheaper than thin quads (Mesa's llvmpipe
@@ -127,8 +119,8 @@ void OutlineBatch::add(const SDL_Point* points, int count) {
     const SDL_Point* at = placed(points, count);
     if (style != Style::Geometry) {
         {
-            const Unscaled unscaled(renderer, shrunk, scale);
-            SDL_RenderDrawLines(renderer, at, count);
+            const Unscaled unscaled(surface, shrunk, scale);
+            surface.lines(at, count);
         }
         if (style == Style::LinesAndCorners) {
             keepColour();
@@ -136,7 +128,7 @@ void OutlineBatch::add(const SDL_Point* points, int count) {
         }
         return;
     }
-    const SDL_Color now = drawColour(renderer);
+    const SDL_Color now = surface.colour();
     for (int i = 0; i + 1 < count; ++i) {
         addSegment(at[i], at[i + 1], now);
     }
@@ -147,7 +139,7 @@ void OutlineBatch::add(const SDL_Point* points, int count) {
 
 void OutlineBatch::add(const SDL_Rect& rect) {
     if (style == Style::Lines && !shrunk) {
-        SDL_RenderDrawRect(renderer, &rect);
+        surface.rect(rect);
         return;
     }
     if (rect.w <= 0 || rect.h <= 0) {
@@ -161,14 +153,14 @@ void OutlineBatch::add(const SDL_Rect& rect) {
         add(around, 5);
         return;
     }
-    SDL_RenderDrawRect(renderer, &rect);
+    surface.rect(rect);
     keepColour();
     corners.insert(corners.end(), around, around + 4);
 }
 
 void OutlineBatch::addPoints(const SDL_Point* points, int count) {
     if (style == Style::Lines && !shrunk) {
-        SDL_RenderDrawPoints(renderer, points, count);
+        surface.points(points, count);
         return;
     }
     // A GPU pays per point, and small circles repeat pixels (more so below x1): each goes once.
@@ -178,12 +170,12 @@ void OutlineBatch::addPoints(const SDL_Point* points, int count) {
         placed(points, count);
     }
     const std::size_t kept = dropRepeats(inWindow);
-    const Unscaled unscaled(renderer, shrunk, scale);
-    SDL_RenderDrawPoints(renderer, inWindow.data(), static_cast<int>(kept));
+    const Unscaled unscaled(surface, shrunk, scale);
+    surface.points(inWindow.data(), static_cast<int>(kept));
 }
 
 void OutlineBatch::keepColour() {
-    const SDL_Color now = drawColour(renderer);
+    const SDL_Color now = surface.colour();
     if (!corners.empty() && now != colour) {
         lightCorners();
     }
@@ -194,14 +186,14 @@ void OutlineBatch::lightCorners() {
     if (corners.empty()) {
         return;
     }
-    const SDL_Color now = drawColour(renderer);
-    SDL_SetRenderDrawColor(renderer, colour.r, colour.g, colour.b, colour.a);
+    const SDL_Color now = surface.colour();
+    surface.setColour(colour);
     {
-        const Unscaled unscaled(renderer, shrunk, scale);
+        const Unscaled unscaled(surface, shrunk, scale);
         // A closed outline ends where it began, and below x1 near corners share a pixel.
-        SDL_RenderDrawPoints(renderer, corners.data(), static_cast<int>(dropRepeats(corners)));
+        surface.points(corners.data(), static_cast<int>(dropRepeats(corners)));
     }
-    SDL_SetRenderDrawColor(renderer, now.r, now.g, now.b, now.a);
+    surface.setColour(now);
     corners.clear();
 }
 
@@ -242,9 +234,9 @@ void OutlineBatch::flush() {
         return;
     }
     {
-        const Unscaled unscaled(renderer, shrunk, scale);
-        SDL_RenderGeometry(renderer, nullptr, vertices.data(), static_cast<int>(vertices.size()),
-                           indices.data(), static_cast<int>(indices.size()));
+        const Unscaled unscaled(surface, shrunk, scale);
+        surface.geometry(vertices.data(), static_cast<int>(vertices.size()), indices.data(),
+                         static_cast<int>(indices.size()));
     }
     vertices.clear();
     indices.clear();

@@ -16,12 +16,14 @@
 #include <array>
 #include <vector>
 
+#include "geometry/draw_surface.h"
+
 class OutlineBatch {
   public:
     enum class Style { Lines, LinesAndCorners, Geometry };
 
-    explicit OutlineBatch(SDL_Renderer* renderer);
-    OutlineBatch(SDL_Renderer* renderer, Style style);
+    explicit OutlineBatch(DrawSurface& surface);
+    OutlineBatch(DrawSurface& surface, Style style);
     OutlineBatch(const OutlineBatch&) = delete;
     OutlineBatch& operator=(const OutlineBatch&) = delete;
     // Draws what is still held.
@@ -34,7 +36,7 @@ class OutlineBatch {
     void addPoints(const SDL_Point* points, int count);
     void flush();
 
-    static Style styleFor(SDL_Renderer* renderer);
+    static Style styleFor(const DrawSurface& surface);
     // The quad that covers the centres of the segment's pixels, in the order drawn.
     static std::array<SDL_FPoint, 4> quadOf(SDL_Point a, SDL_Point b);
     // The window pixel that holds a field pixel's centre at a scale below x1.
@@ -48,7 +50,7 @@ class OutlineBatch {
     void keepColour();
     void lightCorners();
 
-    SDL_Renderer* renderer;
+    DrawSurface& surface;
     Style style;
     SDL_FPoint scale{1.0F, 1.0F};
     bool shrunk = false;

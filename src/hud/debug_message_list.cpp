@@ -2,8 +2,8 @@
 
 #include <cstddef>
 
-DebugMessageList::DebugMessageList(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font)
-    : font_(font), texture_(texture), renderer_(renderer) {
+DebugMessageList::DebugMessageList(DrawSurface* surface, SDL_Texture* texture, TTF_Font* font)
+    : font_(font), texture_(texture), surface_(surface) {
     for (const char* first : {"Debug Info", "Visual Range:", "zBoid1:", "zBoid2:"}) {
         appendLine(first);
     }
@@ -11,7 +11,7 @@ DebugMessageList::DebugMessageList(SDL_Renderer* renderer, SDL_Texture* texture,
 
 // The creation text differs from every first text, so each line renders once here.
 void DebugMessageList::appendLine(const char* firstText) {
-    TextLabel line(renderer_, texture_, font_, "new msg:", new_x_, last_y_ + line_height_, colour_);
+    TextLabel line(surface_, texture_, font_, "new msg:", new_x_, last_y_ + line_height_, colour_);
     line.setText(firstText);
     lines_.push_back(line);
     last_y_ += line_height_;

@@ -11,7 +11,7 @@
 
 class DebugMessageList {
   public:
-    DebugMessageList(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font);
+    DebugMessageList(DrawSurface* surface, SDL_Texture* texture, TTF_Font* font);
 
     // Appends lines until line i exists, then gives it the text.
     void setMessage(int i, const std::string& text);
@@ -25,7 +25,7 @@ class DebugMessageList {
     std::vector<TextLabel> lines_;
     TTF_Font* font_;
     SDL_Texture* texture_;
-    SDL_Renderer* renderer_;
+    DrawSurface* surface_;
     int line_height_ = 24;
     int last_y_ = 24;
     int new_x_ = 640;

@@ -22,8 +22,7 @@ std::vector<std::string> cellsOf(const std::string& line) {
 }
 } // namespace
 
-void HelpPanel::build(SDL_Renderer* renderer, TTF_Font* font,
-                      const std::vector<std::string>& lines) {
+void HelpPanel::build(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines) {
     built = true;
     if (font == nullptr) {
         std::cerr << "help panel: no font, so it stays empty" << std::endl;
@@ -52,7 +51,7 @@ void HelpPanel::build(SDL_Renderer* renderer, TTF_Font* font,
             if (cells[c].empty()) {
                 continue;
             }
-            labels.emplace_back(renderer, nullptr, font, "", columnX[c],
+            labels.emplace_back(&surface, nullptr, font, "", columnX[c],
                                 kY + kLineHeight * static_cast<int>(i), kText);
             labels.back().setText(cells[c]);
             right = std::max(right, labels.back().rect().x + labels.back().rect().w);
@@ -62,26 +61,23 @@ void HelpPanel::build(SDL_Renderer* renderer, TTF_Font* font,
            kLineHeight * static_cast<int>(lines.size()) + 2 * kMargin};
 }
 
-void HelpPanel::draw(SDL_Renderer* renderer, TTF_Font* font,
-                     const std::vector<std::string>& lines) {
+void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines) {
     if (!shown) {
         return;
     }
     if (!built) {
-        build(renderer, font, lines);
+        build(surface, font, lines);
     }
     if (labels.empty()) {
         return;
     }
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_BlendMode mode = SDL_BLENDMODE_NONE;
-    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
-    SDL_GetRenderDrawBlendMode(renderer, &mode);
-    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 200);
-    SDL_RenderFillRect(renderer, &box);
-    SDL_SetRenderDrawBlendMode(renderer, mode);
-    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    const SDL_Color colour = surface.colour();
+    const SDL_BlendMode mode = surface.blend();
+    surface.setBlend(SDL_BLENDMODE_BLEND);
+    surface.setColour(0, 0, 0, 200);
+    surface.fillRect(box);
+    surface.setBlend(mode);
+    surface.setColour(colour);
     for (const TextLabel& label : labels) {
         label.draw();
     }

@@ -20,10 +20,10 @@ class HelpPanel {
     SDL_Rect shownBox() const { return shown ? box : SDL_Rect{0, 0, 0, 0}; }
     int lineAt(int y) const;
     // Draws the lines over a dark box, leaving the draw colour and blend mode as they were.
-    void draw(SDL_Renderer* renderer, TTF_Font* font, const std::vector<std::string>& lines);
+    void draw(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines);
 
   private:
-    void build(SDL_Renderer* renderer, TTF_Font* font, const std::vector<std::string>& lines);
+    void build(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines);
 
     bool shown = false;
     bool built = false;

@@ -20,16 +20,16 @@ void Hud::openFont(const char* path) {
     }
 }
 
-void Hud::createLabels(SDL_Renderer* r, Point windowSize, int score, int rocks, int missiles) {
-    renderer = r;
+void Hud::createLabels(DrawSurface& to, Point windowSize, int score, int rocks, int missiles) {
+    surface = &to;
     strBuffer.clear();
-    dbgMsgs.emplace(renderer, nullptr, font);
-    scoreLabel = std::make_unique<TextLabel>(renderer, nullptr, font, "FART!!!", 800, 5, kHeadsUp);
+    dbgMsgs.emplace(surface, nullptr, font);
+    scoreLabel = std::make_unique<TextLabel>(surface, nullptr, font, "FART!!!", 800, 5, kHeadsUp);
     setScore(score);
-    lvlTxt.emplace(renderer, nullptr, font, "Lvl:", 720, 5, kHeadsUp);
-    rksTxt.emplace(renderer, nullptr, font, "Roid:" + std::to_string(rocks), 640, 5, kHeadsUp);
-    magTxt.emplace(renderer, nullptr, font, "Mag:" + std::to_string(missiles), 800, 20, kHeadsUp);
-    sysTxtMsg.emplace(renderer, nullptr, font, strBuffer, windowSize.x - 455, windowSize.y - 20,
+    lvlTxt.emplace(surface, nullptr, font, "Lvl:", 720, 5, kHeadsUp);
+    rksTxt.emplace(surface, nullptr, font, "Roid:" + std::to_string(rocks), 640, 5, kHeadsUp);
+    magTxt.emplace(surface, nullptr, font, "Mag:" + std::to_string(missiles), 800, 20, kHeadsUp);
+    sysTxtMsg.emplace(surface, nullptr, font, strBuffer, windowSize.x - 455, windowSize.y - 20,
                       kHeadsUp);
 }
 
@@ -87,7 +87,7 @@ void Hud::drawOverlay(const OverlayValues& values) {
 }
 
 void Hud::drawHelp(const std::vector<std::string>& lines) {
-    help.draw(renderer, font, lines);
+    help.draw(*surface, font, lines);
 }
 
 void Hud::closeFont() {

@@ -26,7 +26,7 @@ class Hud {
     // goes on without text.
     void openFont(const char* path);
     // The debug list and the heads-up labels, the system message's last.
-    void createLabels(SDL_Renderer* renderer, Point windowSize, int score, int rocks, int missiles);
+    void createLabels(DrawSurface& surface, Point windowSize, int score, int rocks, int missiles);
 
     void setScore(int score);
     void drawScore() const;
@@ -51,7 +51,7 @@ class Hud {
 
   private:
     SystemMessage& systemMessage;
-    SDL_Renderer* renderer = nullptr;
+    DrawSurface* surface = nullptr;
     TTF_Font* font = nullptr;
     std::string str;
     std::string strLvl;

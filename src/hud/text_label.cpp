@@ -3,11 +3,9 @@
 #include <cstdio>
 #include <utility>
 
-#include "geometry/render_scale.h"
-
-TextLabel::TextLabel(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font, std::string text,
+TextLabel::TextLabel(DrawSurface* surface, SDL_Texture* texture, TTF_Font* font, std::string text,
                      int x, int y, SDL_Color colour)
-    : texture_(texture), rect_{x, y, 0, 0}, font_(font), renderer_(renderer), colour_(colour),
+    : texture_(texture), rect_{x, y, 0, 0}, font_(font), surface_(surface), colour_(colour),
       text_(std::move(text)) {}
 
 void TextLabel::setText(const std::string& text) {
@@ -15,7 +13,7 @@ void TextLabel::setText(const std::string& text) {
         return;
     }
     text_ = text;
-    SDL_DestroyTexture(texture_);
+    surface_->release(texture_);
     texture_ = nullptr;
     SDL_Surface* surface = TTF_RenderText_Solid(font_, text_.c_str(), colour_);
     if (surface == nullptr) {
@@ -28,7 +26,7 @@ void TextLabel::setText(const std::string& text) {
     }
     rect_.w = surface->w;
     rect_.h = surface->h;
-    texture_ = SDL_CreateTextureFromSurface(renderer_, surface);
+    texture_ = SDL_CreateTextureFromSurface(surface_->renderer(), surface);
     SDL_FreeSurface(surface);
 }
 
@@ -36,6 +34,6 @@ void TextLabel::draw() const {
     if (texture_ == nullptr) {
         return;
     }
-    fitScaleMode(renderer_, texture_);
-    SDL_RenderCopy(renderer_, texture_, nullptr, &rect_);
+    surface_->fitScaleMode(texture_);
+    surface_->copy(texture_, &rect_);
 }

@@ -7,10 +7,12 @@
 
 #include <string>
 
+#include "geometry/draw_surface.h"
+
 class TextLabel {
   public:
     // Stores everything; nothing is rendered until setText gets a different text.
-    TextLabel(SDL_Renderer* renderer, SDL_Texture* texture, TTF_Font* font, std::string text, int x,
+    TextLabel(DrawSurface* surface, SDL_Texture* texture, TTF_Font* font, std::string text, int x,
               int y, SDL_Color colour);
 
     void setText(const std::string& text);
@@ -22,11 +24,12 @@ class TextLabel {
 
   private:
     // Copies share this pointer, so no destructor frees it: the renderer takes
-    // the remaining textures with it at shut-down.
+    // the remaining textures with it at shut-down. Pictures are made for the
+    // surface's renderer, drawn or not.
     SDL_Texture* texture_;
     SDL_Rect rect_;
     TTF_Font* font_;
-    SDL_Renderer* renderer_;
+    DrawSurface* surface_;
     SDL_Color colour_;
     std::string text_;
 };

@@ -40,14 +40,14 @@ Point LiffBlocks::cellAt(int x, int y) {
     return Point(column, row);
 }
 
-void LiffBlocks::updateAndDraw(SDL_Renderer* renderer) {
+void LiffBlocks::updateAndDraw(DrawSurface& surface) {
     ++frameCounter;
     // A period below 1 never advances instead of dividing by zero.
     if (period > 0 && frameCounter % period == 0 && !freeze) {
         applyRules();
         rebuildBlocks();
     }
-    OutlineBatch outlines(renderer);
+    OutlineBatch outlines(surface);
     for (SpaceBlock& b : blocks) {
         outlines.add(b.outlinePoints(), b.getPointCount());
     }

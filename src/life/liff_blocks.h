@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "geometry/point.h"
 #include "life/liff_automaton.h"
 #include "objects/space_block.h"
@@ -26,7 +27,7 @@ class LiffBlocks : public LiffAutomaton {
     void setCells(const std::vector<Point>& points);
     // The cell under a pixel, logged as living or dead.
     Point cellAt(int x, int y);
-    void updateAndDraw(SDL_Renderer* renderer);
+    void updateAndDraw(DrawSurface& surface);
     void rebuildBlocks();
 
     std::vector<SpaceBlock> blocks;

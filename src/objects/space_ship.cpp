@@ -11,7 +11,6 @@
 #include "geometry/numeric.h"
 #include "geometry/picture.h"
 #include "geometry/rect.h"
-#include "geometry/render_scale.h"
 #include "objects/space_junk.h"
 
 namespace {
@@ -34,8 +33,8 @@ std::size_t cycled(int counter, std::size_t size) {
 }
 } // namespace
 
-SpaceShip::SpaceShip(SDL_Renderer* r, const std::string& imagePath, Point windowSize)
-    : SpaceItem(windowSize.x, windowSize.y, -1), renderer(r) {
+SpaceShip::SpaceShip(DrawSurface& s, const std::string& imagePath, Point windowSize)
+    : SpaceItem(windowSize.x, windowSize.y, -1), surface(&s) {
     screenWidth = windowSize.x;
     screenHeight = windowSize.y;
     placeCentred(false);
@@ -43,7 +42,7 @@ SpaceShip::SpaceShip(SDL_Renderer* r, const std::string& imagePath, Point window
 }
 
 SDL_Texture* SpaceShip::loadTexture(const std::string& path) const {
-    return loadPicture(renderer, path);
+    return loadPicture(surface->renderer(), path);
 }
 
 void SpaceShip::loadShieldImages(const std::vector<std::string>& paths) {
@@ -214,8 +213,8 @@ void SpaceShip::drawFrame(SDL_Texture* texture, float a) const {
     if (texture == nullptr) {
         return;
     }
-    fitScaleMode(renderer, texture);
-    SDL_RenderCopyExF(renderer, texture, nullptr, &spriteRect, a, nullptr, SDL_FLIP_NONE);
+    surface->fitScaleMode(texture);
+    surface->copyEx(texture, spriteRect, a);
 }
 
 void SpaceShip::drawSprite(float a) {
@@ -356,6 +355,6 @@ void SpaceShip::printPoly() const {
     std::cout << "g_sprite_frect::x=" << spriteRect.x << ",y=" << spriteRect.y << std::endl;
 }
 
-void SpaceShip::setRenderTarget(SDL_Renderer* target) {
-    SDL_SetRenderTarget(target, baseTexture);
+void SpaceShip::setRenderTarget(DrawSurface& target) {
+    target.setTarget(baseTexture);
 }

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "geometry/point.h"
 #include "objects/space_item.h"
 
@@ -21,7 +22,7 @@ class SpaceShip : public SpaceItem {
 
     // The textures belong to the renderer: the ship never destroys them, so
     // copies may share them.
-    SpaceShip(SDL_Renderer* renderer, const std::string& imagePath, Point windowSize);
+    SpaceShip(DrawSurface& surface, const std::string& imagePath, Point windowSize);
 
     void loadShieldImages(const std::vector<std::string>& paths);
     void loadThrustShieldImages(const std::vector<std::string>& paths);
@@ -60,13 +61,13 @@ class SpaceShip : public SpaceItem {
 
     void printCords() override;
     void printPoly() const;
-    void setRenderTarget(SDL_Renderer* target);
+    void setRenderTarget(DrawSurface& target);
 
     float polyAngle = 0.0f;
     float spriteAngle = 0.0f;
     float direction = 0.0f;
     bool skipMove = true;
-    SDL_Renderer* renderer = nullptr;
+    DrawSurface* surface = nullptr;
     PointF noseAnchor{0.0f, 0.0f};
     PointF centerAnchor{0.0f, 0.0f};
     PointF posAnchor{0.0f, 0.0f};

@@ -82,7 +82,7 @@ Platform Platform::real(const std::vector<std::string>& controls) {
     Storage storage{pageFilesWritten,
                     [](std::function<void()> save) { leaveSave = std::move(save); }, 64u << 20};
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
-                      Display{openCanvasWindow, openCanvasRenderer, {}}};
+                      Display{openCanvasWindow, openCanvasRenderer, {}, {}}};
     platform.storage = storage;
     platform.input.events->enableTouch();
     return platform;

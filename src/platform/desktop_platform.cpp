@@ -75,7 +75,7 @@ SDL_Renderer* openGameRenderer(SDL_Window* window) {
 
 Platform Platform::real(const std::vector<std::string>&) {
     Platform platform{[](Uint32 ms) { SDL_Delay(ms); },
-                      Display{openGameWindow, openGameRenderer, desktopSize}};
+                      Display{openGameWindow, openGameRenderer, desktopSize, {}}};
     platform.input.events->enableTouch();
     return platform;
 }

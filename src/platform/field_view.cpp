@@ -5,8 +5,9 @@
 
 #include "platform/field_size.h"
 
-void FieldView::open(SDL_Renderer* r, int fieldWidth, int fieldHeight) {
-    renderer = r;
+void FieldView::open(DrawSurface& to, int fieldWidth, int fieldHeight) {
+    surface = &to;
+    renderer = to.renderer();
     width = fieldWidth;
     height = fieldHeight;
     SDL_RenderSetLogicalSize(renderer, width, height);
@@ -34,27 +35,26 @@ void FieldView::beginFrame() {
     const bool shrinking = w < width || h < height;
     drawingToTarget = target != nullptr && !shrinking && (w != width || h != height);
     if (drawingToTarget) {
-        SDL_SetRenderTarget(renderer, target);
+        surface->setTarget(target);
     }
 }
 
 void FieldView::present(const TouchControls* over) {
     if (drawingToTarget) {
-        SDL_SetRenderTarget(renderer, nullptr);
-        Uint8 r = 0, g = 0, b = 0, a = 0;
-        SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
-        SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-        SDL_RenderClear(renderer);
-        SDL_RenderCopy(renderer, target, nullptr, nullptr);
+        surface->setTarget(nullptr);
+        const SDL_Color colour = surface->colour();
+        surface->setColour(0, 0, 0, 255);
+        surface->clear();
+        surface->copy(target, nullptr);
         // The next frame starts from the colour the game left.
-        SDL_SetRenderDrawColor(renderer, r, g, b, a);
+        surface->setColour(colour);
     } else {
         coverBars();
     }
     if (over != nullptr) {
-        over->draw(renderer);
+        over->draw(*surface);
     }
-    SDL_RenderPresent(renderer);
+    surface->present();
 }
 
 void FieldView::coverBars() {
@@ -69,18 +69,16 @@ void FieldView::coverBars() {
                              {field.x + field.w, 0, w - field.x - field.w, h},
                              {0, 0, w, field.y},
                              {0, field.y + field.h, w, h - field.y - field.h}};
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_BlendMode mode = SDL_BLENDMODE_NONE;
-    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
-    SDL_GetRenderDrawBlendMode(renderer, &mode);
+    const SDL_Color colour = surface->colour();
+    const SDL_BlendMode mode = surface->blend();
     // In window pixels for a moment: the field's viewport would clip the bars away.
-    SDL_RenderSetLogicalSize(renderer, 0, 0);
-    SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-    SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
-    SDL_RenderFillRects(renderer, bars, 4);
-    SDL_RenderSetLogicalSize(renderer, width, height);
-    SDL_SetRenderDrawBlendMode(renderer, mode);
-    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    surface->setLogicalSize(0, 0);
+    surface->setBlend(SDL_BLENDMODE_NONE);
+    surface->setColour(0, 0, 0, 255);
+    surface->fillRects(bars, 4);
+    surface->setLogicalSize(width, height);
+    surface->setBlend(mode);
+    surface->setColour(colour);
 }
 
 void FieldView::close() {

@@ -8,11 +8,12 @@
 
 #include <SDL.h>
 
+#include "geometry/draw_surface.h"
 #include "platform/touch_controls.h"
 
 class FieldView {
   public:
-    void open(SDL_Renderer* renderer, int fieldWidth, int fieldHeight);
+    void open(DrawSurface& surface, int fieldWidth, int fieldHeight);
     // Called after the frame's other render-target request, so the game always
     // draws into the field.
     void beginFrame();
@@ -27,6 +28,7 @@ class FieldView {
     // Black over what the game's clear left beside the field.
     void coverBars();
 
+    DrawSurface* surface = nullptr;
     SDL_Renderer* renderer = nullptr;
     SDL_Texture* target = nullptr;
     int width = 0;

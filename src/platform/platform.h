@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "platform/input_translator.h"
 #include "platform/player_input.h"
 
@@ -19,6 +20,8 @@ struct Display {
     std::function<SDL_Renderer*(SDL_Window* window)> openRenderer;
     // The desktop's size before any window exists, where it is known (may be empty).
     std::function<bool(int& width, int& height)> desktopSize;
+    // Where the frame draws, over the renderer its pictures are made for; empty: SDL itself.
+    std::function<std::unique_ptr<DrawSurface>(SDL_Renderer* renderer)> openSurface;
 };
 
 // Where a frame's inputs come from (SDL's events translated, or a recording played back),

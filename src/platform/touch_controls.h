@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "platform/player_input.h"
 
 // The help panel as the controls see it, in field coordinates.
@@ -49,7 +50,7 @@ class TouchControls {
     // Turns a finger held long enough on the field into a right button press.
     void tick(Uint32 now, std::vector<PlayerInput>& out);
     // Over the field, scaled as it is; nothing before the first touch.
-    void draw(SDL_Renderer* renderer) const;
+    void draw(DrawSurface& surface) const;
     bool isShown() const { return shown; }
     const std::vector<Control>& controls() const { return placed; }
 

@@ -7,7 +7,8 @@ namespace {
 // The rim's colour, which nothing else on the field has.
 constexpr SDL_Color kRim{120, 255, 200, 255};
 
-void drawSign(SDL_Renderer* r, OutlineBatch& lines, const std::string& name, const SDL_Rect& b) {
+void drawSign(DrawSurface& surface, OutlineBatch& lines, const std::string& name,
+              const SDL_Rect& b) {
     const int cx = b.x + b.w / 2;
     const int cy = b.y + b.h / 2;
     const int q = b.w / 4;
@@ -22,15 +23,15 @@ void drawSign(SDL_Renderer* r, OutlineBatch& lines, const std::string& name, con
         lines.add(arrow, 4);
     } else if (name == "fire") {
         const SDL_Rect dot{cx - q / 2, cy - q / 2, q, q};
-        SDL_RenderFillRect(r, &dot);
+        surface.fillRect(dot);
     } else if (name == "end") {
         // A player's stop: a square block.
         const SDL_Rect block{cx - q, cy - q, 2 * q, 2 * q};
-        SDL_RenderFillRect(r, &block);
+        surface.fillRect(block);
     } else if (name == "pause") {
         const SDL_Rect bars[] = {{cx - q, cy - q, q * 2 / 3, 2 * q},
                                  {cx + q / 3, cy - q, q * 2 / 3, 2 * q}};
-        SDL_RenderFillRects(r, bars, 2);
+        surface.fillRects(bars, 2);
     } else {
         // Help: an "H", the key it stands for.
         const SDL_Point left[] = {{cx - q, cy - q}, {cx - q, cy + q}};
@@ -43,31 +44,29 @@ void drawSign(SDL_Renderer* r, OutlineBatch& lines, const std::string& name, con
 }
 } // namespace
 
-void TouchControls::draw(SDL_Renderer* renderer) const {
+void TouchControls::draw(DrawSurface& surface) const {
     if (!shown) {
         return;
     }
-    Uint8 r = 0, g = 0, b = 0, a = 0;
-    SDL_BlendMode mode = SDL_BLENDMODE_NONE;
-    SDL_GetRenderDrawColor(renderer, &r, &g, &b, &a);
-    SDL_GetRenderDrawBlendMode(renderer, &mode);
+    const SDL_Color colour = surface.colour();
+    const SDL_BlendMode mode = surface.blend();
     for (const Control& c : placed) {
         if (underPanel(c.rect)) {
             continue;
         }
         const SDL_Rect box = fieldRect(c.rect);
-        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_BLEND);
-        SDL_SetRenderDrawColor(renderer, 200, 220, 255, 50);
-        SDL_RenderFillRect(renderer, &box);
-        SDL_SetRenderDrawBlendMode(renderer, SDL_BLENDMODE_NONE);
-        SDL_SetRenderDrawColor(renderer, kRim.r, kRim.g, kRim.b, kRim.a);
+        surface.setBlend(SDL_BLENDMODE_BLEND);
+        surface.setColour(200, 220, 255, 50);
+        surface.fillRect(box);
+        surface.setBlend(SDL_BLENDMODE_NONE);
+        surface.setColour(kRim);
         const SDL_Rect inner{box.x + 1, box.y + 1, box.w - 2, box.h - 2};
         // Each control's rim and sign go before the next control's pad covers them.
-        OutlineBatch lines(renderer);
+        OutlineBatch lines(surface);
         lines.add(box);
         lines.add(inner);
-        drawSign(renderer, lines, c.name, box);
+        drawSign(surface, lines, c.name, box);
     }
-    SDL_SetRenderDrawBlendMode(renderer, mode);
-    SDL_SetRenderDrawColor(renderer, r, g, b, a);
+    surface.setBlend(mode);
+    surface.setColour(colour);
 }

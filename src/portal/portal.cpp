@@ -4,7 +4,6 @@
 
 #include "geometry/game_rand.h"
 #include "geometry/picture.h"
-#include "geometry/render_scale.h"
 
 namespace {
 bool touches(const SDL_FRect& e, const SDL_Rect& r) {
@@ -16,8 +15,8 @@ bool touches(const SDL_FRect& e, const SDL_Rect& r) {
 }
 } // namespace
 
-Portal::Portal(SDL_Renderer* r, std::vector<std::string> paths, Point position)
-    : renderer(r), endA{static_cast<float>(position.x), static_cast<float>(position.y), 100, 100},
+Portal::Portal(DrawSurface& s, std::vector<std::string> paths, Point position)
+    : surface(&s), endA{static_cast<float>(position.x), static_cast<float>(position.y), 100, 100},
       waitTimer(drawWait(showFrames)) {
     if (paths.empty()) {
         std::cout << "Error zero images to load..." << std::endl;
@@ -33,7 +32,7 @@ int Portal::drawWait(int frames) {
 
 void Portal::loadLayer(const std::string& path) {
     // A layer that does not load keeps its place and draws nothing.
-    layers.push_back(loadPicture(renderer, path));
+    layers.push_back(loadPicture(surface->renderer(), path));
 }
 
 void Portal::drawPortal() {
@@ -48,9 +47,9 @@ void Portal::drawPortal() {
     if (!layers.empty()) {
         layerIndex = frameCounter % static_cast<int>(layers.size());
         SDL_Texture* layer = layers[static_cast<std::size_t>(layerIndex)];
-        fitScaleMode(renderer, layer);
-        SDL_RenderCopyExF(renderer, layer, nullptr, &endA, 0, nullptr, SDL_FLIP_NONE);
-        SDL_RenderCopyExF(renderer, layer, nullptr, &endB, 0, nullptr, SDL_FLIP_NONE);
+        surface->fitScaleMode(layer);
+        surface->copyEx(layer, endA, 0);
+        surface->copyEx(layer, endB, 0);
     }
     ++frameCounter;
     --remaining;

@@ -9,6 +9,7 @@
 #include <utility>
 #include <vector>
 
+#include "geometry/draw_surface.h"
 #include "geometry/point.h"
 
 // Where a teleport sends the ship: the far end's top-left corner.
@@ -20,7 +21,7 @@ struct ExitPortal {
 class Portal {
   public:
     // The layers belong to the renderer and go when it is destroyed.
-    Portal(SDL_Renderer* renderer, std::vector<std::string> paths, Point position);
+    Portal(DrawSurface& surface, std::vector<std::string> paths, Point position);
 
     void drawPortal();
     // True when the ship is to move; the target is then in exit.
@@ -42,7 +43,7 @@ class Portal {
 
     int showFrames = 400;
     int teleportCooldown = 60;
-    SDL_Renderer* renderer;
+    DrawSurface* surface;
     SDL_FRect endA;
     SDL_FRect endB{100, 100, 100, 100};
     std::vector<SDL_Texture*> layers;

@@ -15,7 +15,7 @@ Radar::Radar(Point windowSize) : screenSize(windowSize) {
     sweep = {SDL_Point{w - 80, 140}, SDL_Point{w - 80, 65}};
 }
 
-void Radar::drawRadar(SDL_Renderer* renderer) {
+void Radar::drawRadar(DrawSurface& surface) {
     const int w = screenSize.x;
     const int h = screenSize.y;
     // A world 1.5 windows wide and 1.125 high maps onto 140 x 130 pixels at (W - 125, 15).
@@ -32,9 +32,9 @@ void Radar::drawRadar(SDL_Renderer* renderer) {
 
     hLine = {SDL_Point{w - 145, 65}, SDL_Point{w - 15, 65}};
     vLine = {SDL_Point{w - 80, 0}, SDL_Point{w - 80, 130}};
-    drawCircle(renderer, w - 80, 65, 60, kScopeGreen, 0);
+    drawCircle(surface, w - 80, 65, 60, kScopeGreen, 0);
     {
-        OutlineBatch lines(renderer);
+        OutlineBatch lines(surface);
         lines.add(sweep.data(), 2);
         lines.add(hLine.data(), 2);
         lines.add(vLine.data(), 2);
@@ -42,9 +42,9 @@ void Radar::drawRadar(SDL_Renderer* renderer) {
     for (const Point& p : blips) {
         plot(p);
     }
-    circles.draw(renderer, kScopeGreen, 0);
+    circles.draw(surface, kScopeGreen, 0);
     plot(heroPos);
-    circles.draw(renderer, kHeroWhite, 0);
+    circles.draw(surface, kHeroWhite, 0);
 
     if (drawCount % sweepEvery == 0) {
         sweepAngle += 10.0f;

@@ -20,7 +20,7 @@ class Radar {
     void addBlip(Point p) { blips.push_back(p); }
     // Draws the scope and forgets the blips. The hero dot is drawn last, so its white
     // stays set on the renderer.
-    void drawRadar(SDL_Renderer* renderer);
+    void drawRadar(DrawSurface& surface);
 
     // Moving end, then fixed end.
     const std::array<SDL_Point, 2>& getSweep() const { return sweep; }

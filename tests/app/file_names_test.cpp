@@ -38,9 +38,10 @@ TEST(FileNamesTest, RelativeFilesAreTakenFromTheFolderThePlayerStartedIn) {
     args.record = "a.rec";
     args.replay = absolute;
     args.timedemo = "";
+    args.verify = "c.rec";
     placeFilesIn(args, start);
-    EXPECT_EQ(std::tie(args.record, args.replay, args.timedemo),
-              std::tuple(utf8(start / "a.rec"), absolute, ""));
+    EXPECT_EQ(std::tie(args.record, args.replay, args.timedemo, args.verify),
+              std::tuple(utf8(start / "a.rec"), absolute, "", utf8(start / "c.rec")));
     args.record = "sub/b.rec";
     placeFilesIn(args, {});
     EXPECT_EQ(args.record, "sub/b.rec") << "the game did not move";

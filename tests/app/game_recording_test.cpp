@@ -159,6 +159,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
         {"-record=", 2, "void-angler: -record= names no file"},
         {"-replay=", 2, "void-angler: -replay= names no file"},
         {"-timedemo=", 2, "void-angler: -timedemo= names no file"},
+        {"-verify=", 2, "void-angler: -verify= names no file"},
         // Windows opens no folder: there the line says it cannot open it.
         {"-replay=folder", 1,
          fs::exists("/proc") ? "cannot read the recording folder: Is a" : "the recording folder"},

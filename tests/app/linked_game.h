@@ -18,20 +18,15 @@ struct LinkedGame {
     std::size_t recordingLimit = 0;
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
-        SDL_Surface* screen =
-            SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-        Display display;
-        display.openWindow = [&](const char* title, int& w, int& h) {
-            w = width, h = height;
-            return window = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-        };
-        display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
-        edge.install();
+        HeadlessScreen screen(width, height);
         int status = 0;
         testing::internal::CaptureStderr();
         log = quietly([&] {
-            ProcessState state;
-            Platform platform{[](Uint32) {}, display};
+            std::optional<ProcessState> state;
+            Platform platform = screen.platform();
+            platform.display.openWindow = [&, open = platform.display.openWindow](auto&&... a) {
+                return window = open(a...);
+            };
             platform.storage.recordingLimit = recordingLimit;
             // The first poll of a frame follows one that found nothing.
             platform.input.poll = [&, events = platform.input.events, frame = 0,
@@ -46,18 +41,14 @@ struct LinkedGame {
                 fresh = !events->next(in);
                 return !fresh;
             };
-            Game game(state, edge.wrap(platform));
-            edge.attach(watchGame(game));
-            status = finish(edge, game.run(lineFor(edge)));
+            status = runLinked(
+                edge, platform, [&]() -> ProcessState& { return state.emplace(); }, lineFor(edge));
         });
         std::string err = testing::internal::GetCapturedStderr();
         setCalendarClock({});
         setSaveFileEdge({});
-        SDL_FreeSurface(screen);
         return {status, err};
     }
     CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
     static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
-    static int finish(GameRecorder& r, int status) { return r.finish(status), status; }
-    static int finish(GamePlayback& p, int status) { return p.finish(status); }
 };

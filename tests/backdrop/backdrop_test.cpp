@@ -68,12 +68,12 @@ TEST_P(BackdropPicturesTest, EachMissingPictureIsNamedInOneLineAndPresentOnesSay
 
 // The title pictures are 400 x 160, shown at half size about the centre.
 TEST_P(BackdropPicturesTest, PicturesDrawInTheirRectsBehindThePlatform) {
-    satellite.draw(c.renderer);
+    satellite.draw(c.paint);
     EXPECT_EQ(c.countNonBlack() > 0, present) << "the satellite, alone on the canvas";
-    titles.draw(c.renderer);
-    moon.draw(c.renderer, {100, 0, 150, 520});
+    titles.draw(c.paint);
+    moon.draw(c.paint, {100, 0, 150, 520});
     SDL_SetRenderDrawColor(c.renderer, 168, 198, 78, 255);
-    LandingPlatform().draw(c.renderer);
+    LandingPlatform().draw(c.paint);
     EXPECT_EQ(c.pixel(150, 450), SDL_Color({168, 198, 78, 255})) << "the closing edge";
     // The satellite and the platform lie in front of the moon, as in the game.
     const SDL_Rect where[] = {{755, 500, 200, 80}, {965, 500, 200, 80}, {100, 0, 150, 520}};

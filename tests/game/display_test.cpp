@@ -3,7 +3,6 @@
 
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
-#include "geometry/render_scale.h"
 #include "platform/field_view.h"
 #include "platform/platform.h"
 #include "support/headless_game.h"
@@ -112,7 +111,7 @@ bool litNear(const Canvas& c, long x, long y) {
 class ShrunkFieldTest : public testing::Test {
   protected:
     void SetUp() override {
-        view.open(window.renderer, 1920, 1080);
+        view.open(window.paint, 1920, 1080);
         view.beginFrame();
         SDL_SetRenderDrawColor(window.renderer, 0, 0, 0, 255);
         SDL_RenderClear(window.renderer);
@@ -144,13 +143,13 @@ static std::vector<std::pair<SDL_Point, SDL_Point>> testLines() {
 TEST_F(ShrunkFieldTest, OutlinesStayUnbrokenWithEachEndOnTheWindowPixelHoldingItsCentre) {
     const auto lines = testLines();
     {
-        OutlineBatch outlines(window.renderer);
+        OutlineBatch outlines(window.paint);
         for (const auto& [a, b] : lines) {
             const SDL_Point ends[] = {a, b};
             outlines.add(ends, 2);
         }
     }
-    drawCircle(window.renderer, 1500, 700, 200, {0, 255, 0}, 0);
+    drawCircle(window.paint, 1500, 700, 200, {0, 255, 0}, 0);
     view.present();
 
     int gaps = 0;
@@ -184,7 +183,7 @@ TEST_F(ShrunkFieldTest, APictureOfOnePixelStripesComesOutFilteredNotDropped) {
     SDL_Texture* picture = SDL_CreateTexture(window.renderer, SDL_PIXELFORMAT_ARGB8888,
                                              SDL_TEXTUREACCESS_STATIC, 30, 1);
     SDL_UpdateTexture(picture, nullptr, stripes.data(), 30 * 4);
-    fitScaleMode(window.renderer, picture);
+    window.paint.fitScaleMode(picture);
     const SDL_Rect band{30, 30, 30, 30};
     SDL_RenderCopy(window.renderer, picture, nullptr, &band);
     view.present();

@@ -6,7 +6,7 @@ TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
     Canvas canvas(60, 30);
     CircleBatch batch;
     SDL_SetRenderDrawColor(canvas.renderer, 1, 2, 3, 4);
-    batch.draw(canvas.renderer, ColourRGB{0, 0, 255}, 40);
+    batch.draw(canvas.paint, ColourRGB{0, 0, 255}, 40);
     EXPECT_EQ(std::tuple(canvas.countNonBlack(), canvas.drawColour()),
               std::tuple(0, SDL_Color{1, 2, 3, 4}))
         << "an empty batch leaves the colour the next outline relies on";
@@ -17,7 +17,7 @@ TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
     batch.add(10, 10, 7);
     batch.add(30, 10, 5);
     batch.add(50, 10, 1);
-    batch.draw(canvas.renderer, ColourRGB{0, 0, 255}, 40);
+    batch.draw(canvas.paint, ColourRGB{0, 0, 255}, 40);
     const SDL_Color blue{0, 0, 255, 255};
     EXPECT_EQ(std::tuple(canvas.count(blue), canvas.countNonBlack(), canvas.drawColour()),
               std::tuple(65, 65, SDL_Color{0, 0, 255, 40}));
@@ -28,7 +28,7 @@ TEST(CircleBatchTest, DrawsEveryCircleOnceThenStartsAfresh) {
     }
 
     batch.add(50, 25, 1);
-    batch.draw(canvas.renderer, ColourRGB{255, 0, 0}, 0);
+    batch.draw(canvas.paint, ColourRGB{255, 0, 0}, 0);
     EXPECT_EQ(std::tuple(canvas.count(SDL_Color{255, 0, 0, 255}), canvas.countNonBlack()),
               std::tuple(1, 66))
         << "only the new circle, in the new colour";

@@ -95,7 +95,7 @@ TEST(OutlineBatchTest, BelowScaleOneARectangleOnePixelWideStaysVisible) {
         Canvas canvas(20, 10);
         SDL_RenderSetScale(canvas.renderer, 0.5F, 0.5F);
         {
-            OutlineBatch batch(canvas.renderer, style);
+            OutlineBatch batch(canvas.paint, style);
             SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
             batch.add(SDL_Rect{10, 4, 1, 8});
         }
@@ -110,7 +110,7 @@ TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
     Canvas canvas(40, 16);
     const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
     {
-        OutlineBatch batch(canvas.renderer, OutlineBatch::Style::Geometry);
+        OutlineBatch batch(canvas.paint, OutlineBatch::Style::Geometry);
         SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
         batch.add(SDL_Rect{2, 3, 6, 5});
         SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 255);
@@ -130,7 +130,7 @@ TEST(OutlineBatchTest, OneCallDrawsEveryOutlineInItsOwnColourWhenTheBatchEnds) {
 int drawLines(Canvas& canvas, OutlineBatch::Style style) {
     const SDL_Point rock[] = {{2, 2}, {9, 4}, {12, 11}, {5, 13}, {1, 8}, {2, 2}};
     const SDL_Point spike[] = {{20, 2}, {27, 12}, {21, 9}};
-    OutlineBatch batch(canvas.renderer, style);
+    OutlineBatch batch(canvas.paint, style);
     SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 0);
     batch.add(rock, 6);
     SDL_SetRenderDrawColor(canvas.renderer, 168, 198, 78, 0);
@@ -144,7 +144,7 @@ int drawLines(Canvas& canvas, OutlineBatch::Style style) {
 TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKeepsItsLines) {
     Canvas plain(40, 16);
     Canvas cornered(40, 16);
-    EXPECT_EQ(OutlineBatch::styleFor(plain.renderer), OutlineBatch::Style::Lines)
+    EXPECT_EQ(OutlineBatch::styleFor(plain.paint), OutlineBatch::Style::Lines)
         << "the software renderer's pictures (and the recordings' digests) stay as they are";
     // SDL's software lines light every corner: the points add nothing there, so any pixel
     // more is a corner put beside its lines, and a wrong colour shows on the corner itself.

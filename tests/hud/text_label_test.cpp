@@ -47,7 +47,7 @@ TEST_F(TextLabelTest, TheFontFitsTheLabelsStripsAndCoversWholePixels) {
 
 // A label renders each new text once, freeing the old texture; a failed render leaves it empty.
 TEST_F(TextLabelTest, ALabelRendersEachNewTextOnceAndAFailedRenderLeavesItEmpty) {
-    TextLabel label(canvas.renderer, nullptr, font, "Lvl:", 30, 40, kRed);
+    TextLabel label(&canvas.paint, nullptr, font, "Lvl:", 30, 40, kRed);
     label.draw(); // the creation text is not rendered
     label.setText("LvL:1");
     ASSERT_NE(label.texture(), nullptr);
@@ -68,7 +68,7 @@ TEST_F(TextLabelTest, ALabelRendersEachNewTextOnceAndAFailedRenderLeavesItEmpty)
 
 // Each line as big as the font renders its text, one every 24 px from y 48 down to 264.
 TEST_F(TextLabelTest, DebugLinesFillTheirSlotsAndDrawInTheirRects) {
-    DebugMessageList list(canvas.renderer, nullptr, font);
+    DebugMessageList list(&canvas.paint, nullptr, font);
     const std::string texts[] = {
         "Boid1:(3,4)", "Visual Range:", "zBoid1:",    "zBoid2:",    "Debug Info",
         "Debug Info",  "Debug Info",    "Debug Info", "Debug Info", "hero:velocity:1.50"};

@@ -13,7 +13,7 @@ LiffAutomaton gridWith(int w, int h, const Points& live) {
     return a;
 }
 
-void runFrames(LiffBlocks& layer, SDL_Renderer* r, int n) {
+void runFrames(LiffBlocks& layer, DrawSurface& r, int n) {
     for (int i = 0; i < n; ++i) {
         layer.updateAndDraw(r);
     }
@@ -101,16 +101,16 @@ TEST(LiffBlocksTest, AGenerationEveryPeriodUnlessFrozenOrThePeriodIsZero) {
     Canvas canvas(400, 400);
     LiffBlocks layer;
     layer.setCells({{6, 5}, {4, 5}, {5, 5}});
-    runFrames(layer, canvas.renderer, 359);
+    runFrames(layer, canvas.paint, 359);
     EXPECT_EQ(layer.getLivePoints(), (Points{{6, 5}, {4, 5}, {5, 5}}));
-    layer.updateAndDraw(canvas.renderer);
+    layer.updateAndDraw(canvas.paint);
     EXPECT_EQ(std::tuple(layer.getLivePoints(), layer.blocks.at(0).rockCords[0].y),
               std::tuple(Points{{5, 4}, {5, 5}, {5, 6}}, 105.0f));
     layer.setFreeze(true);
-    runFrames(layer, canvas.renderer, 360);
+    runFrames(layer, canvas.paint, 360);
     layer.setFreeze(false);
     layer.setPeriod(0);
-    runFrames(layer, canvas.renderer, 360);
+    runFrames(layer, canvas.paint, 360);
     EXPECT_EQ(layer.getLivePoints(), (Points{{5, 4}, {5, 5}, {5, 6}}));
 }
 
@@ -122,7 +122,7 @@ class LiffFieldTest : public testing::Test {
         field.setFieldSize({1785, 1080});
         SDL_SetRenderDrawColor(big.renderer, 255, 255, 255, 255);
         field.setFreeze(true);
-        runFrames(field, big.renderer, 360);
+        runFrames(field, big.paint, 360);
     }
 
     LiffBlocks field;
@@ -154,7 +154,7 @@ TEST_F(LiffFieldTest, RandomizeDrawsEachCellFromTheGenerator) {
     field.randomize();
     EXPECT_EQ(quietly([&] { field.cellAt(0, 0), field.cellAt(0, 80); }),
               "Living Liff Block!\nDead Liff Block!\n");
-    runFrames(field, big.renderer, 360);
+    runFrames(field, big.paint, 360);
     EXPECT_EQ(field.blocks.size(), 2u);
 }
 

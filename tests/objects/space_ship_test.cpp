@@ -6,11 +6,17 @@
 #include <cstring>
 #include <functional>
 
+#include "geometry/null_surface.h"
 #include "support/kit.h"
+
+namespace {
+// A ship without pictures: motion alone.
+NullSurface pictureless;
+} // namespace
 
 // Where the ship spawns, its nose and its centre, the stored recordings hold.
 TEST(SpaceShipTest, SpawnsCentredOnTheField) {
-    SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+    SpaceShip ship(pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     const SDL_Rect box = ship.boundingRect();
     EXPECT_EQ(std::tuple(box.x, box.y, box.w, box.h, ship.minMax.min_idx, ship.minMax.max_idx),
               std::tuple(937, 506, 50, 50, Point(2, 0), Point(4, 2)));
@@ -27,7 +33,7 @@ TEST(SpaceShipTest, ThrustBuildsMomentumTrimsFastComponentsAndCapsTheSpeed) {
                              // 8.5009 is past the cap of 8: 0.5 off each component
                              {0, 0, 25.5f, 0.5f, -8.000886f, 25.4973425f, 1}};
     for (const auto& r : rows) {
-        SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+        SpaceShip decaying(pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080));
         std::tie(decaying.t_velocity, decaying.momentumMag) = std::tuple(PointF(r[0], r[1]), r[2]);
         decaying.thrust(0.1f);
         EXPECT_NEAR(decaying.t_velocity.x, r[3], 2e-6);
@@ -40,7 +46,7 @@ TEST(SpaceShipTest, ThrustBuildsMomentumTrimsFastComponentsAndCapsTheSpeed) {
 TEST(SpaceShipTest, MomentumDecaysByItsLogarithmAboveAFloor) {
     const float decays[][2] = {{0.07f, 0.07f},   {-0.07f, -0.07f}, {0.071f, 2.71608f},
                                {0.5f, 1.19315f}, {2.0f, 1.30685f}, {-0.5f, -1.19315f}};
-    SpaceShip decaying(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+    SpaceShip decaying(pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     for (const auto& r : decays) {
         decaying.momentumMag = r[0];
         decaying.decayMomentum();
@@ -58,7 +64,7 @@ TEST(SpaceShipTest, WrapsWholeAtEachEdge) {
                              {-20, 500, 1903, 500, 1942, 506},
                              {1910, 500, -10, 500, 32, 506}};
     for (const auto& r : rows) {
-        SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+        SpaceShip ship(pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080));
         ship.teleport(static_cast<int>(r[0]), static_cast<int>(r[1]));
         SDL_FPoint moved[SpaceShip::kShipPoints];
         std::transform(std::begin(ship.shipCords), std::end(ship.shipCords), moved,
@@ -79,7 +85,7 @@ TEST(SpaceShipTest, WrapsWholeAtEachEdge) {
 // (25, 25), each point rounded to float once. All-float arithmetic lands a bit or two away
 // (20.6587944 for point 0's x after the first turn, 20.6587982 after the second).
 TEST(SpaceShipTest, RotateComputesInDoubleOnTheStoredFloats) {
-    SpaceShip ship(nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080));
+    SpaceShip ship(pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080));
     ship.teleport(100, 200);
     ship.t_velocity = PointF(2.0f, 0.5f);
     const float angles[] = {10, 20};
@@ -135,7 +141,7 @@ class SpaceShipDrawTest : public testing::Test {
 };
 
 TEST_F(SpaceShipDrawTest, DrawsTheFrameSetOfItsShieldAndFlameState) {
-    SpaceShip ship(canvas.renderer, ".\\dat\\shipThrust0.png", Point(200, 200));
+    SpaceShip ship(canvas.paint, ".\\dat\\shipThrust0.png", Point(200, 200));
     ship.addThrustImage(".\\dat\\shipThrust1.png");
     ship.addThrustImage(".\\dat\\shipThrust2.png");
     ship.loadShieldImages({".\\dat\\shipShield0.png", ".\\dat\\shipShield1.png",
@@ -159,7 +165,7 @@ TEST_F(SpaceShipDrawTest, DrawsTheFrameSetOfItsShieldAndFlameState) {
             << frame;
     }
     // Frame sets that were never loaded draw nothing.
-    SpaceShip bare(canvas.renderer, ".\\dat\\shipThrust0.png", Point(200, 200));
+    SpaceShip bare(canvas.paint, ".\\dat\\shipThrust0.png", Point(200, 200));
     bare.thrustCounter = 1;
     EXPECT_TRUE(shown([&] { bare.drawSprite(30.0f); }) == shown([] {}));
     bare.toggleShield();

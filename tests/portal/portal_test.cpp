@@ -26,7 +26,7 @@ class PortalTest : public testing::Test {
     WorkDir dir;
     const bool seeded = (gameSrand(1), true); // before the portal draws its first wait
     Canvas canvas{400, 300};
-    Portal portal{canvas.renderer, {".\\dat\\portal_layers\\RGB\\0.png"}, Point(200, 150)};
+    Portal portal{canvas.paint, {".\\dat\\portal_layers\\RGB\\0.png"}, Point(200, 150)};
     ExitPortal exit;
     // onA touches end A's right edge, which counts; onB lies inside end B.
     const SDL_Rect onA{300, 150, 30, 30}, onB{100, 100, 30, 30}, away{0, 0, 1, 1};
@@ -62,7 +62,7 @@ TEST(PortalPlacementTest, APairIsDrawnAmongTwoIslandsOrMoreAndItsEndsGoToTheCell
     Canvas wide(800, 400);
     gameSrand(1);
     testing::internal::CaptureStdout();
-    Portal bare(wide.renderer, {}, Point(200, 400));
+    Portal bare(wide.paint, {}, Point(200, 400));
     EXPECT_EQ(testing::internal::GetCapturedStdout(), "Error zero images to load...\n");
     Islands islands;
     islands.setCellSize(Point(35, 38));

@@ -10,7 +10,7 @@ TEST(RadarTest, ABlipLeftOfTheWorldIsNotClippedAndWhiteIsLeftSet) {
     Radar radar(Point(1920, 1080));
     radar.addBlip(Point(-960, 0)); // -46.7 truncates to -46
     radar.setHeroPos(Point(480, 270));
-    radar.drawRadar(canvas.renderer);
+    radar.drawRadar(canvas.paint);
     EXPECT_EQ(std::pair(canvas.pixel(1748, 15), canvas.pixel(1749, 15)), std::pair(G, K));
     EXPECT_EQ(canvas.drawColour(), SDL_Color({255, 255, 255, 0})) << "white is left set";
 }

@@ -24,3 +24,10 @@ if(NOT WIN32)
         $<TARGET_FILE:va_replay_check> ${VA_REPLAYS}/waves.rec)
     set_tests_properties(replay_check_redigest_damaged PROPERTIES LABELS replay TIMEOUT 300)
 endif()
+
+# -verify of the game itself, with no display named.
+if(NOT WIN32)
+    add_test(NAME verify_recordings COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/replay/verify_test.sh
+        $<TARGET_FILE:void-angler> ${VA_REPLAYS} ${PROJECT_SOURCE_DIR}/dat)
+    set_tests_properties(verify_recordings PROPERTIES TIMEOUT 600 LABELS replay)
+endif()

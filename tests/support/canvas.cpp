@@ -1,8 +1,8 @@
 #include "support/canvas.h"
 
-Canvas::Canvas(int width, int height) {
-    surface = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-    renderer = SDL_CreateSoftwareRenderer(surface);
+Canvas::Canvas(int width, int height)
+    : surface(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888)),
+      renderer(SDL_CreateSoftwareRenderer(surface)) {
     SDL_SetRenderDrawColor(renderer, 0, 0, 0, 255);
     SDL_RenderClear(renderer);
 }

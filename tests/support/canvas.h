@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include "geometry/sdl_surface.h"
+
 inline bool operator==(const SDL_Color& a, const SDL_Color& b) {
     return a.r == b.r && a.g == b.g && a.b == b.b && a.a == b.a;
 }
@@ -27,4 +29,6 @@ class Canvas {
 
     SDL_Surface* surface = nullptr;
     SDL_Renderer* renderer = nullptr;
+    // The game's drawing calls onto the renderer.
+    SdlSurface paint{renderer};
 };

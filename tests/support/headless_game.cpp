@@ -26,26 +26,19 @@ SDL_Joystick* HeadlessGame::plugPad() {
     return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
 }
 
-HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt) {
+HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt)
+    : headless(width, height) {
     setCalendarClock([] { return kPinnedSecond; });
     if (!gameTxt.empty()) {
         std::ofstream(workDir.path() / "game.txt") << gameTxt;
     }
     state = std::make_unique<ProcessState>();
     state->randomSeed = 1; // not the pinned second: the random table must come from its own seed
-    screen = SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888);
-    display.openWindow = [this](const char* title, int& w, int& h) {
-        w = screen->w;
-        h = screen->h;
-        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    };
-    display.openRenderer = [this](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
     game = std::make_unique<Game>(*state, Platform{[this](Uint32 ms) { sleptMs += ms; }, display});
 }
 
 HeadlessGame::~HeadlessGame() {
     exitProcess();
-    SDL_FreeSurface(screen);
     setCalendarClock({});
 }
 

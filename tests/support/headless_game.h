@@ -1,5 +1,5 @@
-// A Game started without a screen: a dummy-driver window, a software renderer
-// on a memory surface, no sleeps, a pinned clock and its own working directory.
+// A Game on the headless screen, its sleeps counted and not taken, the clock pinned, in its
+// own working directory.
 #pragma once
 
 #include <SDL.h>
@@ -11,6 +11,7 @@
 
 #include "game/game.h"
 #include "game/process_state.h"
+#include "platform/headless_screen.h"
 #include "support/kit.h"
 
 class HeadlessGame {
@@ -55,10 +56,11 @@ class HeadlessGame {
 
     WorkDir workDir;
     std::unique_ptr<ProcessState> state;
+    HeadlessScreen headless;
     // The window and renderer makers the game was given; a test may swap one and remake it.
-    Display display;
+    Display display = headless.display();
     std::unique_ptr<Game> game;
-    SDL_Surface* screen = nullptr;
+    SDL_Surface* screen = headless.pixels();
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);

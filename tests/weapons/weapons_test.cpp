@@ -1,3 +1,4 @@
+#include "geometry/null_surface.h"
 #include "support/kit.h"
 #include "weapons/collisions.h"
 #include "weapons/fire_rule.h"
@@ -16,8 +17,9 @@ struct WeaponsTest : testing::Test {
     void TearDown() override { testing::internal::GetCapturedStdout(); }
     const bool quiet = (testing::internal::CaptureStdout(), true); // the construction line
     ManageWeapon ssw{1920, 1080};
+    NullSurface pictureless;
     // The sprite spans x 920..1000, y 500..580.
-    SpaceShip hero{nullptr, ".\\dat\\shipThrust0.png", Point(1920, 1080)};
+    SpaceShip hero{pictureless, ".\\dat\\shipThrust0.png", Point(1920, 1080)};
     std::vector<SpaceJunk> rocks;
     int hits = 0;
 };

@@ -38,9 +38,10 @@ matches_golden() {
         END { if (i < n) { print "missing or out of order: " want[i] > "/dev/stderr"; exit 1 } }'
 }
 
-# timedemo DIR FILE: replays FILE (named relative to DIR) as fast as it goes, started in DIR.
+# timedemo DIR FILE [FLAG]: replays FILE (named relative to DIR) as fast as it goes, started in
+# DIR; -verify as FLAG draws nothing.
 timedemo() {
-    start_game "$1" "$1/void-angler.exe" -timedemo="$2"
+    start_game "$1" "$1/void-angler.exe" "${3:--timedemo}=$2"
     wait_for 120 eval '! kill -0 "$GAME_PID" 2>/dev/null'
     wait_exit
     [ "$GAME_STATUS" -eq 0 ] && grep -q '^replay in sync: [1-9][0-9]* frames' "$1/err"
@@ -69,6 +70,7 @@ if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$game/out"; 
     check "-record=$greek writes the whole game under that name" "$game" \
         bash -c "tail -n 1 '$game/$greek' | grep -q '^end [1-9]'"
     check "-timedemo=$greek replays it in sync" "$game" timedemo "$game" "$greek"
+    check "-verify=$greek checks it in sync, drawing nothing" "$game" timedemo "$game" "$greek" -verify
 else
     fail "the zip's game opens a window" "$game"
     kill "$GAME_PID" 2>/dev/null; wait_exit

@@ -14,6 +14,7 @@
 #include <fstream>
 #include <iostream>
 #include <map>
+#include <optional>
 #include <sstream>
 #include <vector>
 
@@ -21,6 +22,7 @@
 #include "app/game_playback.h"
 #include "geometry/calendar_clock.h"
 #include "persist/game_state.h"
+#include "platform/headless_screen.h"
 #include "replay/state_digest.h"
 
 namespace fs = std::filesystem;
@@ -190,14 +192,8 @@ int check(const Options& o) {
         writer->writeHeader(playback.header());
         playback.rewrite = &*writer;
     }
-    const int w = playback.header().width, h = playback.header().height;
-    SDL_Surface* screen = SDL_CreateRGBSurfaceWithFormat(0, w, h, 32, SDL_PIXELFORMAT_RGB888);
-    Display display;
-    display.openWindow = [&](const char* title, int& ww, int& hh) {
-        ww = w, hh = h;
-        return SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
-    };
-    display.openRenderer = [&](SDL_Window*) { return SDL_CreateSoftwareRenderer(screen); };
+    HeadlessScreen headless(playback.header().width, playback.header().height);
+    SDL_Surface* screen = headless.pixels();
 
     const std::map<std::uint32_t, std::uint32_t> expected = readPictures(picturesFile);
     std::ostringstream pictures;
@@ -229,18 +225,15 @@ int check(const Options& o) {
                   << std::endl;
     };
 
-    playback.install();
     LogCapture capture;
     int status = 0;
     {
-        ProcessState state;
-        Game game(state, playback.wrap(Platform{[](Uint32) {}, display}));
-        playback.attach(watchGame(game));
-        // The recorded flags on this tool's own canvas of the recorded size.
-        status = playback.finish(game.run(CommandLine{playback.header().flags, {}, {}}));
+        std::optional<ProcessState> state;
+        status = runLinked(
+            playback, headless.platform(), [&]() -> ProcessState& { return state.emplace(); },
+            recordedCommandLine(playback.header()));
     }
     const std::string log = capture.finish();
-    SDL_FreeSurface(screen);
     setCalendarClock({});
     setSaveFileEdge({});
     if (o.redigest) {

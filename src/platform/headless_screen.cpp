@@ -1,0 +1,37 @@
+#include "platform/headless_screen.h"
+
+#include <memory>
+
+#include "geometry/null_surface.h"
+
+HeadlessScreen::HeadlessScreen(int width, int height, bool drawing)
+    : picture(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_RGB888)),
+      draws(drawing) {}
+
+HeadlessScreen::~HeadlessScreen() {
+    SDL_FreeSurface(picture);
+}
+
+Display HeadlessScreen::display() {
+    Display d;
+    d.openWindow = [this](const char* title, int& w, int& h) {
+        w = picture->w;
+        h = picture->h;
+        return shown = SDL_CreateWindow(title, 0, 0, w, h, SDL_WINDOW_HIDDEN);
+    };
+    d.openRenderer = [this](SDL_Window*) { return SDL_CreateSoftwareRenderer(picture); };
+    if (!draws) {
+        d.openSurface = [](SDL_Renderer* r) { return std::make_unique<NullSurface>(r); };
+    }
+    return d;
+}
+
+Platform HeadlessScreen::platform() {
+    return Platform{[](Uint32) {}, display()};
+}
+
+void HeadlessScreen::chooseDummyDrivers() {
+    // Over the environment too: a headless run must not reach for a display or a sound card.
+    SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+}
