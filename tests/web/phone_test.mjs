@@ -115,6 +115,16 @@ async function recorded(page) {
     rmSync(dir, {recursive: true, force: true});
 }
 
+// The first touch shows the controls, which the game lists on the console: name and rectangle.
+async function shownControls(cdp, said, count) {
+    await tap(cdp, [458, 200]);
+    const listed = await waitFor(() => said.filter(l => l.startsWith('touch control ')).length === count && said);
+    return Object.fromEntries((listed || []).filter(l => l.startsWith('touch control ')).map(l => {
+        const [name, x, y, w, h] = l.split(' ').slice(2);
+        return [name, {x: +x, y: +y, w: +w, h: +h}];
+    }));
+}
+
 async function phone(page, said) {
     await page.setViewport(PHONE);
     const cdp = await page.createCDPSession();
@@ -123,12 +133,7 @@ async function phone(page, said) {
     check("a phone's field is the smallest in the canvas's shape, and the log says so",
         started && lines.includes('WINDOW_SIZE_X:1333') && lines.includes('WINDOW_SIZE_Y:600'), lines.slice(0, 12).join('|'));
     const before = await canvasShot(page);
-    await tap(cdp, [458, 200]);
-    const listed = await waitFor(() => said.filter(l => l.startsWith('touch control ')).length === 6 && said);
-    const rects = Object.fromEntries((listed || []).filter(l => l.startsWith('touch control ')).map(l => {
-        const [name, x, y, w, h] = l.split(' ').slice(2);
-        return [name, {x: +x, y: +y, w: +w, h: +h}];
-    }));
+    const rects = await shownControls(cdp, said, 6);
     const drawn = async () => {
         const image = await canvasShot(page);
         return Object.values(rects).every(r => rimPixels(image, r) > 40);
@@ -200,12 +205,7 @@ async function watched(page) {
     await (await page.$('#watch')).uploadFile(join(SRC, 'tests/replays/portal.rec'));
     await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
     const started = await startGame(page);
-    await tap(cdp, [458, 200]);
-    const listed = await waitFor(() => said.filter(l => l.startsWith('touch control ')).length === 2 && said);
-    const rects = Object.fromEntries((listed || []).filter(l => l.startsWith('touch control ')).map(l => {
-        const [name, x, y, w, h] = l.split(' ').slice(2);
-        return [name, {x: +x, y: +y, w: +w, h: +h}];
-    }));
+    const rects = await shownControls(cdp, said, 2);
     const same = (a, b) => {
         for (let y = 0; y < a.height; y += 3) {
             for (let x = 0; x < a.width; x += 3) {
