@@ -40,40 +40,49 @@ int launchWith(std::vector<std::string> words, std::string& err) {
 
 } // namespace
 
-// A recorded game with its keys played back: in sync, with the recorded log and no save
-// written; a changed digest is named with its frame, and re-digesting names that frame and
-// gives back the recording as it was made. Cut off (only by the end of the file), damaged
-// (anything unreadable before it) and refused each have their own line and status; the
-// reader's own refusals are tested with it.
-TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdict) {
+// A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
+// (the header holds the field), through a link as saves are written.
+class RecordedGameTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
+        std::error_code noLinks;
+        fs::create_symlink("game.rec", "linked.rec", noLinks);
+        linked = !noLinks;
+        GameRecorder recorder(linked ? "linked.rec" : "game.rec", {"-test"});
+        ASSERT_EQ(recorder.start(), "");
+        const auto [status, err] = session.play(recorder);
+        ASSERT_EQ(status, 0);
+        EXPECT_EQ(err.find("recording"), std::string::npos) << "written fine: " << err;
+        recordedLog = session.log;
+        fs::remove("game.txt");
+        text = readFile("game.rec");
+        ASSERT_TRUE(text.ends_with("\nend 3\n") && text.find("\nfield 1024 768\n") != text.npos)
+            << text;
+    }
+
     WorkDir dir;
-    std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
-    // -scale plays a field smaller than the desktop: the header holds the field.
     LinkedGame session{.width = 2048,
                        .height = 1536,
                        .args = {"-test", "-scale=2"},
                        .keys = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_N}};
-    // Through a link, as saves are: the link stays a link.
-    std::error_code noLinks;
-    fs::create_symlink("game.rec", "linked.rec", noLinks);
-    GameRecorder recorder(noLinks ? "game.rec" : "linked.rec", {"-test"});
-    ASSERT_EQ(recorder.start(), "");
-    const auto [recorded, written] = session.play(recorder);
-    ASSERT_EQ(recorded, 0);
-    EXPECT_TRUE(noLinks || fs::is_symlink("linked.rec"));
-    EXPECT_EQ(written.find("recording"), std::string::npos) << "written fine: " << written;
-    const std::string recordedLog = session.log;
-    fs::remove("game.txt");
+    bool linked = false;
+    std::string recordedLog, text;
+};
+
+TEST_F(RecordedGameTest, ReplaysInSyncWithTheRecordedLogAndWritesNoSave) {
+    EXPECT_TRUE(!linked || fs::is_symlink("linked.rec")) << "the link stays a link";
     GamePlayback playback("game.rec", PlaybackMode::Check);
     ASSERT_EQ(playback.open(), std::nullopt);
     EXPECT_EQ(playback.header().flags, (std::vector<std::string>{"-test"}));
     EXPECT_EQ(logLines(session.play(playback).second).back(), "replay in sync: 3 frames");
     EXPECT_EQ(session.log, recordedLog);
     EXPECT_FALSE(fs::exists("game.txt")) << "a viewing writes no saved game";
+}
 
-    const std::string text = readFile("game.rec");
-    ASSERT_TRUE(text.ends_with("\nend 3\n") && text.find("\nfield 1024 768\n") != text.npos)
-        << text;
+// A changed digest is named with its frame; re-digesting names that frame and gives back the
+// recording as it was made.
+TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBack) {
     std::string changed = text;
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
@@ -92,9 +101,12 @@ TEST(RecordingTest, ARecordedGameReplaysInSyncAndEveryChangeToItEndsWithItsVerdi
     EXPECT_EQ(logLines(session.play(redigest).second).back(), "replay in sync: 3 frames");
     EXPECT_EQ(redigest.firstChange, 1u);
     EXPECT_EQ(readFile("redigested.rec"), text);
+}
 
-    // Only the rules' number decides whether a recording plays; one from before it was written
-    // down counts as rules 1. The product version is only kept.
+// Cut off (only by the end of the file), damaged (anything unreadable before it) and refused
+// each have their own line and status. Only the rules' number decides whether a recording
+// plays; one from before it was written down counts as rules 1. The product version is kept.
+TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
     const std::size_t version = text.find("\ngame ") + 6;
     std::string older = text;
     older.replace(version, text.find('\n', version) - version, "0.9.1");
@@ -141,7 +153,6 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     std::ofstream("checkpoint1700000000.txt") << save;
     std::ofstream("notes.txt") << "not a recording\n";
     std::ofstream("tips.txt") << "void-angler recording tips\n";
-    std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
     fs::create_directory("folder");
     std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"-record=game.txt", 1, "game.txt: that is the saved game"},
@@ -184,12 +195,18 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files) << "nothing new";
     EXPECT_EQ(readFile("game.txt"), save);
     EXPECT_EQ(readFile("notes.txt"), "not a recording\n");
-    // A recording may be replaced, but only once the new game's first frame is written.
+}
+
+// A recording may be replaced, but only once the new game's first frame is written.
+TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntilTheFirstFrame) {
+    WorkDir dir;
+    std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
+    const std::size_t files = std::distance(fs::directory_iterator("."), {});
     GameRecorder unstarted("old.rec", {});
     ASSERT_EQ(unstarted.start(), "");
     unstarted.finish(EXIT_FAILURE);
     EXPECT_EQ(readFile("old.rec"), "void-angler recording 1\ngame 0\n");
-    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files);
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), files) << "no scratch file left";
 }
 
 // The page keeps its recording in memory: past its limit the recording stops after its last

@@ -2,21 +2,39 @@
 
 #include "support/headless_game.h"
 
-TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
+namespace {
+// A started game with a pad plugged in that counts in the background: a test window never
+// has the focus.
+class GamepadTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+        pad = HeadlessGame::plugPad();
+        SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+        ASSERT_EQ(h.run(), "") << "a pad plugged in logs nothing";
+    }
+    void TearDown() override { SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS); }
+    // The ship's heading, the missiles fired and whether the game is paused.
+    std::tuple<int, int, bool> now() const {
+        return {h.game->spriteAngle(), h.game->weapons().getNumMissiles(), h.state->pauseGame};
+    }
+
     HeadlessGame h;
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
-    SDL_Joystick* pad = HeadlessGame::plugPad();
-    EXPECT_EQ(h.run(), "") << "a pad plugged in logs nothing";
+    SDL_Joystick* pad = nullptr;
+};
+} // namespace
+
+TEST_F(GamepadTest, APadIsIgnoredWhileTheGameIsInTheBackground) {
+    SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
     h.run();
-    EXPECT_EQ(h.game->weapons().getNumMissiles(), 0) << "a game in the background ignores the pad";
-    SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 0);
-    // A test window never has the focus; from here on its pad counts anyway.
-    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    EXPECT_EQ(h.game->weapons().getNumMissiles(), 0);
+}
 
-    // A button, or (button -1) the left stick held at x; the frames it is held, then how
-    // far the ship turned (5 degrees a frame), the missiles fired (two in the first frame,
-    // then one a frame) and whether the pause flipped.
+// A button, or (button -1) the left stick held at x; the frames it is held, then how far the
+// ship turned (5 degrees a frame), the missiles fired (two in the first frame, then one a
+// frame) and whether the pause flipped. Each row by the pad, then by its key.
+TEST_F(GamepadTest, EachControlDoesWhatItsKeyDoes) {
     using Row = std::tuple<int, Sint16, SDL_Scancode, int, int, int, bool>;
     const Row rows[] = {
         {SDL_CONTROLLER_BUTTON_DPAD_LEFT, 0, SDL_SCANCODE_LEFT, 2, -10, 0, false},
@@ -38,21 +56,20 @@ TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
                     SDL_JoystickSetVirtualButton(pad, button, down ? 1 : 0);
                 }
             };
-            const auto before = std::tuple(h.game->spriteAngle(),
-                                           h.game->weapons().getNumMissiles(), h.state->pauseGame);
+            const auto [angle, missiles, paused] = now();
             hold(true);
             std::string log = h.run(frames);
             hold(false);
             log += h.run(); // let go: nothing more happens
-            EXPECT_EQ(std::tuple(h.game->spriteAngle(), h.game->weapons().getNumMissiles(),
-                                 h.state->pauseGame, log),
-                      std::tuple(std::get<0>(before) + turned, std::get<1>(before) + fired,
-                                 std::get<2>(before) != pauses, ""))
+            EXPECT_EQ(std::tuple_cat(now(), std::tuple(log)),
+                      std::tuple(angle + turned, missiles + fired, paused != pauses, ""))
                 << "button " << button << " x " << x << (byKey ? " by key" : " by pad");
         }
     }
+}
 
-    // Thrusting, firing and turning, the pad is pulled out: all of it stops.
+// Thrusting, firing and turning, the pad is pulled out: all of it stops.
+TEST_F(GamepadTest, PullingThePadOutLetsGoOfEverythingItHeld) {
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_A, 1);
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_B, 1);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, 32767);
@@ -60,33 +77,32 @@ TEST(GamepadTest, EachControlDoesWhatItsKeyDoesAndAPadMayComeAndGo) {
     // thrust cannot end before it is looked for.
     SDL_LockAudioDevice(2);
     h.run(3);
-    const int angle = h.game->spriteAngle(), missiles = h.game->weapons().getNumMissiles();
-    EXPECT_EQ(angle, 70 + 15);
-    EXPECT_EQ(missiles, 6 + 4);
+    const auto [angle, missiles, paused] = now();
+    EXPECT_EQ(std::pair(angle, missiles), std::pair(90 + 15, 4));
     EXPECT_TRUE(h.playing(h.state->sounds.thrust));
     SDL_UnlockAudioDevice(2);
     SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1); // the one plugged in last
     SDL_JoystickClose(pad);
     Mix_HaltChannel(-1);
     EXPECT_EQ(h.run(3), "");
-    EXPECT_EQ(std::tuple(h.game->spriteAngle(), h.game->weapons().getNumMissiles(),
-                         h.playing(h.state->sounds.thrust)),
-              std::tuple(angle, missiles, false));
+    EXPECT_EQ(std::tuple(now(), h.playing(h.state->sounds.thrust)),
+              std::tuple(std::tuple(angle, missiles, paused), false));
+}
 
-    // Another pad takes over. Its first stick reading, short of a tilt, lets go of no key
-    // held on the keyboard: the ship turns on, 5 degrees a frame.
-    pad = HeadlessGame::plugPad();
-    h.run();
+// A pad's first stick reading, short of a tilt, lets go of no key held on the keyboard: the
+// ship turns on, 5 degrees a frame.
+TEST_F(GamepadTest, AStickAtRestLetsGoOfNoKeyHeldOnTheKeyboard) {
     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_RIGHT);
     SDL_JoystickSetVirtualAxis(pad, SDL_CONTROLLER_AXIS_LEFTX, -16000);
     h.run(2);
     HeadlessGame::pushKey(SDL_KEYUP, SDL_SCANCODE_RIGHT);
     h.run();
-    EXPECT_EQ(h.game->spriteAngle(), angle + 10);
-    // The game shuts down with the pad still plugged in.
+    EXPECT_EQ(h.game->spriteAngle(), 90 + 10);
+}
+
+TEST_F(GamepadTest, BackQuitsAndTheGameShutsDownWithThePadStillIn) {
     SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_BACK, 1);
     EXPECT_EQ(h.run(), "");
     EXPECT_TRUE(h.game->quitRequested());
     quietly([&] { EXPECT_EQ(h.stop(), 0); }); // SDL_Quit takes the test's pad with it
-    SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
 }

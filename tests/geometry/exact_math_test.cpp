@@ -61,15 +61,21 @@ constexpr int kRandomCount = 300000;
 
 } // namespace
 
-TEST(ExactMathTest, TablesAreTheNearestDoubleDoublesOfTheirValues) {
-    mpfr_t v;
-    mpfr_t rest;
-    mpfr_inits2(300, v, rest, static_cast<mpfr_ptr>(nullptr));
-    const auto expectEntry = [&](const DoubleDouble& got, const std::string& what) {
+// Each table entry is the nearest double-double of its value, worked out by MPFR at 300 bits.
+class ExactTablesTest : public testing::Test {
+  protected:
+    void SetUp() override { mpfr_inits2(300, v, rest, static_cast<mpfr_ptr>(nullptr)); }
+    void TearDown() override { mpfr_clears(v, rest, static_cast<mpfr_ptr>(nullptr)); }
+    void expectEntry(const DoubleDouble& got, const std::string& what) {
         const double hi = mpfr_get_d(v, MPFR_RNDN);
         mpfr_sub_d(rest, v, hi, MPFR_RNDN);
         EXPECT_EQ(std::pair(got.hi, got.lo), std::pair(hi, mpfr_get_d(rest, MPFR_RNDN))) << what;
-    };
+    }
+    mpfr_t v;
+    mpfr_t rest;
+};
+
+TEST_F(ExactTablesTest, TheSeriesCoefficientsAreTheNearestDoubleDoubles) {
     mpfr_set_ui(v, 1, MPFR_RNDN);
     for (int k = 0; k < 32; ++k) {
         mpfr_div_ui(v, v, k == 0 ? 1 : k, MPFR_RNDN);
@@ -80,11 +86,17 @@ TEST(ExactMathTest, TablesAreTheNearestDoubleDoublesOfTheirValues) {
         mpfr_div_ui(v, v, 2 * n + 1, MPFR_RNDN);
         expectEntry(exact_tables::kInverseOdd[n], "1/" + std::to_string(2 * n + 1));
     }
+}
+
+TEST_F(ExactTablesTest, TheArctangentsOf32ndsAreTheNearestDoubleDoubles) {
     for (int j = 0; j <= 32; ++j) {
         mpfr_set_d(v, j / 32.0, MPFR_RNDN);
         mpfr_atan(v, v, MPFR_RNDN);
         expectEntry(exact_tables::kAtanOf32nds[j], "atan(" + std::to_string(j) + "/32)");
     }
+}
+
+TEST_F(ExactTablesTest, PiHalfPiAndItsPiecesAreExact) {
     mpfr_const_pi(v, MPFR_RNDN);
     expectEntry(exact_tables::kPi, "pi");
     mpfr_div_ui(v, v, 2, MPFR_RNDN);
@@ -93,6 +105,9 @@ TEST(ExactMathTest, TablesAreTheNearestDoubleDoublesOfTheirValues) {
         mpfr_sub_d(v, v, piece, MPFR_RNDN);
     }
     EXPECT_LT(mpfr_get_exp(v), -190) << "the pieces of pi/2 sum to it within 2^-190";
+}
+
+TEST_F(ExactTablesTest, TheLogarithmsConstantsAreExact) {
     mpfr_const_log2(v, MPFR_RNDN);
     for (double piece : exact_tables::kLn2Pieces) {
         mpfr_sub_d(v, v, piece, MPFR_RNDN);
@@ -101,7 +116,6 @@ TEST(ExactMathTest, TablesAreTheNearestDoubleDoublesOfTheirValues) {
     mpfr_set_ui(v, 10, MPFR_RNDN);
     mpfr_log2(v, v, MPFR_RNDN);
     EXPECT_EQ(exact::kLog2Of10, mpfr_get_d(v, MPFR_RNDN));
-    mpfr_clears(v, rest, static_cast<mpfr_ptr>(nullptr));
 }
 
 // Every 5-degree heading the ship turns through, far past any game's length of turning; a
