@@ -3,6 +3,7 @@
 #include "platform/field_size.h"
 #include "replay/recording_writer.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string_view>
 #include <utility>
@@ -215,9 +216,12 @@ bool RecordingReader::readHeaderLine(RecordingHeader& h, HeaderSeen& seen) {
     if (!splitWords(line, w, kMaxWords) || w.empty()) {
         return false;
     }
+    // Printable, as the game writes its own: a carriage return at its end would be lost when
+    // written again.
     if (w[0] == "game" && w.size() == 2 && !seen.game) {
         h.gameVersion = std::string(w[1]);
-        return seen.game = true;
+        seen.game = true;
+        return std::all_of(w[1].begin(), w[1].end(), [](char c) { return c > ' ' && c < 0x7f; });
     }
     if (w[0] == "sim" && w.size() == 2 && !seen.sim) {
         seen.sim = true;

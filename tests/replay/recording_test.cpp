@@ -86,6 +86,8 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {head + "saved file\n| a\\\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {head + "saved file\n| \\q\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {magic + "game 1\nsize 1 1\n", "1", "line 3: unexpected \"size 1 1\""},
+        {magic + "game 1\r\r\nfield 800 600\nsaved none\nframe 1\n", "1",
+         "line 2: unexpected \"game 1\r\""},
         // The game plays no field smaller than 800 x 600, so it never records one.
         {magic + "game 1\nfield 1 1\nsaved none\nframe 1\n", "1",
          "line 3: a field of 1 x 1: the game plays 800 x 600 to 16384 x 16384"},
