@@ -1,3 +1,4 @@
+#include "platform/settings_folder.h"
 #include "platform/work_folder.h"
 
 #include "geometry/data_path.h"
@@ -39,4 +40,22 @@ TEST(WorkFolderTest, DataBesideTheProgramIsReadThroughOneUtf8Path) {
         std::tuple(fromUtf8(path), path.find(name) != std::string::npos, readFile(fromUtf8(path))),
         std::tuple(folder / "dat" / "x.png", true, "png"));
     EXPECT_EQ(dataPath(".\\dat\\x.png"), "dat/x.png");
+}
+
+TEST(WorkFolderTest, SettingsFollowTheXdgRulesAndNeedAnAbsoluteFolder) {
+#ifdef _WIN32
+    GTEST_SKIP() << "Windows keeps them under %APPDATA%";
+#endif
+    using F = std::optional<fs::path>;
+    const std::vector<std::tuple<const char*, const char*, F>> cases = {
+        {"/c", "/h", fs::path("/c/void-angler")},
+        {nullptr, "/h", fs::path("/h/.config/void-angler")},
+        {"", "/h", fs::path("/h/.config/void-angler")},
+        {"rel/c", "/h", fs::path("/h/.config/void-angler")}, // relative: ignored, as XDG says
+        {nullptr, nullptr, std::nullopt},
+        {"", "rel", std::nullopt},
+    };
+    for (const auto& [config, home, want] : cases) {
+        EXPECT_EQ(settingsFolderFrom(config, home), want) << (config ? config : "(unset)");
+    }
 }
