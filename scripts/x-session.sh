@@ -35,6 +35,9 @@ start_x() {
     rm -f "$ready"
     [ -n "$XVFB_PID" ] || { echo "no free X display in 91-140" >&2; return 1; }
     export DISPLAY=":$n"
+    # The game's own settings folder, scratch: no run reads or writes the machine's.
+    XDG_CONFIG_HOME=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-config-XXXXXX")
+    export XDG_CONFIG_HOME
     # Desktop full-screen needs a window manager, as on a player's desktop; openbox is
     # ready once it names its check window on the root window.
     openbox >/dev/null 2>&1 &

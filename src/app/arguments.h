@@ -19,13 +19,16 @@ struct Arguments {
     std::string replay;
     std::string timedemo;
     std::string verify;
+    // The player's settings file instead of the one in the settings folder.
+    std::string settings;
     // A -record=, -replay=, -timedemo= or -verify= given without its FILE: the first such.
     std::string emptyValue;
 };
 
 Arguments examineArguments(int argc, char** argv, std::ostream& err);
-// A relative FILE of -record, -replay, -timedemo or -verify made to mean one in folder (where the
-// player started, when the game keeps its own files elsewhere); an empty folder changes nothing.
+// A relative FILE of -record, -replay, -timedemo, -verify or -settings made to mean one in folder
+// (where the player started, when the game keeps its own files elsewhere); an empty folder changes
+// nothing.
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder);
 // Our own flags and the version, printed after the game's own help lines.
 std::string helpExtras();

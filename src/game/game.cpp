@@ -92,6 +92,7 @@ std::optional<int> Game::openPlayField() {
     createPortal();
     createLabels();
     loadBackdrop();
+    applySoundSettings();
     startRadarLoop();
     quit = false;
     return std::nullopt;
@@ -264,6 +265,8 @@ bool Game::openRenderer() {
 // The window's keys and the fingers need the window and its field. The help panel's lines
 // after its title are the key table's rows, in order.
 void Game::attachInput() {
+    platform.input.events->keepSettings(platform.settings);
+    platform.input.events->bind(InputBindings(inputRows(), platform.settings->values()));
     platform.input.events->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     platform.input.events->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
                                      [this](int y) {
@@ -316,6 +319,15 @@ void Game::loadBackdrop() {
     platformPts = LandingPlatform{};
 }
 
+// Only a player's own choice changes the mixer: with none, the sound is as it always was.
+void Game::applySoundSettings() {
+    const PlayerSettings& chosen = platform.settings->values();
+    ps.input.soundMuted = ps.input.soundMuted || !chosen.sound;
+    if (chosen.volume != PlayerSettings{}.volume) {
+        SoundEffects::setVolume(chosen.volume);
+    }
+}
+
 void Game::startRadarLoop() {
     if (!ps.input.soundMuted) {
         ps.sounds.startRadarLoop();
@@ -335,6 +347,7 @@ int Game::abandonStartUp(int status) {
 
 int Game::shutDown() {
     saveRoutine();
+    platform.settings->save();
     ps.sounds.freeAll();
     Mix_CloseAudio();
     headsUp.deleteScoreLabel();

@@ -44,6 +44,8 @@ class Game {
     int shutDown();
 
     static std::span<const KeyBinding> keyTable();
+    // The key table's rows as the platform binds them.
+    static std::vector<InputRow> inputRows();
     // The help panel's lines, from the key table.
     static const std::vector<std::string>& helpLines();
 
@@ -85,6 +87,7 @@ class Game {
     void createPortal();
     void createLabels();
     void loadBackdrop();
+    void applySoundSettings();
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);

@@ -1,5 +1,8 @@
 #include "platform/input_translator.h"
 
+#include <algorithm>
+
+#include "platform/field_size.h"
 #include "platform/field_view.h"
 
 namespace {
@@ -28,6 +31,36 @@ void InputTranslator::attach(SDL_Window* w, int fieldWidth, int fieldHeight) {
     if (fingers) {
         fingers->attach(window, fieldW, fieldH);
     }
+    startInChosenWindow();
+}
+
+// As after F11, at the remembered size; a field of the window's flags is left as they made it.
+void InputTranslator::startInChosenWindow() const {
+    if (window == nullptr || !settings || !settings->displayChosen() ||
+        settings->values().fullscreen ||
+        (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0) {
+        return;
+    }
+    FieldView::toggleFullscreen(window, fieldW, fieldH);
+    const PlayerSettings& chosen = settings->values();
+    if (chosen.windowWidth > 0) {
+        SDL_Rect usable{};
+        SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &usable);
+        const SDL_Point size = windowedSize(chosen.windowWidth, chosen.windowHeight, usable);
+        SDL_SetWindowSize(window, size.x, size.y);
+        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
+    }
+}
+
+void InputTranslator::windowResized(const SDL_WindowEvent& event) const {
+    if (!settings || window == nullptr || event.windowID != SDL_GetWindowID(window) ||
+        (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) {
+        return;
+    }
+    settings->note([&event](PlayerSettings& s) {
+        s.windowWidth = event.data1;
+        s.windowHeight = event.data2;
+    });
 }
 
 void InputTranslator::enableTouch() {
@@ -55,6 +88,7 @@ bool InputTranslator::next(PlayerInput& input) {
         if (SDL_PollEvent(&event) == 0) {
             if (fingers) {
                 fingers->tick(SDL_GetTicks(), made);
+                holdOrToggle(made, 0);
                 pending.insert(pending.end(), made.begin(), made.end());
                 made.clear();
             }
@@ -84,9 +118,14 @@ bool InputTranslator::pressedOften(const PlayerInput& in) const {
 }
 
 void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {
-    if (fingers && fingers->translate(event, out)) {
-        return;
+    const std::size_t from = out.size();
+    if (!fingers || !fingers->translate(event, out)) {
+        translateEvent(event, out);
     }
+    holdOrToggle(out, from);
+}
+
+void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
     switch (event.type) {
     case SDL_QUIT:
         out.push_back({PlayerInput::Kind::Quit});
@@ -99,23 +138,62 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
             }
             break;
         }
-        out.push_back(
-            keyInput(event.key.keysym.scancode, event.type == SDL_KEYDOWN, event.key.repeat != 0));
+        boundKey(event.key, out);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         out.push_back({PlayerInput::Kind::Mouse, event.button.button,
                        event.type == SDL_MOUSEBUTTONDOWN, false, event.button.x, event.button.y});
         break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            windowResized(event.window);
+        }
+        break;
     default:
-        pads.handle(event,
-                    [&out](SDL_Scancode key, bool down) { out.push_back(keyInput(key, down)); });
+        pads.handle(event, [this, &out](int button, bool down) { padButton(button, down, out); });
         break;
     }
 }
 
+void InputTranslator::boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out) const {
+    const int code = bindings.keyFor(key.keysym.scancode);
+    if (code != InputBindings::kNoKey) {
+        out.push_back(keyInput(code, key.type == SDL_KEYDOWN, key.repeat != 0));
+    }
+}
+
+void InputTranslator::padButton(int button, bool down, std::vector<PlayerInput>& out) const {
+    for (const SDL_Scancode key : bindings.padKeysFor(button)) {
+        out.push_back(keyInput(key, down));
+    }
+}
+
+void InputTranslator::holdOrToggle(std::vector<PlayerInput>& out, std::size_t from) {
+    std::size_t kept = from;
+    for (std::size_t i = from; i < out.size(); ++i) {
+        PlayerInput in = out[i];
+        if (in.kind == PlayerInput::Kind::Key && bindings.toggles(in.code)) {
+            if (!in.down || in.repeat) {
+                continue;
+            }
+            in.down = latched.insert(in.code).second;
+            if (!in.down) {
+                latched.erase(in.code);
+            }
+        }
+        out[kept++] = in;
+    }
+    out.resize(kept);
+}
+
 void InputTranslator::toggleFullscreen() const {
-    if (window != nullptr) {
-        FieldView::toggleFullscreen(window, fieldW, fieldH);
+    if (window == nullptr) {
+        return;
+    }
+    FieldView::toggleFullscreen(window, fieldW, fieldH);
+    if (settings) {
+        const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+        settings->change([full](PlayerSettings& s) { s.fullscreen = full; });
     }
 }

@@ -11,16 +11,24 @@
 #include <cstddef>
 #include <deque>
 #include <memory>
+#include <set>
 #include <vector>
 
 #include "platform/gamepad.h"
+#include "platform/input_bindings.h"
 #include "platform/player_input.h"
+#include "platform/settings_keeper.h"
 #include "platform/touch_controls.h"
 
 class InputTranslator {
   public:
-    // The game's window and the field it shows: full-screen toggling and fingers need them.
+    // The game's window and the field it shows: full-screen toggling and fingers need them. A
+    // window the player chose to start in replaces the full-screen one here.
     void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
+    // The player's keys, buttons and toggles; before it, every key stands for itself.
+    void bind(InputBindings chosen) { bindings = std::move(chosen); }
+    // Where the window's mode and size are remembered.
+    void keepSettings(std::shared_ptr<SettingsKeeper> keeper) { settings = std::move(keeper); }
     // Fingers on a touch screen press the controls drawn for them (the real platforms).
     void enableTouch();
     // The controls show a pause and an end instead of the game's (a recording being watched).
@@ -39,9 +47,20 @@ class InputTranslator {
 
   private:
     void toggleFullscreen() const;
+    void startInChosenWindow() const;
+    void windowResized(const SDL_WindowEvent& event) const;
     bool pressedOften(const PlayerInput& input) const;
+    void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
+    void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out) const;
+    void padButton(int button, bool down, std::vector<PlayerInput>& out) const;
+    // Toggled rows: a press starts the row, the next ends it, releases and repeats do nothing.
+    void holdOrToggle(std::vector<PlayerInput>& out, std::size_t from);
 
     Gamepads pads;
+    InputBindings bindings;
+    std::shared_ptr<SettingsKeeper> settings;
+    // Toggled rows now on.
+    std::set<int> latched;
     std::unique_ptr<TouchControls> fingers;
     std::deque<PlayerInput> pending;
     std::vector<PlayerInput> made;

@@ -19,8 +19,9 @@ class HeadlessGame {
     static constexpr std::time_t kPinnedSecond = 1700000000;
 
     // A saved "game.txt" to start from may be given; it is written before the
-    // process-wide state reads it.
-    explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "");
+    // process-wide state reads it. So may a "settings.txt", which the game then keeps.
+    explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "",
+                          const std::optional<std::string>& settingsTxt = std::nullopt);
     ~HeadlessGame();
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
@@ -61,6 +62,7 @@ class HeadlessGame {
     Display display = headless.display();
     std::unique_ptr<Game> game;
     SDL_Surface* screen = headless.pixels();
+    std::shared_ptr<SettingsKeeper> settings = std::make_shared<SettingsKeeper>();
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);

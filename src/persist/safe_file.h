@@ -1,0 +1,16 @@
+// Whole files written crash-safely: to a temporary file beside the target, flushed to the disk,
+// then renamed over it, so a crash leaves either the old file or the new one.
+#pragma once
+
+#include <string>
+
+enum class Written {
+    Replaced,
+    // The folder takes no new files, so the file was written in place: no crash safety.
+    InPlace,
+    // Nothing written; the old file is as it was.
+    Failed,
+};
+
+// A link is followed to the file it names; the old file's permission bits are kept.
+Written writeFileSafely(const std::string& name, const std::string& text);
