@@ -205,7 +205,13 @@ void Game::applyHeldKeys() {
 
 // The help panel comes just before the overlay; neither changes the draw colour.
 void Game::drawHelpAndOverlay() {
-    headsUp.drawHelp(helpLines());
+    // The settings panel, while open, stands in for the help.
+    const SettingsPanel* settings = platform.input.events->settingsPanel();
+    if (settings != nullptr && settings->isOpen()) {
+        headsUp.drawSettings(settings->lines(), settings->chosenLine());
+    } else {
+        headsUp.drawHelp(helpLines());
+    }
     if (ps.input.debugOverlay) {
         headsUp.drawOverlay(overlayValues());
     }

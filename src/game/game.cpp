@@ -266,7 +266,10 @@ bool Game::openRenderer() {
 // after its title are the key table's rows, in order.
 void Game::attachInput() {
     platform.input.events->keepSettings(platform.settings);
-    platform.input.events->bind(InputBindings(inputRows(), platform.settings->values()));
+    platform.input.events->bindRows(inputRows());
+    platform.input.events->setSettingsLineAt(
+        [this](int y) { return headsUp.settingsPanel().lineAt(y); });
+    platform.settings->applied = [this](const PlayerSettings& chosen) { applySettings(chosen); };
     platform.input.events->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     platform.input.events->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
                                      [this](int y) {
@@ -325,6 +328,14 @@ void Game::applySoundSettings() {
     ps.input.soundMuted = ps.input.soundMuted || !chosen.sound;
     if (chosen.volume != PlayerSettings{}.volume) {
         SoundEffects::setVolume(chosen.volume);
+    }
+}
+
+// A change made in the settings panel, heard at once.
+void Game::applySettings(const PlayerSettings& chosen) {
+    SoundEffects::setVolume(chosen.volume);
+    if (ps.input.soundMuted == chosen.sound) {
+        keyMute();
     }
 }
 

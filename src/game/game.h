@@ -88,6 +88,7 @@ class Game {
     void createLabels();
     void loadBackdrop();
     void applySoundSettings();
+    void applySettings(const PlayerSettings& chosen);
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);

@@ -90,6 +90,10 @@ void Hud::drawHelp(const std::vector<std::string>& lines) {
     help.draw(*surface, font, lines);
 }
 
+void Hud::drawSettings(const std::vector<std::string>& lines, int chosen) {
+    settings.draw(*surface, font, lines, chosen);
+}
+
 void Hud::closeFont() {
     if (font != nullptr) {
         TTF_CloseFont(font);

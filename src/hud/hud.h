@@ -39,6 +39,9 @@ class Hud {
     void drawOverlay(const OverlayValues& values);
     void toggleHelp() { help.toggle(); }
     void drawHelp(const std::vector<std::string>& lines);
+    // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
+    // the smallest field.
+    void drawSettings(const std::vector<std::string>& lines, int chosen);
 
     // Shut-down: the heap score label goes first; the font closes after the renderer.
     void deleteScoreLabel() { scoreLabel.reset(); }
@@ -48,6 +51,7 @@ class Hud {
     const std::string& messageText() const { return strBuffer; }
     bool helpShown() const { return help.isShown(); }
     const HelpPanel& helpPanel() const { return help; }
+    const HelpPanel& settingsPanel() const { return settings; }
 
   private:
     SystemMessage& systemMessage;
@@ -65,4 +69,5 @@ class Hud {
     std::optional<TextLabel> magTxt;
     std::optional<TextLabel> sysTxtMsg;
     HelpPanel help;
+    HelpPanel settings{60, 40};
 };

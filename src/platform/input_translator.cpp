@@ -4,6 +4,7 @@
 
 #include "platform/field_size.h"
 #include "platform/field_view.h"
+#include "platform/settings_file.h"
 
 namespace {
 // Alt+Enter or F11: the window's, never the game's. F11's release goes with its press; Enter's
@@ -118,11 +119,19 @@ bool InputTranslator::pressedOften(const PlayerInput& in) const {
 }
 
 void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    if (panel && panel->isOpen()) {
+        panelEvent(event, out);
+        return;
+    }
     const std::size_t from = out.size();
     if (!fingers || !fingers->translate(event, out)) {
         translateEvent(event, out);
     }
     holdOrToggle(out, from);
+    if (panelAsked) {
+        panelAsked = false;
+        openPanel(out);
+    }
 }
 
 void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
@@ -156,14 +165,22 @@ void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerI
     }
 }
 
-void InputTranslator::boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out) const {
+void InputTranslator::boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out) {
+    if (panel && key.keysym.scancode == kSettingsKey) {
+        panelAsked = key.type == SDL_KEYDOWN && key.repeat == 0;
+        return;
+    }
     const int code = bindings.keyFor(key.keysym.scancode);
     if (code != InputBindings::kNoKey) {
         out.push_back(keyInput(code, key.type == SDL_KEYDOWN, key.repeat != 0));
     }
 }
 
-void InputTranslator::padButton(int button, bool down, std::vector<PlayerInput>& out) const {
+void InputTranslator::padButton(int button, bool down, std::vector<PlayerInput>& out) {
+    if (panel && button == kSettingsButton) {
+        panelAsked = down;
+        return;
+    }
     for (const SDL_Scancode key : bindings.padKeysFor(button)) {
         out.push_back(keyInput(key, down));
     }
@@ -182,6 +199,13 @@ void InputTranslator::holdOrToggle(std::vector<PlayerInput>& out, std::size_t fr
                 latched.erase(in.code);
             }
         }
+        if (in.kind == PlayerInput::Kind::Key && isHeldRow(in.code)) {
+            if (in.down) {
+                heldDown.insert(in.code);
+            } else {
+                heldDown.erase(in.code);
+            }
+        }
         out[kept++] = in;
     }
     out.resize(kept);
@@ -195,5 +219,143 @@ void InputTranslator::toggleFullscreen() const {
     if (settings) {
         const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
         settings->change([full](PlayerSettings& s) { s.fullscreen = full; });
+    }
+}
+
+void InputTranslator::bindRows(std::vector<InputRow> tableRows) {
+    rows = std::move(tableRows);
+    if (!settings) {
+        settings = std::make_shared<SettingsKeeper>();
+    }
+    panel = std::make_unique<SettingsPanel>(rows, *settings);
+    bindings = InputBindings(rows, settings->values());
+}
+
+bool InputTranslator::isHeldRow(int key) const {
+    return std::any_of(rows.begin(), rows.end(),
+                       [key](const InputRow& row) { return row.held && row.key == key; });
+}
+
+void InputTranslator::openPanel(std::vector<PlayerInput>& out) {
+    for (const int key : heldDown) {
+        out.push_back(keyInput(key, false));
+    }
+    heldDown.clear();
+    latched.clear();
+    panel->show();
+}
+
+void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    using Move = SettingsPanel::Move;
+    switch (event.type) {
+    case SDL_QUIT:
+        out.push_back({PlayerInput::Kind::Quit});
+        return;
+    case SDL_KEYDOWN:
+        if (isWindowKey(event.key)) {
+            toggleFullscreen();
+        } else if (panel->capturing()) {
+            panel->captureKey(event.key.keysym.scancode);
+        } else {
+            switch (event.key.keysym.scancode) {
+            case SDL_SCANCODE_UP:
+                panelMove(Move::Up);
+                break;
+            case SDL_SCANCODE_DOWN:
+                panelMove(Move::Down);
+                break;
+            case SDL_SCANCODE_LEFT:
+                panelMove(Move::Less);
+                break;
+            case SDL_SCANCODE_RIGHT:
+                panelMove(Move::More);
+                break;
+            case SDL_SCANCODE_RETURN:
+            case SDL_SCANCODE_KP_ENTER:
+            case SDL_SCANCODE_SPACE:
+                panelMove(Move::Choose);
+                break;
+            case SDL_SCANCODE_DELETE:
+            case SDL_SCANCODE_BACKSPACE:
+                panelMove(Move::Defaults);
+                break;
+            case SDL_SCANCODE_ESCAPE:
+            case SDL_SCANCODE_F1:
+                panelMove(Move::Close);
+                break;
+            default:
+                break;
+            }
+        }
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        if (panelLineAt && event.button.button == SDL_BUTTON_LEFT) {
+            panel->pick(panelLineAt(event.button.y));
+        }
+        break;
+    case SDL_WINDOWEVENT:
+        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+            windowResized(event.window);
+        }
+        return;
+    case SDL_KEYUP:
+    case SDL_MOUSEBUTTONUP:
+        return;
+    default:
+        pads.handle(event, [this](int button, bool down) { panelButton(button, down); });
+        break;
+    }
+    settingsChanged();
+}
+
+void InputTranslator::panelButton(int button, bool down) {
+    using Move = SettingsPanel::Move;
+    if (!down) {
+        return;
+    }
+    if (panel->capturing()) {
+        panel->captureButton(button);
+        return;
+    }
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        panelMove(Move::Up);
+        break;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        panelMove(Move::Down);
+        break;
+    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
+        panelMove(Move::Less);
+        break;
+    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
+        panelMove(Move::More);
+        break;
+    case SDL_CONTROLLER_BUTTON_A:
+        panelMove(Move::ChooseButton);
+        break;
+    case SDL_CONTROLLER_BUTTON_X:
+        panelMove(Move::Defaults);
+        break;
+    case SDL_CONTROLLER_BUTTON_B:
+    case SDL_CONTROLLER_BUTTON_BACK:
+    case kSettingsButton:
+        panelMove(Move::Close);
+        break;
+    default:
+        break;
+    }
+}
+
+void InputTranslator::panelMove(SettingsPanel::Move move) {
+    panel->move(move);
+}
+
+// What the panel changed acts at once: the bindings, and the window's mode.
+void InputTranslator::settingsChanged() {
+    bindings = InputBindings(rows, settings->values());
+    const bool full =
+        window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
+    if (window != nullptr && full != settings->values().fullscreen) {
+        toggleFullscreen();
     }
 }

@@ -10,6 +10,7 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
 #include <set>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "platform/input_bindings.h"
 #include "platform/player_input.h"
 #include "platform/settings_keeper.h"
+#include "platform/settings_panel.h"
 #include "platform/touch_controls.h"
 
 class InputTranslator {
@@ -25,10 +27,15 @@ class InputTranslator {
     // The game's window and the field it shows: full-screen toggling and fingers need them. A
     // window the player chose to start in replaces the full-screen one here.
     void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
-    // The player's keys, buttons and toggles; before it, every key stands for itself.
-    void bind(InputBindings chosen) { bindings = std::move(chosen); }
-    // Where the window's mode and size are remembered.
+    // Where the player's settings are kept: the window's mode and size, and the bindings.
     void keepSettings(std::shared_ptr<SettingsKeeper> keeper) { settings = std::move(keeper); }
+    // The key table's rows: the player's keys, buttons and toggles act from now on, and the
+    // settings panel lists them. Before it, every key stands for itself.
+    void bindRows(std::vector<InputRow> tableRows);
+    // Null before the rows are bound.
+    const SettingsPanel* settingsPanel() const { return panel.get(); }
+    // Which line of the drawn panel is at height y in the field (-1: none), for the mouse.
+    void setSettingsLineAt(std::function<int(int y)> lineAt) { panelLineAt = std::move(lineAt); }
     // Fingers on a touch screen press the controls drawn for them (the real platforms).
     void enableTouch();
     // The controls show a pause and an end instead of the game's (a recording being watched).
@@ -51,16 +58,29 @@ class InputTranslator {
     void windowResized(const SDL_WindowEvent& event) const;
     bool pressedOften(const PlayerInput& input) const;
     void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
-    void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out) const;
-    void padButton(int button, bool down, std::vector<PlayerInput>& out) const;
+    // While the panel is open it takes every key, button and click; the window still closes.
+    void panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
+    void panelMove(SettingsPanel::Move move);
+    void panelButton(int button, bool down);
+    // Lets go of every held or toggled row, so nothing plays on behind the panel.
+    void openPanel(std::vector<PlayerInput>& out);
+    void settingsChanged();
+    void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out);
+    void padButton(int button, bool down, std::vector<PlayerInput>& out);
+    bool isHeldRow(int key) const;
     // Toggled rows: a press starts the row, the next ends it, releases and repeats do nothing.
     void holdOrToggle(std::vector<PlayerInput>& out, std::size_t from);
 
     Gamepads pads;
     InputBindings bindings;
     std::shared_ptr<SettingsKeeper> settings;
-    // Toggled rows now on.
+    // Toggled rows now on, and held rows the game holds down.
     std::set<int> latched;
+    std::set<int> heldDown;
+    std::vector<InputRow> rows;
+    std::unique_ptr<SettingsPanel> panel;
+    std::function<int(int y)> panelLineAt;
+    bool panelAsked = false;
     std::unique_ptr<TouchControls> fingers;
     std::deque<PlayerInput> pending;
     std::vector<PlayerInput> made;

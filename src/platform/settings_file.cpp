@@ -118,6 +118,9 @@ std::string readPadButton(Settings& s, std::string_view row, std::string_view va
     if (button < 0) {
         return "no pad button is named \"" + std::string(value) + "\"";
     }
+    if (button == kSettingsButton) {
+        return "y is the settings panel's own button and cannot be bound";
+    }
     s.padButtons.push_back({std::string(row), button});
     return "";
 }

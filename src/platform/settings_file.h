@@ -8,8 +8,10 @@
 
 #include "platform/player_settings.h"
 
-// The settings panel's own key, kept from the browser too; it and F11 cannot be bound.
-inline constexpr int kSettingsKey = 58; // SDL_SCANCODE_F1
+// The settings panel's own key, kept from the browser too, and its pad button, which plays no
+// key of the game's: they and F11 cannot be bound.
+inline constexpr int kSettingsKey = 58;   // SDL_SCANCODE_F1
+inline constexpr int kSettingsButton = 3; // SDL_CONTROLLER_BUTTON_Y
 
 // A file larger than this is no file of ours: nothing of it is read.
 inline constexpr std::size_t kMaxSettingsBytes = 64 * 1024;

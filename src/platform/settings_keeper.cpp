@@ -33,6 +33,9 @@ void SettingsKeeper::note(const std::function<void(PlayerSettings&)>& edit) {
 
 void SettingsKeeper::change(const std::function<void(PlayerSettings&)>& edit) {
     note(edit);
+    if (unsaved && applied) {
+        applied(settings);
+    }
     save();
 }
 

@@ -31,6 +31,8 @@ class SettingsKeeper {
 
     // Told after each write (the page keeps its files in IndexedDB).
     std::function<void()> written;
+    // Told after each change, so what it changes acts at once.
+    std::function<void(const PlayerSettings&)> applied;
 
   private:
     PlayerSettings settings;

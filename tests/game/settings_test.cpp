@@ -61,3 +61,49 @@ TEST(SettingsTest, SoundOffIsRememberedAndABadFileIsLeftUntilAChange) {
     EXPECT_EQ(std::pair(again.playing(again.state->sounds.radar), Mix_Volume(0, -1)),
               std::pair(false, MIX_MAX_VOLUME / 2));
 }
+
+// F1 lets go of the held fire (the game hears Space go up) and takes the keys while open: Down
+// and Enter choose the fire row, Left moves there from turn_left with a note, Escape closes.
+// Then Left fires and Space does nothing. A click on the volume line steps it round (100 to 0),
+// Right raises it by ten.
+TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    h.pressKey(SDL_SCANCODE_SPACE);
+    h.pressKey(SDL_SCANCODE_F1);
+    h.run();
+    const int fired = h.game->weapons().getNumMissiles();
+    const SettingsPanel& panel = *h.events->settingsPanel();
+    const std::vector<std::string> lines = panel.lines();
+    const auto lineOf = [&lines](const std::string& start) {
+        return static_cast<int>(
+            std::find_if(lines.begin(), lines.end(),
+                         [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
+            lines.begin());
+    };
+    for (int i = 1; i < lineOf("fire"); ++i) {
+        h.tapKey(SDL_SCANCODE_DOWN);
+    }
+    h.tapKey(SDL_SCANCODE_RETURN);
+    h.tapKey(SDL_SCANCODE_LEFT);
+    h.run(3);
+    EXPECT_EQ(h.heard.back(), (PlayerInput{PlayerInput::Kind::Key, SDL_SCANCODE_SPACE, false}));
+    EXPECT_EQ(h.game->weapons().getNumMissiles(), fired) << "nothing fires behind the panel";
+    EXPECT_NE(panel.lines()[0].find("Left moved from turn_left to fire"), std::string::npos);
+    EXPECT_EQ(readFile(h.workDir.path() / "settings.txt").find("bind_fire=Left\n") !=
+                  std::string::npos,
+              true);
+    h.mouseDown(SDL_BUTTON_LEFT, 100,
+                h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf("volume") + 2);
+    h.tapKey(SDL_SCANCODE_RIGHT);
+    h.tapKey(SDL_SCANCODE_RIGHT);
+    h.tapKey(SDL_SCANCODE_ESCAPE);
+    h.run();
+    const std::size_t heardBefore = h.heard.size();
+    h.tapKey(SDL_SCANCODE_SPACE);
+    h.tapKey(SDL_SCANCODE_LEFT);
+    h.run();
+    EXPECT_EQ(std::tuple(panel.isOpen(), h.game->weapons().getNumMissiles(), h.heard.size(),
+                         h.settings->values().volume),
+              std::tuple(false, fired + 1, heardBefore + 2, 20));
+}

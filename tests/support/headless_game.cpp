@@ -45,6 +45,8 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
     state->randomSeed = 1; // not the pinned second: the random table must come from its own seed
     Platform platform{[this](Uint32 ms) { sleptMs += ms; }, display};
     platform.settings = settings;
+    platform.input.heard = [this](const PlayerInput& in) { heard.push_back(in); };
+    events = platform.input.events;
     game = std::make_unique<Game>(*state, std::move(platform));
 }
 

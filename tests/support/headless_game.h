@@ -63,6 +63,9 @@ class HeadlessGame {
     std::unique_ptr<Game> game;
     SDL_Surface* screen = headless.pixels();
     std::shared_ptr<SettingsKeeper> settings = std::make_shared<SettingsKeeper>();
+    // What the game heard, as a recorder hears it, and the translator it heard it from.
+    std::vector<PlayerInput> heard;
+    std::shared_ptr<InputTranslator> events;
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
