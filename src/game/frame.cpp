@@ -206,9 +206,13 @@ void Game::applyHeldKeys() {
 // The help panel comes just before the overlay; neither changes the draw colour.
 void Game::drawHelpAndOverlay() {
     // The settings panel, while open, stands in for the help.
-    const SettingsPanel* settings = platform.input.events->settingsPanel();
+    const InputTranslator& events = *platform.input.events;
+    const SettingsPanel* settings = events.settingsPanel();
+    const std::optional<PadFamily> pad = events.padFamily();
     if (settings != nullptr && settings->isOpen()) {
-        headsUp.drawSettings(settings->lines(), settings->chosenLine());
+        headsUp.drawSettings(settings->lines(pad), settings->chosenLine());
+    } else if (pad && headsUp.helpShown()) {
+        headsUp.drawHelp(padHelpLines(*pad), events.helpHighlight());
     } else {
         headsUp.drawHelp(helpLines());
     }

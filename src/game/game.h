@@ -48,6 +48,8 @@ class Game {
     static std::vector<InputRow> inputRows();
     // The help panel's lines, from the key table.
     static const std::vector<std::string>& helpLines();
+    // The same rows for a player on a pad: its buttons by their own names, no key named.
+    std::vector<std::string> padHelpLines(PadFamily family) const;
 
     // Read-only views of the running game.
     bool quitRequested() const { return quit; }

@@ -1,6 +1,8 @@
 // The keys of the game, in one table.
 #include "game/game.h"
 
+#include <regex>
+
 const KeyBinding Game::kKeys[] = {
     {SDL_SCANCODE_A, "A", "liff_period", "Liff cycle period of 66500 frames", &Game::keyLiffPeriod,
      nullptr},
@@ -49,6 +51,30 @@ std::vector<InputRow> Game::inputRows() {
         rows.push_back({binding.setting, binding.key, binding.release != nullptr});
     }
     return rows;
+}
+
+namespace {
+// A help text with the keys it names ("then Up / Down") named by their rows instead.
+std::string byRowNames(const std::string& help) {
+    std::string text = help;
+    for (const KeyBinding& other : Game::keyTable()) {
+        const std::regex word(std::string("\\b") + other.name + "\\b");
+        text = std::regex_replace(text, word, other.setting);
+    }
+    return text;
+}
+} // namespace
+
+std::vector<std::string> Game::padHelpLines(PadFamily family) const {
+    std::vector<std::string> out{"Pad\tWhat it does (D-pad and A press a row)"};
+    for (const KeyBinding& binding : keyTable()) {
+        std::string names;
+        for (const int button : platform.input.events->boundInputs().buttonsFor(binding.key)) {
+            names += (names.empty() ? "" : ", ") + padButtonName(button, family);
+        }
+        out.push_back((names.empty() ? "-" : names) + "\t" + byRowNames(binding.help));
+    }
+    return out;
 }
 
 const std::vector<std::string>& Game::helpLines() {

@@ -38,7 +38,7 @@ class Hud {
     void drawSystemMessage();
     void drawOverlay(const OverlayValues& values);
     void toggleHelp() { help.toggle(); }
-    void drawHelp(const std::vector<std::string>& lines);
+    void drawHelp(const std::vector<std::string>& lines, int highlight = -1);
     // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
     // the smallest field.
     void drawSettings(const std::vector<std::string>& lines, int chosen);

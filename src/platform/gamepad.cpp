@@ -17,6 +17,9 @@ const PadBinding kPad[] = {
     {SDL_CONTROLLER_BUTTON_A, SDL_SCANCODE_SPACE, "A"},
     {SDL_CONTROLLER_BUTTON_START, SDL_SCANCODE_P, "Start"},
     {SDL_CONTROLLER_BUTTON_BACK, SDL_SCANCODE_Q, "Back"},
+    // The help, whose rows the d-pad and A then press: every key within a pad's reach. Named
+    // in the help only once a pad plays, so the keyboard's help stays as it was.
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_SCANCODE_H, ""},
 };
 
 // Half-way over: a worn stick resting off-centre does not turn the ship.
@@ -76,6 +79,7 @@ void Gamepads::handle(const SDL_Event& event, const ButtonHandler& button) {
         break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
+        heardFrom(event.cbutton.which);
         button(event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
         break;
     case SDL_CONTROLLERAXISMOTION:
@@ -83,6 +87,7 @@ void Gamepads::handle(const SDL_Event& event, const ButtonHandler& button) {
             if (pad.id != event.caxis.which) {
                 continue;
             }
+            heardFrom(pad.id);
             if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
                 stickMoved(pad, event.caxis.value, button);
             } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT ||
@@ -149,6 +154,14 @@ void Gamepads::triggerMoved(Pad& pad, int trigger, Sint16 value, const ButtonHan
     if (pressed != pad.triggers[trigger]) {
         pad.triggers[trigger] = pressed;
         button(trigger == 0 ? kLeftTrigger : kRightTrigger, pressed);
+    }
+}
+
+void Gamepads::heardFrom(SDL_JoystickID id) {
+    for (const Pad& pad : pads) {
+        if (pad.id == id) {
+            last = SDL_GameControllerGetType(pad.controller);
+        }
     }
 }
 

@@ -34,6 +34,8 @@ class Gamepads {
     void handle(const SDL_Event& event, const ButtonHandler& button);
     // Before SDL_Quit, which would leave the handles dangling.
     void closeAll();
+    // The kind of pad whose button or stick moved last.
+    SDL_GameControllerType lastType() const { return last; }
 
   private:
     struct Pad {
@@ -47,5 +49,8 @@ class Gamepads {
     void stickMoved(Pad& pad, Sint16 value, const ButtonHandler& button);
     void triggerMoved(Pad& pad, int trigger, Sint16 value, const ButtonHandler& button);
 
+    void heardFrom(SDL_JoystickID id);
+
     std::vector<Pad> pads;
+    SDL_GameControllerType last = SDL_CONTROLLER_TYPE_UNKNOWN;
 };

@@ -73,3 +73,13 @@ const std::vector<SDL_Scancode>& InputBindings::padKeysFor(int button) const {
     const auto bound = pad.find(button);
     return bound == pad.end() ? none : bound->second;
 }
+
+std::vector<int> InputBindings::buttonsFor(int rowKey) const {
+    std::vector<int> buttons;
+    for (const auto& [button, keys] : pad) {
+        if (std::find(keys.begin(), keys.end(), rowKey) != keys.end()) {
+            buttons.push_back(button);
+        }
+    }
+    return buttons;
+}

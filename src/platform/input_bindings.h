@@ -35,6 +35,8 @@ class InputBindings {
     // The rows' keys a pad button stands for (empty: none).
     const std::vector<SDL_Scancode>& padKeysFor(int button) const;
     bool toggles(int rowKey) const { return toggled.count(rowKey) != 0; }
+    // The pad buttons that press a row's key, in SDL's order.
+    std::vector<int> buttonsFor(int rowKey) const;
 
   private:
     std::map<int, int> keys;

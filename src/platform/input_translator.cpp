@@ -78,6 +78,7 @@ void InputTranslator::watching() {
 }
 
 void InputTranslator::setPanel(TouchPanel panel) {
+    help = panel;
     if (fingers) {
         fingers->setPanel(std::move(panel));
     }
@@ -119,6 +120,13 @@ bool InputTranslator::pressedOften(const PlayerInput& in) const {
 }
 
 void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    // The panels name what played last: a pad's buttons, or keys.
+    if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
+        event.type == SDL_FINGERDOWN) {
+        padLast = false;
+    } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
+        padLast = true;
+    }
     if (panel && panel->isOpen()) {
         panelEvent(event, out);
         return;
@@ -179,6 +187,9 @@ void InputTranslator::boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerI
 void InputTranslator::padButton(int button, bool down, std::vector<PlayerInput>& out) {
     if (panel && button == kSettingsButton) {
         panelAsked = down;
+        return;
+    }
+    if (helpButton(button, down, out)) {
         return;
     }
     for (const SDL_Scancode key : bindings.padKeysFor(button)) {
@@ -357,5 +368,37 @@ void InputTranslator::settingsChanged() {
         window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
     if (window != nullptr && full != settings->values().fullscreen) {
         toggleFullscreen();
+    }
+}
+
+std::optional<PadFamily> InputTranslator::padFamily() const {
+    return padLast ? std::optional(familyOf(pads.lastType())) : std::nullopt;
+}
+
+bool InputTranslator::helpButton(int button, bool down, std::vector<PlayerInput>& out) {
+    const bool shown = help.box && help.box().w > 0 && !rows.empty();
+    if (button == SDL_CONTROLLER_BUTTON_A && !down && helpPressed >= 0) {
+        out.push_back(keyInput(helpPressed, false));
+        helpPressed = -1;
+        return true;
+    }
+    if (!shown || !down) {
+        return shown && (button == SDL_CONTROLLER_BUTTON_DPAD_UP ||
+                         button == SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    }
+    const int count = static_cast<int>(rows.size());
+    switch (button) {
+    case SDL_CONTROLLER_BUTTON_DPAD_UP:
+        helpRow = (helpRow + count - 1) % count;
+        return true;
+    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
+        helpRow = (helpRow + 1) % count;
+        return true;
+    case SDL_CONTROLLER_BUTTON_A:
+        helpPressed = rows[static_cast<std::size_t>(helpRow)].key;
+        out.push_back(keyInput(helpPressed, true));
+        return true;
+    default:
+        return false;
     }
 }

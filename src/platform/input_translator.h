@@ -12,6 +12,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <vector>
 
@@ -34,12 +35,18 @@ class InputTranslator {
     void bindRows(std::vector<InputRow> tableRows);
     // Null before the rows are bound.
     const SettingsPanel* settingsPanel() const { return panel.get(); }
+    // The family of the pad that played last; none when a key, the mouse or a finger did.
+    std::optional<PadFamily> padFamily() const;
+    // The help row the pad's highlight is on (its line in the help panel), -1 for none.
+    int helpHighlight() const { return padLast ? helpRow + 1 : -1; }
+    const InputBindings& boundInputs() const { return bindings; }
     // Which line of the drawn panel is at height y in the field (-1: none), for the mouse.
     void setSettingsLineAt(std::function<int(int y)> lineAt) { panelLineAt = std::move(lineAt); }
     // Fingers on a touch screen press the controls drawn for them (the real platforms).
     void enableTouch();
     // The controls show a pause and an end instead of the game's (a recording being watched).
     void watching();
+    // The help panel: fingers tap its rows, a pad's d-pad and A press them.
     void setPanel(TouchPanel panel);
     // Null where fingers were not enabled.
     const TouchControls* touch() const { return fingers.get(); }
@@ -68,6 +75,8 @@ class InputTranslator {
     void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out);
     void padButton(int button, bool down, std::vector<PlayerInput>& out);
     bool isHeldRow(int key) const;
+    // While the help is shown: the d-pad moves over its rows and A presses the row's key.
+    bool helpButton(int button, bool down, std::vector<PlayerInput>& out);
     // Toggled rows: a press starts the row, the next ends it, releases and repeats do nothing.
     void holdOrToggle(std::vector<PlayerInput>& out, std::size_t from);
 
@@ -81,6 +90,10 @@ class InputTranslator {
     std::unique_ptr<SettingsPanel> panel;
     std::function<int(int y)> panelLineAt;
     bool panelAsked = false;
+    TouchPanel help;
+    bool padLast = false;
+    int helpRow = 0;
+    int helpPressed = -1;
     std::unique_ptr<TouchControls> fingers;
     std::deque<PlayerInput> pending;
     std::vector<PlayerInput> made;

@@ -210,26 +210,30 @@ std::string SettingsPanel::keysOf(const InputRow& row) const {
     return !names.empty() ? names : movedAway ? "-" : SDL_GetScancodeName(row.key);
 }
 
-std::string SettingsPanel::buttonsOf(const InputRow& row) const {
-    const InputBindings bindings(rows, keeper.values());
+std::string SettingsPanel::buttonsOf(const InputRow& row, std::optional<PadFamily> family) const {
     std::string names;
-    for (int button = 0; button < Gamepads::kButtons; ++button) {
-        const std::vector<SDL_Scancode>& keys = bindings.padKeysFor(button);
-        if (std::find(keys.begin(), keys.end(), row.key) != keys.end()) {
-            names += (names.empty() ? "" : ", ") + Gamepads::buttonName(button);
-        }
+    for (const int button : InputBindings(rows, keeper.values()).buttonsFor(row.key)) {
+        names += (names.empty() ? "" : ", ") +
+                 (family ? padButtonName(button, *family) : Gamepads::buttonName(button));
     }
     return names.empty() ? "-" : names;
 }
 
-std::vector<std::string> SettingsPanel::lines() const {
+std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family) const {
     const Settings& s = keeper.values();
-    std::vector<std::string> out{"Settings\tKeys\tPad\t" +
-                                 (note.empty() ? std::string("F1 or Escape closes") : note)};
+    // Played from a pad: its own buttons' names, and no key's.
+    const auto keys = [&](const InputRow& row) {
+        return family ? std::string() : keysOf(row) + "\t";
+    };
+    std::vector<std::string> out{
+        std::string("Settings\t") + (family ? "" : "Keys\t") + "Pad\t" +
+        (!note.empty() ? note
+         : family      ? "A: bind a button, X: its defaults, B closes"
+                       : "Enter: bind a key, Delete: its defaults, F1 or Escape closes")};
     for (const InputRow& row : rows) {
         const bool toggled =
             std::find(s.toggled.begin(), s.toggled.end(), row.name) != s.toggled.end();
-        out.push_back(row.name + "\t" + keysOf(row) + "\t" + buttonsOf(row) + "\t" +
+        out.push_back(row.name + "\t" + keys(row) + buttonsOf(row, family) + "\t" +
                       (row.held ? (toggled ? "press on, press off" : "hold") : ""));
     }
     out.push_back("volume\t" + std::to_string(s.volume) + " %");

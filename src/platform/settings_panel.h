@@ -3,11 +3,13 @@
 // hear while it is open; the game draws its lines. It knows no SDL event.
 #pragma once
 
+#include <optional>
 #include <span>
 #include <string>
 #include <vector>
 
 #include "platform/input_bindings.h"
+#include "platform/pad_names.h"
 #include "platform/settings_keeper.h"
 
 class SettingsPanel {
@@ -27,8 +29,9 @@ class SettingsPanel {
     void captureKey(int scancode);
     void captureButton(int button);
 
-    // A tab parts the cells of a line; the first line is the title.
-    std::vector<std::string> lines() const;
+    // A tab parts the cells of a line; the first line is the title. With a pad's family, the
+    // buttons go by its names and no key is named.
+    std::vector<std::string> lines(std::optional<PadFamily> family = std::nullopt) const;
     // The line the highlight is on.
     int chosenLine() const { return chosen + 1; }
 
@@ -38,7 +41,7 @@ class SettingsPanel {
     void choose(Capture what);
     void rowDefaults(const std::string& row);
     std::string keysOf(const InputRow& row) const;
-    std::string buttonsOf(const InputRow& row) const;
+    std::string buttonsOf(const InputRow& row, std::optional<PadFamily> family) const;
     int itemCount() const;
 
     std::vector<InputRow> rows;

@@ -18,12 +18,14 @@ void HeadlessGame::pushMouse(Uint32 type, Uint8 button, int x, int y) {
     SDL_PushEvent(&e);
 }
 
-SDL_Joystick* HeadlessGame::plugPad() {
+SDL_Joystick* HeadlessGame::plugPad(Uint16 vendor, Uint16 product) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.vendor_id = vendor;
+    desc.product_id = product;
     return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
 }
 
