@@ -6,9 +6,9 @@ printf 'bind_fire=F\ntoggle_thrust=on\nmine=kept\n' >"$dir/mine.txt"
 start_game "$dir" -record=run.rec -settings=mine.txt
 if wait_window && wait_ready; then
     press space f Up
-    wait_for 20 grep -qx 'key 82 down' "$dir/run.rec"
+    wait_for 20 grep -qsx 'key 82 down' "$dir/run.rec"
     press Up
-    wait_for 20 grep -qx 'key 82 up' "$dir/run.rec"
+    wait_for 20 grep -qsx 'key 82 up' "$dir/run.rec"
     press g
     wait_for 20 grep -qx 'sound=off' "$dir/mine.txt"
     press q
@@ -32,3 +32,24 @@ else
     kill "$GAME_PID" 2>/dev/null; wait_exit
     fail "a game with a settings file opens a window" "$dir"
 fi
+
+# A game that starts in the remembered window, and F11 remembered in the settings folder's file.
+dir=$(new_workdir)
+mkdir -p "$XDG_CONFIG_HOME/void-angler"
+printf 'display=window\nwindow=1000x700\n' >"$XDG_CONFIG_HOME/void-angler/settings.txt"
+start_game "$dir"
+window_is() { xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Geometry: $1"; }
+if wait_window && wait_for 20 window_is 1000x700; then
+    press F11
+    wait_for 20 grep -qx 'display=fullscreen' "$XDG_CONFIG_HOME/void-angler/settings.txt"
+    press q
+    wait_exit
+    check "the remembered window opens on the desktop's field, and F11 is remembered" "$dir" \
+        bash -c "grep -qx 'FullScreen Window Size X=1920, y=1080' '$dir/out' \
+            && grep -qx display=fullscreen '$XDG_CONFIG_HOME/void-angler/settings.txt' \
+            && grep -qx window=1000x700 '$XDG_CONFIG_HOME/void-angler/settings.txt'"
+else
+    kill "$GAME_PID" 2>/dev/null; wait_exit
+    fail "a game with display=window opens a 1000x700 window" "$dir"
+fi
+rm -f "$XDG_CONFIG_HOME/void-angler/settings.txt"
