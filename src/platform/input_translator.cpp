@@ -313,6 +313,11 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
     case SDL_MOUSEBUTTONUP:
         return;
     default:
+        // Fingers keep count of what they hold; what they press now is not the game's.
+        if (fingers) {
+            std::vector<PlayerInput> behindThePanel;
+            fingers->translate(event, behindThePanel);
+        }
         pads.handle(event, [this](int button, bool down) { panelButton(button, down); });
         break;
     }

@@ -20,14 +20,14 @@ if wait_window && wait_ready; then
     check "G is remembered beside the bindings and the line the game does not know" "$dir" \
         bash -c "grep -qx sound=off '$dir/mine.txt' && grep -qx bind_fire=F '$dir/mine.txt' \
             && grep -qx toggle_thrust=on '$dir/mine.txt' && grep -qx mine=kept '$dir/mine.txt' \
-            && [ ! -e '$XDG_CONFIG_HOME/void-angler/settings.txt' ]"
+            && [ ! -e '$dir/config/void-angler/settings.txt' ]"
     cp "$dir/mine.txt" "$dir/mine.before"
     start_game "$dir" -timedemo=run.rec -settings=mine.txt
     wait_exit
     check "the recording replays in sync with no settings, and writes none" "$dir" \
         bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^replay in sync: ' '$dir/err' \
             && cmp -s '$dir/mine.txt' '$dir/mine.before' \
-            && [ ! -e '$XDG_CONFIG_HOME/void-angler/settings.txt' ]"
+            && [ ! -e '$dir/config/void-angler/settings.txt' ]"
 else
     kill "$GAME_PID" 2>/dev/null; wait_exit
     fail "a game with a settings file opens a window" "$dir"
@@ -35,21 +35,20 @@ fi
 
 # A game that starts in the remembered window, and F11 remembered in the settings folder's file.
 dir=$(new_workdir)
-mkdir -p "$XDG_CONFIG_HOME/void-angler"
-printf 'display=window\nwindow=1000x700\n' >"$XDG_CONFIG_HOME/void-angler/settings.txt"
+mkdir -p "$dir/config/void-angler"
+printf 'display=window\nwindow=1000x700\n' >"$dir/config/void-angler/settings.txt"
 start_game "$dir"
 window_is() { xdotool getwindowgeometry "$GAME_WIN" 2>/dev/null | grep -q "Geometry: $1"; }
 if wait_window && wait_for 20 window_is 1000x700; then
     press F11
-    wait_for 20 grep -qx 'display=fullscreen' "$XDG_CONFIG_HOME/void-angler/settings.txt"
+    wait_for 20 grep -qx 'display=fullscreen' "$dir/config/void-angler/settings.txt"
     press q
     wait_exit
     check "the remembered window opens on the desktop's field, and F11 is remembered" "$dir" \
         bash -c "grep -qx 'FullScreen Window Size X=1920, y=1080' '$dir/out' \
-            && grep -qx display=fullscreen '$XDG_CONFIG_HOME/void-angler/settings.txt' \
-            && grep -qx window=1000x700 '$XDG_CONFIG_HOME/void-angler/settings.txt'"
+            && grep -qx display=fullscreen '$dir/config/void-angler/settings.txt' \
+            && grep -qx window=1000x700 '$dir/config/void-angler/settings.txt'"
 else
     kill "$GAME_PID" 2>/dev/null; wait_exit
     fail "a game with display=window opens a 1000x700 window" "$dir"
 fi
-rm -f "$XDG_CONFIG_HOME/void-angler/settings.txt"
