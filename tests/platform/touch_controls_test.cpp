@@ -30,21 +30,20 @@ struct Touch {
     }
     ~Touch() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
-    // What a finger event at a canvas point turned into, one word group per event.
+    // What a finger event at a canvas point turned into.
     std::string finger(Uint32 type, SDL_FingerID id, int x, int y, Uint32 at = 0) {
         const SDL_Event e{.tfinger = {type, at, 1, id,
                                       (static_cast<float>(x - box.x) + 0.5f) / box.w,
                                       (static_cast<float>(y - box.y) + 0.5f) / box.h, 0, 0, 0, 0}};
-        std::vector<PlayerInput> out;
-        controls.translate(e, out);
-        return said(out);
+        return said([&](auto& out) { controls.translate(e, out); });
     }
     std::string tick(Uint32 now) {
-        std::vector<PlayerInput> out;
-        controls.tick(now, out);
-        return said(out);
+        return said([&](auto& out) { controls.tick(now, out); });
     }
-    static std::string said(const std::vector<PlayerInput>& out) {
+    // What the controls gave, one word group per input.
+    static std::string said(auto&& give) {
+        std::vector<PlayerInput> out;
+        give(out);
         std::string text;
         for (const PlayerInput& in : out) {
             text += in.down ? "+" : "-";
