@@ -96,6 +96,16 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
     EXPECT_EQ(readFile("redigested.rec"), text);
 }
 
+// A game that ends in its start-up (here -help) never plays the recording's first frame.
+TEST_F(RecordedGameTest, AGameEndedBeforeItsFirstFrameIsOutOfSyncThere) {
+    GamePlayback playback("game.rec", PlaybackMode::Check);
+    ASSERT_EQ(playback.open(), std::nullopt);
+    session.addedFlags = {"-help"};
+    const auto [status, err] = session.play(playback);
+    EXPECT_EQ(std::pair(status, logLines(err).back()),
+              std::pair(3, std::string("replay out of sync at frame 1: the game ended")));
+}
+
 // Cut off (only by the end of the file), damaged (anything unreadable before it) and refused
 // each have their own line and status. Only the rules' number decides whether a recording
 // plays; one from before it was written down counts as rules 1. The product version is kept.

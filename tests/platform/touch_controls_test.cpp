@@ -1,5 +1,6 @@
 #include "platform/field_size.h"
 #include "platform/touch_controls.h"
+#include "support/canvas.h"
 #include "support/kit.h"
 
 namespace {
@@ -195,4 +196,45 @@ TEST(TouchControlsTest, AViewerHasPauseAndEndUnderTheRightThumbOfTheField) {
     EXPECT_EQ(inOrder({t.down(1, "pause"), t.up(1), t.down(2, "end"), t.up(2)}),
               "+P -P +Escape -Escape ");
     EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 3, 400, 206), t.up(3)}), "");
+}
+
+// Drawn on a canvas showing the field at x1, so each control's pixels are its rectangle's: a
+// translucent pad, a rim of the colour nothing else has, on two rows, and its sign at its centre
+// (a quarter of the side, 17 pixels, from it).
+TEST(TouchControlsTest, RimsAndSignsAreDrawnOnTheirRectanglesOnlyOnceShown) {
+    Touch t;
+    t.field(kW, kH);
+    Canvas canvas(kW, kH);
+    t.controls.draw(canvas.paint);
+    SDL_RenderFlush(canvas.renderer);
+    EXPECT_EQ(canvas.countNonBlack(), 0);
+    t.shown();
+    t.controls.draw(canvas.paint);
+    SDL_RenderFlush(canvas.renderer);
+    const SDL_Color rim{120, 255, 200, 255}, black{0, 0, 0, 255};
+    for (const auto& c : t.controls.controls()) {
+        const SDL_Rect& r = c.rect;
+        const int cx = r.x + r.w / 2, cy = r.y + r.h / 2, q = r.w / 4;
+        SCOPED_TRACE(c.name);
+        for (const SDL_Point p : {SDL_Point{r.x, r.y},
+                                  {r.x + r.w - 1, r.y + r.h - 1},
+                                  {r.x + 1, r.y + 1},
+                                  {r.x + r.w - 2, r.y + 1}}) {
+            EXPECT_EQ(canvas.pixel(p.x, p.y), rim) << p.x << "," << p.y;
+        }
+        EXPECT_EQ(canvas.pixel(r.x - 1, r.y - 1), black);
+        const SDL_Color pad = canvas.pixel(r.x + 3, r.y + 3);
+        EXPECT_TRUE(pad.b > pad.r && pad.b > 40 && pad.b < 60) << int(pad.r) << " " << int(pad.b);
+        // A point of the sign, and one its mirror image or a shifted one would cover.
+        const std::map<std::string, std::pair<SDL_Point, SDL_Point>> sign = {
+            {"left", {{cx - q, cy}, {cx - q, cy - q / 2}}},
+            {"right", {{cx + q, cy}, {cx + q, cy - q / 2}}},
+            {"thrust", {{cx, cy - q}, {cx - q, cy - q}}},
+            {"fire", {{cx, cy}, {cx + q, cy}}},
+            {"pause", {{cx - q, cy}, {cx, cy}}},
+            {"help", {{cx, cy}, {cx, cy - q / 2}}}};
+        const auto [on, off] = sign.at(c.name);
+        EXPECT_EQ(canvas.pixel(on.x, on.y), rim);
+        EXPECT_EQ(canvas.pixel(off.x, off.y), pad);
+    }
 }
