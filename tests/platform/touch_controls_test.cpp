@@ -225,16 +225,18 @@ TEST(TouchControlsTest, RimsAndSignsAreDrawnOnTheirRectanglesOnlyOnceShown) {
         EXPECT_EQ(canvas.pixel(r.x - 1, r.y - 1), black);
         const SDL_Color pad = canvas.pixel(r.x + 3, r.y + 3);
         EXPECT_TRUE(pad.b > pad.r && pad.b > 40 && pad.b < 60) << int(pad.r) << " " << int(pad.b);
-        // A point of the sign, and one its mirror image or a shifted one would cover.
-        const std::map<std::string, std::pair<SDL_Point, SDL_Point>> sign = {
-            {"left", {{cx - q, cy}, {cx - q, cy - q / 2}}},
-            {"right", {{cx + q, cy}, {cx + q, cy - q / 2}}},
-            {"thrust", {{cx, cy - q}, {cx - q, cy - q}}},
-            {"fire", {{cx, cy}, {cx + q, cy}}},
-            {"pause", {{cx - q, cy}, {cx, cy}}},
-            {"help", {{cx, cy}, {cx, cy - q / 2}}}};
-        const auto [on, off] = sign.at(c.name);
-        EXPECT_EQ(canvas.pixel(on.x, on.y), rim);
-        EXPECT_EQ(canvas.pixel(off.x, off.y), pad);
+        // Two points of the sign (on an arrow's slants, where they meet whole pixels: q is 17),
+        // and one its mirror image or a shifted one would cover.
+        const std::map<std::string, std::array<SDL_Point, 3>> sign = {
+            {"left", {{{cx + 1, cy - 9}, {cx + 1, cy + 9}, {cx - q, cy - q / 2}}}},
+            {"right", {{{cx - 1, cy - 9}, {cx - 1, cy + 9}, {cx + q, cy - q / 2}}}},
+            {"thrust", {{{cx - 9, cy + 1}, {cx + 9, cy + 1}, {cx - q, cy - q}}}},
+            {"fire", {{{cx, cy}, {cx - q / 2, cy - q / 2}, {cx + q, cy}}}},
+            {"pause", {{{cx - q, cy}, {cx + 6, cy}, {cx, cy}}}},
+            {"help", {{{cx, cy}, {cx - q, cy - q / 2}, {cx, cy - q / 2}}}}};
+        const auto [on1, on2, off] = sign.at(c.name);
+        EXPECT_EQ(std::tuple(canvas.pixel(on1.x, on1.y), canvas.pixel(on2.x, on2.y),
+                             canvas.pixel(off.x, off.y)),
+                  std::tuple(rim, rim, pad));
     }
 }
