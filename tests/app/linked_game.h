@@ -16,6 +16,8 @@ struct LinkedGame {
     std::string log = {};
     SDL_Window* window = nullptr;
     std::size_t recordingLimit = 0;
+    // Given to a playback after the recorded ones.
+    std::vector<std::string> addedFlags = {};
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
         HeadlessScreen screen(width, height);
@@ -50,5 +52,9 @@ struct LinkedGame {
         return {status, err};
     }
     CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
-    static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
+    CommandLine lineFor(GamePlayback& p) const {
+        CommandLine line = recordedCommandLine(p.header());
+        line.gameFlags.insert(line.gameFlags.end(), addedFlags.begin(), addedFlags.end());
+        return line;
+    }
 };
