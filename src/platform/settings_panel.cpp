@@ -156,6 +156,11 @@ void SettingsPanel::captureKey(int scancode) {
         note = "F1 and F11 are the game's own keys";
         return;
     }
+    // The file names keys by SDL's names: a key without one could not be read back.
+    if (*SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode)) == '\0') {
+        note = "that key has no name, so it cannot be bound";
+        return;
+    }
     const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
     const std::string before = ownerOf(rows, InputBindings(rows, keeper.values()).keyFor(scancode));
     keeper.change([&](Settings& s) {
