@@ -37,13 +37,15 @@ InputBindings::InputBindings(std::span<const InputRow> rows, const PlayerSetting
         if (linesOf(settings.keys, row.name).empty()) {
             keys[row.key] = row.key;
         }
-        if (std::ranges::find(settings.toggled, row.name) != settings.toggled.end() && row.held) {
+        if (std::find(settings.toggled.begin(), settings.toggled.end(), row.name) !=
+                settings.toggled.end() &&
+            row.held) {
             toggled.insert(row.key);
         }
     }
     for (const auto& [button, bound] : defaultPad()) {
         for (const InputRow& row : rows) {
-            if (std::ranges::find(bound, row.key) != bound.end() &&
+            if (std::find(bound.begin(), bound.end(), row.key) != bound.end() &&
                 linesOf(settings.padButtons, row.name).empty()) {
                 pad[button].push_back(row.key);
             }
