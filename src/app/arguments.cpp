@@ -13,6 +13,7 @@ enum class Kind {
     GameFlag, // the game's own: passed on to the game, kept in a recording
     Value,    // ours: -name=VALUE into `target`
     Display,  // ours, read by the game itself when it opens its window
+    Arcade,   // ours: -arcade or -arcade=daily
 };
 
 struct KnownFlag {
@@ -39,6 +40,10 @@ constexpr KnownFlag kKnownFlags[] = {
      "-timedemo=FILE play a recording as fast as possible and time it"},
     {"-verify=", Kind::Value, &Arguments::verify,
      "-verify=FILE   check a recording at full speed, drawing nothing"},
+    {"-arcade", Kind::Arcade, nullptr,
+     "-arcade        a run of 9000 frames on a 1920 x 1080 field, for the table of scores"},
+    {"-arcade=", Kind::Arcade, nullptr,
+     "-arcade=daily  the day's run: every player starts on the same field"},
 };
 
 const KnownFlag* find(std::string_view arg) {
@@ -60,12 +65,17 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const KnownFlag* flag = find(arg);
+        if (flag != nullptr && flag->kind != Kind::Help && flag->kind != Kind::Arcade) {
+            args.others.emplace_back(arg);
+        }
         if (flag == nullptr) {
             err << "void-angler: unknown argument \"" << arg << "\" ignored (-help lists them)"
                 << std::endl;
         } else if (flag->kind == Kind::Help) {
             args.help = true;
             args.game.gameFlags.emplace_back(arg);
+        } else if (flag->kind == Kind::Arcade) {
+            args.arcade = std::string(arg);
         } else if (flag->kind == Kind::Display) {
             displayFlags.emplace_back(arg);
         } else if (flag->kind == Kind::GameFlag) {

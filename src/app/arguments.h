@@ -19,6 +19,10 @@ struct Arguments {
     std::string replay;
     std::string timedemo;
     std::string verify;
+    // "-arcade", or "-arcade=KIND" as given (only "daily" plays).
+    std::string arcade;
+    // Every flag given other than -help and -arcade, in order: a run takes none of them.
+    std::vector<std::string> others;
     // A -record=, -replay=, -timedemo= or -verify= given without its FILE: the first such.
     std::string emptyValue;
 };

@@ -1,14 +1,21 @@
 #include "app/launch.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
+#include <optional>
+#include <random>
 
 #include "app/arguments.h"
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
 #include "game/game.h"
+#include "geometry/utc_date.h"
+#include "geometry/utf8_path.h"
 #include "platform/headless_screen.h"
+#include "platform/settings_folder.h"
 
 namespace {
 
@@ -57,6 +64,55 @@ int replay(const std::string& path, PlaybackMode mode,
                      recordedCommandLine(playback.header()));
 }
 
+// A run's recording, beside the table of scores: named by its kind, date and second, and a
+// random tail, so two runs started at once never share a file.
+std::filesystem::path runRecordingPath(const std::filesystem::path& folder, const ArcadeRun& run,
+                                       std::time_t now) {
+    const auto second = static_cast<std::int64_t>(now);
+    char tail[32];
+    std::snprintf(tail, sizeof tail, "%05lld-%04x", static_cast<long long>(second % 86400),
+                  static_cast<unsigned>(std::random_device{}() & 0xffffu));
+    const char* kind = run.kind == ArcadeRun::Kind::Daily ? "daily-" : "arcade-";
+    return folder / (kind + utcDateOf(second) + "-" + tail + ".rec");
+}
+
+std::optional<std::string> arcadeRefusal(const Arguments& args) {
+    if (args.arcade != "-arcade" && args.arcade != "-arcade=daily") {
+        return "-arcade= takes daily, not \"" + args.arcade.substr(8) + "\"";
+    }
+    if (!args.others.empty()) {
+        return "-arcade plays alone, not with " + args.others.front();
+    }
+    return std::nullopt;
+}
+
+// Fresh, on the run's field shown scaled to the screen, recorded beside the table of scores.
+int arcade(const Arguments& args, const std::function<ProcessState&()>& buildState) {
+    const std::optional<std::filesystem::path> folder = settingsFolder();
+    std::error_code ec;
+    if (!folder || (std::filesystem::create_directories(*folder, ec), ec)) {
+        std::cerr << "void-angler: -arcade: no folder for the table of scores"
+                  << (folder ? ": " + ec.message() : " (set HOME or XDG_CONFIG_HOME)") << std::endl;
+        return EXIT_FAILURE;
+    }
+    const std::time_t now = std::time(nullptr);
+    const ArcadeRun run = args.arcade == "-arcade=daily"
+                              ? ArcadeRun{ArcadeRun::Kind::Daily, utcDateOf(now)}
+                              : ArcadeRun{};
+    const std::string path = utf8(runRecordingPath(*folder, run, now));
+    GameRecorder recorder(path, {});
+    recorder.recordRun(run);
+    if (const std::string refusal = recorder.start(); !refusal.empty()) {
+        std::cerr << "cannot write the recording " << path << ": " << refusal << std::endl;
+        return EXIT_FAILURE;
+    }
+    const CommandLine line{
+        {}, {fullScreenField(kRunFieldWidth, kRunFieldHeight), {}}, run, args.game.helpExtras};
+    const int status = runLinked(recorder, realPlatform(), buildState, line);
+    std::cerr << "run recorded to " << path << std::endl;
+    return status;
+}
+
 } // namespace
 
 int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState,
@@ -70,6 +126,13 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     if (!args.emptyValue.empty()) {
         std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
         return kBadArguments;
+    }
+    if (!args.arcade.empty()) {
+        if (const std::optional<std::string> refusal = arcadeRefusal(args)) {
+            std::cerr << "void-angler: " << *refusal << std::endl;
+            return kBadArguments;
+        }
+        return arcade(args, buildState);
     }
     const int modes =
         !args.record.empty() + !args.replay.empty() + !args.timedemo.empty() + !args.verify.empty();

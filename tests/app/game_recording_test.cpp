@@ -24,20 +24,6 @@ std::string replaced(std::string text, const std::string& from, const std::strin
     return text.replace(text.find(from), from.size(), to);
 }
 
-int launchWith(std::vector<std::string> words, std::string& err) {
-    words.insert(words.begin(), "void-angler");
-    std::vector<char*> argv;
-    for (std::string& w : words) {
-        argv.push_back(w.data());
-    }
-    testing::internal::CaptureStderr();
-    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
-        throw std::logic_error("the game started");
-    });
-    err = testing::internal::GetCapturedStderr();
-    return status;
-}
-
 } // namespace
 
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop

@@ -6,6 +6,7 @@
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/launch.h"
 #include "support/headless_game.h"
 
 struct LinkedGame {
@@ -16,9 +17,14 @@ struct LinkedGame {
     std::string log = {};
     SDL_Window* window = nullptr;
     std::size_t recordingLimit = 0;
+    // A run (recorded: its command line; played: the recording's), drawing nothing, fast.
+    std::optional<ArcadeRun> run = {};
+    bool draws = true;
+    // Pushes the frame's own events, before its first poll.
+    std::function<void(int frame)> onFrame = {};
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
-        HeadlessScreen screen(width, height);
+        HeadlessScreen screen(width, height, draws);
         int status = 0;
         testing::internal::CaptureStderr();
         log = quietly([&] {
@@ -35,6 +41,9 @@ struct LinkedGame {
                 for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, key);
                 }
+                if (fresh && onFrame) {
+                    onFrame(frame);
+                }
                 if (fresh && frame == quitAt) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
                 }
@@ -49,6 +58,29 @@ struct LinkedGame {
         setSaveFileEdge({});
         return {status, err};
     }
-    CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
+    CommandLine lineFor(GameRecorder&) const {
+        CommandLine line = HeadlessGame::commandLine(args);
+        if (run) {
+            line.display.field = fullScreenField(kRunFieldWidth, kRunFieldHeight);
+            line.run = run;
+        }
+        return line;
+    }
     static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
 };
+
+// The whole process's start on these arguments, for one that must end before any game: the
+// status, and standard error in err.
+inline int launchWith(std::vector<std::string> words, std::string& err) {
+    words.insert(words.begin(), "void-angler");
+    std::vector<char*> argv;
+    for (std::string& w : words) {
+        argv.push_back(w.data());
+    }
+    testing::internal::CaptureStderr();
+    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
+        throw std::logic_error("the game started");
+    });
+    err = testing::internal::GetCapturedStderr();
+    return status;
+}
