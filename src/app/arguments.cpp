@@ -14,6 +14,7 @@ enum class Kind {
     Value,    // ours: -name=VALUE into `target`
     Display,  // ours, read by the game itself when it opens its window
     Arcade,   // ours: -arcade or -arcade=daily
+    Scores,   // ours: -scores
 };
 
 struct KnownFlag {
@@ -44,6 +45,8 @@ constexpr KnownFlag kKnownFlags[] = {
      "-arcade        a run of 9000 frames on a 1920 x 1080 field, for the table of scores"},
     {"-arcade=", Kind::Arcade, nullptr,
      "-arcade=daily  the day's run: every player starts on the same field"},
+    {"-scores", Kind::Scores, nullptr,
+     "-scores        list the tables of scores, each entry checked against its recording"},
 };
 
 const KnownFlag* find(std::string_view arg) {
@@ -74,6 +77,8 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
         } else if (flag->kind == Kind::Help) {
             args.help = true;
             args.game.gameFlags.emplace_back(arg);
+        } else if (flag->kind == Kind::Scores) {
+            args.scores = true;
         } else if (flag->kind == Kind::Arcade) {
             args.arcade = std::string(arg);
         } else if (flag->kind == Kind::Display) {

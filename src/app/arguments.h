@@ -19,6 +19,8 @@ struct Arguments {
     std::string replay;
     std::string timedemo;
     std::string verify;
+    // -scores: list the tables of scores, each entry checked again.
+    bool scores = false;
     // "-arcade", or "-arcade=KIND" as given (only "daily" plays).
     std::string arcade;
     // Every flag given other than -help and -arcade, in order: a run takes none of them.

@@ -11,10 +11,13 @@
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/run_proof.h"
+#include "app/scores_command.h"
 #include "game/game.h"
 #include "geometry/utc_date.h"
 #include "geometry/utf8_path.h"
 #include "platform/headless_screen.h"
+#include "platform/own_program.h"
 #include "platform/settings_folder.h"
 
 namespace {
@@ -86,6 +89,28 @@ std::optional<std::string> arcadeRefusal(const Arguments& args) {
     return std::nullopt;
 }
 
+// A run that reached its end is checked in a process of its own before its entry is made.
+void enterRun(ScoreBook book, const std::string& path, const ArcadeRun& run,
+              const std::string& today) {
+    const RunProof proof = checkRun(path, ownProgram());
+    if (!proof.verified) {
+        std::cerr << "no entry in the table of scores: " << proof.why << std::endl;
+        return;
+    }
+    const bool daily = run.kind == ArcadeRun::Kind::Daily;
+    const std::string name = utf8(fromUtf8(path).filename());
+    const ScoreEntry entry{
+        "---",       proof.score, proof.level, daily ? run.date : today, daily ? "daily" : "arcade",
+        kSimVersion, name};
+    bool written = false;
+    const bool placed = book.enter(entry, today, name, written);
+    std::cerr << "score " << proof.score << ", verified: "
+              << (!placed   ? "it does not place"
+                  : written ? "entered in the table of scores " + utf8(book.file())
+                            : "the table of scores could not be written")
+              << std::endl;
+}
+
 // Fresh, on the run's field shown scaled to the screen, recorded beside the table of scores.
 int arcade(const Arguments& args, const std::function<ProcessState&()>& buildState) {
     const std::optional<std::filesystem::path> folder = settingsFolder();
@@ -110,6 +135,9 @@ int arcade(const Arguments& args, const std::function<ProcessState&()>& buildSta
         {}, {fullScreenField(kRunFieldWidth, kRunFieldHeight), {}}, run, args.game.helpExtras};
     const int status = runLinked(recorder, realPlatform(), buildState, line);
     std::cerr << "run recorded to " << path << std::endl;
+    if (status == EXIT_SUCCESS) {
+        enterRun(ScoreBook(*folder), path, run, utcDateOf(now));
+    }
     return status;
 }
 
@@ -126,6 +154,14 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     if (!args.emptyValue.empty()) {
         std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
         return kBadArguments;
+    }
+    if (args.scores) {
+        const std::optional<std::filesystem::path> folder = settingsFolder();
+        if (!folder) {
+            std::cerr << "void-angler: -scores: no folder for the table of scores" << std::endl;
+            return EXIT_FAILURE;
+        }
+        return listScores(ScoreBook(*folder), ownProgram(), std::cout, std::cerr);
     }
     if (!args.arcade.empty()) {
         if (const std::optional<std::string> refusal = arcadeRefusal(args)) {

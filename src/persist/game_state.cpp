@@ -126,6 +126,10 @@ SaveFileEdge& fileEdge() {
 }
 } // namespace
 
+bool writeFileSafely(const std::string& path, const std::string& text) {
+    return replaceFile(followLinks(path), text) == Written::Replaced;
+}
+
 void setSaveFileEdge(SaveFileEdge edge) {
     fileEdge() = std::move(edge);
 }

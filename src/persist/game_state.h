@@ -24,6 +24,10 @@ void setSaveFileEdge(SaveFileEdge edge);
 std::optional<std::string> readWholeFile(const std::string& path,
                                          std::size_t limit = static_cast<std::size_t>(-1));
 
+// Writes a whole file as the saves are written: beside it first, flushed, then renamed over it,
+// so a crash leaves the old file or the new one. False when it could not.
+bool writeFileSafely(const std::string& path, const std::string& text);
+
 class GameState {
   public:
     // Loads "game.txt" from the working directory.

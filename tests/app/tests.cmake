@@ -1,4 +1,5 @@
 va_test_suite(app SOURCES arcade_run_test.cpp arguments_test.cpp game_recording_test.cpp
+    score_table_test.cpp
     playback_viewer_test.cpp
     file_names_test.cpp ../support/headless_game.cpp)
 
