@@ -11,6 +11,7 @@
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/recording_target.h"
 #include "app/run_proof.h"
 #include "app/scores_command.h"
 #include "game/game.h"
@@ -35,6 +36,12 @@ int play(ProcessState& state, const CommandLine& line) {
 
 int record(const Arguments& args, const std::function<ProcessState&()>& buildState) {
     GameRecorder recorder(args.record, args.game.gameFlags);
+    const std::optional<std::filesystem::path> scores = settingsFolder();
+    if (scores && isInOwnFolder(args.record, *scores)) {
+        std::cerr << "cannot write the recording " << args.record
+                  << ": that is in the folder of the table of scores" << std::endl;
+        return EXIT_FAILURE;
+    }
     if (const std::string refusal = recorder.start(); !refusal.empty()) {
         std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
