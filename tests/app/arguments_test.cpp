@@ -25,8 +25,8 @@ TEST(ArgumentsTest, ArgumentsAreExaminedWholeAndOnlyUnknownOnesAreNamed) {
     EXPECT_TRUE(a.help);
     EXPECT_EQ(flags, (std::vector<std::string>{"-run_lvl=n", "-demo_mode", "-test", "-help"}));
     EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo, a.verify), std::tuple("a", "", "b", "c"));
-    for (const char* flag :
-         {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "-verify=FILE", "void-angler 1."}) {
+    for (const char* flag : {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "-verify=FILE",
+                             "-arcade=daily", "-scores", "void-angler 1."}) {
         EXPECT_NE(a.game.helpExtras.find(flag), std::string::npos) << flag;
     }
 }

@@ -6,20 +6,6 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A replay's status and the last line it wrote on standard error.
-std::pair<int, std::string> replay(const std::string& text) {
-    std::ofstream("replayed.rec", std::ios::binary) << text;
-    GamePlayback playback("replayed.rec", PlaybackMode::Check);
-    testing::internal::CaptureStderr();
-    const std::optional<int> refused = playback.open();
-    std::string err = testing::internal::GetCapturedStderr();
-    if (refused) {
-        return {*refused, logLines(err).back()};
-    }
-    auto [status, log] = LinkedGame{}.play(playback);
-    return {status, logLines(log).back()};
-}
-
 std::string replaced(std::string text, const std::string& from, const std::string& to) {
     return text.replace(text.find(from), from.size(), to);
 }
@@ -111,7 +97,7 @@ TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
         {replaced(text, "\nsim 2\n", "\nsim 3\n"), 1, "(sim 3; this game plays sim 2)"},
     };
     for (const auto& [file, status, line] : cases) {
-        const auto [gotStatus, gotLine] = replay(file);
+        const auto [gotStatus, gotLine] = replayText(file);
         EXPECT_EQ(gotStatus, status) << gotLine;
         EXPECT_NE(gotLine.find(line), std::string::npos) << gotLine << " / " << line;
     }
@@ -211,6 +197,6 @@ TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
     EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
-    EXPECT_EQ(replay(readFile("cut.rec")),
+    EXPECT_EQ(replayText(readFile("cut.rec")),
               std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
 }

@@ -69,6 +69,21 @@ struct LinkedGame {
     static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
 };
 
+// A recording's text replayed as -verify replays it, in session: its status and the last line
+// on standard error.
+inline std::pair<int, std::string> replayText(const std::string& text, LinkedGame session = {}) {
+    std::ofstream("replayed.rec", std::ios::binary) << text;
+    GamePlayback playback("replayed.rec", PlaybackMode::Check);
+    testing::internal::CaptureStderr();
+    const std::optional<int> refused = playback.open();
+    std::string err = testing::internal::GetCapturedStderr();
+    if (refused) {
+        return {*refused, logLines(err).back()};
+    }
+    auto [status, log] = session.play(playback);
+    return {status, logLines(log).back()};
+}
+
 // The whole process's start on these arguments, for one that must end before any game: the
 // status, and standard error in err.
 inline int launchWith(std::vector<std::string> words, std::string& err) {
