@@ -4,13 +4,7 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    return text.replace(text.find(from), from.size(), to);
-}
-
-} // namespace
+namespace {} // namespace
 
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
 // (the header holds the field), through a link as saves are written.

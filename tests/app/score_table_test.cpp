@@ -26,7 +26,6 @@ TEST(ScoreTableTest, TheReaderTakesOnlyWhatTheWriterWrites) {
         {kHead + "initials=--- score=0 level=0 date=1970-01-01 kind=arcade sim=1 recording=a.rec\n",
          ""},
         {"", "line 1: not a table of scores"},
-        {"void-angler scores 2\n", "line 1: not a table"},
         {kHead + kGood.substr(0, kGood.size() - 1), "the last line is cut off"},
         {kHead + kGood + kGood, "line 3: an entry given twice"},
         {kHead + "score=120 initials=ABC\n", "line 2: expected initials=VALUE"},
@@ -77,7 +76,6 @@ TEST(ScoreTableTest, TablesKeepTheirTenBestOlderFirstAndDailiesThirtyDays) {
 
     EXPECT_TRUE(t.add(run(1, "CCC", "daily", "2026-11-08")));
     EXPECT_TRUE(t.add(run(2, "DDD", "daily", "2026-11-07")));
-    EXPECT_EQ(t.table("daily", "2026-11-08").size(), 1u);
     ScoreTable other;
     other.add(run(95, "EEE"));
     t.merge(other);

@@ -71,7 +71,6 @@ TEST(GeometryTest, UtcDatesNameTheirMidnightAndBackAgain) {
         EXPECT_EQ(utcDateOf(midnight), date);
         EXPECT_EQ(utcDateOf(midnight + 86399), date) << "the day's last second";
     }
-    EXPECT_EQ(utcDateOf(1796688000 + 86400), "2026-12-09");
     EXPECT_EQ(utcDateOf(-1), "1969-12-31");
     for (const char* bad : {"2026-02-29", "2026-13-01", "2026-00-10", "2026-04-31", "2026-1-01",
                             "2026-12-08x", "", "1969-12-31", "2026/12/08", "20a6-12-08"}) {

@@ -35,10 +35,6 @@ RecordedFrame sampleFrame(std::uint32_t n) {
     return f;
 }
 
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    return text.replace(text.find(from), from.size(), to);
-}
-
 // What reading the text gives: the header's result, then each frame's, in order.
 std::string readTrace(const std::string& text, std::string& error) {
     std::istringstream in(text);
