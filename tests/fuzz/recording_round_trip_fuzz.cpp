@@ -35,7 +35,7 @@ RecordingHeader fuzzedHeader(FuzzedDataProvider& in) {
         // Any day of the years a date line holds.
         const bool daily = in.ConsumeBool();
         h.run = ArcadeRun{daily ? ArcadeRun::Kind::Daily : ArcadeRun::Kind::Arcade,
-                          daily ? utcDateOf(86400 * in.ConsumeIntegralInRange(0, 2932896)) : ""};
+                          daily ? utcDateOf(86400LL * in.ConsumeIntegralInRange(0, 2932896)) : ""};
     }
     return h;
 }
