@@ -73,8 +73,12 @@ bool ScoreBook::enter(const ScoreEntry& entry, const std::string& today, const s
     std::string error;
     std::optional<ScoreTable> table = read(error);
     if (!table) {
-        const fs::path aside = dir / ("scores.txt.damaged-" + today);
+        // A second damage the same day keeps the first one's file too.
+        fs::path aside = dir / ("scores.txt.damaged-" + today);
         std::error_code ec;
+        for (int n = 2; fs::exists(aside, ec); ++n) {
+            aside = dir / ("scores.txt.damaged-" + today + "-" + std::to_string(n));
+        }
         fs::rename(file(), aside, ec);
         std::cerr << utf8(file()) << " is damaged (" << error << "): kept as " << utf8(aside)
                   << " with its recordings, and a new table begun" << std::endl;
