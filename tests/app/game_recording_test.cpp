@@ -4,8 +4,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {} // namespace
-
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
 // (the header holds the field), through a link as saves are written.
 class RecordedGameTest : public testing::Test {
@@ -53,20 +51,26 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
     changed[digit] = text[digit] == '0' ? '1' : '0';
-    std::ofstream("planted.rec", std::ios::binary) << changed;
-    GamePlayback planted("planted.rec", PlaybackMode::Check);
-    ASSERT_EQ(planted.open(), std::nullopt);
-    const auto [status, err] = session.play(planted);
-    EXPECT_EQ(std::pair(status, logLines(err).back()),
+    EXPECT_EQ(replayText(changed),
               std::pair(3, std::string("replay out of sync at frame 1: the score")));
     RecordingWriter out("redigested.rec");
-    GamePlayback redigest("planted.rec", PlaybackMode::Redigest);
+    GamePlayback redigest("replayed.rec", PlaybackMode::Redigest);
     ASSERT_EQ(redigest.open(), std::nullopt);
     out.writeHeader(redigest.header());
     redigest.rewrite = &out;
     EXPECT_EQ(logLines(session.play(redigest).second).back(), "replay in sync: 3 frames");
     EXPECT_EQ(redigest.firstChange, 1u);
     EXPECT_EQ(readFile("redigested.rec"), text);
+}
+
+// A game that ends in its start-up (here -help) never plays the recording's first frame.
+TEST_F(RecordedGameTest, AGameEndedBeforeItsFirstFrameIsOutOfSyncThere) {
+    GamePlayback playback("game.rec", PlaybackMode::Check);
+    ASSERT_EQ(playback.open(), std::nullopt);
+    session.addedFlags = {"-help"};
+    const auto [status, err] = session.play(playback);
+    EXPECT_EQ(std::pair(status, logLines(err).back()),
+              std::pair(3, std::string("replay out of sync at frame 1: the game ended")));
 }
 
 // Cut off (only by the end of the file), damaged (anything unreadable before it) and refused

@@ -17,6 +17,8 @@ struct LinkedGame {
     std::string log = {};
     SDL_Window* window = nullptr;
     std::size_t recordingLimit = 0;
+    // Given to a playback after the recorded ones.
+    std::vector<std::string> addedFlags = {};
     // A run (recorded: its command line; played: the recording's), drawing nothing, fast.
     std::optional<ArcadeRun> run = {};
     bool draws = true;
@@ -66,7 +68,11 @@ struct LinkedGame {
         }
         return line;
     }
-    static CommandLine lineFor(GamePlayback& p) { return recordedCommandLine(p.header()); }
+    CommandLine lineFor(GamePlayback& p) const {
+        CommandLine line = recordedCommandLine(p.header());
+        line.gameFlags.insert(line.gameFlags.end(), addedFlags.begin(), addedFlags.end());
+        return line;
+    }
 };
 
 // A recording's text replayed as -verify replays it, in session: its status and the last line
@@ -76,11 +82,8 @@ inline std::pair<int, std::string> replayText(const std::string& text, LinkedGam
     GamePlayback playback("replayed.rec", PlaybackMode::Check);
     testing::internal::CaptureStderr();
     const std::optional<int> refused = playback.open();
-    std::string err = testing::internal::GetCapturedStderr();
-    if (refused) {
-        return {*refused, logLines(err).back()};
-    }
-    auto [status, log] = session.play(playback);
+    const std::string err = testing::internal::GetCapturedStderr();
+    auto [status, log] = refused ? std::pair(*refused, err) : session.play(playback);
     return {status, logLines(log).back()};
 }
 

@@ -95,9 +95,8 @@ TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame)
     EXPECT_GT(plain.count({82, 3, 46, 255}), 0) << "the frames compared are the game's";
 }
 
-namespace {
 // Whether any pixel of the 3 x 3 around (x, y) is lit green.
-bool litNear(const Canvas& c, long x, long y) {
+static bool litNear(const Canvas& c, long x, long y) {
     for (int i = 0; i < 9; ++i) {
         if (c.pixel(int(x) + i % 3 - 1, int(y) + i / 3 - 1).g >= 200) {
             return true;
@@ -105,7 +104,6 @@ bool litNear(const Canvas& c, long x, long y) {
     }
     return false;
 }
-} // namespace
 
 // 1920 x 1080 in 1280 x 720, drawn as the game draws (with alpha 0).
 class ShrunkFieldTest : public testing::Test {

@@ -79,14 +79,12 @@ TEST(StartTest, TheReadmeListsEveryKeyOfTheKeyTable) {
 // How the score and level show, and what C logs and shows, the stored recordings hold.
 TEST(StartTest, ASavedGameComesBackAndTheCheckpointAndTheExitWriteItWithTheLiffCells) {
     // The seed pattern as the checkpoint writes it, one line per live cell in order.
-    const int cells[35][2] = {{4, 7},   {5, 7},   {0, 0},   {6, 8},   {6, 9},   {33, 9},  {32, 7},
-                              {31, 8},  {3, 6},   {32, 9},  {33, 10}, {45, 24}, {44, 24}, {43, 24},
-                              {45, 23}, {44, 23}, {45, 25}, {46, 26}, {47, 27}, {48, 27}, {49, 26},
-                              {50, 27}, {47, 4},  {48, 3},  {49, 2},  {49, 1},  {50, 0},  {24, 13},
-                              {25, 14}, {26, 14}, {26, 15}, {10, 25}, {10, 24}, {11, 24}, {11, 25}};
+    std::istringstream cells("4,7 5,7 0,0 6,8 6,9 33,9 32,7 31,8 3,6 32,9 33,10 45,24 44,24 43,24 "
+                             "45,23 44,23 45,25 46,26 47,27 48,27 49,26 50,27 47,4 48,3 49,2 49,1 "
+                             "50,0 24,13 25,14 26,14 26,15 10,25 10,24 11,24 11,25");
     std::string seed;
-    for (const auto& c : cells) {
-        seed += "fart_user_1_lfpt=" + std::to_string(c[0]) + "," + std::to_string(c[1]) + "\n";
+    for (std::string cell; cells >> cell;) {
+        seed += "fart_user_1_lfpt=" + cell + "\n";
     }
     for (const auto& [score, magazine] : {std::pair{2500, 115}, std::pair{999, 75}}) {
         const std::string saved =

@@ -15,9 +15,7 @@ namespace {
 // float's arguments and result are exact as doubles).
 template <typename Real> Real mpfrOf(auto f, Real x, Real y = 0) {
     constexpr int kBits = sizeof(Real) == 4 ? 24 : 53;
-    mpfr_t a;
-    mpfr_t b;
-    mpfr_t r;
+    mpfr_t a, b, r;
     mpfr_inits2(kBits, a, b, r, static_cast<mpfr_ptr>(nullptr));
     mpfr_set_d(a, x, MPFR_RNDN);
     mpfr_set_d(b, y, MPFR_RNDN);
@@ -71,8 +69,7 @@ class ExactTablesTest : public testing::Test {
         mpfr_sub_d(rest, v, hi, MPFR_RNDN);
         EXPECT_EQ(std::pair(got.hi, got.lo), std::pair(hi, mpfr_get_d(rest, MPFR_RNDN))) << what;
     }
-    mpfr_t v;
-    mpfr_t rest;
+    mpfr_t v, rest;
 };
 
 TEST_F(ExactTablesTest, TheSeriesCoefficientsAreTheNearestDoubleDoubles) {
@@ -167,8 +164,7 @@ TEST(ExactMathTest, RandomArgumentsOverTheGamesRangesAreCorrectlyRounded) {
 }
 
 TEST(ExactMathTest, ZerosInfinitiesAndNaNsFollowTheCLibrarysRules) {
-    const double inf = HUGE_VAL;
-    const double nan = NAN;
+    const double inf = HUGE_VAL, nan = NAN;
     const std::tuple<double, double> pairs[] = {
         {0.0, 1.0}, {-0.0, 1.0},  {0.0, -1.0}, {-0.0, -1.0}, {0.0, 0.0}, {-0.0, -0.0},
         {1.0, 0.0}, {-1.0, -0.0}, {inf, 1.0},  {-inf, 1.0},  {1.0, inf}, {1.0, -inf},

@@ -1,5 +1,4 @@
 #include "objects/space_ship.h"
-#include <climits>
 
 #include <SDL_image.h>
 
@@ -9,10 +8,8 @@
 #include "geometry/null_surface.h"
 #include "support/kit.h"
 
-namespace {
 // A ship without pictures: motion alone.
-NullSurface pictureless;
-} // namespace
+static NullSurface pictureless;
 
 // Where the ship spawns, its nose and its centre, the stored recordings hold.
 TEST(SpaceShipTest, SpawnsCentredOnTheField) {

@@ -1,5 +1,6 @@
 #include "platform/field_size.h"
 #include "platform/touch_controls.h"
+#include "support/canvas.h"
 #include "support/kit.h"
 
 namespace {
@@ -30,21 +31,20 @@ struct Touch {
     }
     ~Touch() { SDL_QuitSubSystem(SDL_INIT_VIDEO); }
 
-    // What a finger event at a canvas point turned into, one word group per event.
+    // What a finger event at a canvas point turned into.
     std::string finger(Uint32 type, SDL_FingerID id, int x, int y, Uint32 at = 0) {
         const SDL_Event e{.tfinger = {type, at, 1, id,
                                       (static_cast<float>(x - box.x) + 0.5f) / box.w,
                                       (static_cast<float>(y - box.y) + 0.5f) / box.h, 0, 0, 0, 0}};
-        std::vector<PlayerInput> out;
-        controls.translate(e, out);
-        return said(out);
+        return said([&](auto& out) { controls.translate(e, out); });
     }
     std::string tick(Uint32 now) {
-        std::vector<PlayerInput> out;
-        controls.tick(now, out);
-        return said(out);
+        return said([&](auto& out) { controls.tick(now, out); });
     }
-    static std::string said(const std::vector<PlayerInput>& out) {
+    // What the controls gave, one word group per input.
+    static std::string said(auto&& give) {
+        std::vector<PlayerInput> out;
+        give(out);
         std::string text;
         for (const PlayerInput& in : out) {
             text += in.down ? "+" : "-";
@@ -196,4 +196,47 @@ TEST(TouchControlsTest, AViewerHasPauseAndEndUnderTheRightThumbOfTheField) {
     EXPECT_EQ(inOrder({t.down(1, "pause"), t.up(1), t.down(2, "end"), t.up(2)}),
               "+P -P +Escape -Escape ");
     EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 3, 400, 206), t.up(3)}), "");
+}
+
+// Drawn on a canvas showing the field at x1, so each control's pixels are its rectangle's: a
+// translucent pad, a rim of the colour nothing else has, on two rows, and its sign at its centre
+// (a quarter of the side, 17 pixels, from it).
+TEST(TouchControlsTest, RimsAndSignsAreDrawnOnTheirRectanglesOnlyOnceShown) {
+    Touch t;
+    t.field(kW, kH);
+    Canvas canvas(kW, kH);
+    t.controls.draw(canvas.paint);
+    SDL_RenderFlush(canvas.renderer);
+    EXPECT_EQ(canvas.countNonBlack(), 0);
+    t.shown();
+    t.controls.draw(canvas.paint);
+    SDL_RenderFlush(canvas.renderer);
+    const SDL_Color rim{120, 255, 200, 255}, black{0, 0, 0, 255};
+    for (const auto& c : t.controls.controls()) {
+        const SDL_Rect& r = c.rect;
+        const int cx = r.x + r.w / 2, cy = r.y + r.h / 2, q = r.w / 4;
+        SCOPED_TRACE(c.name);
+        for (const SDL_Point p : {SDL_Point{r.x, r.y},
+                                  {r.x + r.w - 1, r.y + r.h - 1},
+                                  {r.x + 1, r.y + 1},
+                                  {r.x + r.w - 2, r.y + 1}}) {
+            EXPECT_EQ(canvas.pixel(p.x, p.y), rim) << p.x << "," << p.y;
+        }
+        EXPECT_EQ(canvas.pixel(r.x - 1, r.y - 1), black);
+        const SDL_Color pad = canvas.pixel(r.x + 3, r.y + 3);
+        EXPECT_TRUE(pad.b > pad.r && pad.b > 40 && pad.b < 60) << int(pad.r) << " " << int(pad.b);
+        // Two points of the sign (on an arrow's slants, where they meet whole pixels: q is 17),
+        // and one its mirror image or a shifted one would cover.
+        const std::map<std::string, std::array<SDL_Point, 3>> sign = {
+            {"left", {{{cx + 1, cy - 9}, {cx + 1, cy + 9}, {cx - q, cy - q / 2}}}},
+            {"right", {{{cx - 1, cy - 9}, {cx - 1, cy + 9}, {cx + q, cy - q / 2}}}},
+            {"thrust", {{{cx - 9, cy + 1}, {cx + 9, cy + 1}, {cx - q, cy - q}}}},
+            {"fire", {{{cx, cy}, {cx - q / 2, cy - q / 2}, {cx + q, cy}}}},
+            {"pause", {{{cx - q, cy}, {cx + 6, cy}, {cx, cy}}}},
+            {"help", {{{cx, cy}, {cx - q, cy - q / 2}, {cx, cy - q / 2}}}}};
+        const auto [on1, on2, off] = sign.at(c.name);
+        EXPECT_EQ(std::tuple(canvas.pixel(on1.x, on1.y), canvas.pixel(on2.x, on2.y),
+                             canvas.pixel(off.x, off.y)),
+                  std::tuple(rim, rim, pad));
+    }
 }

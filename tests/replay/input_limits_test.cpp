@@ -71,14 +71,10 @@ TEST_F(InputLimitsTest, SdlsFirstAndLastKeysAndButtonsAreRecordedAndReadBack) {
                                             {K::Mouse, 1, false, false, -3, 0}};
     for (const PlayerInput& in : edges) {
         if (in.kind == K::Key) {
-            push({.key = {in.down ? SDL_KEYDOWN : SDL_KEYUP,
-                          0,
-                          0,
-                          0,
-                          Uint8(in.repeat),
-                          0,
-                          0,
-                          {static_cast<SDL_Scancode>(in.code), 0, 0, 0}}});
+            SDL_Event e{};
+            e.type = in.down ? SDL_KEYDOWN : SDL_KEYUP;
+            e.key.repeat = Uint8(in.repeat), e.key.keysym.scancode = SDL_Scancode(in.code);
+            push(e);
         } else {
             push({.button = {in.down ? SDL_MOUSEBUTTONDOWN : SDL_MOUSEBUTTONUP, 0, 0, 0,
                              static_cast<Uint8>(in.code), 0, 1, 0, in.x, in.y}});

@@ -73,6 +73,9 @@ function rimPixels(image, rect) {
 const fingers = (cdp, type, points) =>
     cdp.send('Input.dispatchTouchEvent', {type, touchPoints: points.map(([x, y], id) => ({x, y, id}))});
 const centre = r => [r.x + r.w / 2, r.y + r.h / 2];
+const hold = (cdp, points, ms) => fingers(cdp, 'touchStart', points).then(() => pause(ms)).then(() => fingers(cdp, 'touchEnd', []));
+// The console's lines from now on.
+const listen = (page, said = []) => (page.on('console', m => said.push(m.text())), said);
 
 // Chromium answers a touch only once a frame is drawn, which on a busy machine may take longer
 // than the long press's 500 ms: a quick tap sends its lift without waiting for that answer.
@@ -134,12 +137,10 @@ async function phone(page, said) {
         started && lines.includes('WINDOW_SIZE_X:1333') && lines.includes('WINDOW_SIZE_Y:600'), lines.slice(0, 12).join('|'));
     const before = await canvasShot(page);
     const rects = await shownControls(cdp, said, 6);
-    const drawn = async () => {
-        const image = await canvasShot(page);
-        return Object.values(rects).every(r => rimPixels(image, r) > 40);
-    };
+    const rims = image => Object.values(rects).map(r => rimPixels(image, r));
+    const drawn = async () => rims(await canvasShot(page)).every(n => n > 40);
     check('the first touch lists the six controls and draws them; before it, none was drawn', Object.keys(rects).length === 6 &&
-        Object.values(rects).every(r => rimPixels(before, r) === 0) && (await waitFor(drawn)));
+        rims(before).every(n => n === 0) && (await waitFor(drawn)));
     writeFileSync(join(SRC, 'build-web/phone-landscape.png'), await page.screenshot({type: 'png'}));
 
     const missiles = await shotCount(page, [MISSILE]);
@@ -151,9 +152,7 @@ async function phone(page, said) {
     // The panel's row for key 1 (the 17th line) logs the outline.
     const help = centre(rects.help);
     const straight = await outline(page, cdp, help);
-    await fingers(cdp, 'touchStart', [centre(rects.left), centre(rects.fire)]);
-    await pause(600);
-    await fingers(cdp, 'touchEnd', []);
+    await hold(cdp, [centre(rects.left), centre(rects.fire)], 600);
     const turned = await outline(page, cdp, help);
     check('a help row sends its key, and two fingers turn while firing', straight && turned && turned !== straight);
     await fingers(cdp, 'touchStart', [centre(rects.left)]);
@@ -163,9 +162,7 @@ async function phone(page, said) {
     const slid = await outline(page, cdp, help);
     check('a finger slid from left onto right turns the ship on', slid && slid !== turned);
 
-    await fingers(cdp, 'touchStart', [centre(rects.thrust)]);
-    await pause(300);
-    await fingers(cdp, 'touchEnd', []);
+    await hold(cdp, [centre(rects.thrust)], 300);
     await tap(cdp, centre(rects.pause));
     await tap(cdp, centre(rects.pause));
 
@@ -181,10 +178,7 @@ async function phone(page, said) {
     // The last touch gave the game the keyboard: no click first.
     await press(page, 'g');
     await press(page, 'g');
-    const gone = await waitFor(async () => {
-        const image = await canvasShot(page);
-        return Object.values(rects).every(r => rimPixels(image, r) === 0);
-    });
+    const gone = await waitFor(async () => rims(await canvasShot(page)).every(n => n === 0));
     await tap(cdp, [458, 200]);
     check('a key hides the controls, and a touch brings them back', gone && (await waitFor(drawn)));
     await recorded(page);
@@ -199,8 +193,7 @@ async function phone(page, said) {
 // the picture still, and end stops the replay, in sync so far.
 async function watched(page) {
     const cdp = await page.createCDPSession();
-    const said = [];
-    page.on('console', m => said.push(m.text()));
+    const said = listen(page);
     await page.evaluate(() => (window.vaOldPage = true));
     await (await page.$('#watch')).uploadFile(join(SRC, 'tests/replays/portal.rec'));
     await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
@@ -231,16 +224,14 @@ async function watched(page) {
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
 try {
     const {page} = session;
-    const said = [];
-    page.on('console', m => said.push(m.text()));
+    const said = listen(page);
     const started = await startGame(page, session.url);
     await focusGame(page);
     if (started) {
         await latePad(page, said);
     }
     const touched = await session.page.browser().newPage();
-    const heard = [];
-    touched.on('console', m => heard.push(m.text()));
+    const heard = listen(touched);
     await touched.goto(session.url);
     await phone(touched, heard);
     await touched.setViewport(PHONE);
