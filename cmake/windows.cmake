@@ -50,7 +50,9 @@ function(va_windows_program target)
         COMMAND ${CMAKE_COMMAND} -E copy $<TARGET_FILE:${target}> ${dlls} ${stage}
         COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/dat ${stage}/dat
         COMMAND ${CMAKE_COMMAND} -E copy ${PROJECT_SOURCE_DIR}/dist/windows/README.txt
-                ${PROJECT_SOURCE_DIR}/dist/windows/THIRD-PARTY-NOTICES.txt ${stage}
+                ${PROJECT_SOURCE_DIR}/dist/windows/THIRD-PARTY-NOTICES.txt
+                ${PROJECT_SOURCE_DIR}/dist/windows/arcade-run.cmd
+                ${PROJECT_SOURCE_DIR}/dist/windows/daily-run.cmd ${stage}
         COMMAND ${CMAKE_COMMAND} -DSRC=${PROJECT_SOURCE_DIR} -DDEST=${stage}
                 -P ${PROJECT_SOURCE_DIR}/cmake/windows-licence.cmake
         COMMAND ${CMAKE_COMMAND} -E chdir ${CMAKE_CURRENT_BINARY_DIR}/zip

@@ -13,6 +13,8 @@ enum class Kind {
     GameFlag, // the game's own: passed on to the game, kept in a recording
     Value,    // ours: -name=VALUE into `target`
     Display,  // ours, read by the game itself when it opens its window
+    Arcade,   // ours: -arcade or -arcade=daily
+    Scores,   // ours: -scores
 };
 
 struct KnownFlag {
@@ -41,6 +43,12 @@ constexpr KnownFlag kKnownFlags[] = {
      "-verify=FILE   check a recording at full speed, drawing nothing"},
     {"-settings=", Kind::Value, &Arguments::settings,
      "-settings=FILE read and write the player's settings in FILE"},
+    {"-arcade", Kind::Arcade, nullptr,
+     "-arcade        a run of 9000 frames on a 1920 x 1080 field, for the table of scores"},
+    {"-arcade=", Kind::Arcade, nullptr,
+     "-arcade=daily  the day's run: every player starts on the same field"},
+    {"-scores", Kind::Scores, nullptr,
+     "-scores        list the tables of scores, each entry checked against its recording"},
 };
 
 const KnownFlag* find(std::string_view arg) {
@@ -62,12 +70,19 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
     for (int i = 1; i < argc; ++i) {
         const std::string_view arg = argv[i];
         const KnownFlag* flag = find(arg);
+        if (flag != nullptr && flag->kind != Kind::Help && flag->kind != Kind::Arcade) {
+            args.others.emplace_back(arg);
+        }
         if (flag == nullptr) {
             err << "void-angler: unknown argument \"" << arg << "\" ignored (-help lists them)"
                 << std::endl;
         } else if (flag->kind == Kind::Help) {
             args.help = true;
             args.game.gameFlags.emplace_back(arg);
+        } else if (flag->kind == Kind::Scores) {
+            args.scores = true;
+        } else if (flag->kind == Kind::Arcade) {
+            args.arcade = std::string(arg);
         } else if (flag->kind == Kind::Display) {
             displayFlags.emplace_back(arg);
         } else if (flag->kind == Kind::GameFlag) {

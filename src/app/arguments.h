@@ -21,6 +21,12 @@ struct Arguments {
     std::string verify;
     // The player's settings file instead of the one in the settings folder.
     std::string settings;
+    // -scores: list the tables of scores, each entry checked again.
+    bool scores = false;
+    // "-arcade", or "-arcade=KIND" as given (only "daily" plays).
+    std::string arcade;
+    // Every flag given other than -help and -arcade, in order: a run takes none of them.
+    std::vector<std::string> others;
     // A -record=, -replay=, -timedemo= or -verify= given without its FILE: the first such.
     std::string emptyValue;
 };

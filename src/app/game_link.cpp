@@ -17,5 +17,5 @@ CommandLine recordedCommandLine(const RecordingHeader& head) {
     // Read as -window reads it, so a field the desktop would refuse is refused here too.
     const std::string field =
         "-window=" + std::to_string(head.width) + "x" + std::to_string(head.height);
-    return CommandLine{head.flags, readDisplayOptions({field}), {}};
+    return CommandLine{head.flags, readDisplayOptions({field}), head.run, {}};
 }

@@ -8,6 +8,7 @@
 #include "app/played_game.h"
 #include "game/command_line.h"
 #include "game/game.h"
+#include "platform/input_filter.h"
 #include "replay/recording.h"
 
 PlayedGame watchGame(const Game& game);
@@ -21,7 +22,12 @@ template <typename Recording>
 int runLinked(Recording& recording, Platform platform,
               const std::function<ProcessState&()>& buildState, const CommandLine& line) {
     recording.install();
-    Game game(buildState(), recording.wrap(std::move(platform)));
+    Platform linked = recording.wrap(std::move(platform));
+    if (line.run) {
+        // After the player's bindings, before the game and so before the recorder.
+        linked.input.poll = InputFilter(Game::runKeys()).wrap(std::move(linked.input.poll));
+    }
+    Game game(buildState(), std::move(linked));
     recording.attach(watchGame(game));
     return recording.finish(game.run(line));
 }

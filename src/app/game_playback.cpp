@@ -6,6 +6,7 @@
 #include <iostream>
 
 #include "geometry/calendar_clock.h"
+#include "geometry/utc_date.h"
 #include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 
@@ -57,7 +58,8 @@ std::optional<int> GamePlayback::readStart() {
         break;
     case RecordingReader::HeaderResult::OtherFormat:
         std::cerr << "the recording " << path << " has format " << reader->format()
-                  << "; this game reads format " << kRecordingFormat << std::endl;
+                  << "; this game reads formats " << kRecordingFormatPlain << " and "
+                  << kRecordingFormat << std::endl;
         return EXIT_FAILURE;
     case RecordingReader::HeaderResult::Garbage:
         return damaged();
@@ -87,8 +89,12 @@ std::optional<int> GamePlayback::readStart() {
 
 void GamePlayback::install() {
     clock->readings.assign(head.clock.begin(), head.clock.end());
+    if (head.run && head.run->kind == ArcadeRun::Kind::Daily) {
+        clock->daily = std::make_shared<DailyClock>(*utcMidnightOf(head.run->date));
+    }
     auto c = clock;
-    // Past the recorded readings the game gets the last one again, and the frame is out of step.
+    // Past the recorded readings the game gets the last one again, and the frame is out of step;
+    // so is a daily run's reading that its date's clock would not give.
     setCalendarClock([c]() -> std::time_t {
         if (c->readings.empty()) {
             c->overrun = true;
@@ -96,6 +102,7 @@ void GamePlayback::install() {
         }
         c->last = c->readings.front();
         c->readings.pop_front();
+        c->overrun = c->overrun || (c->daily && c->daily->now() != c->last);
         return static_cast<std::time_t>(c->last);
     });
     std::optional<std::string> text = head.savedGame;
@@ -110,6 +117,9 @@ Platform GamePlayback::wrap(Platform base) {
     base.input.poll = [this](PlayerInput& in) { return poll(in); };
     base.input.heard = nullptr;
     base.frameEnded = [this] { return frameEnded(); };
+    if (clock->daily) {
+        base.sleep = DailyClock::sleepWith(clock->daily, base.sleep);
+    }
     return base;
 }
 

@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/daily_clock.h"
 #include "app/played_game.h"
 #include "platform/platform.h"
 #include "replay/recording_reader.h"
@@ -53,6 +54,8 @@ class GamePlayback {
         std::deque<std::int64_t> readings;
         std::int64_t last = 0;
         bool overrun = false;
+        // A daily run's: every reading must be the one its date's clock gives.
+        std::shared_ptr<DailyClock> daily;
     };
 
     bool poll(PlayerInput& input);

@@ -11,6 +11,7 @@
 
 #include "geometry/calendar_clock.h"
 #include "geometry/data_path.h"
+#include "geometry/utc_date.h"
 #include "geometry/utf8_path.h"
 #include "persist/game_state.h"
 
@@ -29,6 +30,13 @@ GameRecorder::GameRecorder(const std::string& file, std::vector<std::string> fla
     header.flags = std::move(flags);
 }
 
+void GameRecorder::recordRun(const ArcadeRun& run) {
+    header.run = run;
+    if (run.kind == ArcadeRun::Kind::Daily) {
+        daily = std::make_shared<DailyClock>(utcMidnightOf(run.date).value_or(0));
+    }
+}
+
 std::string GameRecorder::start() {
     target = chooseRecordingTarget(target.path);
     if (!target.refusal.empty()) {
@@ -38,7 +46,7 @@ std::string GameRecorder::start() {
         return "more flags, or a longer one, than a recording keeps";
     }
     // Read once here, and the game reads this very text: what is kept is what it saw.
-    header.savedGame = readWholeFile("game.txt", kMaxSavedGameBytes);
+    header.savedGame = header.run ? std::nullopt : readWholeFile("game.txt", kMaxSavedGameBytes);
     if (header.savedGame && header.savedGame->size() > kMaxSavedGameBytes) {
         return "\"game.txt\" is larger than a recording holds (" +
                std::to_string(kMaxSavedGameBytes >> 20) + " MiB)";
@@ -49,17 +57,21 @@ std::string GameRecorder::start() {
 
 void GameRecorder::install() {
     auto log = readings;
-    setCalendarClock([log] {
-        const std::time_t now = std::time(nullptr);
+    setCalendarClock([log, clock = daily] {
+        const std::time_t now = clock ? clock->now() : std::time(nullptr);
         log->push_back(static_cast<std::int64_t>(now));
         return now;
     });
     std::optional<std::string> text = header.savedGame;
-    setSaveFileEdge({[text] { return text; }, true});
+    // A run builds its store through the usual path from no file, and saves nothing.
+    setSaveFileEdge({[text] { return text; }, !header.run});
 }
 
 Platform GameRecorder::wrap(Platform base) {
     writer->limitTo(base.storage.recordingLimit);
+    if (daily) {
+        base.sleep = DailyClock::sleepWith(daily, std::move(base.sleep));
+    }
     auto poll = base.input.poll;
     base.input.poll = [this, poll](PlayerInput& in) {
         beginFrame();

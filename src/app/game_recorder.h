@@ -10,6 +10,7 @@
 #include <utility>
 #include <vector>
 
+#include "app/daily_clock.h"
 #include "app/played_game.h"
 #include "app/recording_target.h"
 #include "platform/platform.h"
@@ -19,8 +20,11 @@ class GameRecorder {
   public:
     GameRecorder(const std::string& path, std::vector<std::string> flags);
 
-    // Before anything else: reads "game.txt" and opens the file; empty, or why it cannot
-    // record (then nothing was created or changed).
+    // A run: fresh, as on a first start, reading and writing no save; a daily run reads its
+    // date's clock, moved by the game's sleeps. Before start().
+    void recordRun(const ArcadeRun& run);
+    // Before anything else: reads "game.txt" (not for a run) and opens the file; empty, or why it
+    // cannot record (then nothing was created or changed).
     std::string start();
     // Before the process-wide state is built: it reads the clock and "game.txt".
     void install();
@@ -37,6 +41,7 @@ class GameRecorder {
     RecordingTarget target;
     std::optional<RecordingWriter> writer;
     RecordingHeader header;
+    std::shared_ptr<DailyClock> daily;
     std::shared_ptr<std::vector<std::int64_t>> readings;
     RecordedFrame frame;
     bool inFrame = false;

@@ -1,16 +1,25 @@
 #include "app/launch.h"
 
+#include <cstdio>
 #include <cstdlib>
+#include <ctime>
 #include <iostream>
+#include <optional>
+#include <random>
 
 #include "app/arguments.h"
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/recording_target.h"
+#include "app/run_proof.h"
+#include "app/scores_command.h"
 #include "game/game.h"
+#include "geometry/utc_date.h"
 #include "geometry/utf8_path.h"
 #include "persist/safe_file.h"
 #include "platform/headless_screen.h"
+#include "platform/own_program.h"
 #include "platform/settings_folder.h"
 
 namespace {
@@ -37,7 +46,7 @@ Platform playersPlatform(const Arguments& args) {
     }
     platform.settings = std::make_shared<SettingsKeeper>(
         *file, [](const std::string& path, const std::string& text) {
-            return writeFileSafely(path, text) != Written::Failed;
+            return writeFileSafely(path, text);
         });
     platform.settings->written = platform.storage.filesWritten;
     if (args.game.display.field.kind != FieldRequest::Kind::Desktop) {
@@ -53,6 +62,12 @@ int play(ProcessState& state, const Arguments& args) {
 
 int record(const Arguments& args, const std::function<ProcessState&()>& buildState) {
     GameRecorder recorder(args.record, args.game.gameFlags);
+    const std::optional<std::filesystem::path> scores = settingsFolder();
+    if (scores && isInOwnFolder(args.record, *scores)) {
+        std::cerr << "cannot write the recording " << args.record
+                  << ": that is in the folder of the table of scores" << std::endl;
+        return EXIT_FAILURE;
+    }
     if (const std::string refusal = recorder.start(); !refusal.empty()) {
         std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
@@ -85,6 +100,80 @@ int replay(const std::string& path, PlaybackMode mode,
                      recordedCommandLine(playback.header()));
 }
 
+// A run's recording, beside the table of scores: named by its kind, date and second, and a
+// random tail, so two runs started at once never share a file.
+std::filesystem::path runRecordingPath(const std::filesystem::path& folder, const ArcadeRun& run,
+                                       std::time_t now) {
+    const auto second = static_cast<std::int64_t>(now);
+    char tail[32];
+    std::snprintf(tail, sizeof tail, "%05lld-%04x", static_cast<long long>(second % 86400),
+                  static_cast<unsigned>(std::random_device{}() & 0xffffu));
+    const char* kind = run.kind == ArcadeRun::Kind::Daily ? "daily-" : "arcade-";
+    return folder / (kind + utcDateOf(second) + "-" + tail + ".rec");
+}
+
+std::optional<std::string> arcadeRefusal(const Arguments& args) {
+    if (args.arcade != "-arcade" && args.arcade != "-arcade=daily") {
+        return "-arcade= takes daily, not \"" + args.arcade.substr(8) + "\"";
+    }
+    if (!args.others.empty()) {
+        return "-arcade plays alone, not with " + args.others.front();
+    }
+    return std::nullopt;
+}
+
+// A run that reached its end is checked in a process of its own before its entry is made.
+void enterRun(ScoreBook book, const std::string& path, const ArcadeRun& run,
+              const std::string& today) {
+    const RunProof proof = checkRun(path, ownProgram());
+    if (!proof.verified) {
+        std::cerr << "no entry in the table of scores: " << proof.why << std::endl;
+        return;
+    }
+    const bool daily = run.kind == ArcadeRun::Kind::Daily;
+    const std::string name = utf8(fromUtf8(path).filename());
+    const ScoreEntry entry{
+        "---",       proof.score, proof.level, daily ? run.date : today, daily ? "daily" : "arcade",
+        kSimVersion, name};
+    bool written = false;
+    const bool placed = book.enter(entry, today, name, written);
+    std::cerr << "score " << proof.score << ", verified: "
+              << (!placed   ? "it does not place"
+                  : written ? "entered in the table of scores " + utf8(book.file())
+                            : "the table of scores could not be written")
+              << std::endl;
+}
+
+// Fresh, on the run's field shown scaled to the screen, recorded beside the table of scores.
+int arcade(const Arguments& args, const std::function<ProcessState&()>& buildState) {
+    const std::optional<std::filesystem::path> folder = settingsFolder();
+    std::error_code ec;
+    if (!folder || (std::filesystem::create_directories(*folder, ec), ec)) {
+        std::cerr << "void-angler: -arcade: no folder for the table of scores"
+                  << (folder ? ": " + ec.message() : " (set HOME or XDG_CONFIG_HOME)") << std::endl;
+        return EXIT_FAILURE;
+    }
+    const std::time_t now = std::time(nullptr);
+    const ArcadeRun run = args.arcade == "-arcade=daily"
+                              ? ArcadeRun{ArcadeRun::Kind::Daily, utcDateOf(now)}
+                              : ArcadeRun{};
+    const std::string path = utf8(runRecordingPath(*folder, run, now));
+    GameRecorder recorder(path, {});
+    recorder.recordRun(run);
+    if (const std::string refusal = recorder.start(); !refusal.empty()) {
+        std::cerr << "cannot write the recording " << path << ": " << refusal << std::endl;
+        return EXIT_FAILURE;
+    }
+    const CommandLine line{
+        {}, {fullScreenField(kRunFieldWidth, kRunFieldHeight), {}}, run, args.game.helpExtras};
+    const int status = runLinked(recorder, playersPlatform(args), buildState, line);
+    std::cerr << "run recorded to " << path << std::endl;
+    if (status == EXIT_SUCCESS) {
+        enterRun(ScoreBook(*folder), path, run, utcDateOf(now));
+    }
+    return status;
+}
+
 } // namespace
 
 int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState,
@@ -99,6 +188,21 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     if (!args.emptyValue.empty()) {
         std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
         return kBadArguments;
+    }
+    if (args.scores) {
+        const std::optional<std::filesystem::path> folder = settingsFolder();
+        if (!folder) {
+            std::cerr << "void-angler: -scores: no folder for the table of scores" << std::endl;
+            return EXIT_FAILURE;
+        }
+        return listScores(ScoreBook(*folder), ownProgram(), std::cout, std::cerr);
+    }
+    if (!args.arcade.empty()) {
+        if (const std::optional<std::string> refusal = arcadeRefusal(args)) {
+            std::cerr << "void-angler: " << *refusal << std::endl;
+            return kBadArguments;
+        }
+        return arcade(args, buildState);
     }
     const int modes =
         !args.record.empty() + !args.replay.empty() + !args.timedemo.empty() + !args.verify.empty();

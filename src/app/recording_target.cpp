@@ -170,3 +170,8 @@ RecordingTarget chooseRecordingTarget(const std::string& path) {
     }
     return t;
 }
+
+bool isInOwnFolder(const std::string& path, const fs::path& folder) {
+    // In the page the table shares the game's own folder, which takes its recording too.
+    return resolved(folder) != resolved(".") && isUnder(fromUtf8(path), folder);
+}

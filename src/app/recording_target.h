@@ -3,6 +3,7 @@
 // target's name once its first frame is down, so a start that fails leaves an older file be.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 struct RecordingTarget {
@@ -15,3 +16,6 @@ struct RecordingTarget {
 };
 
 RecordingTarget chooseRecordingTarget(const std::string& path);
+// Whether path lies in folder (links followed), which is not the working folder: where the
+// table of scores keeps its runs, -record writes nothing.
+bool isInOwnFolder(const std::string& path, const std::filesystem::path& folder);

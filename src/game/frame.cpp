@@ -165,6 +165,13 @@ void Game::levelStepAndHeadsUp() {
     waves.levelStep(rocks, ps.level, ps.input.milkRunMode);
     headsUp.refresh(ps.level, static_cast<int>(rocks.size()),
                     ssw->getMaxMissiles() - ssw->getNumMissiles());
+    if (arcadeRun) {
+        headsUp.drawTimeLeft(runFramesLeft());
+    }
+}
+
+int Game::runFramesLeft() const {
+    return arcadeRun ? static_cast<int>(kRunFrames - runFramesPlayed) : 0;
 }
 
 // A showing that has ended moves the portal to another pair of islands first.
@@ -214,7 +221,7 @@ void Game::drawHelpAndOverlay() {
     } else if (pad && headsUp.helpShown()) {
         headsUp.drawHelp(padHelpLines(*pad), events.helpHighlight());
     } else {
-        headsUp.drawHelp(helpLines());
+        headsUp.drawHelp(arcadeRun ? runHelpLines() : helpLines());
     }
     if (ps.input.debugOverlay) {
         headsUp.drawOverlay(overlayValues());
@@ -243,6 +250,10 @@ void Game::countFrame() {
         --ps.frameTick;
     } else {
         ps.frameTick = 70;
+    }
+    // A run ends by itself with its last frame, as if Q had been pressed.
+    if (arcadeRun && ++runFramesPlayed == kRunFrames) {
+        quit = true;
     }
 }
 

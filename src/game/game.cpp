@@ -143,6 +143,7 @@ void Game::logStartValues() {
 }
 
 bool Game::readCommandLine(const CommandLine& line) {
+    arcadeRun = line.run;
     bool runTests = false;
     for (const std::string& flag : line.gameFlags) {
         if (flag == "-test") {

@@ -46,10 +46,13 @@ class Game {
     static std::span<const KeyBinding> keyTable();
     // The key table's rows as the platform binds them.
     static std::vector<InputRow> inputRows();
-    // The help panel's lines, from the key table.
+    // The help panel's lines, from the key table; in a run, with a line naming the keys that act.
     static const std::vector<std::string>& helpLines();
+    static const std::vector<std::string>& runHelpLines();
     // The same rows for a player on a pad: its buttons by their own names, no key named.
     std::vector<std::string> padHelpLines(PadFamily family) const;
+    // The keys that act in a run: flying and display. The rest, and the mouse, are no part of it.
+    static std::span<const SDL_Scancode> runKeys();
 
     // Read-only views of the running game.
     bool quitRequested() const { return quit; }
@@ -62,6 +65,8 @@ class Game {
     const Radar& scope() const { return *radar; }
     int spriteAngle() const { return heroSpriteAngle; }
     int waveSize() const { return waves.rockCount(); }
+    // Frames a run has left (0 outside a run).
+    int runFramesLeft() const;
     const ProcessState& state() const { return ps; }
 
   private:
@@ -167,6 +172,8 @@ class Game {
     ProcessState& ps;
     Platform platform;
     bool quit = false;
+    std::optional<ArcadeRun> arcadeRun;
+    std::uint32_t runFramesPlayed = 0;
 
     // The field's size, decided once at start: the desktop's unless a flag asks
     // otherwise. The window may be any size; the view scales the field into it.

@@ -93,3 +93,26 @@ const std::vector<std::string>& Game::helpLines() {
     }();
     return lines;
 }
+
+std::span<const SDL_Scancode> Game::runKeys() {
+    static constexpr SDL_Scancode keys[] = {
+        SDL_SCANCODE_LEFT, SDL_SCANCODE_RIGHT, SDL_SCANCODE_UP, SDL_SCANCODE_SPACE, SDL_SCANCODE_P,
+        SDL_SCANCODE_S,    SDL_SCANCODE_G,     SDL_SCANCODE_H,  SDL_SCANCODE_D,     SDL_SCANCODE_Q};
+    return keys;
+}
+
+const std::vector<std::string>& Game::runHelpLines() {
+    static const std::vector<std::string> lines = [] {
+        std::vector<std::string> out = helpLines();
+        std::string names;
+        for (const SDL_Scancode key : runKeys()) {
+            for (const KeyBinding& binding : keyTable()) {
+                names += binding.key == key ? (names.empty() ? "" : " ") + std::string(binding.name)
+                                            : "";
+            }
+        }
+        out.push_back("In a run\t\tonly " + names + " act; Q ends the run early");
+        return out;
+    }();
+    return lines;
+}

@@ -58,6 +58,15 @@ void Hud::refresh(int level, int rocks, int magazine) {
     magTxt->draw();
 }
 
+void Hud::drawTimeLeft(int frames) {
+    const std::string text = "Time:" + std::to_string(frames);
+    if (!timeTxt) {
+        timeTxt.emplace(surface, nullptr, font, text, 640, 20, kHeadsUp);
+    }
+    timeTxt->setText(text);
+    timeTxt->draw();
+}
+
 void Hud::showSystemMessage(const std::string& text, bool log) {
     systemMessage.visible = true;
     systemMessage.countdown = SystemMessage::kFrames;

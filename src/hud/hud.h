@@ -32,6 +32,8 @@ class Hud {
     void drawScore() const;
     // "LvL:", "Roids:" and "Mag:" re-texted (rendered only on a change) and drawn.
     void refresh(int level, int rocks, int magazine);
+    // A run's frames left, "Time:N", under the rock count.
+    void drawTimeLeft(int frames);
     // Shows the text for the next 400 frames; also logs it when asked.
     void showSystemMessage(const std::string& text, bool log);
     // Draws the message while its countdown lasts.
@@ -67,6 +69,7 @@ class Hud {
     std::optional<TextLabel> lvlTxt;
     std::optional<TextLabel> rksTxt;
     std::optional<TextLabel> magTxt;
+    std::optional<TextLabel> timeTxt;
     std::optional<TextLabel> sysTxtMsg;
     HelpPanel help;
     HelpPanel settings{60, 40};

@@ -131,7 +131,7 @@ void GameState::writeStore(const std::string& name) {
         text += key + "=" + value + "\n";
     }
     // Mend: written crash-safely; a failed write leaves the old file as it was.
-    const Written how = writeFileSafely(name, text);
+    const Written how = writeWholeFile(name, text);
     if (how == Written::InPlace && !warnedInPlace) {
         warnedInPlace = true;
         std::cerr << name << ": its folder takes no new files, so saves are written in place"

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "geometry/point.h"
+#include "persist/safe_file.h"
 
 // The files edge. A recording keeps the "game.txt" it read; a replay hands the
 // recorded text in and keeps every save off the disk.

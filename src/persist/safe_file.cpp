@@ -112,7 +112,11 @@ bool writeInPlace(const std::string&, const std::string&) {
 
 } // namespace
 
-Written writeFileSafely(const std::string& name, const std::string& text) {
+bool writeFileSafely(const std::string& path, const std::string& text) {
+    return replaceFile(followLinks(path), text) == Written::Replaced;
+}
+
+Written writeWholeFile(const std::string& name, const std::string& text) {
     const auto target = followLinks(name);
     const Written how = replaceFile(target, text);
     if (how == Written::InPlace) {

@@ -12,5 +12,8 @@ enum class Written {
     Failed,
 };
 
-// A link is followed to the file it names; the old file's permission bits are kept.
-Written writeFileSafely(const std::string& name, const std::string& text);
+// A link is followed to the file it names; the old file's permission bits are kept. A folder
+// that takes no new files gets the file written in place.
+Written writeWholeFile(const std::string& name, const std::string& text);
+// The same, never in place: false when the file could not be replaced whole.
+bool writeFileSafely(const std::string& path, const std::string& text);

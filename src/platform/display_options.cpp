@@ -46,6 +46,10 @@ FieldRequest fixedField(int width, int height) {
     return FieldRequest{FieldRequest::Kind::Window, width, height, 1};
 }
 
+FieldRequest fullScreenField(int width, int height) {
+    return FieldRequest{FieldRequest::Kind::Fixed, width, height, 1};
+}
+
 DisplayOptions readDisplayOptions(const std::vector<std::string>& args) {
     DisplayOptions out;
     bool window = false;

@@ -12,6 +12,9 @@
 // knows the size it wants (a recording's field, for one).
 FieldRequest fixedField(int width, int height);
 
+// A fixed field shown full-screen, scaled: a run's, the same on every screen.
+FieldRequest fullScreenField(int width, int height);
+
 constexpr int kMaxScale = 4;
 
 struct DisplayOptions {

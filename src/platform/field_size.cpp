@@ -15,6 +15,7 @@ std::string fieldSizeProblem(int width, int height) {
 FieldChoice decideField(const FieldRequest& request, int windowWidth, int windowHeight) {
     switch (request.kind) {
     case FieldRequest::Kind::Window:
+    case FieldRequest::Kind::Fixed:
         return {request.width, request.height, fieldSizeProblem(request.width, request.height)};
     case FieldRequest::Kind::Scale: {
         const int w = windowWidth / request.scale;

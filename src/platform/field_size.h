@@ -11,6 +11,7 @@ struct FieldRequest {
         Desktop, // full-screen, the field as large as the desktop
         Window,  // a window with a field of width x height
         Scale,   // full-screen, the field the desktop's size divided by scale
+        Fixed,   // full-screen, a field of width x height shown scaled (a run's)
     };
     Kind kind = Kind::Desktop;
     int width = 0;

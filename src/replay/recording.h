@@ -10,9 +10,13 @@
 #include <vector>
 
 #include "platform/player_input.h"
+#include "replay/arcade_run.h"
 #include "replay/state_digest.h"
 
-inline constexpr int kRecordingFormat = 1;
+// Format 2 is format 1 with a run line; a recording of no run is still written as format 1, so
+// games that read only format 1 read it as before.
+inline constexpr int kRecordingFormat = 2;
+inline constexpr int kRecordingFormatPlain = 1;
 inline constexpr const char* kRecordingMagic = "void-angler recording";
 // The version of the game's rules: raised only when the same inputs would give another game
 // (2: sin, cos, atan2 and log from the game's own maths module, correctly rounded).
@@ -49,6 +53,8 @@ struct RecordingHeader {
     std::optional<std::string> savedGame;
     // Clock readings of the start-up, before the first frame.
     std::vector<std::int64_t> clock;
+    // The run it records (its own line); nothing for a game started otherwise.
+    std::optional<ArcadeRun> run;
 };
 
 struct RecordedFrame {

@@ -1,5 +1,6 @@
 #include "replay/recording_reader.h"
 
+#include "geometry/utc_date.h"
 #include "platform/field_size.h"
 #include "replay/recording_writer.h"
 
@@ -173,7 +174,7 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
         fail("not a void-angler recording");
         return HeaderResult::NotRecording;
     }
-    if (declaredFormat != kRecordingFormat) {
+    if (declaredFormat != kRecordingFormat && declaredFormat != kRecordingFormatPlain) {
         fail("recording format " + std::to_string(declaredFormat));
         return HeaderResult::OtherFormat;
     }
@@ -198,6 +199,9 @@ RecordingReader::HeaderResult RecordingReader::readHeader(RecordingHeader& h) {
 }
 
 bool RecordingReader::headerComplete(const HeaderSeen& seen) {
+    if (declaredFormat == kRecordingFormat && !seen.run) {
+        return fail("the header lacks its run line");
+    }
     if (!seen.game) {
         return fail("the header lacks its game line");
     }
@@ -227,6 +231,11 @@ bool RecordingReader::readHeaderLine(RecordingHeader& h, HeaderSeen& seen) {
         seen.sim = true;
         return parseNumber(w[1], h.sim) && h.sim > 0;
     }
+    // Only format 2 has one, so a game reading format 1 alone never mistakes a run for a game.
+    if (w[0] == "run" && declaredFormat == kRecordingFormat && !seen.run) {
+        seen.run = true;
+        return readRun(w, h);
+    }
     if (w[0] == "field" && w.size() == 3 && !seen.field) {
         seen.field = true;
         return readField(w, h);
@@ -255,6 +264,18 @@ bool RecordingReader::readField(const std::vector<std::string_view>& w, Recordin
                 ": the game plays " + std::to_string(kMinFieldWidth) + " x " +
                 std::to_string(kMinFieldHeight) + " to " + std::to_string(kMaxFieldSide) + " x " +
                 std::to_string(kMaxFieldSide));
+}
+
+bool RecordingReader::readRun(const std::vector<std::string_view>& w, RecordingHeader& h) {
+    if (w.size() == 2 && w[1] == "arcade") {
+        h.run = ArcadeRun{};
+        return true;
+    }
+    if (w.size() == 3 && w[1] == "daily" && utcMidnightOf(std::string(w[2]))) {
+        h.run = ArcadeRun{ArcadeRun::Kind::Daily, std::string(w[2])};
+        return true;
+    }
+    return fail("a run line it cannot read");
 }
 
 bool RecordingReader::readFlag(RecordingHeader& h) {

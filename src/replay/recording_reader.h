@@ -39,6 +39,7 @@ class RecordingReader {
         bool field = false;
         bool saved = false;
         bool sim = false;
+        bool run = false;
     };
     Line readLine();
     Line tooLong();
@@ -46,6 +47,7 @@ class RecordingReader {
     bool headerComplete(const HeaderSeen& seen);
     bool readHeaderLine(RecordingHeader& header, HeaderSeen& seen);
     bool readField(const std::vector<std::string_view>& words, RecordingHeader& header);
+    bool readRun(const std::vector<std::string_view>& words, RecordingHeader& header);
     bool readFlag(RecordingHeader& header);
     bool readSavedGame(RecordingHeader& header);
     Next readFrameBody(RecordedFrame& frame);

@@ -84,9 +84,14 @@ void RecordingWriter::flush() {
 }
 
 void RecordingWriter::writeHeader(const RecordingHeader& h) {
-    put(std::string(kRecordingMagic) + " " + std::to_string(kRecordingFormat) + "\n");
+    const int format = h.run ? kRecordingFormat : kRecordingFormatPlain;
+    put(std::string(kRecordingMagic) + " " + std::to_string(format) + "\n");
     put("game " + h.gameVersion + "\n");
     put("sim " + std::to_string(h.sim) + "\n");
+    if (h.run) {
+        put(h.run->kind == ArcadeRun::Kind::Daily ? "run daily " + h.run->date + "\n"
+                                                  : "run arcade\n");
+    }
     for (const std::string& flag : h.flags) {
         put("flag " + escapeBytes(flag) + "\n");
     }

@@ -27,7 +27,7 @@ TEST(ArgumentsTest, ArgumentsAreExaminedWholeAndOnlyUnknownOnesAreNamed) {
     EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo, a.verify, a.settings),
               std::tuple("a", "", "b", "c", "d"));
     for (const char* flag : {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "-verify=FILE",
-                             "-settings=FILE", "void-angler 1."}) {
+                             "-settings=FILE", "-arcade=daily", "-scores", "void-angler 1."}) {
         EXPECT_NE(a.game.helpExtras.find(flag), std::string::npos) << flag;
     }
 }

@@ -4,39 +4,6 @@
 
 namespace fs = std::filesystem;
 
-namespace {
-
-// A replay's status and the last line it wrote on standard error.
-std::pair<int, std::string> replay(const std::string& text) {
-    std::ofstream("replayed.rec", std::ios::binary) << text;
-    GamePlayback playback("replayed.rec", PlaybackMode::Check);
-    testing::internal::CaptureStderr();
-    const std::optional<int> refused = playback.open();
-    const std::string err = testing::internal::GetCapturedStderr();
-    auto [status, log] = refused ? std::pair(*refused, err) : LinkedGame{}.play(playback);
-    return {status, logLines(log).back()};
-}
-
-std::string replaced(std::string text, const std::string& from, const std::string& to) {
-    return text.replace(text.find(from), from.size(), to);
-}
-
-int launchWith(std::vector<std::string> words, std::string& err) {
-    words.insert(words.begin(), "void-angler");
-    std::vector<char*> argv;
-    for (std::string& w : words) {
-        argv.push_back(w.data());
-    }
-    testing::internal::CaptureStderr();
-    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
-        throw std::logic_error("the game started");
-    });
-    err = testing::internal::GetCapturedStderr();
-    return status;
-}
-
-} // namespace
-
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
 // (the header holds the field), through a link as saves are written.
 class RecordedGameTest : public testing::Test {
@@ -84,7 +51,7 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
     changed[digit] = text[digit] == '0' ? '1' : '0';
-    EXPECT_EQ(replay(changed),
+    EXPECT_EQ(replayText(changed),
               std::pair(3, std::string("replay out of sync at frame 1: the score")));
     RecordingWriter out("redigested.rec");
     GamePlayback redigest("replayed.rec", PlaybackMode::Redigest);
@@ -128,7 +95,7 @@ TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
         {replaced(text, "\nsim 2\n", "\nsim 3\n"), 1, "(sim 3; this game plays sim 2)"},
     };
     for (const auto& [file, status, line] : cases) {
-        const auto [gotStatus, gotLine] = replay(file);
+        const auto [gotStatus, gotLine] = replayText(file);
         EXPECT_EQ(gotStatus, status) << gotLine;
         EXPECT_NE(gotLine.find(line), std::string::npos) << gotLine << " / " << line;
     }
@@ -228,6 +195,6 @@ TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     EXPECT_EQ(status, 0);
     EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
     EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
-    EXPECT_EQ(replay(readFile("cut.rec")),
+    EXPECT_EQ(replayText(readFile("cut.rec")),
               std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
 }

@@ -6,6 +6,7 @@
 #include "app/game_link.h"
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
+#include "app/launch.h"
 #include "support/headless_game.h"
 
 struct LinkedGame {
@@ -18,9 +19,14 @@ struct LinkedGame {
     std::size_t recordingLimit = 0;
     // Given to a playback after the recorded ones.
     std::vector<std::string> addedFlags = {};
+    // A run (recorded: its command line; played: the recording's), drawing nothing, fast.
+    std::optional<ArcadeRun> run = {};
+    bool draws = true;
+    // Pushes the frame's own events, before its first poll.
+    std::function<void(int frame)> onFrame = {};
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
-        HeadlessScreen screen(width, height);
+        HeadlessScreen screen(width, height, draws);
         int status = 0;
         testing::internal::CaptureStderr();
         log = quietly([&] {
@@ -37,6 +43,9 @@ struct LinkedGame {
                 for (SDL_Scancode key : fresh&& frame == 1 ? keys : std::vector<SDL_Scancode>{}) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, key);
                 }
+                if (fresh && onFrame) {
+                    onFrame(frame);
+                }
                 if (fresh && frame == quitAt) {
                     HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
                 }
@@ -51,10 +60,45 @@ struct LinkedGame {
         setSaveFileEdge({});
         return {status, err};
     }
-    CommandLine lineFor(GameRecorder&) const { return HeadlessGame::commandLine(args); }
+    CommandLine lineFor(GameRecorder&) const {
+        CommandLine line = HeadlessGame::commandLine(args);
+        if (run) {
+            line.display.field = fullScreenField(kRunFieldWidth, kRunFieldHeight);
+            line.run = run;
+        }
+        return line;
+    }
     CommandLine lineFor(GamePlayback& p) const {
         CommandLine line = recordedCommandLine(p.header());
         line.gameFlags.insert(line.gameFlags.end(), addedFlags.begin(), addedFlags.end());
         return line;
     }
 };
+
+// A recording's text replayed as -verify replays it, in session: its status and the last line
+// on standard error.
+inline std::pair<int, std::string> replayText(const std::string& text, LinkedGame session = {}) {
+    std::ofstream("replayed.rec", std::ios::binary) << text;
+    GamePlayback playback("replayed.rec", PlaybackMode::Check);
+    testing::internal::CaptureStderr();
+    const std::optional<int> refused = playback.open();
+    const std::string err = testing::internal::GetCapturedStderr();
+    auto [status, log] = refused ? std::pair(*refused, err) : session.play(playback);
+    return {status, logLines(log).back()};
+}
+
+// The whole process's start on these arguments, for one that must end before any game: the
+// status, and standard error in err.
+inline int launchWith(std::vector<std::string> words, std::string& err) {
+    words.insert(words.begin(), "void-angler");
+    std::vector<char*> argv;
+    for (std::string& w : words) {
+        argv.push_back(w.data());
+    }
+    testing::internal::CaptureStderr();
+    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
+        throw std::logic_error("the game started");
+    });
+    err = testing::internal::GetCapturedStderr();
+    return status;
+}

@@ -1,4 +1,6 @@
-va_test_suite(app SOURCES arguments_test.cpp game_recording_test.cpp playback_viewer_test.cpp
+va_test_suite(app SOURCES arcade_run_test.cpp arguments_test.cpp game_recording_test.cpp
+    score_table_test.cpp
+    playback_viewer_test.cpp
     file_names_test.cpp ../support/headless_game.cpp)
 
 # Peak resident memory of the normal build: the sanitizers reserve far more by design.

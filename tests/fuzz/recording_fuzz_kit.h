@@ -70,8 +70,8 @@ inline bool readsBack(const std::string& text, const RecordingHeader& h,
         got.result == RecordingReader::HeaderResult::Ok && got.last == ending &&
         (ending == RecordingReader::Next::End ? got.frames.size() == frames.size()
                                               : got.frames.size() <= frames.size()) &&
-        std::tie(g.gameVersion, g.sim, g.flags, g.width, g.height, g.savedGame, g.clock) ==
-            std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock);
+        std::tie(g.gameVersion, g.sim, g.flags, g.width, g.height, g.savedGame, g.clock, g.run) ==
+            std::tie(h.gameVersion, h.sim, h.flags, h.width, h.height, h.savedGame, h.clock, h.run);
     for (std::size_t i = 0; same && i < got.frames.size(); ++i) {
         const RecordedFrame &f = got.frames[i], &w = frames[i];
         same = std::tie(f.number, f.inputs, f.clock, f.digest) ==

@@ -4,6 +4,7 @@
 // stops anywhere after its first frame (never damaged).
 #include <fuzzer/FuzzedDataProvider.h>
 
+#include "geometry/utc_date.h"
 #include "platform/field_size.h"
 #include "recording_fuzz_kit.h"
 
@@ -30,6 +31,12 @@ RecordingHeader fuzzedHeader(FuzzedDataProvider& in) {
         h.savedGame = in.ConsumeRandomLengthString(1 << 12);
     }
     h.clock = some<std::int64_t>(in, 3, [&] { return in.ConsumeIntegral<std::int64_t>(); });
+    if (in.ConsumeBool()) {
+        // Any day of the years a date line holds.
+        const bool daily = in.ConsumeBool();
+        h.run = ArcadeRun{daily ? ArcadeRun::Kind::Daily : ArcadeRun::Kind::Arcade,
+                          daily ? utcDateOf(86400LL * in.ConsumeIntegralInRange(0, 2932896)) : ""};
+    }
     return h;
 }
 

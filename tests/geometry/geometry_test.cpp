@@ -4,6 +4,7 @@
 #include "geometry/numeric.h"
 #include "geometry/rand.h"
 #include "geometry/rect.h"
+#include "geometry/utc_date.h"
 #include "geometry/vec.h"
 #include "support/kit.h"
 
@@ -56,4 +57,23 @@ TEST(GeometryTest, RectanglesOverlapWhenTheyTouchNumericHelpersAndTheGenerators)
     }
     setCalendarClock({});
     EXPECT_EQ(seen.size(), 7u) << "every value from 0 to 6";
+}
+
+// Values from the calendar, worked out apart from the code; a date that is no real day is
+// refused, never rolled over into the next month.
+TEST(GeometryTest, UtcDatesNameTheirMidnightAndBackAgain) {
+    const std::pair<const char*, std::int64_t> days[] = {
+        {"1970-01-01", 0},          {"2000-02-29", 951782400},    {"2024-03-01", 1709251200},
+        {"2026-12-08", 1796688000}, {"9999-12-31", 253402214400},
+    };
+    for (const auto& [date, midnight] : days) {
+        EXPECT_EQ(utcMidnightOf(date), midnight) << date;
+        EXPECT_EQ(utcDateOf(midnight), date);
+        EXPECT_EQ(utcDateOf(midnight + 86399), date) << "the day's last second";
+    }
+    EXPECT_EQ(utcDateOf(-1), "1969-12-31");
+    for (const char* bad : {"2026-02-29", "2026-13-01", "2026-00-10", "2026-04-31", "2026-1-01",
+                            "2026-12-08x", "", "1969-12-31", "2026/12/08", "20a6-12-08"}) {
+        EXPECT_EQ(utcMidnightOf(bad), std::nullopt) << bad;
+    }
 }

@@ -53,7 +53,7 @@ class InputLimitsTest : public testing::Test {
         return frames.back().inputs;
     }
     bool readBack() const {
-        const RecordingHeader h{"1.0.0", kSimVersion, {}, 1333, 600, std::nullopt, {}};
+        const RecordingHeader h{"1.0.0", kSimVersion, {}, 1333, 600, std::nullopt, {}, {}};
         return readsBack(written(h, frames, true), h, frames, RecordingReader::Next::End);
     }
 

@@ -15,7 +15,7 @@ std::string digestLine() {
 RecordingHeader sampleHeader() {
     // Every kind of byte a hand-edited file may hold, and no line end at the end.
     const std::string saved = std::string("a=1\r\nback\\slash\n\n") + '\0' + "\xff=\x7f" + "tail";
-    return {"1.0.0", kSimVersion, {"-test", "-run_lvl=3"}, 800, 600, saved, {1700000000, -5}};
+    return {"1.0.0", kSimVersion, {"-test", "-run_lvl=3"}, 800, 600, saved, {1700000000, -5}, {}};
 }
 
 RecordedFrame sampleFrame(std::uint32_t n) {
@@ -72,6 +72,8 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         presses += "key 17 down\nkey 17 up\nkey 18 down repeat\n";
     }
     const std::string atCap = "| " + std::string(kMaxLineBytes - 2, 'k'); // the cap is inclusive
+    const std::string run = "void-angler recording 2\n";
+    const std::string afterRun = whole.substr(whole.find('\n') + 1);
     // Header: 0 ok, 1 damaged, 2 other format, 3 not a recording (4, cut off before a frame, and
     // a flag not kept: the playback's cases); then F frame, E end, T cut off, G damaged.
     std::vector<std::tuple<std::string, std::string, std::string>> cases = {
@@ -81,7 +83,15 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {frame2.substr(0, frame2.size() - 4), "0FT", ""}, // half a frame line
         {whole.substr(0, whole.size() - 4), "0FFT", ""},  // the end mark cut mid-line
         {"", "3", "line 0: not a void-angler recording"},
-        {"void-angler recording 2\n", "2", ""},
+        {"void-angler recording 3\n", "2", ""},
+        // A run's line, in format 2 only, and every format 2 file has one.
+        {replaced(whole, "\nsim ", "\nrun arcade\nsim "), "1", "unexpected \"run arcade\""},
+        {replaced(whole, "recording 1", "recording 2"), "1", "lacks its run line"},
+        {run + "run daily 2026-12-08\n" + afterRun, "0FFE", ""},
+        {run + "run arcade\nrun arcade\n" + afterRun, "1", "unexpected \"run arcade\""},
+        {run + "run daily 2026-02-29\n" + afterRun, "1", "a run line it cannot read"},
+        {run + "run daily\n" + afterRun, "1", "a run line it cannot read"},
+        {run + "run weekly\n" + afterRun, "1", "a run line it cannot read"},
         {head + "saved none\n" + clocks + "frame 1\n", "1", "start-up is over its clock"},
         {head + "saved file\n| a\\\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {head + "saved file\n| \\q\nframe 1\n", "1", "line 5: a saved-game line that does not"},
@@ -139,6 +149,7 @@ TEST(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
     h.savedGame->resize(kMaxSavedGameBytes, '\x01');
     h.flags.resize(kMaxFlags - 1, "-test");
     h.flags.push_back("-run_lvl=" + std::string(kMaxFlagBytes / 4 - 3, '\x01'));
+    h.run = ArcadeRun{ArcadeRun::Kind::Daily, "9999-12-31"};
     RecordedFrame f = sampleFrame(1);
     f.inputs.resize(kMaxFrameInputs, {PlayerInput::Kind::Mouse, 255, true, false, -99999, 99999});
     f.clock.resize(kMaxFrameClockReadings, INT64_MIN);

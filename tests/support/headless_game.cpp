@@ -40,7 +40,7 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
         std::ofstream(workDir.path() / "settings.txt") << *settingsTxt;
         settings = std::make_shared<SettingsKeeper>(
             workDir.path() / "settings.txt", [](const std::string& path, const std::string& text) {
-                return writeFileSafely(path, text) != Written::Failed;
+                return writeFileSafely(path, text);
             });
     }
     state = std::make_unique<ProcessState>();

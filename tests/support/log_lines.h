@@ -22,6 +22,11 @@ inline std::string readFile(const std::filesystem::path& path) {
     return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
+// The text with the first `from` in it made `to`.
+inline std::string replaced(std::string text, const std::string& from, const std::string& to) {
+    return text.replace(text.find(from), from.size(), to);
+}
+
 inline std::vector<std::string> logLines(const std::string& log) {
     std::vector<std::string> lines;
     std::istringstream in(log);

@@ -1,0 +1,144 @@
+#include <cstdlib>
+#include <set>
+
+#include "app/linked_game.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const ArcadeRun kDaily{ArcadeRun::Kind::Daily, "2026-12-08"};
+constexpr std::int64_t kDailyMidnight = 1796688000; // 2026-12-08T00:00:00Z
+
+// A run recorded headless, drawing nothing: its recording's text and the game's log.
+std::pair<std::string, std::string> recordRun(LinkedGame session) {
+    GameRecorder recorder("run.rec", {});
+    recorder.recordRun(*session.run);
+    EXPECT_EQ(recorder.start(), "");
+    session.width = kRunFieldWidth, session.height = kRunFieldHeight, session.draws = false;
+    session.args = {};
+    const auto [status, err] = session.play(recorder);
+    EXPECT_EQ(status, 0) << err;
+    std::string text = readFile("run.rec");
+    fs::remove("run.rec");
+    return {text, session.log};
+}
+
+std::pair<int, std::string> verdict(const std::string& text) {
+    return replayText(text, {.width = kRunFieldWidth, .height = kRunFieldHeight, .draws = false});
+}
+
+std::vector<std::string> linesStarting(const std::string& text, const std::string& start) {
+    std::vector<std::string> out = logLines(text);
+    std::erase_if(out, [&](const std::string& line) { return !line.starts_with(start); });
+    return out;
+}
+
+} // namespace
+
+// P pressed in frame 1 pauses the game for the whole run, and the run's frames still count.
+TEST(ArcadeRunTest, ARunEndsByItselfAtFrame9000AndItsReplayThereToo) {
+    WorkDir dir;
+    const std::string save = "fart_user_1_score=2500\nfart_user_1_level=7\n";
+    std::ofstream("game.txt") << save;
+    const auto [text, log] =
+        recordRun({.keys = {SDL_SCANCODE_P, SDL_SCANCODE_SPACE}, .quitAt = 0, .run = ArcadeRun{}});
+    EXPECT_TRUE(text.starts_with("void-angler recording 2\n")) << text.substr(0, 80);
+    for (const char* line : {"\nrun arcade\n", "\nfield 1920 1080\n", "\nsaved none\n",
+                             "\nframe 9000\n", "\nkey 19 down\n"}) {
+        EXPECT_NE(text.find(line), std::string::npos) << line;
+    }
+    EXPECT_TRUE(text.ends_with("\nend 9000\n"));
+    EXPECT_EQ(text.find("\nflag "), std::string::npos);
+    EXPECT_NE(log.find("Unable to open file"), std::string::npos) << "built as on a first start";
+    EXPECT_EQ(readFile("game.txt"), save) << "a run saves nothing";
+    EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 2) << "dat and game.txt alone";
+
+    EXPECT_EQ(verdict(text), std::pair(0, std::string("replay in sync: 9000 frames")));
+    const std::size_t last = text.find("frame 9000\n");
+    const std::string digest9000 = text.substr(text.find("\ndigest ", last) + 1);
+    const std::string longer = text.substr(0, text.rfind("end ")) + "frame 9001\n" +
+                               digest9000.substr(0, digest9000.find('\n') + 1) + "end 9001\n";
+    EXPECT_EQ(verdict(longer),
+              std::pair(3, std::string("replay out of sync at frame 9001: the game ended")));
+    const std::string shorter = text.substr(0, last) + "end 8999\n";
+    EXPECT_EQ(verdict(shorter),
+              std::pair(3, std::string("replay out of sync at frame 8999: the game went on")));
+}
+
+// N, M, W, E, C and the mouse change nothing and are never written; Q ends the run early.
+// A daily run's clock starts at its date's midnight and moves with the sleeps alone, so the
+// same inputs on the same date give the same game, and another date another game from frame 1.
+TEST(ArcadeRunTest, DailyRunsOfADateAgreeFrameByFrameWhateverKeysOutsideTheRunArePressed) {
+    WorkDir dir;
+    const std::vector<SDL_Scancode> flying = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT,
+                                              SDL_SCANCODE_UP};
+    std::vector<SDL_Scancode> all = flying;
+    all.insert(all.end(), {SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_W, SDL_SCANCODE_E,
+                           SDL_SCANCODE_C, SDL_SCANCODE_1, SDL_SCANCODE_DOWN});
+    const auto click = [](int frame) {
+        if (frame == 2) {
+            for (Uint8 button : {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT}) {
+                SDL_Event e{
+                    .button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, button, SDL_PRESSED, 1, 0, 300, 300}};
+                SDL_PushEvent(&e);
+            }
+        }
+    };
+    const auto [pressed, log] =
+        recordRun({.keys = all, .quitAt = 40, .run = kDaily, .onFrame = click});
+    const auto [plain, plainLog] = recordRun({.keys = flying, .quitAt = 40, .run = kDaily});
+    const ArcadeRun nextDay{ArcadeRun::Kind::Daily, "2026-12-09"};
+    const auto [other, otherLog] = recordRun({.keys = flying, .quitAt = 40, .run = nextDay});
+
+    EXPECT_NE(pressed.find("\nrun daily 2026-12-08\n"), std::string::npos);
+    EXPECT_TRUE(pressed.ends_with("\nend 40\n"));
+    for (const char* absent : {"\nkey 17 ", "\nkey 16 ", "\nkey 26 ", "\nkey 8 ", "\nkey 6 ",
+                               "\nkey 30 ", "\nkey 81 ", "\nmouse "}) {
+        EXPECT_EQ(pressed.find(absent), std::string::npos) << absent;
+    }
+    const std::vector<std::string> digests = linesStarting(pressed, "digest ");
+    ASSERT_EQ(digests.size(), 40u);
+    const std::vector<std::string> plainDigests = linesStarting(plain, "digest ");
+    EXPECT_EQ(std::ranges::mismatch(digests, plainDigests).in1 - digests.begin(), 40)
+        << "the first frame that differs";
+    EXPECT_EQ(log, plainLog);
+    EXPECT_NE(linesStarting(other, "digest ").front(), digests.front());
+
+    // The start-up reads midnight, then again after its 100 sleeps of 50 ms; 40 frames of 14 ms
+    // read nothing.
+    const std::vector<std::string> clock = linesStarting(pressed, "clock ");
+    ASSERT_FALSE(clock.empty());
+    EXPECT_EQ(clock.front(), "clock " + std::to_string(kDailyMidnight));
+    EXPECT_EQ(clock.back(), "clock " + std::to_string(kDailyMidnight + 5));
+    EXPECT_EQ(std::set<std::string>(clock.begin(), clock.end()).size(), 2u);
+    EXPECT_EQ(verdict(pressed), std::pair(0, std::string("replay in sync: 40 frames")));
+    EXPECT_EQ(
+        verdict(replaced(pressed, clock.front(), "clock " + std::to_string(kDailyMidnight + 1))),
+        std::pair(3, std::string("replay out of sync at frame 1: the clock readings")));
+}
+
+// A run takes no other flag, and no unknown kind: one line, before anything is made.
+TEST(ArcadeRunTest, ARunRefusesEveryOtherFlagWithOneLine) {
+    WorkDir dir;
+    const fs::path config = dir.path() / "config";
+    const char* before = std::getenv("XDG_CONFIG_HOME");
+    const std::string kept = before != nullptr ? before : "";
+    SDL_setenv("XDG_CONFIG_HOME", config.string().c_str(), 1);
+    const std::tuple<std::vector<std::string>, int, std::string> rows[] = {
+        {{"-arcade", "-test"}, 2, "void-angler: -arcade plays alone, not with -test"},
+        {{"-window=1280x720", "-arcade"}, 2, "void-angler: -arcade plays alone, not with -window"},
+        {{"-arcade", "-verify=a.rec"}, 2, "void-angler: -arcade plays alone, not with -verify"},
+        {{"-arcade=weekly"}, 2, "void-angler: -arcade= takes daily, not \"weekly\""},
+        {{"-record=config/void-angler/a.rec"}, 1, "in the folder of the table of scores"},
+    };
+    fs::create_directories(config / "void-angler");
+    for (const auto& [words, status, line] : rows) {
+        std::string err;
+        EXPECT_EQ(launchWith(words, err), status) << words.front();
+        EXPECT_EQ(logLines(err).size(), 1u) << err;
+        EXPECT_NE(err.find(line), std::string::npos) << err;
+    }
+    EXPECT_TRUE(fs::is_empty(config / "void-angler")) << "nothing made";
+    SDL_setenv("XDG_CONFIG_HOME", kept.c_str(), 1); // empty counts as unset
+}

@@ -1,0 +1,37 @@
+# One whole run played with real key presses (about three minutes): it ends by itself, is
+# checked in a second process and entered verified; then -scores finds what was changed since.
+
+dir=$(new_workdir) && conf=$dir/config && scores=$conf/void-angler
+printf 'fart_user_1_score=2500\n' >"$dir/game.txt"
+XDG_CONFIG_HOME=$conf start_game "$dir" -arcade
+if wait_window 60; then
+    press space Left Left Up
+    # Frames go on through a pause: P twice, and the run still ends.
+    press p p
+    wait_for 600 eval '! kill -0 "$GAME_PID" 2>/dev/null'
+fi
+wait_exit
+listed() { XDG_CONFIG_HOME=$conf "$BIN" -scores >"$dir/list" 2>"$dir/list.err"; echo $?; }
+check "a whole run ends by itself at frame 9000 and enters the table, verified" "$dir" \
+    bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^score [0-9]*, verified: entered in the table' '$dir/err' \
+        && grep -q '^end 9000$' '$scores'/arcade-*.rec && [ \"\$(cat '$dir/game.txt')\" = fart_user_1_score=2500 ] \
+        && [ $(listed) -eq 0 ] && grep -q '^  1\. --- .* verified$' '$dir/list'"
+
+rec=$(ls "$scores"/arcade-*.rec | head -n 1)
+cp "$scores/scores.txt" "$dir/kept.txt" && cp "$rec" "$dir/kept.rec"
+sed -i 's/ score=\([0-9]*\)/ score=1\1/' "$scores/scores.txt"
+check "-scores: a hand-edited score is not verified (status 3)" "$dir" \
+    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its replay scores' '$dir/list'"
+cp "$dir/kept.txt" "$scores/scores.txt" && rm "$rec"
+check "-scores: a missing recording is not verified (status 3)" "$dir" \
+    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its recording is missing' '$dir/list'"
+sed 's/^field 1920 1080$/field 1920 1079/' "$dir/kept.rec" >"$rec"
+check "-scores: a recording of another field is not verified (status 3)" "$dir" \
+    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its run played another field' '$dir/list'"
+sed '0,/^digest rng=/s/^digest rng=......../digest rng=00000000/' "$dir/kept.rec" >"$rec"
+check "-scores: a damaged recording is not verified (status 3)" "$dir" \
+    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its replay says: replay out of sync at frame 1' '$dir/list'"
+cp "$dir/kept.rec" "$rec" && echo 'initials=AB score=1' >>"$scores/scores.txt"
+check "-scores: a damaged table is one line and status 1" "$dir" \
+    bash -c "[ $(listed) -eq 1 ] && grep -q 'line 3: an entry it cannot read' '$dir/list.err' \
+        && [ \$(wc -l <'$dir/list.err') -eq 1 ]"
