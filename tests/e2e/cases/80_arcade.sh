@@ -11,7 +11,8 @@ if wait_window 60; then
     wait_for 600 eval '! kill -0 "$GAME_PID" 2>/dev/null'
 fi
 wait_exit
-listed() { XDG_CONFIG_HOME=$conf "$BIN" -scores >"$dir/list" 2>"$dir/list.err"; echo $?; }
+# From the run's folder: its check replays each run, which needs dat/ (ctest starts elsewhere).
+listed() { (cd "$dir" && XDG_CONFIG_HOME=$conf "$BIN" -scores >"$dir/list" 2>"$dir/list.err"); echo $?; }
 check "a whole run ends by itself at frame 9000 and enters the table, verified" "$dir" \
     bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^score [0-9]*, verified: entered in the table' '$dir/err' \
         && grep -q '^end 9000$' '$scores'/arcade-*.rec && [ \"\$(cat '$dir/game.txt')\" = fart_user_1_score=2500 ] \
