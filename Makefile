@@ -45,7 +45,8 @@ test-e2e: build
 
 # The readers under libFuzzer, built by CMake with Debian's clang in their own folder.
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = game_state_fuzz recording_fuzz recording_round_trip_fuzz score_table_fuzz
+FUZZ_TARGETS = game_state_fuzz recording_fuzz recording_round_trip_fuzz score_table_fuzz \
+	settings_fuzz
 
 build-fuzz: deps
 	cmake -S . -B build-fuzz -DVA_FUZZ=ON -DCMAKE_CXX_COMPILER=clang++ -DBUILD_TESTING=OFF -DVA_BENCH=OFF \
@@ -56,7 +57,8 @@ build-fuzz: deps
 # scratch corpus, so the committed seeds stay as they are. Crash inputs land in build-fuzz/.
 fuzz: build-fuzz
 	@for target in game_state_fuzz:corpus recording_fuzz:recording/corpus \
-			recording_round_trip_fuzz:round_trip/corpus score_table_fuzz:scores/corpus; do \
+			recording_round_trip_fuzz:round_trip/corpus score_table_fuzz:scores/corpus \
+			settings_fuzz:settings/corpus; do \
 		bin=$${target%%:*}; seeds=$(CURDIR)/tests/fuzz/$${target#*:}; \
 		dir=$$(mktemp -d /dev/shm/va-fuzz.XXXXXX 2>/dev/null || mktemp -d) && mkdir "$$dir/corpus" && \
 		(cd "$$dir" && $(CURDIR)/build-fuzz/$$bin -max_total_time=$(FUZZ_SECONDS) \
@@ -73,7 +75,7 @@ test-fuzz: fuzz
 replays: build
 	cmake --build build -j $(JOBS) --target va_replay_check
 	for f in tests/replays/*.rec; do \
-		./build/tools/replay_check/va_replay_check "$$f" --redigest --pictures build/replay-pictures || exit 1; \
+		XDG_CONFIG_HOME=$(CURDIR)/build/config APPDATA=$(CURDIR)/build/config ./build/tools/replay_check/va_replay_check "$$f" --redigest --pictures build/replay-pictures || exit 1; \
 	done
 
 # Release without sanitizers in its own directory: the figures are the shipped game's.

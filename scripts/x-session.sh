@@ -35,6 +35,9 @@ start_x() {
     rm -f "$ready"
     [ -n "$XVFB_PID" ] || { echo "no free X display in 91-140" >&2; return 1; }
     export DISPLAY=":$n"
+    # The game's own settings folder, scratch: no run reads or writes the machine's.
+    XDG_CONFIG_HOME=$(mktemp -d "${TMPDIR:-/tmp}/va-e2e-$$-config-XXXXXX")
+    export XDG_CONFIG_HOME
     # Desktop full-screen needs a window manager, as on a player's desktop; openbox is
     # ready once it names its check window on the root window.
     openbox >/dev/null 2>&1 &
@@ -80,11 +83,13 @@ new_workdir() {
 # GAME_ERRS: each started game's stderr file, by process id, so wait_window can see its renderer.
 declare -A GAME_ERRS=()
 
-# start_game DIR [ARGS...]: starts the game in DIR, logging to DIR/out and DIR/err.
+# start_game DIR [ARGS...]: starts the game in DIR, logging to DIR/out and DIR/err, with its
+# settings in DIR/config/void-angler.
 start_game() {
     local dir=$1
     shift
-    (cd "$dir" && exec "$BIN" "$@" >"$dir/out" 2>"$dir/err") &
+    # Each game its own settings folder: one that F11 left windowed starts no other windowed.
+    (cd "$dir" && XDG_CONFIG_HOME="$dir/config" exec "$BIN" "$@" >"$dir/out" 2>"$dir/err") &
     GAME_PID=$!
     GAME_ERRS[$GAME_PID]=$dir/err
 }

@@ -41,6 +41,8 @@ constexpr KnownFlag kKnownFlags[] = {
      "-timedemo=FILE play a recording as fast as possible and time it"},
     {"-verify=", Kind::Value, &Arguments::verify,
      "-verify=FILE   check a recording at full speed, drawing nothing"},
+    {"-settings=", Kind::Value, &Arguments::settings,
+     "-settings=FILE read and write the player's settings in FILE"},
     {"-arcade", Kind::Arcade, nullptr,
      "-arcade        a run of 9000 frames on a 1920 x 1080 field, for the table of scores"},
     {"-arcade=", Kind::Arcade, nullptr,
@@ -98,7 +100,8 @@ Arguments examineArguments(int argc, char** argv, std::ostream& err) {
 }
 
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder) {
-    for (std::string* file : {&args.record, &args.replay, &args.timedemo, &args.verify}) {
+    for (std::string* file :
+         {&args.record, &args.replay, &args.timedemo, &args.verify, &args.settings}) {
         if (!folder.empty() && !file->empty() && fromUtf8(*file).is_relative()) {
             *file = utf8(folder / fromUtf8(*file));
         }

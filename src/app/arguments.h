@@ -19,6 +19,8 @@ struct Arguments {
     std::string replay;
     std::string timedemo;
     std::string verify;
+    // The player's settings file instead of the one in the settings folder.
+    std::string settings;
     // -scores: list the tables of scores, each entry checked again.
     bool scores = false;
     // "-arcade", or "-arcade=KIND" as given (only "daily" plays).
@@ -30,8 +32,9 @@ struct Arguments {
 };
 
 Arguments examineArguments(int argc, char** argv, std::ostream& err);
-// A relative FILE of -record, -replay, -timedemo or -verify made to mean one in folder (where the
-// player started, when the game keeps its own files elsewhere); an empty folder changes nothing.
+// A relative FILE of -record, -replay, -timedemo, -verify or -settings made to mean one in folder
+// (where the player started, when the game keeps its own files elsewhere); an empty folder changes
+// nothing.
 void placeFilesIn(Arguments& args, const std::filesystem::path& folder);
 // Our own flags and the version, printed after the game's own help lines.
 std::string helpExtras();

@@ -17,6 +17,7 @@
 #include "game/game.h"
 #include "geometry/utc_date.h"
 #include "geometry/utf8_path.h"
+#include "persist/safe_file.h"
 #include "platform/headless_screen.h"
 #include "platform/own_program.h"
 #include "platform/settings_folder.h"
@@ -29,9 +30,34 @@ Platform realPlatform() {
     return Platform::real(Game::helpLines());
 }
 
-int play(ProcessState& state, const CommandLine& line) {
-    Game game(state, realPlatform());
-    return game.run(line);
+// The player's settings, from -settings=FILE or the settings folder; none where there is no
+// folder. A replay reads none: it plays what was recorded.
+Platform playersPlatform(const Arguments& args) {
+    Platform platform = realPlatform();
+    std::optional<std::filesystem::path> file = fromUtf8(args.settings);
+    if (args.settings.empty()) {
+        file = settingsFolder();
+        if (file) {
+            *file /= "settings.txt";
+        }
+    }
+    if (!file) {
+        return platform;
+    }
+    platform.settings = std::make_shared<SettingsKeeper>(
+        *file, [](const std::string& path, const std::string& text) {
+            return writeFileSafely(path, text);
+        });
+    platform.settings->written = platform.storage.filesWritten;
+    if (args.game.display.field.kind != FieldRequest::Kind::Desktop) {
+        platform.settings->displayFromFlags();
+    }
+    return platform;
+}
+
+int play(ProcessState& state, const Arguments& args) {
+    Game game(state, playersPlatform(args));
+    return game.run(args.game);
 }
 
 int record(const Arguments& args, const std::function<ProcessState&()>& buildState) {
@@ -46,7 +72,7 @@ int record(const Arguments& args, const std::function<ProcessState&()>& buildSta
         std::cerr << "cannot write the recording " << args.record << ": " << refusal << std::endl;
         return EXIT_FAILURE;
     }
-    return runLinked(recorder, realPlatform(), buildState, args.game);
+    return runLinked(recorder, playersPlatform(args), buildState, args.game);
 }
 
 int replay(const std::string& path, PlaybackMode mode,
@@ -140,7 +166,7 @@ int arcade(const Arguments& args, const std::function<ProcessState&()>& buildSta
     }
     const CommandLine line{
         {}, {fullScreenField(kRunFieldWidth, kRunFieldHeight), {}}, run, args.game.helpExtras};
-    const int status = runLinked(recorder, realPlatform(), buildState, line);
+    const int status = runLinked(recorder, playersPlatform(args), buildState, line);
     std::cerr << "run recorded to " << path << std::endl;
     if (status == EXIT_SUCCESS) {
         enterRun(ScoreBook(*folder), path, run, utcDateOf(now));
@@ -156,7 +182,8 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     placeFilesIn(args, startedIn);
     // "-help" anywhere: our flags do nothing and create nothing; the game prints its help.
     if (args.help) {
-        return play(buildState(), args.game);
+        Game game(buildState(), realPlatform());
+        return game.run(args.game);
     }
     if (!args.emptyValue.empty()) {
         std::cerr << "void-angler: " << args.emptyValue << " names no file" << std::endl;
@@ -196,5 +223,5 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
     if (!args.verify.empty()) {
         return replay(args.verify, PlaybackMode::Verify, buildState);
     }
-    return play(buildState(), args.game);
+    return play(buildState(), args);
 }

@@ -70,3 +70,7 @@ void SoundEffects::startRadarLoop() const {
 void SoundEffects::haltRadarLoop() {
     Mix_HaltChannel(kRadarChannel);
 }
+
+void SoundEffects::setVolume(int percent) {
+    Mix_Volume(-1, MIX_MAX_VOLUME * percent / 100);
+}

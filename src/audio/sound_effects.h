@@ -17,6 +17,8 @@ class SoundEffects {
     static void play(Mix_Chunk* chunk);
     void startRadarLoop() const;
     static void haltRadarLoop();
+    // Every channel's loudness, 0 to 100 per cent of the mixer's full volume.
+    static void setVolume(int percent);
 
     Mix_Chunk* shot = nullptr;
     Mix_Chunk* emptyGun = nullptr;

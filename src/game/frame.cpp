@@ -212,7 +212,17 @@ void Game::applyHeldKeys() {
 
 // The help panel comes just before the overlay; neither changes the draw colour.
 void Game::drawHelpAndOverlay() {
-    headsUp.drawHelp(arcadeRun ? runHelpLines() : helpLines());
+    // The settings panel, while open, stands in for the help.
+    const InputTranslator& events = *platform.input.events;
+    const SettingsPanel* settings = events.settingsPanel();
+    const std::optional<PadFamily> pad = events.padFamily();
+    if (settings != nullptr && settings->isOpen()) {
+        headsUp.drawSettings(settings->lines(pad), settings->chosenLine());
+    } else if (pad && headsUp.helpShown()) {
+        headsUp.drawHelp(padHelpLines(*pad), events.helpHighlight());
+    } else {
+        headsUp.drawHelp(arcadeRun ? runHelpLines() : helpLines());
+    }
     if (ps.input.debugOverlay) {
         headsUp.drawOverlay(overlayValues());
     }

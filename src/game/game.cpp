@@ -92,6 +92,7 @@ std::optional<int> Game::openPlayField() {
     createPortal();
     createLabels();
     loadBackdrop();
+    applySoundSettings();
     startRadarLoop();
     quit = false;
     return std::nullopt;
@@ -265,6 +266,11 @@ bool Game::openRenderer() {
 // The window's keys and the fingers need the window and its field. The help panel's lines
 // after its title are the key table's rows, in order.
 void Game::attachInput() {
+    platform.input.events->keepSettings(platform.settings);
+    platform.input.events->bindRows(inputRows());
+    platform.input.events->setSettingsLineAt(
+        [this](int y) { return headsUp.settingsPanel().lineAt(y); });
+    platform.settings->applied = [this](const PlayerSettings& chosen) { applySettings(chosen); };
     platform.input.events->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     platform.input.events->setPanel({[this] { return headsUp.helpPanel().shownBox(); },
                                      [this](int y) {
@@ -317,6 +323,23 @@ void Game::loadBackdrop() {
     platformPts = LandingPlatform{};
 }
 
+// Only a player's own choice changes the mixer: with none, the sound is as it always was.
+void Game::applySoundSettings() {
+    const PlayerSettings& chosen = platform.settings->values();
+    ps.input.soundMuted = ps.input.soundMuted || !chosen.sound;
+    if (chosen.volume != PlayerSettings{}.volume) {
+        SoundEffects::setVolume(chosen.volume);
+    }
+}
+
+// A change made in the settings panel, heard at once.
+void Game::applySettings(const PlayerSettings& chosen) {
+    SoundEffects::setVolume(chosen.volume);
+    if (ps.input.soundMuted == chosen.sound) {
+        keyMute();
+    }
+}
+
 void Game::startRadarLoop() {
     if (!ps.input.soundMuted) {
         ps.sounds.startRadarLoop();
@@ -336,6 +359,7 @@ int Game::abandonStartUp(int status) {
 
 int Game::shutDown() {
     saveRoutine();
+    platform.settings->save();
     ps.sounds.freeAll();
     Mix_CloseAudio();
     headsUp.deleteScoreLabel();

@@ -44,9 +44,13 @@ class Game {
     int shutDown();
 
     static std::span<const KeyBinding> keyTable();
+    // The key table's rows as the platform binds them.
+    static std::vector<InputRow> inputRows();
     // The help panel's lines, from the key table; in a run, with a line naming the keys that act.
     static const std::vector<std::string>& helpLines();
     static const std::vector<std::string>& runHelpLines();
+    // The same rows for a player on a pad: its buttons by their own names, no key named.
+    std::vector<std::string> padHelpLines(PadFamily family) const;
     // The keys that act in a run: flying and display. The rest, and the mouse, are no part of it.
     static std::span<const SDL_Scancode> runKeys();
 
@@ -90,6 +94,8 @@ class Game {
     void createPortal();
     void createLabels();
     void loadBackdrop();
+    void applySoundSettings();
+    void applySettings(const PlayerSettings& chosen);
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);

@@ -105,6 +105,7 @@ void Game::keyMute() {
     } else {
         ps.sounds.startRadarLoop();
     }
+    platform.settings->change([this](PlayerSettings& s) { s.sound = !ps.input.soundMuted; });
 }
 
 void Game::keyHelp() {

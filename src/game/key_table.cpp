@@ -1,37 +1,80 @@
 // The keys of the game, in one table.
 #include "game/game.h"
 
+#include <regex>
+
 const KeyBinding Game::kKeys[] = {
-    {SDL_SCANCODE_A, "A", "Liff cycle period of 66500 frames", &Game::keyLiffPeriod, nullptr},
-    {SDL_SCANCODE_C, "C", "save a checkpoint", &Game::keyCheckpoint, nullptr},
-    {SDL_SCANCODE_D, "D", "debug overlay on / off", &Game::keyDebugOverlay, nullptr},
-    {SDL_SCANCODE_E, "E", "bring the ship back to the centre, stopped", &Game::keyRecentre,
+    {SDL_SCANCODE_A, "A", "liff_period", "Liff cycle period of 66500 frames", &Game::keyLiffPeriod,
      nullptr},
-    {SDL_SCANCODE_F, "F", "freeze the Liff cycle", &Game::keyLiffFreeze, nullptr},
-    {SDL_SCANCODE_G, "G", "sound on / off", &Game::keyMute, nullptr},
-    {SDL_SCANCODE_H, "H", "help on / off", &Game::keyHelp, nullptr},
-    {SDL_SCANCODE_L, "L", "randomize the Liff cells", &Game::keyLiffRandomize, nullptr},
-    {SDL_SCANCODE_M, "M", "milk run: a cleared field stays empty", &Game::keyMilkRun, nullptr},
-    {SDL_SCANCODE_N, "N", "add a wave ten rocks larger", &Game::keyMoreRocks, nullptr},
-    {SDL_SCANCODE_P, "P", "pause / resume", &Game::keyPause, nullptr},
-    {SDL_SCANCODE_Q, "Q", "quit", &Game::keyQuit, nullptr},
-    {SDL_SCANCODE_S, "S", "shield display on / off", &Game::keyShield, nullptr},
-    {SDL_SCANCODE_V, "V", "then Up / Down: widen / narrow the flock's sight",
+    {SDL_SCANCODE_C, "C", "checkpoint", "save a checkpoint", &Game::keyCheckpoint, nullptr},
+    {SDL_SCANCODE_D, "D", "debug", "debug overlay on / off", &Game::keyDebugOverlay, nullptr},
+    {SDL_SCANCODE_E, "E", "recentre", "bring the ship back to the centre, stopped",
+     &Game::keyRecentre, nullptr},
+    {SDL_SCANCODE_F, "F", "liff_freeze", "freeze the Liff cycle", &Game::keyLiffFreeze, nullptr},
+    {SDL_SCANCODE_G, "G", "mute", "sound on / off", &Game::keyMute, nullptr},
+    {SDL_SCANCODE_H, "H", "help", "help on / off", &Game::keyHelp, nullptr},
+    {SDL_SCANCODE_L, "L", "liff_random", "randomize the Liff cells", &Game::keyLiffRandomize,
+     nullptr},
+    {SDL_SCANCODE_M, "M", "milk_run", "milk run: a cleared field stays empty", &Game::keyMilkRun,
+     nullptr},
+    {SDL_SCANCODE_N, "N", "more_rocks", "add a wave ten rocks larger", &Game::keyMoreRocks,
+     nullptr},
+    {SDL_SCANCODE_P, "P", "pause", "pause / resume", &Game::keyPause, nullptr},
+    {SDL_SCANCODE_Q, "Q", "quit", "quit", &Game::keyQuit, nullptr},
+    {SDL_SCANCODE_S, "S", "shield", "shield display on / off", &Game::keyShield, nullptr},
+    {SDL_SCANCODE_V, "V", "flock_sight", "then Up / Down: widen / narrow the flock's sight",
      &Game::keyRangeRequest, nullptr},
-    {SDL_SCANCODE_W, "W", "log every rock, pull lost rocks back", &Game::keyRockReport, nullptr},
-    {SDL_SCANCODE_1, "1", "log the ship's outline", &Game::keyPrintPoly, nullptr},
-    {SDL_SCANCODE_2, "2", "turn the outline alone", &Game::keyTurnOutline, nullptr},
-    {SDL_SCANCODE_3, "3", "log the first random values", &Game::keyRandomTable, nullptr},
-    {SDL_SCANCODE_SPACE, "Space", "fire (hold for a stream)", &Game::keyFire, &Game::keyFireUp},
-    {SDL_SCANCODE_RIGHT, "Right", "turn right (hold)", &Game::keyRight, &Game::keyRightUp},
-    {SDL_SCANCODE_LEFT, "Left", "turn left (hold)", &Game::keyLeft, &Game::keyLeftUp},
-    {SDL_SCANCODE_DOWN, "Down", "after V: narrow the flock's sight", &Game::keyDown, nullptr},
-    {SDL_SCANCODE_UP, "Up", "thrust (hold); after V: widen the flock's sight", &Game::keyUp,
-     &Game::keyUpUp},
+    {SDL_SCANCODE_W, "W", "rock_report", "log every rock, pull lost rocks back",
+     &Game::keyRockReport, nullptr},
+    {SDL_SCANCODE_1, "1", "print_outline", "log the ship's outline", &Game::keyPrintPoly, nullptr},
+    {SDL_SCANCODE_2, "2", "turn_outline", "turn the outline alone", &Game::keyTurnOutline, nullptr},
+    {SDL_SCANCODE_3, "3", "random_values", "log the first random values", &Game::keyRandomTable,
+     nullptr},
+    {SDL_SCANCODE_SPACE, "Space", "fire", "fire (hold for a stream)", &Game::keyFire,
+     &Game::keyFireUp},
+    {SDL_SCANCODE_RIGHT, "Right", "turn_right", "turn right (hold)", &Game::keyRight,
+     &Game::keyRightUp},
+    {SDL_SCANCODE_LEFT, "Left", "turn_left", "turn left (hold)", &Game::keyLeft, &Game::keyLeftUp},
+    {SDL_SCANCODE_DOWN, "Down", "sight_down", "after V: narrow the flock's sight", &Game::keyDown,
+     nullptr},
+    {SDL_SCANCODE_UP, "Up", "thrust", "thrust (hold); after V: widen the flock's sight",
+     &Game::keyUp, &Game::keyUpUp},
 };
 
 std::span<const KeyBinding> Game::keyTable() {
     return kKeys;
+}
+
+std::vector<InputRow> Game::inputRows() {
+    std::vector<InputRow> rows;
+    for (const KeyBinding& binding : keyTable()) {
+        rows.push_back({binding.setting, binding.key, binding.release != nullptr});
+    }
+    return rows;
+}
+
+namespace {
+// A help text with the keys it names ("then Up / Down") named by their rows instead.
+std::string byRowNames(const std::string& help) {
+    std::string text = help;
+    for (const KeyBinding& other : Game::keyTable()) {
+        const std::regex word(std::string("\\b") + other.name + "\\b");
+        text = std::regex_replace(text, word, other.setting);
+    }
+    return text;
+}
+} // namespace
+
+std::vector<std::string> Game::padHelpLines(PadFamily family) const {
+    std::vector<std::string> out{"Pad\tWhat it does (D-pad and A press a row)"};
+    for (const KeyBinding& binding : keyTable()) {
+        std::string names;
+        for (const int button : platform.input.events->boundInputs().buttonsFor(binding.key)) {
+            names += (names.empty() ? "" : ", ") + padButtonName(button, family);
+        }
+        out.push_back((names.empty() ? "-" : names) + "\t" + byRowNames(binding.help));
+    }
+    return out;
 }
 
 const std::vector<std::string>& Game::helpLines() {

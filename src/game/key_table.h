@@ -9,6 +9,8 @@ class Game;
 struct KeyBinding {
     SDL_Scancode key;
     const char* name;
+    // Its name in the player's settings (bind_NAME=, pad_NAME=, toggle_NAME=): fixed for good.
+    const char* setting;
     const char* help;
     void (Game::*press)();
     // Null where letting go does nothing.

@@ -4,8 +4,6 @@
 #include <iostream>
 
 namespace {
-constexpr int kX = 60;
-constexpr int kY = 150;
 constexpr int kLineHeight = 16;
 constexpr int kMargin = 10;
 constexpr int kColumnGap = 16;
@@ -24,6 +22,11 @@ std::vector<std::string> cellsOf(const std::string& line) {
 
 void HelpPanel::build(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines) {
     built = true;
+    builtLines = lines;
+    for (TextLabel& label : labels) {
+        label.release();
+    }
+    labels.clear();
     if (font == nullptr) {
         std::cerr << "help panel: no font, so it stays empty" << std::endl;
         return;
@@ -40,11 +43,11 @@ void HelpPanel::build(DrawSurface& surface, TTF_Font* font, const std::vector<st
             widths[c] = std::max(widths[c], w);
         }
     }
-    std::vector<int> columnX{kX};
+    std::vector<int> columnX{left};
     for (int w : widths) {
         columnX.push_back(columnX.back() + w + kColumnGap);
     }
-    int right = kX;
+    int right = left;
     for (std::size_t i = 0; i < lines.size(); ++i) {
         const std::vector<std::string> cells = cellsOf(lines[i]);
         for (std::size_t c = 0; c < cells.size(); ++c) {
@@ -52,20 +55,21 @@ void HelpPanel::build(DrawSurface& surface, TTF_Font* font, const std::vector<st
                 continue;
             }
             labels.emplace_back(&surface, nullptr, font, "", columnX[c],
-                                kY + kLineHeight * static_cast<int>(i), kText);
+                                top + kLineHeight * static_cast<int>(i), kText);
             labels.back().setText(cells[c]);
             right = std::max(right, labels.back().rect().x + labels.back().rect().w);
         }
     }
-    box = {kX - kMargin, kY - kMargin, right - kX + 2 * kMargin,
+    box = {left - kMargin, top - kMargin, right - left + 2 * kMargin,
            kLineHeight * static_cast<int>(lines.size()) + 2 * kMargin};
 }
 
-void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines) {
+void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std::string>& lines,
+                     int highlight) {
     if (!shown) {
         return;
     }
-    if (!built) {
+    if (!built || lines != builtLines) {
         build(surface, font, lines);
     }
     if (labels.empty()) {
@@ -76,6 +80,10 @@ void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std
     surface.setBlend(SDL_BLENDMODE_BLEND);
     surface.setColour(0, 0, 0, 200);
     surface.fillRect(box);
+    if (highlight >= 0) {
+        surface.setColour(70, 70, 140, 255);
+        surface.fillRect({box.x, top + kLineHeight * highlight, box.w, kLineHeight});
+    }
     surface.setBlend(mode);
     surface.setColour(colour);
     for (const TextLabel& label : labels) {
@@ -84,9 +92,9 @@ void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std
 }
 
 int HelpPanel::lineAt(int y) const {
-    if (!shown || labels.empty() || y < kY) {
+    if (!shown || labels.empty() || y < top) {
         return -1;
     }
-    const int line = (y - kY) / kLineHeight;
+    const int line = (y - top) / kLineHeight;
     return line < (box.h - 2 * kMargin) / kLineHeight ? line : -1;
 }

@@ -95,8 +95,12 @@ void Hud::drawOverlay(const OverlayValues& values) {
     dbgMsgs->drawAll();
 }
 
-void Hud::drawHelp(const std::vector<std::string>& lines) {
-    help.draw(*surface, font, lines);
+void Hud::drawHelp(const std::vector<std::string>& lines, int highlight) {
+    help.draw(*surface, font, lines, highlight);
+}
+
+void Hud::drawSettings(const std::vector<std::string>& lines, int chosen) {
+    settings.draw(*surface, font, lines, chosen);
 }
 
 void Hud::closeFont() {

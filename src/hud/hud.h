@@ -40,7 +40,10 @@ class Hud {
     void drawSystemMessage();
     void drawOverlay(const OverlayValues& values);
     void toggleHelp() { help.toggle(); }
-    void drawHelp(const std::vector<std::string>& lines);
+    void drawHelp(const std::vector<std::string>& lines, int highlight = -1);
+    // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
+    // the smallest field.
+    void drawSettings(const std::vector<std::string>& lines, int chosen);
 
     // Shut-down: the heap score label goes first; the font closes after the renderer.
     void deleteScoreLabel() { scoreLabel.reset(); }
@@ -50,6 +53,7 @@ class Hud {
     const std::string& messageText() const { return strBuffer; }
     bool helpShown() const { return help.isShown(); }
     const HelpPanel& helpPanel() const { return help; }
+    const HelpPanel& settingsPanel() const { return settings; }
 
   private:
     SystemMessage& systemMessage;
@@ -68,4 +72,5 @@ class Hud {
     std::optional<TextLabel> timeTxt;
     std::optional<TextLabel> sysTxtMsg;
     HelpPanel help;
+    HelpPanel settings{60, 40};
 };

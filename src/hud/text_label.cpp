@@ -37,3 +37,8 @@ void TextLabel::draw() const {
     surface_->fitScaleMode(texture_);
     surface_->copy(texture_, &rect_);
 }
+
+void TextLabel::release() {
+    surface_->release(texture_);
+    texture_ = nullptr;
+}

@@ -17,6 +17,8 @@ class TextLabel {
 
     void setText(const std::string& text);
     void draw() const;
+    // Gives its texture back now, for a label about to be dropped.
+    void release();
 
     const std::string& text() const { return text_; }
     const SDL_Rect& rect() const { return rect_; }

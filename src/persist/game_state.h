@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "geometry/point.h"
+#include "persist/safe_file.h"
 
 // The files edge. A recording keeps the "game.txt" it read; a replay hands the
 // recorded text in and keeps every save off the disk.
@@ -23,10 +24,6 @@ void setSaveFileEdge(SaveFileEdge edge);
 // the limit says the file is larger.
 std::optional<std::string> readWholeFile(const std::string& path,
                                          std::size_t limit = static_cast<std::size_t>(-1));
-
-// Writes a whole file as the saves are written: beside it first, flushed, then renamed over it,
-// so a crash leaves the old file or the new one. False when it could not.
-bool writeFileSafely(const std::string& path, const std::string& text);
 
 class GameState {
   public:

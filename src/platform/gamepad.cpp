@@ -17,11 +17,41 @@ const PadBinding kPad[] = {
     {SDL_CONTROLLER_BUTTON_A, SDL_SCANCODE_SPACE, "A"},
     {SDL_CONTROLLER_BUTTON_START, SDL_SCANCODE_P, "Start"},
     {SDL_CONTROLLER_BUTTON_BACK, SDL_SCANCODE_Q, "Back"},
+    // The help, whose rows the d-pad and A then press: every key within a pad's reach. Named
+    // in the help only once a pad plays, so the keyboard's help stays as it was.
+    {SDL_CONTROLLER_BUTTON_RIGHTSHOULDER, SDL_SCANCODE_H, ""},
 };
 
 // Half-way over: a worn stick resting off-centre does not turn the ship.
 constexpr Sint16 kTilt = 16384;
 } // namespace
+
+SDL_Scancode Gamepads::defaultKey(int button) {
+    for (const PadBinding& binding : kPad) {
+        if (binding.button == button) {
+            return binding.key;
+        }
+    }
+    return SDL_SCANCODE_UNKNOWN;
+}
+
+int Gamepads::buttonFromName(std::string_view name) {
+    for (int button = 0; button < kButtons && !name.empty(); ++button) {
+        if (buttonName(button) == name) {
+            return button;
+        }
+    }
+    return -1;
+}
+
+std::string Gamepads::buttonName(int button) {
+    if (button == kLeftTrigger || button == kRightTrigger) {
+        return button == kLeftTrigger ? "lefttrigger" : "righttrigger";
+    }
+    const char* name =
+        SDL_GameControllerGetStringForButton(static_cast<SDL_GameControllerButton>(button));
+    return name != nullptr ? name : "";
+}
 
 std::string Gamepads::nameFor(SDL_Scancode key) {
     for (const PadBinding& binding : kPad) {
@@ -39,7 +69,7 @@ void Gamepads::startSubsystem() {
     }
 }
 
-void Gamepads::handle(const SDL_Event& event, const KeyHandler& key) {
+void Gamepads::handle(const SDL_Event& event, const ButtonHandler& button) {
     switch (event.type) {
     case SDL_CONTROLLERDEVICEADDED:
         added(event.cdevice.which);
@@ -49,16 +79,21 @@ void Gamepads::handle(const SDL_Event& event, const KeyHandler& key) {
         break;
     case SDL_CONTROLLERBUTTONDOWN:
     case SDL_CONTROLLERBUTTONUP:
-        for (const PadBinding& binding : kPad) {
-            if (binding.button == event.cbutton.button) {
-                key(binding.key, event.type == SDL_CONTROLLERBUTTONDOWN);
-            }
-        }
+        heardFrom(event.cbutton.which);
+        button(event.cbutton.button, event.type == SDL_CONTROLLERBUTTONDOWN);
         break;
     case SDL_CONTROLLERAXISMOTION:
         for (Pad& pad : pads) {
-            if (pad.id == event.caxis.which && event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
-                stickMoved(pad, event.caxis.value, key);
+            if (pad.id != event.caxis.which) {
+                continue;
+            }
+            heardFrom(pad.id);
+            if (event.caxis.axis == SDL_CONTROLLER_AXIS_LEFTX) {
+                stickMoved(pad, event.caxis.value, button);
+            } else if (event.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT ||
+                       event.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERRIGHT) {
+                triggerMoved(pad, event.caxis.axis == SDL_CONTROLLER_AXIS_TRIGGERLEFT ? 0 : 1,
+                             event.caxis.value, button);
             }
         }
         break;
@@ -80,7 +115,7 @@ void Gamepads::added(int deviceIndex) {
         std::cerr << "gamepad not opened: " << SDL_GetError() << std::endl;
         return;
     }
-    pads.push_back({controller, id, 0});
+    pads.push_back({controller, id, 0, {false, false}});
     std::cerr << "gamepad: " << SDL_GameControllerName(controller) << std::endl;
 }
 
@@ -96,18 +131,38 @@ void Gamepads::removed(SDL_JoystickID id) {
     std::cerr << "gamepad removed" << std::endl;
 }
 
-void Gamepads::stickMoved(Pad& pad, Sint16 value, const KeyHandler& key) {
+void Gamepads::stickMoved(Pad& pad, Sint16 value, const ButtonHandler& button) {
     const int stick = value <= -kTilt ? -1 : value >= kTilt ? 1 : 0;
     if (stick == pad.stick) {
         return;
     }
+    const auto side = [](int tilt) {
+        return tilt < 0 ? SDL_CONTROLLER_BUTTON_DPAD_LEFT : SDL_CONTROLLER_BUTTON_DPAD_RIGHT;
+    };
     if (pad.stick != 0) {
-        key(pad.stick < 0 ? SDL_SCANCODE_LEFT : SDL_SCANCODE_RIGHT, false);
+        button(side(pad.stick), false);
     }
     if (stick != 0) {
-        key(stick < 0 ? SDL_SCANCODE_LEFT : SDL_SCANCODE_RIGHT, true);
+        button(side(stick), true);
     }
     pad.stick = stick;
+}
+
+// A trigger rests at 0 and goes to 32767; past half way it is pressed.
+void Gamepads::triggerMoved(Pad& pad, int trigger, Sint16 value, const ButtonHandler& button) {
+    const bool pressed = value >= kTilt;
+    if (pressed != pad.triggers[trigger]) {
+        pad.triggers[trigger] = pressed;
+        button(trigger == 0 ? kLeftTrigger : kRightTrigger, pressed);
+    }
+}
+
+void Gamepads::heardFrom(SDL_JoystickID id) {
+    for (const Pad& pad : pads) {
+        if (pad.id == id) {
+            last = SDL_GameControllerGetType(pad.controller);
+        }
+    }
 }
 
 void Gamepads::closeAll() {

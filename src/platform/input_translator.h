@@ -10,21 +10,43 @@
 #include <array>
 #include <cstddef>
 #include <deque>
+#include <functional>
 #include <memory>
+#include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/gamepad.h"
+#include "platform/input_bindings.h"
 #include "platform/player_input.h"
+#include "platform/settings_keeper.h"
+#include "platform/settings_panel.h"
 #include "platform/touch_controls.h"
 
 class InputTranslator {
   public:
-    // The game's window and the field it shows: full-screen toggling and fingers need them.
+    // The game's window and the field it shows: full-screen toggling and fingers need them. A
+    // window the player chose to start in replaces the full-screen one here.
     void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
+    // Where the player's settings are kept: the window's mode and size, and the bindings.
+    void keepSettings(std::shared_ptr<SettingsKeeper> keeper) { settings = std::move(keeper); }
+    // The key table's rows: the player's keys, buttons and toggles act from now on, and the
+    // settings panel lists them. Before it, every key stands for itself.
+    void bindRows(std::vector<InputRow> tableRows);
+    // Null before the rows are bound.
+    const SettingsPanel* settingsPanel() const { return panel.get(); }
+    // The family of the pad that played last; none when a key, the mouse or a finger did.
+    std::optional<PadFamily> padFamily() const;
+    // The help row the pad's highlight is on (its line in the help panel), -1 for none.
+    int helpHighlight() const { return padLast ? helpRow + 1 : -1; }
+    const InputBindings& boundInputs() const { return bindings; }
+    // Which line of the drawn panel is at height y in the field (-1: none), for the mouse.
+    void setSettingsLineAt(std::function<int(int y)> lineAt) { panelLineAt = std::move(lineAt); }
     // Fingers on a touch screen press the controls drawn for them (the real platforms).
     void enableTouch();
     // The controls show a pause and an end instead of the game's (a recording being watched).
     void watching();
+    // The help panel: fingers tap its rows, a pad's d-pad and A press them.
     void setPanel(TouchPanel panel);
     // Null where fingers were not enabled.
     const TouchControls* touch() const { return fingers.get(); }
@@ -39,9 +61,39 @@ class InputTranslator {
 
   private:
     void toggleFullscreen() const;
+    void startInChosenWindow() const;
+    void windowResized(const SDL_WindowEvent& event) const;
     bool pressedOften(const PlayerInput& input) const;
+    void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
+    // While the panel is open it takes every key, button and click; the window still closes.
+    void panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
+    void panelMove(SettingsPanel::Move move);
+    void panelButton(int button, bool down);
+    // Lets go of every held or toggled row, so nothing plays on behind the panel.
+    void openPanel(std::vector<PlayerInput>& out);
+    void settingsChanged();
+    void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out);
+    void padButton(int button, bool down, std::vector<PlayerInput>& out);
+    bool isHeldRow(int key) const;
+    // While the help is shown: the d-pad moves over its rows and A presses the row's key.
+    bool helpButton(int button, bool down, std::vector<PlayerInput>& out);
+    // Toggled rows: a press starts the row, the next ends it, releases and repeats do nothing.
+    void holdOrToggle(std::vector<PlayerInput>& out, std::size_t from);
 
     Gamepads pads;
+    InputBindings bindings;
+    std::shared_ptr<SettingsKeeper> settings;
+    // Toggled rows now on, and held rows the game holds down.
+    std::set<int> latched;
+    std::set<int> heldDown;
+    std::vector<InputRow> rows;
+    std::unique_ptr<SettingsPanel> panel;
+    std::function<int(int y)> panelLineAt;
+    bool panelAsked = false;
+    TouchPanel help;
+    bool padLast = false;
+    int helpRow = 0;
+    int helpPressed = -1;
     std::unique_ptr<TouchControls> fingers;
     std::deque<PlayerInput> pending;
     std::vector<PlayerInput> made;

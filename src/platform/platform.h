@@ -12,6 +12,7 @@
 #include "geometry/draw_surface.h"
 #include "platform/input_translator.h"
 #include "platform/player_input.h"
+#include "platform/settings_keeper.h"
 
 struct Display {
     // Creates the window for a field of width x height, or full-screen at the desktop's
@@ -60,6 +61,8 @@ struct Platform {
     // After each whole frame; false ends the game as if it had quit.
     std::function<bool()> frameEnded{};
     Storage storage{};
+    // The player's own settings; with no file, the defaults, and nothing is written.
+    std::shared_ptr<SettingsKeeper> settings = std::make_shared<SettingsKeeper>();
 
     // Full-screen desktop window (or a window for a field of a chosen size), accelerated renderer
     // (software when there is none), real sleeps, touch controls where fingers come. In a

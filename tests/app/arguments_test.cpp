@@ -17,16 +17,17 @@ Arguments examine(std::vector<std::string> words, std::ostream& err) {
 TEST(ArgumentsTest, ArgumentsAreExaminedWholeAndOnlyUnknownOnesAreNamed) {
     std::ostringstream err;
     const Arguments a = examine({"-recrod=x", "-run_lvl=n", "-demo_mode", "-test", "-record=a",
-                                 "-help", "-timedemo=b", "-verify=c"},
+                                 "-help", "-timedemo=b", "-verify=c", "-settings=d"},
                                 err);
     const std::vector<std::string>& flags = a.game.gameFlags;
     EXPECT_EQ(err.str(),
               "void-angler: unknown argument \"-recrod=x\" ignored (-help lists them)\n");
     EXPECT_TRUE(a.help);
     EXPECT_EQ(flags, (std::vector<std::string>{"-run_lvl=n", "-demo_mode", "-test", "-help"}));
-    EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo, a.verify), std::tuple("a", "", "b", "c"));
+    EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo, a.verify, a.settings),
+              std::tuple("a", "", "b", "c", "d"));
     for (const char* flag : {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "-verify=FILE",
-                             "-arcade=daily", "-scores", "void-angler 1."}) {
+                             "-settings=FILE", "-arcade=daily", "-scores", "void-angler 1."}) {
         EXPECT_NE(a.game.helpExtras.find(flag), std::string::npos) << flag;
     }
 }

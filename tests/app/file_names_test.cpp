@@ -39,9 +39,11 @@ TEST(FileNamesTest, RelativeFilesAreTakenFromTheFolderThePlayerStartedIn) {
     args.replay = absolute;
     args.timedemo = "";
     args.verify = "c.rec";
+    args.settings = "mine.txt";
     placeFilesIn(args, start);
-    EXPECT_EQ(std::tie(args.record, args.replay, args.timedemo, args.verify),
-              std::tuple(utf8(start / "a.rec"), absolute, "", utf8(start / "c.rec")));
+    EXPECT_EQ(std::tie(args.record, args.replay, args.timedemo, args.verify, args.settings),
+              std::tuple(utf8(start / "a.rec"), absolute, "", utf8(start / "c.rec"),
+                         utf8(start / "mine.txt")));
     args.record = "sub/b.rec";
     placeFilesIn(args, {});
     EXPECT_EQ(args.record, "sub/b.rec") << "the game did not move";

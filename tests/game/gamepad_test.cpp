@@ -106,3 +106,51 @@ TEST_F(GamepadTest, BackQuitsAndTheGameShutsDownWithThePadStillIn) {
     EXPECT_TRUE(h.game->quitRequested());
     quietly([&] { EXPECT_EQ(h.stop(), 0); }); // SDL_Quit takes the test's pad with it
 }
+
+// An Xbox pad alone: its right shoulder opens the help, the d-pad walks the rows and A presses
+// each, so the game hears every row's key. The panels then name its buttons and no key.
+TEST_F(GamepadTest, AnXboxPadAlonePressesEveryRowAndThePanelsNameOnlyItsButtons) {
+    SDL_Joystick* xbox = HeadlessGame::plugPad(0x045e, 0x028e);
+    h.run();
+    const auto tap = [&](int button) {
+        SDL_JoystickSetVirtualButton(xbox, button, 1);
+        h.run();
+        SDL_JoystickSetVirtualButton(xbox, button, 0);
+        h.run();
+    };
+    // The help row closes the help: the shoulder opens it again.
+    const auto onHelp = [&](int button) {
+        if (!h.game->hud().helpShown()) {
+            tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
+        }
+        tap(button);
+    };
+    std::set<int> pressed;
+    for (std::size_t row = 0; row < Game::keyTable().size(); ++row) {
+        h.heard.clear();
+        onHelp(SDL_CONTROLLER_BUTTON_A);
+        for (const PlayerInput& in : h.heard) {
+            pressed.insert(in.down ? in.code : -1);
+        }
+        onHelp(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
+    }
+    std::set<int> every;
+    for (const KeyBinding& row : Game::keyTable()) {
+        every.insert(row.key);
+    }
+    every.insert(-1);
+    EXPECT_EQ(pressed, every);
+    const std::vector<std::string> help = h.game->padHelpLines(PadFamily::Xbox);
+    const std::vector<std::string> settings =
+        h.events->settingsPanel()->lines(h.events->padFamily());
+    EXPECT_EQ(std::vector({help[1], help[7], help[19], help[23]}),
+              std::vector<std::string>({"-\tLiff cycle period of 66500 frames", "RB\thelp on / off",
+                                        "A\tfire (hold for a stream)",
+                                        "B\tthrust (hold); after flock_sight: widen the flock's "
+                                        "sight"}));
+    EXPECT_EQ(std::vector({settings[1], settings[19], settings[21]}),
+              std::vector<std::string>(
+                  {"liff_period\t-\t", "fire\tA\thold", "turn_left\tD-pad left\thold"}));
+    SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
+    SDL_JoystickClose(xbox);
+}

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "geometry/calendar_clock.h"
+#include "persist/safe_file.h"
 
 void HeadlessGame::pushKey(Uint32 type, SDL_Scancode key, bool repeat) {
     const Uint8 state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
@@ -17,24 +18,38 @@ void HeadlessGame::pushMouse(Uint32 type, Uint8 button, int x, int y) {
     SDL_PushEvent(&e);
 }
 
-SDL_Joystick* HeadlessGame::plugPad() {
+SDL_Joystick* HeadlessGame::plugPad(Uint16 vendor, Uint16 product) {
     SDL_VirtualJoystickDesc desc{};
     desc.version = SDL_VIRTUAL_JOYSTICK_DESC_VERSION;
     desc.type = SDL_JOYSTICK_TYPE_GAMECONTROLLER;
     desc.naxes = SDL_CONTROLLER_AXIS_MAX;
     desc.nbuttons = SDL_CONTROLLER_BUTTON_MAX;
+    desc.vendor_id = vendor;
+    desc.product_id = product;
     return SDL_JoystickOpen(SDL_JoystickAttachVirtualEx(&desc));
 }
 
-HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt)
+HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
+                           const std::optional<std::string>& settingsTxt)
     : headless(width, height) {
     setCalendarClock([] { return kPinnedSecond; });
     if (!gameTxt.empty()) {
         std::ofstream(workDir.path() / "game.txt") << gameTxt;
     }
+    if (settingsTxt) {
+        std::ofstream(workDir.path() / "settings.txt") << *settingsTxt;
+        settings = std::make_shared<SettingsKeeper>(
+            workDir.path() / "settings.txt", [](const std::string& path, const std::string& text) {
+                return writeFileSafely(path, text);
+            });
+    }
     state = std::make_unique<ProcessState>();
     state->randomSeed = 1; // not the pinned second: the random table must come from its own seed
-    game = std::make_unique<Game>(*state, Platform{[this](Uint32 ms) { sleptMs += ms; }, display});
+    Platform platform{[this](Uint32 ms) { sleptMs += ms; }, display};
+    platform.settings = settings;
+    platform.input.heard = [this](const PlayerInput& in) { heard.push_back(in); };
+    events = platform.input.events;
+    game = std::make_unique<Game>(*state, std::move(platform));
 }
 
 HeadlessGame::~HeadlessGame() {

@@ -19,8 +19,9 @@ class HeadlessGame {
     static constexpr std::time_t kPinnedSecond = 1700000000;
 
     // A saved "game.txt" to start from may be given; it is written before the
-    // process-wide state reads it.
-    explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "");
+    // process-wide state reads it. So may a "settings.txt", which the game then keeps.
+    explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "",
+                          const std::optional<std::string>& settingsTxt = std::nullopt);
     ~HeadlessGame();
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
@@ -61,11 +62,15 @@ class HeadlessGame {
     Display display = headless.display();
     std::unique_ptr<Game> game;
     SDL_Surface* screen = headless.pixels();
+    std::shared_ptr<SettingsKeeper> settings = std::make_shared<SettingsKeeper>();
+    // What the game heard, as a recorder hears it, and the translator it heard it from.
+    std::vector<PlayerInput> heard;
+    std::shared_ptr<InputTranslator> events;
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
     // A virtual pad that SDL maps as a controller, button for button, axis for axis.
-    static SDL_Joystick* plugPad();
+    static SDL_Joystick* plugPad(Uint16 vendor = 0, Uint16 product = 0);
 
   private:
     static void pushMouse(Uint32 type, Uint8 button, int x, int y);

@@ -1,0 +1,243 @@
+#include "platform/settings_panel.h"
+
+#include <SDL.h>
+
+#include <algorithm>
+
+#include "platform/gamepad.h"
+#include "platform/settings_file.h"
+
+namespace {
+using Settings = PlayerSettings;
+
+// The lines after the rows of the key table.
+enum Item { kVolume, kSound, kDisplay, kAllDefaults, kItems };
+
+std::string onOff(bool on) {
+    return on ? "on" : "off";
+}
+
+void dropRow(std::vector<Settings::Binding>& lines, const std::string& row) {
+    std::erase_if(lines, [&row](const Settings::Binding& b) { return b.row == row; });
+}
+
+// The row a key or button stood for before, by name; empty when none.
+std::string ownerOf(std::span<const InputRow> rows, int key) {
+    for (const InputRow& row : rows) {
+        if (row.key == key) {
+            return row.name;
+        }
+    }
+    return "";
+}
+} // namespace
+
+SettingsPanel::SettingsPanel(std::span<const InputRow> tableRows, SettingsKeeper& settings)
+    : rows(tableRows.begin(), tableRows.end()), keeper(settings) {}
+
+void SettingsPanel::show() {
+    open = true;
+    waitingFor = Capture::None;
+    note.clear();
+}
+
+int SettingsPanel::itemCount() const {
+    return static_cast<int>(rows.size()) + kItems;
+}
+
+void SettingsPanel::move(Move m) {
+    note.clear();
+    switch (m) {
+    case Move::Up:
+        chosen = (chosen + itemCount() - 1) % itemCount();
+        break;
+    case Move::Down:
+        chosen = (chosen + 1) % itemCount();
+        break;
+    case Move::Less:
+        change(-1);
+        break;
+    case Move::More:
+        change(1);
+        break;
+    case Move::Choose:
+        choose(Capture::Key);
+        break;
+    case Move::ChooseButton:
+        choose(Capture::Button);
+        break;
+    case Move::Defaults:
+        if (chosen < static_cast<int>(rows.size())) {
+            rowDefaults(rows[static_cast<std::size_t>(chosen)].name);
+        }
+        break;
+    case Move::Close:
+        open = false;
+        waitingFor = Capture::None;
+        break;
+    }
+}
+
+void SettingsPanel::pick(int line) {
+    if (line >= 1 && line <= itemCount()) {
+        chosen = line - 1;
+        move(Move::Choose);
+    }
+}
+
+// Left and right: a held row's hold or toggle, the volume by ten, the rest on and off.
+void SettingsPanel::change(int step) {
+    const int item = chosen - static_cast<int>(rows.size());
+    if (item < 0) {
+        const InputRow& row = rows[static_cast<std::size_t>(chosen)];
+        if (row.held) {
+            keeper.change([&row](Settings& s) {
+                if (std::erase(s.toggled, row.name) == 0) {
+                    s.toggled.push_back(row.name);
+                }
+            });
+        }
+        return;
+    }
+    keeper.change([item, step](Settings& s) {
+        switch (item) {
+        case kVolume:
+            s.volume = std::clamp(s.volume + 10 * step, 0, 100);
+            break;
+        case kSound:
+            s.sound = !s.sound;
+            break;
+        case kDisplay:
+            s.fullscreen = !s.fullscreen;
+            break;
+        default:
+            break;
+        }
+    });
+}
+
+void SettingsPanel::choose(Capture what) {
+    const int item = chosen - static_cast<int>(rows.size());
+    if (item < 0) {
+        waitingFor = what;
+        note = what == Capture::Key ? "press the key for it (Escape: as it was)"
+                                    : "press the pad button for it (Back: as it was)";
+    } else if (item == kAllDefaults) {
+        keeper.change([](Settings& s) {
+            s.keys.clear();
+            s.padButtons.clear();
+            s.toggled.clear();
+        });
+        note = "every row is back to its keys and buttons";
+    } else if (item == kVolume) {
+        keeper.change([](Settings& s) { s.volume = s.volume == 100 ? 0 : s.volume + 10; });
+    } else {
+        change(1);
+    }
+}
+
+void SettingsPanel::rowDefaults(const std::string& row) {
+    keeper.change([&row](Settings& s) {
+        dropRow(s.keys, row);
+        dropRow(s.padButtons, row);
+        std::erase(s.toggled, row);
+    });
+    note = row + " is back to its own keys and buttons";
+}
+
+void SettingsPanel::captureKey(int scancode) {
+    const Capture was = waitingFor;
+    waitingFor = Capture::None;
+    note.clear();
+    if (was != Capture::Key || scancode == SDL_SCANCODE_ESCAPE) {
+        return;
+    }
+    if (scancode == kSettingsKey || scancode == SDL_SCANCODE_F11) {
+        note = "F1 and F11 are the game's own keys";
+        return;
+    }
+    // The file names keys by SDL's names: a key without one could not be read back.
+    if (*SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode)) == '\0') {
+        note = "that key has no name, so it cannot be bound";
+        return;
+    }
+    const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
+    const std::string before = ownerOf(rows, InputBindings(rows, keeper.values()).keyFor(scancode));
+    keeper.change([&](Settings& s) {
+        std::erase_if(s.keys,
+                      [scancode](const Settings::Binding& b) { return b.code == scancode; });
+        s.keys.push_back({row, scancode});
+    });
+    const std::string name = SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
+    note = !before.empty() && before != row ? name + " moved from " + before + " to " + row
+                                            : name + " now plays " + row;
+}
+
+void SettingsPanel::captureButton(int button) {
+    const Capture was = waitingFor;
+    waitingFor = Capture::None;
+    note.clear();
+    if (was != Capture::Button || button == SDL_CONTROLLER_BUTTON_BACK) {
+        return;
+    }
+    if (button == kSettingsButton) {
+        note = "y is the settings panel's own button";
+        return;
+    }
+    const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
+    const std::vector<SDL_Scancode>& had = InputBindings(rows, keeper.values()).padKeysFor(button);
+    const std::string before = had.empty() ? "" : ownerOf(rows, had.front());
+    keeper.change([&](Settings& s) {
+        std::erase_if(s.padButtons,
+                      [button](const Settings::Binding& b) { return b.code == button; });
+        s.padButtons.push_back({row, button});
+    });
+    const std::string name = Gamepads::buttonName(button);
+    note = !before.empty() && before != row ? name + " moved from " + before + " to " + row
+                                            : name + " now plays " + row;
+}
+
+std::string SettingsPanel::keysOf(const InputRow& row) const {
+    std::string names;
+    for (const Settings::Binding& b : keeper.values().keys) {
+        if (b.row == row.name) {
+            names += (names.empty() ? "" : ", ") +
+                     std::string(SDL_GetScancodeName(static_cast<SDL_Scancode>(b.code)));
+        }
+    }
+    const bool movedAway = InputBindings(rows, keeper.values()).keyFor(row.key) != row.key;
+    return !names.empty() ? names : movedAway ? "-" : SDL_GetScancodeName(row.key);
+}
+
+std::string SettingsPanel::buttonsOf(const InputRow& row, std::optional<PadFamily> family) const {
+    std::string names;
+    for (const int button : InputBindings(rows, keeper.values()).buttonsFor(row.key)) {
+        names += (names.empty() ? "" : ", ") +
+                 (family ? padButtonName(button, *family) : Gamepads::buttonName(button));
+    }
+    return names.empty() ? "-" : names;
+}
+
+std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family) const {
+    const Settings& s = keeper.values();
+    // Played from a pad: its own buttons' names, and no key's.
+    const auto keys = [&](const InputRow& row) {
+        return family ? std::string() : keysOf(row) + "\t";
+    };
+    std::vector<std::string> out{
+        std::string("Settings\t") + (family ? "" : "Keys\t") + "Pad\t" +
+        (!note.empty() ? note
+         : family      ? "A: bind a button, X: its defaults, B closes"
+                       : "Enter: bind a key, Delete: its defaults, F1 or Escape closes")};
+    for (const InputRow& row : rows) {
+        const bool toggled =
+            std::find(s.toggled.begin(), s.toggled.end(), row.name) != s.toggled.end();
+        out.push_back(row.name + "\t" + keys(row) + buttonsOf(row, family) + "\t" +
+                      (row.held ? (toggled ? "press on, press off" : "hold") : ""));
+    }
+    out.push_back("volume\t" + std::to_string(s.volume) + " %");
+    out.push_back("sound\t" + onOff(s.sound));
+    out.push_back(std::string("display\t") + (s.fullscreen ? "full-screen" : "window"));
+    out.push_back("all keys and buttons back to their defaults");
+    return out;
+}
