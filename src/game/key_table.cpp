@@ -107,8 +107,10 @@ const std::vector<std::string>& Game::runHelpLines() {
         std::string names;
         for (const SDL_Scancode key : runKeys()) {
             for (const KeyBinding& binding : keyTable()) {
-                names += binding.key == key ? (names.empty() ? "" : " ") + std::string(binding.name)
-                                            : "";
+                // Piece by piece: GCC 12 for Windows warns falsely (-Wrestrict) on "" + a string.
+                if (binding.key == key) {
+                    names.append(names.empty() ? "" : " ").append(binding.name);
+                }
             }
         }
         out.push_back("In a run\t\tonly " + names + " act; Q ends the run early");

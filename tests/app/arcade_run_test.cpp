@@ -12,13 +12,16 @@ constexpr std::int64_t kDailyMidnight = 1796688000; // 2026-12-08T00:00:00Z
 
 // A run recorded headless, drawing nothing: its recording's text and the game's log.
 std::pair<std::string, std::string> recordRun(LinkedGame session) {
-    GameRecorder recorder("run.rec", {});
-    recorder.recordRun(*session.run);
-    EXPECT_EQ(recorder.start(), "");
-    session.width = kRunFieldWidth, session.height = kRunFieldHeight, session.draws = false;
-    session.args = {};
-    const auto [status, err] = session.play(recorder);
-    EXPECT_EQ(status, 0) << err;
+    {
+        // Closed before the file is removed: Windows removes no open file.
+        GameRecorder recorder("run.rec", {});
+        recorder.recordRun(*session.run);
+        EXPECT_EQ(recorder.start(), "");
+        session.width = kRunFieldWidth, session.height = kRunFieldHeight, session.draws = false;
+        session.args = {};
+        const auto [status, err] = session.play(recorder);
+        EXPECT_EQ(status, 0) << err;
+    }
     std::string text = readFile("run.rec");
     fs::remove("run.rec");
     return {text, session.log};
@@ -40,7 +43,7 @@ std::vector<std::string> linesStarting(const std::string& text, const std::strin
 TEST(ArcadeRunTest, ARunEndsByItselfAtFrame9000AndItsReplayThereToo) {
     WorkDir dir;
     const std::string save = "fart_user_1_score=2500\nfart_user_1_level=7\n";
-    std::ofstream("game.txt") << save;
+    std::ofstream("game.txt", std::ios::binary) << save;
     const auto [text, log] =
         recordRun({.keys = {SDL_SCANCODE_P, SDL_SCANCODE_SPACE}, .quitAt = 0, .run = ArcadeRun{}});
     EXPECT_TRUE(text.starts_with("void-angler recording 2\n")) << text.substr(0, 80);
@@ -125,6 +128,10 @@ TEST(ArcadeRunTest, ARunRefusesEveryOtherFlagWithOneLine) {
     const char* before = std::getenv("XDG_CONFIG_HOME");
     const std::string kept = before != nullptr ? before : "";
     SDL_setenv("XDG_CONFIG_HOME", config.string().c_str(), 1);
+#ifdef _WIN32
+    // Windows keeps the table under %APPDATA%; read wide, so set through the C library.
+    _wputenv_s(L"APPDATA", config.wstring().c_str());
+#endif
     const std::tuple<std::vector<std::string>, int, std::string> rows[] = {
         {{"-arcade", "-test"}, 2, "void-angler: -arcade plays alone, not with -test"},
         {{"-window=1280x720", "-arcade"}, 2, "void-angler: -arcade plays alone, not with -window"},
