@@ -27,7 +27,11 @@ Display HeadlessScreen::display() {
 }
 
 Platform HeadlessScreen::platform() {
-    return Platform{[](Uint32) {}, display()};
+    // Member by member: mingw's GCC 12 warns falsely (maybe-uninitialized) on the aggregate.
+    Platform platform;
+    platform.sleep = [](Uint32) {};
+    platform.display = display();
+    return platform;
 }
 
 void HeadlessScreen::chooseDummyDrivers() {

@@ -44,7 +44,7 @@ void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL
         h.display.openRenderer = [](SDL_Window* w) {
             return SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
         };
-        h.game = std::make_unique<Game>(*h.state, Platform{[](Uint32) {}, h.display});
+        h.game = std::make_unique<Game>(*h.state, HeadlessGame::platformOn(h.display));
         quietly([&] {
             ASSERT_FALSE(h.start({"-window=" + std::to_string(row.fieldWidth) + "x" +
                                   std::to_string(row.fieldHeight)}));

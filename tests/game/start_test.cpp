@@ -5,7 +5,7 @@ namespace fs = std::filesystem;
 namespace {
 // The game again, on the display as the test changed it.
 void remake(HeadlessGame& h) {
-    h.game = std::make_unique<Game>(*h.state, Platform{[](Uint32) {}, h.display});
+    h.game = std::make_unique<Game>(*h.state, HeadlessGame::platformOn(h.display));
 }
 } // namespace
 

@@ -32,8 +32,9 @@ TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     };
     Storage storage{[&] { ++written; },
                     [&](std::function<void()> save) { leaveSave = std::move(save); }};
-    h.game = std::make_unique<Game>(
-        *h.state, Platform{.sleep = sleep, .display = h.display, .storage = storage});
+    Platform platform = HeadlessGame::platformOn(h.display, sleep);
+    platform.storage = storage;
+    h.game = std::make_unique<Game>(*h.state, std::move(platform));
     int status = -1;
     quietly([&] { status = h.game->run(CommandLine{}); });
 

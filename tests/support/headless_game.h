@@ -23,6 +23,9 @@ class HeadlessGame {
     explicit HeadlessGame(int width = 1920, int height = 1080, const std::string& gameTxt = "",
                           const std::optional<std::string>& settingsTxt = std::nullopt);
     ~HeadlessGame();
+    // The seams of a game on this display that sleeps through `sleep`.
+    static Platform platformOn(
+        const Display& display, std::function<void(Uint32)> sleep = [](Uint32) {});
     HeadlessGame(const HeadlessGame&) = delete;
     HeadlessGame& operator=(const HeadlessGame&) = delete;
 
