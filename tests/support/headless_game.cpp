@@ -37,7 +37,7 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
         std::ofstream(workDir.path() / "game.txt") << gameTxt;
     }
     if (settingsTxt) {
-        std::ofstream(workDir.path() / "settings.txt") << *settingsTxt;
+        std::ofstream(workDir.path() / "settings.txt", std::ios::binary) << *settingsTxt;
         settings = std::make_shared<SettingsKeeper>(
             workDir.path() / "settings.txt", [](const std::string& path, const std::string& text) {
                 return writeFileSafely(path, text);
