@@ -4,10 +4,6 @@
 
 #include "geometry/data_path.h"
 
-namespace {
-constexpr SDL_Color kHeadsUp{255, 44, 44, 255};
-} // namespace
-
 Hud::Hud(SystemMessage& message) : systemMessage(message) {}
 
 void Hud::openFont(const char* path) {
@@ -24,13 +20,37 @@ void Hud::createLabels(DrawSurface& to, Point windowSize, int score, int rocks, 
     surface = &to;
     strBuffer.clear();
     dbgMsgs.emplace(surface, nullptr, font);
-    scoreLabel = std::make_unique<TextLabel>(surface, nullptr, font, "FART!!!", 800, 5, kHeadsUp);
+    scoreLabel =
+        std::make_unique<TextLabel>(surface, nullptr, font, "FART!!!", 800, 5, palette.text);
     setScore(score);
-    lvlTxt.emplace(surface, nullptr, font, "Lvl:", 720, 5, kHeadsUp);
-    rksTxt.emplace(surface, nullptr, font, "Roid:" + std::to_string(rocks), 640, 5, kHeadsUp);
-    magTxt.emplace(surface, nullptr, font, "Mag:" + std::to_string(missiles), 800, 20, kHeadsUp);
+    lvlTxt.emplace(surface, nullptr, font, "Lvl:", 720, 5, palette.text);
+    rksTxt.emplace(surface, nullptr, font, "Roid:" + std::to_string(rocks), 640, 5, palette.text);
+    magTxt.emplace(surface, nullptr, font, "Mag:" + std::to_string(missiles), 800, 20,
+                   palette.text);
     sysTxtMsg.emplace(surface, nullptr, font, strBuffer, windowSize.x - 455, windowSize.y - 20,
-                      kHeadsUp);
+                      palette.text);
+}
+
+void Hud::setLook(const Palette& colours) {
+    palette = colours;
+    for (TextLabel* label : headsUpLabels()) {
+        label->setColour(palette.text);
+    }
+    if (dbgMsgs) {
+        dbgMsgs->setColour(palette.text);
+    }
+}
+
+std::vector<TextLabel*> Hud::headsUpLabels() {
+    std::vector<TextLabel*> out;
+    for (TextLabel* label : {scoreLabel.get(), lvlTxt ? &*lvlTxt : nullptr,
+                             rksTxt ? &*rksTxt : nullptr, magTxt ? &*magTxt : nullptr,
+                             timeTxt ? &*timeTxt : nullptr, sysTxtMsg ? &*sysTxtMsg : nullptr}) {
+        if (label != nullptr) {
+            out.push_back(label);
+        }
+    }
+    return out;
 }
 
 void Hud::setScore(int score) {
@@ -61,7 +81,7 @@ void Hud::refresh(int level, int rocks, int magazine) {
 void Hud::drawTimeLeft(int frames) {
     const std::string text = "Time:" + std::to_string(frames);
     if (!timeTxt) {
-        timeTxt.emplace(surface, nullptr, font, text, 640, 20, kHeadsUp);
+        timeTxt.emplace(surface, nullptr, font, text, 640, 20, palette.text);
     }
     timeTxt->setText(text);
     timeTxt->draw();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/palette.h"
 #include "geometry/point.h"
 #include "hud/debug_message_list.h"
 #include "hud/help_panel.h"
@@ -27,6 +28,9 @@ class Hud {
     void openFont(const char* path);
     // The debug list and the heads-up labels, the system message's last.
     void createLabels(DrawSurface& surface, Point windowSize, int score, int rocks, int missiles);
+
+    // The colour of the heads-up text and the system message.
+    void setLook(const Palette& colours);
 
     void setScore(int score);
     void drawScore() const;
@@ -56,7 +60,10 @@ class Hud {
     const HelpPanel& settingsPanel() const { return settings; }
 
   private:
+    std::vector<TextLabel*> headsUpLabels();
+
     SystemMessage& systemMessage;
+    Palette palette = kUsualPalette;
     DrawSurface* surface = nullptr;
     TTF_Font* font = nullptr;
     std::string str;

@@ -1,8 +1,11 @@
+#include <SDL_image.h>
+
 #include "backdrop/colour_cycler.h"
 #include "backdrop/moon.h"
 #include "backdrop/platform.h"
 #include "backdrop/satellite.h"
 #include "backdrop/title_cards.h"
+#include "geometry/palette.h"
 #include "support/kit.h"
 
 // All three advance once a frame: checked at frame numbers, in order.
@@ -135,4 +138,49 @@ TEST(BackdropTest, TheSatellitePassStepsThroughItsBandsThenWaitsTenFramesAPixel)
     sat.advance();
     EXPECT_EQ(std::make_tuple(sat.countdown(), sat.rect().x, sat.rect().y, sat.rect().w),
               std::make_tuple(-1, 140.0f, 45.0f, 5.0f));
+}
+
+// The lowest contrast ratio (the web's accessibility guidelines' relative luminance) of a colour
+// against every backdrop colour and every moon pixel laid over each of them.
+double worstContrast(SDL_Color ink) {
+    std::array<double, 256> linear{};
+    for (int v = 0; v < 256; ++v) {
+        const double s = v / 255.0;
+        linear[v] = s <= 0.04045 ? s / 12.92 : std::pow((s + 0.055) / 1.055, 2.4);
+    }
+    const auto lum = [&](int r, int g, int b) {
+        return 0.2126 * linear[r] + 0.7152 * linear[g] + 0.0722 * linear[b];
+    };
+    SDL_Surface* file = IMG_Load("dat/themoon4.png");
+    SDL_Surface* moon = SDL_ConvertSurfaceFormat(file, SDL_PIXELFORMAT_RGBA32, 0);
+    SDL_FreeSurface(file);
+    const double l = lum(ink.r, ink.g, ink.b);
+    double worst = 100;
+    const ColourCycler cycler;
+    for (SDL_Color back : cycler.palette()) {
+        for (int i = 0; i <= moon->w * moon->h; ++i) {
+            // Past the last pixel: the bare backdrop.
+            const Uint8* p = static_cast<const Uint8*>(moon->pixels) + 4 * i;
+            const int a = i < moon->w * moon->h ? p[3] : 0;
+            const auto over = [&](int c, int under) {
+                return (p[c] * a + under * (255 - a)) / 255;
+            };
+            const double m = a == 0 ? lum(back.r, back.g, back.b)
+                                    : lum(over(0, back.r), over(1, back.g), over(2, back.b));
+            worst = std::min(worst, (std::max(l, m) + 0.05) / (std::min(l, m) + 0.05));
+        }
+    }
+    SDL_FreeSurface(moon);
+    return worst;
+}
+
+// Today's red text is near 4:1 at best and its blue missiles under 2:1; the clear colours read
+// at 4.5:1 (text) and 3:1 (missiles) everywhere.
+TEST(BackdropTest, ClearColoursStandOutFromTheBackdropAndTheMoon) {
+    WorkDir work;
+    const auto rgb = [](ColourRGB c) { return SDL_Color{c.r, c.g, c.b, 255}; };
+    EXPECT_LT(worstContrast(kUsualPalette.text), 4.1);
+    EXPECT_LT(worstContrast(rgb(kUsualPalette.missile)), 2.0);
+    EXPECT_GE(worstContrast(kClearPalette.text), 4.5);
+    EXPECT_GE(worstContrast(rgb(kClearPalette.missile)), 3.0);
 }

@@ -107,3 +107,30 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
                          h.settings->values().volume),
               std::tuple(false, fired + 1, heardBefore + 2, 20));
 }
+
+// The heads-up text and a missile in today's red and blue, and from the panel's clear_colours
+// line on, in the clear colours, the text at once (nothing else on screen is either).
+TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const SDL_Rect headsUp{640, 0, 400, 40};
+    const auto rgb = [](ColourRGB c) { return SDL_Color{c.r, c.g, c.b, 255}; };
+    const auto drawn = [&](const Palette& p) {
+        h.tapKey(SDL_SCANCODE_SPACE);
+        h.run();
+        return std::pair(h.count(p.text, headsUp) > 20, h.count(rgb(p.missile)) > 4);
+    };
+    EXPECT_EQ(drawn(kUsualPalette), std::pair(true, true));
+    EXPECT_EQ(drawn(kClearPalette), std::pair(false, false));
+    h.tapKey(SDL_SCANCODE_F1);
+    const std::vector<std::string> lines = h.events->settingsPanel()->lines();
+    for (std::size_t i = 1; !lines[i].starts_with("clear_colours\t"); ++i) {
+        h.tapKey(SDL_SCANCODE_DOWN);
+    }
+    h.tapKey(SDL_SCANCODE_RETURN);
+    h.tapKey(SDL_SCANCODE_F1);
+    h.run();
+    EXPECT_TRUE(h.settings->values().clearColours);
+    EXPECT_EQ(drawn(kClearPalette), std::pair(true, true));
+    EXPECT_EQ(drawn(kUsualPalette), std::pair(false, false));
+}
