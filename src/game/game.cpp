@@ -344,7 +344,7 @@ void Game::applySettings(const PlayerSettings& chosen) {
 
 void Game::applyLook(const PlayerSettings& chosen) {
     palette = chosen.clearColours ? kClearPalette : kUsualPalette;
-    headsUp.setLook(palette);
+    headsUp.setLook(palette, chosen.largeText);
 }
 
 void Game::startRadarLoop() {

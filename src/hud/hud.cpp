@@ -1,5 +1,6 @@
 #include "hud/hud.h"
 
+#include <algorithm>
 #include <iostream>
 
 #include "geometry/data_path.h"
@@ -18,6 +19,7 @@ void Hud::openFont(const char* path) {
 
 void Hud::createLabels(DrawSurface& to, Point windowSize, int score, int rocks, int missiles) {
     surface = &to;
+    field = windowSize;
     strBuffer.clear();
     dbgMsgs.emplace(surface, nullptr, font);
     scoreLabel =
@@ -31,13 +33,49 @@ void Hud::createLabels(DrawSurface& to, Point windowSize, int score, int rocks, 
                       palette.text);
 }
 
-void Hud::setLook(const Palette& colours) {
+void Hud::setLook(const Palette& colours, bool large) {
+    largeText = large;
+    layOut();
     palette = colours;
     for (TextLabel* label : headsUpLabels()) {
         label->setColour(palette.text);
     }
     if (dbgMsgs) {
         dbgMsgs->setColour(palette.text);
+    }
+}
+
+// Large, the heads-up labels keep their order at twice the spacing from the first one's corner,
+// which leaves them clear of the radar in a field 1280 wide; the message keeps to the bottom
+// right; the panels go below the heads-up line and above the message.
+void Hud::layOut() {
+    const int scale = largeText ? 2 : 1;
+    const auto place = [&](std::optional<TextLabel>& label, int x, int y) {
+        if (label) {
+            label->setScale(scale);
+            label->moveTo(640 + scale * (x - 640), 5 + scale * (y - 5));
+        }
+    };
+    if (scoreLabel) {
+        scoreLabel->setScale(scale);
+        scoreLabel->moveTo(640 + scale * 160, 5);
+    }
+    place(lvlTxt, 720, 5);
+    place(rksTxt, 640, 5);
+    place(magTxt, 800, 20);
+    place(timeTxt, 640, 20);
+    if (sysTxtMsg) {
+        sysTxtMsg->setScale(scale);
+        sysTxtMsg->moveTo(std::max(0, field.x - 455 * scale), field.y - 20 * scale);
+    }
+    const int panelTop = 90;
+    help.setLarge(largeText, 20, panelTop, field.x, field.y - 20 * scale - 5);
+    settings.setLarge(largeText, 20, panelTop, field.x, field.y - 20 * scale - 5);
+}
+
+void Hud::toggleHelp() {
+    if (!help.isShown() || !help.nextPage()) {
+        help.toggle();
     }
 }
 
@@ -82,6 +120,7 @@ void Hud::drawTimeLeft(int frames) {
     const std::string text = "Time:" + std::to_string(frames);
     if (!timeTxt) {
         timeTxt.emplace(surface, nullptr, font, text, 640, 20, palette.text);
+        layOut();
     }
     timeTxt->setText(text);
     timeTxt->draw();

@@ -29,8 +29,9 @@ class Hud {
     // The debug list and the heads-up labels, the system message's last.
     void createLabels(DrawSurface& surface, Point windowSize, int score, int rocks, int missiles);
 
-    // The colour of the heads-up text and the system message.
-    void setLook(const Palette& colours);
+    // The colour of the text; large: the heads-up line, the system message and the panels at
+    // twice the size, placed so that none covers another.
+    void setLook(const Palette& colours, bool large);
 
     void setScore(int score);
     void drawScore() const;
@@ -43,7 +44,8 @@ class Hud {
     // Draws the message while its countdown lasts.
     void drawSystemMessage();
     void drawOverlay(const OverlayValues& values);
-    void toggleHelp() { help.toggle(); }
+    // Opens, turns the page, or closes after the last one.
+    void toggleHelp();
     void drawHelp(const std::vector<std::string>& lines, int highlight = -1);
     // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
     // the smallest field.
@@ -61,9 +63,13 @@ class Hud {
 
   private:
     std::vector<TextLabel*> headsUpLabels();
+    // Each label at its place, or large.
+    void layOut();
 
     SystemMessage& systemMessage;
     Palette palette = kUsualPalette;
+    bool largeText = false;
+    Point field;
     DrawSurface* surface = nullptr;
     TTF_Font* font = nullptr;
     std::string str;

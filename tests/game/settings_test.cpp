@@ -1,5 +1,6 @@
 // A game started with the player's settings file: keys moved, a toggled thrust, the sound
 // remembered.
+#include "geometry/null_surface.h"
 #include "support/headless_game.h"
 #include "support/log_lines.h"
 
@@ -133,4 +134,58 @@ TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
     EXPECT_TRUE(h.settings->values().clearColours);
     EXPECT_EQ(drawn(kClearPalette), std::pair(true, true));
     EXPECT_EQ(drawn(kUsualPalette), std::pair(false, false));
+}
+
+namespace {
+// Where the frame puts each picture with a place of its own: the text (the field view copies
+// the whole field with none; sprites turn and go through copyEx).
+class TextBoxes final : public NullSurface {
+  public:
+    TextBoxes(SDL_Renderer* renderer, std::vector<SDL_Rect>& to) : NullSurface(renderer), to(to) {}
+    void copy(SDL_Texture*, const SDL_Rect* dst) override {
+        if (dst != nullptr) {
+            to.push_back(*dst);
+        }
+    }
+
+  private:
+    std::vector<SDL_Rect>& to;
+};
+} // namespace
+
+// Large text at 1280 x 800: the font's 13-pixel line drawn 26 high (capitals of 18); the
+// heads-up line, a checkpoint's message and each page of the help and the settings panel lie
+// inside the field, no text over another. H turns the help's page, then closes it.
+TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
+    HeadlessGame h(1280, 800, "", "large_text=on\n");
+    std::vector<SDL_Rect> boxes;
+    h.display.openSurface = [&boxes](SDL_Renderer* r) {
+        return std::make_unique<TextBoxes>(r, boxes);
+    };
+    h.makeGame();
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const auto frame = [&](SDL_Scancode key, const std::string& what) {
+        h.tapKey(key);
+        boxes.clear();
+        h.run();
+        const SDL_Rect field{0, 0, 1280, 800};
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            SDL_Rect both;
+            EXPECT_EQ(boxes[i].h, 26) << what;
+            EXPECT_TRUE(SDL_IntersectRect(&boxes[i], &field, &both) &&
+                        SDL_RectEquals(&both, &boxes[i]))
+                << what << ": " << boxes[i].x << "," << boxes[i].y << " " << boxes[i].w;
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(SDL_HasIntersection(&boxes[i], &boxes[j])) << what << i << " " << j;
+            }
+        }
+        return boxes.size();
+    };
+    EXPECT_GE(frame(SDL_SCANCODE_C, "message"), 5u);
+    EXPECT_GE(frame(SDL_SCANCODE_H, "help"), 25u);
+    EXPECT_GE(frame(SDL_SCANCODE_H, "help, page 2"), 10u);
+    EXPECT_EQ(frame(SDL_SCANCODE_H, "help closed"), 5u);
+    EXPECT_GE(frame(SDL_SCANCODE_F1, "settings"), 40u);
+    EXPECT_GE(frame(SDL_SCANCODE_UP, "settings, last page"), 15u);
+    EXPECT_TRUE(h.game->hud().settingsPanel().lineAt(95) == 0);
 }
