@@ -47,7 +47,7 @@ class Hud {
     // Opens, turns the page, or closes after the last one.
     void toggleHelp();
     void drawHelp(const std::vector<std::string>& lines, int highlight = -1);
-    // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
+    // The settings panel, its chosen line highlighted; near the top, so its thirty-two lines fit
     // the smallest field.
     void drawSettings(const std::vector<std::string>& lines, int chosen);
 
