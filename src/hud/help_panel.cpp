@@ -179,12 +179,14 @@ void HelpPanel::draw(DrawSurface& surface, TTF_Font* font, const std::vector<std
     if (labels.empty()) {
         return;
     }
-    for (std::size_t p = 0; highlight >= 0 && p < pages.size(); ++p) {
+    // A moved highlight shows its page; H still turns pages under one that stays put.
+    for (std::size_t p = 0; highlight >= 0 && highlight != followed && p < pages.size(); ++p) {
         if (std::any_of(pages[p].begin(), pages[p].end(),
                         [&](int r) { return rowLine[static_cast<std::size_t>(r)] == highlight; })) {
             page = static_cast<int>(p);
         }
     }
+    followed = highlight;
     page = std::min(page, static_cast<int>(pages.size()) - 1);
     const std::vector<int>& shownRows = pages[static_cast<std::size_t>(page)];
     const SDL_Color colour = surface.colour();

@@ -20,7 +20,7 @@ class HelpPanel {
     HelpPanel(int x, int y) : left(x), top(y), normalLeft(x), normalTop(y), shown(true) {}
 
     // Opening shows the first page.
-    void toggle() { shown = !shown, page = 0; }
+    void toggle() { shown = !shown, page = 0, followed = -1; }
     bool isShown() const { return shown; }
     // Twice the size, at (x, y) and kept inside right x bottom; or the usual size and place.
     void setLarge(bool large, int x, int y, int right, int bottom);
@@ -64,5 +64,7 @@ class HelpPanel {
     std::vector<std::vector<int>> pages;
     std::vector<int> rowLine;
     int page = 0;
+    // The highlighted line the page last turned to.
+    int followed = -1;
     SDL_Rect box{0, 0, 0, 0};
 };
