@@ -4,7 +4,6 @@
 #include <regex>
 
 #include "geometry/utf8_path.h"
-#include "platform/own_program.h"
 #include "replay/recording_reader.h"
 
 namespace {
@@ -39,14 +38,35 @@ std::string brokenRule(const std::string& recording, RecordingHeader& head) {
 
 } // namespace
 
-RunProof checkRun(const std::string& recording, const std::string& program) {
-    RunProof proof;
+RunCheck::RunCheck(const std::string& recording, const std::string& program) {
     RecordingHeader head;
-    proof.why = brokenRule(recording, head);
-    if (!proof.why.empty()) {
-        return proof;
+    early.why = brokenRule(recording, head);
+    if (early.why.empty()) {
+        child = ChildProgram::start(program, {"-verify=" + recording});
+        early = proofFrom(std::nullopt);
     }
-    const std::optional<ProgramResult> child = runProgram(program, {"-verify=" + recording});
+}
+
+RunCheck::~RunCheck() = default;
+
+std::optional<RunProof> RunCheck::poll() {
+    if (!child) {
+        return early;
+    }
+    const std::optional<ProgramResult> ended = child->poll();
+    return ended ? std::optional(proofFrom(ended)) : std::nullopt;
+}
+
+RunProof RunCheck::wait() {
+    return child ? proofFrom(child->wait()) : early;
+}
+
+RunProof checkRun(const std::string& recording, const std::string& program) {
+    return RunCheck(recording, program).wait();
+}
+
+RunProof proofFrom(const std::optional<ProgramResult>& child) {
+    RunProof proof;
     if (!child) {
         proof.why = "no process could check it here";
         return proof;

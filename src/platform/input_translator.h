@@ -48,6 +48,10 @@ class InputTranslator {
     void watching();
     // The help panel: fingers tap its rows, a pad's d-pad and A press them.
     void setPanel(TouchPanel panel);
+    // From now on for a panel that reads letters: every key as itself (no bindings, no
+    // toggles), the pad's d-pad as the arrows, A and Start as Return, B and Back as Escape, a
+    // finger's tap as the left button at its place in the field. Held rows are let go.
+    void typing();
     // Null where fingers were not enabled.
     const TouchControls* touch() const { return fingers.get(); }
 
@@ -60,6 +64,7 @@ class InputTranslator {
     void closePads() { pads.closeAll(); }
 
   private:
+    void typedEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     void toggleFullscreen() const;
     void startInChosenWindow() const;
     void windowResized(const SDL_WindowEvent& event) const;
@@ -90,6 +95,7 @@ class InputTranslator {
     std::unique_ptr<SettingsPanel> panel;
     std::function<int(int y)> panelLineAt;
     bool panelAsked = false;
+    bool typed = false;
     TouchPanel help;
     bool padLast = false;
     int helpRow = 0;
