@@ -1,0 +1,192 @@
+// The panel after a run: initials by keys, pad and taps, its entry made only once the run's
+// recording is verified by the game's own check, and none for a run that does not place or
+// never ended.
+#include "app/linked_game.h"
+#include "app/run_end_panel.h"
+
+#include <chrono>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+const std::string kRecording = "scores/arcade-2026-12-08-00001-0001.rec";
+
+struct PanelFrame {
+    std::vector<std::string> lines;
+    const RunEndScreen& screen;
+    bool has(const std::string& part) const {
+        return std::ranges::any_of(lines, [&](auto& l) { return l.find(part) != l.npos; });
+    }
+    bool verified() const { return lines.at(1).starts_with("Verified"); }
+    // A finger's tap on the line that starts with `start`, found as a finger finds it.
+    void tap(const std::string& start) const {
+        for (int y = 0; y < kRunFieldHeight; ++y) {
+            const int at = screen.lineAt(y);
+            if (at >= 0 && lines[static_cast<std::size_t>(at)].starts_with(start)) {
+                SDL_Event e{
+                    .tfinger = {SDL_FINGERDOWN, 0, 1, 1, 0.5F, (y + 0.5F) / 1080, 0, 0, 1, 0}};
+                SDL_PushEvent(&e);
+                return;
+            }
+        }
+        ADD_FAILURE() << "no line " << start;
+    }
+};
+
+struct Ended {
+    RunEndPanel::Leave leave = RunEndPanel::Leave::Stay;
+    std::size_t frames = 0;
+    // The first panel frames that showed the run verified and found its entry in the table.
+    std::size_t verifiedAt = SIZE_MAX, enteredAt = SIZE_MAX;
+    std::string table, recording;
+};
+
+// A whole run played headless (Q at quitAt, 0: never), then the panel after it, `script` given
+// each of its frames before it is shown; `entry` is looked for in the table on each.
+Ended playRun(const std::function<void(const PanelFrame&)>& script, const std::string& entry,
+              int quitAt = 0) {
+    Ended out;
+    fs::create_directories("scores");
+    GameRecorder recorder(kRecording, {});
+    recorder.recordRun(ArcadeRun{});
+    EXPECT_EQ(recorder.start(), "");
+    LinkedGame session{.width = kRunFieldWidth,
+                       .height = kRunFieldHeight,
+                       .args = {},
+                       .quitAt = quitAt,
+                       .run = ArcadeRun{},
+                       .draws = false};
+    session.runEnded = [&](RunEndScreen& screen) {
+        recorder.finish(EXIT_SUCCESS);
+        RunEndPanel panel(ScoreBook("scores"), kRecording, ArcadeRun{}, "2026-12-08",
+                          VA_GAME_PROGRAM);
+        const auto deadline = std::chrono::steady_clock::now() + std::chrono::minutes(2);
+        screen.show = [&, show = screen.show](const std::vector<std::string>& lines, int hl) {
+            const PanelFrame frame{lines, screen};
+            out.verifiedAt = std::min(out.verifiedAt, frame.verified() ? out.frames : SIZE_MAX);
+            const bool in = readFile("scores/scores.txt").find(entry) != std::string::npos;
+            out.enteredAt = std::min(out.enteredAt, in ? out.frames : SIZE_MAX);
+            // A deadline, not a timing: the check takes about a second.
+            if (++out.frames, std::chrono::steady_clock::now() > deadline) {
+                SDL_Event quit{.type = SDL_QUIT};
+                SDL_PushEvent(&quit);
+            }
+            show(lines, hl);
+            script(frame);
+        };
+        out.leave = panel.show(screen);
+    };
+    const auto [status, err] = session.play(recorder);
+    EXPECT_EQ(status, 0) << err;
+    out.table = readFile("scores/scores.txt");
+    out.recording = readFile(kRecording);
+    return out;
+}
+
+void pushKeys(std::initializer_list<SDL_Scancode> keys) {
+    for (const SDL_Scancode key : keys) {
+        HeadlessGame::pushKey(SDL_KEYDOWN, key);
+    }
+}
+
+} // namespace
+
+// Typed at once, the initials wait for the check: the entry appears in the table only on a
+// frame that already shows the run verified, with the initials as typed.
+TEST(RunEndPanelTest, KeyboardInitialsAreEnteredOnlyOnceTheRunIsVerified) {
+    WorkDir dir;
+    const Ended end = playRun(
+        [](const PanelFrame& f) {
+            if (f.has("Your initials") && f.lines.at(1).starts_with("Checking")) {
+                pushKeys({SDL_SCANCODE_A, SDL_SCANCODE_B, SDL_SCANCODE_X, SDL_SCANCODE_BACKSPACE,
+                          SDL_SCANCODE_C, SDL_SCANCODE_RETURN});
+            }
+            if (f.has("1. ABC") && f.has("<- this run")) {
+                pushKeys({SDL_SCANCODE_Q});
+            }
+        },
+        "initials=ABC ");
+    EXPECT_EQ(end.leave, RunEndPanel::Leave::Quit);
+    EXPECT_GT(end.verifiedAt, 1u) << "the check runs beside the panel's frames";
+    EXPECT_GE(end.enteredAt, end.verifiedAt);
+    EXPECT_LT(end.enteredAt, end.frames);
+    EXPECT_TRUE(end.recording.ends_with("\nend 9000\n"));
+}
+
+// Up and down through the letters, right to the next place, A to accept; B leaves.
+TEST(RunEndPanelTest, APadChoosesInitials) {
+    WorkDir dir;
+    SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
+    SDL_Joystick* pad = nullptr;
+    const std::vector<int> presses = {
+        SDL_CONTROLLER_BUTTON_DPAD_UP,    SDL_CONTROLLER_BUTTON_DPAD_UP,
+        SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_DPAD_UP,
+        SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_CONTROLLER_BUTTON_DPAD_DOWN,
+        SDL_CONTROLLER_BUTTON_A};
+    std::size_t step = 0;
+    const Ended end = playRun(
+        [&](const PanelFrame& f) {
+            if (pad == nullptr) {
+                pad = HeadlessGame::plugPad();
+            } else if (step < 2 * presses.size()) {
+                SDL_JoystickSetVirtualButton(pad, presses[step / 2], step % 2 == 0 ? 1 : 0);
+                ++step;
+            } else if (f.has("1. BAZ")) {
+                SDL_JoystickSetVirtualButton(pad, SDL_CONTROLLER_BUTTON_B, 1);
+            }
+        },
+        "initials=BAZ ");
+    EXPECT_EQ(end.leave, RunEndPanel::Leave::Quit);
+    EXPECT_LT(end.enteredAt, end.frames);
+    SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
+}
+
+// Each tap on a drawn line: the next letter, then accept (the next place, then the initials),
+// and "another run".
+TEST(RunEndPanelTest, TapsChooseInitialsAndAnotherRun) {
+    WorkDir dir;
+    int taps = 0;
+    const Ended end = playRun(
+        [&](const PanelFrame& f) {
+            if (taps < 6) {
+                f.tap(taps++ % 2 == 0 ? "  Up:" : "  Enter");
+            } else if (f.has("1. AAA")) {
+                f.tap("Enter: another run");
+            }
+        },
+        "initials=AAA ");
+    EXPECT_EQ(end.leave, RunEndPanel::Leave::Again);
+    EXPECT_LT(end.enteredAt, end.frames);
+}
+
+// Below a full table: no initials asked and nothing entered. A run ended by Q before its end
+// shows no panel and enters nothing.
+TEST(RunEndPanelTest, NoInitialsBelowAFullTableAndNoPanelForARunQuitEarly) {
+    WorkDir dir;
+    fs::create_directories("scores");
+    ScoreTable full;
+    for (int i = 0; i < 10; ++i) {
+        full.add({"ZZZ", 999999, 9, "2026-12-01", "arcade", kSimVersion,
+                  "arcade-2026-12-01-0000" + std::to_string(i) + "-0001.rec"});
+    }
+    std::ofstream("scores/scores.txt", std::ios::binary) << full.text();
+    bool asked = false;
+    Ended end = playRun(
+        [&](const PanelFrame& f) {
+            asked = asked || f.has("Your initials");
+            if (f.verified()) {
+                pushKeys({SDL_SCANCODE_Q});
+            }
+        },
+        "---");
+    EXPECT_FALSE(asked);
+    EXPECT_EQ(end.leave, RunEndPanel::Leave::Quit);
+    EXPECT_EQ(end.table, full.text());
+
+    fs::remove_all("scores");
+    end = playRun([](const PanelFrame&) { ADD_FAILURE() << "a panel"; }, "", 40);
+    EXPECT_EQ(end.frames, 0u);
+    EXPECT_FALSE(fs::exists("scores/scores.txt"));
+    EXPECT_TRUE(end.recording.ends_with("\nend 40\n"));
+}
