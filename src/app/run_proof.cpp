@@ -42,8 +42,9 @@ RunCheck::RunCheck(const std::string& recording, const std::string& program) {
     RecordingHeader head;
     early.why = brokenRule(recording, head);
     if (early.why.empty()) {
+        kind = *head.run;
         child = ChildProgram::start(program, {"-verify=" + recording});
-        early = proofFrom(std::nullopt);
+        early = finished(std::nullopt);
     }
 }
 
@@ -54,11 +55,17 @@ std::optional<RunProof> RunCheck::poll() {
         return early;
     }
     const std::optional<ProgramResult> ended = child->poll();
-    return ended ? std::optional(proofFrom(ended)) : std::nullopt;
+    return ended ? std::optional(finished(ended)) : std::nullopt;
 }
 
 RunProof RunCheck::wait() {
-    return child ? proofFrom(child->wait()) : early;
+    return child ? finished(child->wait()) : early;
+}
+
+RunProof RunCheck::finished(const std::optional<ProgramResult>& result) const {
+    RunProof proof = proofFrom(result);
+    proof.run = kind;
+    return proof;
 }
 
 RunProof checkRun(const std::string& recording, const std::string& program) {
@@ -98,10 +105,8 @@ RunProof proveRun(const std::string& recording, const ScoreEntry& entry,
     if (!proof.verified) {
         return proof;
     }
-    RecordingHeader head;
-    brokenRule(recording, head);
-    const bool daily = head.run->kind == ArcadeRun::Kind::Daily;
-    if ((daily ? "daily" : "arcade") != entry.kind || (daily && head.run->date != entry.date)) {
+    const bool daily = proof.run.kind == ArcadeRun::Kind::Daily;
+    if ((daily ? "daily" : "arcade") != entry.kind || (daily && proof.run.date != entry.date)) {
         proof.verified = false;
         proof.why = "its recording is another kind of run";
     } else if (proof.score != entry.score || proof.level != entry.level) {

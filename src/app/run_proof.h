@@ -9,6 +9,7 @@
 
 #include "app/score_table.h"
 #include "platform/child_program.h"
+#include "replay/arcade_run.h"
 
 struct RunProof {
     bool verified = false;
@@ -16,6 +17,8 @@ struct RunProof {
     std::string why;
     int score = 0;
     int level = 0;
+    // The kind of run its header says it is.
+    ArcadeRun run;
 };
 
 // program: the game to check it with (this one in play).
@@ -34,7 +37,10 @@ class RunCheck {
     RunProof wait();
 
   private:
+    RunProof finished(const std::optional<ProgramResult>& result) const;
+
     RunProof early;
+    ArcadeRun kind;
     std::unique_ptr<ChildProgram> child;
 };
 // What the check's process said: its replay's verdict.

@@ -107,3 +107,22 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
                          h.settings->values().volume),
               std::tuple(false, fired + 1, heardBefore + 2, 20));
 }
+
+// F11 held down (a press and its repeat) toggles the window once, the panel open or not.
+TEST(SettingsTest, AHeldF11TogglesTheWindowOnceWithThePanelOpenOrNot) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const auto flipsOnce = [&h] {
+        const bool before = h.settings->values().fullscreen;
+        h.pressKey(SDL_SCANCODE_F11);
+        HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_F11, true);
+        h.releaseKey(SDL_SCANCODE_F11);
+        h.run();
+        return h.settings->values().fullscreen != before;
+    };
+    h.tapKey(SDL_SCANCODE_F11); // a test's window starts windowed: now as the settings say
+    h.run();
+    EXPECT_TRUE(flipsOnce());
+    h.tapKey(SDL_SCANCODE_F1);
+    EXPECT_TRUE(flipsOnce());
+}
