@@ -124,6 +124,8 @@ int GameRecorder::finish(int status) {
     }
     if (frame.number > 0 && status == EXIT_SUCCESS) {
         writer->writeEnd(frame.number);
+        // Closed: a run's end is written as its last frame ends, before the game shuts down.
+        writer.reset();
     } else if (frame.number == 0 && target.writeTo != target.path) {
         writer.reset();
         std::error_code ignored;

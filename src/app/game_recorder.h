@@ -31,7 +31,8 @@ class GameRecorder {
     Platform wrap(Platform base);
     void attach(PlayedGame game) { recorded = std::move(game); }
     // The end mark after a game that ended in order; a game that never reached its first
-    // frame leaves no file and the target as it was. Gives the status back.
+    // frame leaves no file and the target as it was. Gives the status back; once closed, the
+    // recording is left as it is.
     int finish(int status);
 
   private:

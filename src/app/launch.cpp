@@ -12,7 +12,7 @@
 #include "app/game_playback.h"
 #include "app/game_recorder.h"
 #include "app/recording_target.h"
-#include "app/run_proof.h"
+#include "app/run_end_panel.h"
 #include "app/scores_command.h"
 #include "game/game.h"
 #include "geometry/utc_date.h"
@@ -122,30 +122,9 @@ std::optional<std::string> arcadeRefusal(const Arguments& args) {
     return std::nullopt;
 }
 
-// A run that reached its end is checked in a process of its own before its entry is made.
-void enterRun(ScoreBook book, const std::string& path, const ArcadeRun& run,
-              const std::string& today) {
-    const RunProof proof = checkRun(path, ownProgram());
-    if (!proof.verified) {
-        std::cerr << "no entry in the table of scores: " << proof.why << std::endl;
-        return;
-    }
-    const bool daily = run.kind == ArcadeRun::Kind::Daily;
-    const std::string name = utf8(fromUtf8(path).filename());
-    const ScoreEntry entry{
-        "---",       proof.score, proof.level, daily ? run.date : today, daily ? "daily" : "arcade",
-        kSimVersion, name};
-    bool written = false;
-    const bool placed = book.enter(entry, today, name, written);
-    std::cerr << "score " << proof.score << ", verified: "
-              << (!placed   ? "it does not place"
-                  : written ? "entered in the table of scores " + utf8(book.file())
-                            : "the table of scores could not be written")
-              << std::endl;
-}
-
 // Fresh, on the run's field shown scaled to the screen, recorded beside the table of scores.
-int arcade(const Arguments& args, const std::function<ProcessState&()>& buildState) {
+int arcade(const Arguments& args, const std::function<ProcessState&()>& buildState,
+           const std::vector<std::string>& argv) {
     const std::optional<std::filesystem::path> folder = settingsFolder();
     std::error_code ec;
     if (!folder || (std::filesystem::create_directories(*folder, ec), ec)) {
@@ -166,10 +145,18 @@ int arcade(const Arguments& args, const std::function<ProcessState&()>& buildSta
     }
     const CommandLine line{
         {}, {fullScreenField(kRunFieldWidth, kRunFieldHeight), {}}, run, args.game.helpExtras};
-    const int status = runLinked(recorder, playersPlatform(args), buildState, line);
+    Platform platform = playersPlatform(args);
+    RunEndPanel::Leave leave = RunEndPanel::Leave::Quit;
+    // At the run's last frame: its recording ends there, and is checked while the panel shows.
+    platform.runEnded = [&](RunEndScreen& screen) {
+        recorder.finish(EXIT_SUCCESS);
+        RunEndPanel panel(ScoreBook(*folder), path, run, utcDateOf(now), ownProgram());
+        leave = panel.show(screen);
+    };
+    const int status = runLinked(recorder, std::move(platform), buildState, line);
     std::cerr << "run recorded to " << path << std::endl;
-    if (status == EXIT_SUCCESS) {
-        enterRun(ScoreBook(*folder), path, run, utcDateOf(now));
+    if (status == EXIT_SUCCESS && leave == RunEndPanel::Leave::Again && !startAgain(argv)) {
+        std::cerr << "void-angler: another run could not be started" << std::endl;
     }
     return status;
 }
@@ -202,7 +189,7 @@ int launch(int argc, char** argv, const std::function<ProcessState&()>& buildSta
             std::cerr << "void-angler: " << *refusal << std::endl;
             return kBadArguments;
         }
-        return arcade(args, buildState);
+        return arcade(args, buildState, std::vector<std::string>(argv, argv + argc));
     }
     const int modes =
         !args.record.empty() + !args.replay.empty() + !args.timedemo.empty() + !args.verify.empty();

@@ -4,7 +4,6 @@
 #include <regex>
 
 #include "geometry/utf8_path.h"
-#include "platform/own_program.h"
 #include "replay/recording_reader.h"
 
 namespace {
@@ -39,15 +38,42 @@ std::string brokenRule(const std::string& recording, RecordingHeader& head) {
 
 } // namespace
 
-RunProof checkRun(const std::string& recording, const std::string& program) {
-    RunProof proof;
+RunCheck::RunCheck(const std::string& recording, const std::string& program) {
     RecordingHeader head;
-    proof.why = brokenRule(recording, head);
-    if (!proof.why.empty()) {
-        return proof;
+    early.why = brokenRule(recording, head);
+    if (early.why.empty()) {
+        kind = *head.run;
+        child = ChildProgram::start(program, {"-verify=" + recording});
+        early = finished(std::nullopt);
     }
-    proof.run = *head.run;
-    const std::optional<ProgramResult> child = runProgram(program, {"-verify=" + recording});
+}
+
+RunCheck::~RunCheck() = default;
+
+std::optional<RunProof> RunCheck::poll() {
+    if (!child) {
+        return early;
+    }
+    const std::optional<ProgramResult> ended = child->poll();
+    return ended ? std::optional(finished(ended)) : std::nullopt;
+}
+
+RunProof RunCheck::wait() {
+    return child ? finished(child->wait()) : early;
+}
+
+RunProof RunCheck::finished(const std::optional<ProgramResult>& result) const {
+    RunProof proof = proofFrom(result);
+    proof.run = kind;
+    return proof;
+}
+
+RunProof checkRun(const std::string& recording, const std::string& program) {
+    return RunCheck(recording, program).wait();
+}
+
+RunProof proofFrom(const std::optional<ProgramResult>& child) {
+    RunProof proof;
     if (!child) {
         proof.why = "no process could check it here";
         return proof;

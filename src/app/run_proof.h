@@ -3,9 +3,12 @@
 // sync to its end at frame 9000, in a process of its own, to the entry's score and level.
 #pragma once
 
+#include <memory>
+#include <optional>
 #include <string>
 
 #include "app/score_table.h"
+#include "platform/child_program.h"
 #include "replay/arcade_run.h"
 
 struct RunProof {
@@ -23,3 +26,22 @@ RunProof proveRun(const std::string& recording, const ScoreEntry& entry,
                   const std::string& program);
 // The score and level of a run's recording, checked as above but against no entry yet.
 RunProof checkRun(const std::string& recording, const std::string& program);
+// The same, left to run while the caller goes on: the header's rules at once, the replay in
+// its own process, polled.
+class RunCheck {
+  public:
+    RunCheck(const std::string& recording, const std::string& program);
+    ~RunCheck();
+    // Its proof once the check has ended; nothing while it runs. Never waits.
+    std::optional<RunProof> poll();
+    RunProof wait();
+
+  private:
+    RunProof finished(const std::optional<ProgramResult>& result) const;
+
+    RunProof early;
+    ArcadeRun kind;
+    std::unique_ptr<ChildProgram> child;
+};
+// What the check's process said: its replay's verdict.
+RunProof proofFrom(const std::optional<ProgramResult>& child);

@@ -40,6 +40,9 @@ int Game::run(const CommandLine& line) {
             quit = true;
         }
     }
+    if (arcadeRun && runFramesPlayed == kRunFrames && platform.runEnded) {
+        showRunEnd();
+    }
     if (platform.storage.saveOnLeave) {
         platform.storage.saveOnLeave(nullptr);
     }

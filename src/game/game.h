@@ -133,6 +133,8 @@ class Game {
     OverlayValues overlayValues() const;
     void countFrame();
     void present();
+    // After a run's last frame: the platform shows what follows it in this window.
+    void showRunEnd();
 
     // input
     void heard(const PlayerInput& input) const;

@@ -79,7 +79,7 @@ bool InputTranslator::next(PlayerInput& input) {
     while (pending.empty() && handed < kMaxFrameInputs) {
         SDL_Event event;
         if (SDL_PollEvent(&event) == 0) {
-            if (fingers) {
+            if (fingers && !typed) {
                 fingers->tick(SDL_GetTicks(), made);
                 holdOrToggle(made, 0);
                 pending.insert(pending.end(), made.begin(), made.end());
@@ -117,6 +117,10 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
         padLast = false;
     } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
         padLast = true;
+    }
+    if (typed) {
+        typedEvent(event, out);
+        return;
     }
     if (panel && panel->isOpen()) {
         panelEvent(event, out);
@@ -331,5 +335,60 @@ bool InputTranslator::helpButton(int button, bool down, std::vector<PlayerInput>
         return true;
     default:
         return false;
+    }
+}
+
+void InputTranslator::typing() {
+    typed = true;
+    pending.clear();
+    heldDown.clear();
+    latched.clear();
+    if (panel && panel->isOpen()) {
+        panel->move(SettingsPanel::Move::Close);
+    }
+}
+
+void InputTranslator::typedEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    SDL_Point at{};
+    if (windowEvent(event)) {
+        return;
+    }
+    switch (event.type) {
+    case SDL_QUIT:
+        out.push_back({PlayerInput::Kind::Quit});
+        break;
+    case SDL_KEYDOWN:
+        out.push_back(keyInput(event.key.keysym.scancode, true, event.key.repeat != 0));
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+        // A finger's own event below stands for it.
+        if (event.button.which != SDL_TOUCH_MOUSEID) {
+            out.push_back({PlayerInput::Kind::Mouse, event.button.button, true, false,
+                           event.button.x, event.button.y});
+        }
+        break;
+    case SDL_FINGERDOWN:
+        if (playerWindow.fieldPoint(event.tfinger.x, event.tfinger.y, at)) {
+            out.push_back({PlayerInput::Kind::Mouse, SDL_BUTTON_LEFT, true, false, at.x, at.y});
+        }
+        break;
+    default:
+        pads.handle(event, [&out](int button, bool down) {
+            static const std::pair<int, SDL_Scancode> keys[] = {
+                {SDL_CONTROLLER_BUTTON_DPAD_UP, SDL_SCANCODE_UP},
+                {SDL_CONTROLLER_BUTTON_DPAD_DOWN, SDL_SCANCODE_DOWN},
+                {SDL_CONTROLLER_BUTTON_DPAD_LEFT, SDL_SCANCODE_LEFT},
+                {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, SDL_SCANCODE_RIGHT},
+                {SDL_CONTROLLER_BUTTON_A, SDL_SCANCODE_RETURN},
+                {SDL_CONTROLLER_BUTTON_START, SDL_SCANCODE_RETURN},
+                {SDL_CONTROLLER_BUTTON_B, SDL_SCANCODE_ESCAPE},
+                {SDL_CONTROLLER_BUTTON_BACK, SDL_SCANCODE_ESCAPE}};
+            for (const auto& [from, key] : keys) {
+                if (down && button == from) {
+                    out.push_back(keyInput(key, true));
+                }
+            }
+        });
+        break;
     }
 }

@@ -51,6 +51,10 @@ class InputTranslator {
     void watching();
     // The help panel: fingers tap its rows, a pad's d-pad and A press them.
     void setPanel(TouchPanel panel);
+    // From now on for a panel that reads letters: every key as itself (no bindings, no
+    // toggles), the pad's d-pad as the arrows, A and Start as Return, B and Back as Escape, a
+    // finger's tap as the left button at its place in the field. Held rows are let go.
+    void typing();
     // Null where fingers were not enabled.
     const TouchControls* touch() const { return fingers.get(); }
 
@@ -63,6 +67,7 @@ class InputTranslator {
     void closePads() { pads.closeAll(); }
 
   private:
+    void typedEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     bool pressedOften(const PlayerInput& input) const;
     void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     // The window's own events: true when the event was one (no input of the game's).
@@ -93,6 +98,7 @@ class InputTranslator {
     std::unique_ptr<SettingsPanel> panel;
     std::function<int(int y)> panelLineAt;
     bool panelAsked = false;
+    bool typed = false;
     TouchPanel help;
     bool padLast = false;
     int helpRow = 0;

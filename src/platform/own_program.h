@@ -1,18 +1,18 @@
-// This very program run again as a child process, to check a recording apart from the game that
-// made it: its standard output dropped, its standard error kept, its exit status given.
+// This very program: run again as a child, to check a recording apart from the game that made
+// it, or started afresh in this process's place.
 #pragma once
 
 #include <optional>
 #include <string>
 #include <vector>
 
-struct ProgramResult {
-    int status = 0;
-    std::string err;
-};
+#include "platform/child_program.h"
 
-// Runs `program` (ownProgram() for this one) with args. Nothing where the platform starts no
-// child (the page; Windows, for now) or it failed to start.
+// Runs `program` (ownProgram() for this one) with args and waits for it. Nothing where the
+// platform starts no child (the page) or it failed to start.
 std::optional<ProgramResult> runProgram(const std::string& program,
                                         const std::vector<std::string>& args);
 std::string ownProgram();
+// This program again with the same arguments (argv[0] first), in place of this process (or, on
+// Windows, beside it as this one ends). False where it could not: the caller then just ends.
+bool startAgain(const std::vector<std::string>& argv);

@@ -12,6 +12,7 @@
 #include "geometry/draw_surface.h"
 #include "platform/input_translator.h"
 #include "platform/player_input.h"
+#include "platform/run_end_screen.h"
 #include "platform/settings_keeper.h"
 
 struct Display {
@@ -60,6 +61,9 @@ struct Platform {
     InputSource input{};
     // After each whole frame; false ends the game as if it had quit.
     std::function<bool()> frameEnded{};
+    // A run that played its last frame, its window still open: what follows it is shown here
+    // until the player leaves. Empty: the game just ends.
+    std::function<void(RunEndScreen& screen)> runEnded{};
     Storage storage{};
     // The player's own settings; with no file, the defaults, and nothing is written.
     std::shared_ptr<SettingsKeeper> settings = std::make_shared<SettingsKeeper>();

@@ -57,3 +57,18 @@ void PlayerWindow::follow(SettingsKeeper& settings) const {
 bool PlayerWindow::fullscreen() const {
     return (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
 }
+
+bool PlayerWindow::fieldPoint(float x, float y, SDL_Point& at) const {
+    int w = 0;
+    int h = 0;
+    if (window != nullptr) {
+        SDL_GetWindowSize(window, &w, &h);
+    }
+    const SDL_Rect box = letterbox({w, h}, {fieldW, fieldH});
+    if (box.w <= 0 || box.h <= 0) {
+        return false;
+    }
+    at = {(static_cast<int>(x * static_cast<float>(w)) - box.x) * fieldW / box.w,
+          (static_cast<int>(y * static_cast<float>(h)) - box.y) * fieldH / box.h};
+    return true;
+}

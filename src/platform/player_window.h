@@ -16,6 +16,8 @@ class PlayerWindow {
     void resized(const SDL_WindowEvent& event, SettingsKeeper* settings) const;
     // After the settings changed: the window takes the mode they name.
     void follow(SettingsKeeper& settings) const;
+    // Where a finger at (x, y), from 0 to 1 across the window, lands in the field; none beside.
+    bool fieldPoint(float x, float y, SDL_Point& at) const;
 
   private:
     bool fullscreen() const;

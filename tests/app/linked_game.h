@@ -24,6 +24,8 @@ struct LinkedGame {
     bool draws = true;
     // Pushes the frame's own events, before its first poll.
     std::function<void(int frame)> onFrame = {};
+    // What follows a run's last frame.
+    std::function<void(RunEndScreen&)> runEnded = {};
 
     template <typename Edge> std::pair<int, std::string> play(Edge& edge) {
         HeadlessScreen screen(width, height, draws);
@@ -36,6 +38,7 @@ struct LinkedGame {
                 return window = open(a...);
             };
             platform.storage.recordingLimit = recordingLimit;
+            platform.runEnded = runEnded;
             // The first poll of a frame follows one that found nothing.
             platform.input.poll = [&, events = platform.input.events, frame = 0,
                                    fresh = true](PlayerInput& in) mutable {

@@ -1,5 +1,5 @@
 va_test_suite(app SOURCES arcade_run_test.cpp arguments_test.cpp game_recording_test.cpp
-    score_table_test.cpp
+    run_end_panel_test.cpp score_table_test.cpp
     playback_viewer_test.cpp
     file_names_test.cpp ../support/headless_game.cpp)
 
@@ -12,3 +12,7 @@ if(NOT SANITIZE AND NOT WIN32)
         $<TARGET_FILE:void-angler> ${PROJECT_SOURCE_DIR})
     set_tests_properties(memory_bound closed_pipe PROPERTIES TIMEOUT 120)
 endif()
+
+# The panel after a run checks it with the game itself, as the game checks its own runs.
+add_dependencies(va_tests_app void-angler)
+target_compile_definitions(va_tests_app PRIVATE VA_GAME_PROGRAM="$<TARGET_FILE:void-angler>")

@@ -1,5 +1,6 @@
-# One whole run played with real key presses (about three minutes): it ends by itself, is
-# checked in a second process and entered verified; then -scores finds what was changed since.
+# One whole run played with real key presses (about three minutes): it ends by itself, its panel
+# takes typed initials while a second process checks it, and it is entered verified with them;
+# then -scores finds what was changed since.
 
 dir=$(new_workdir) && conf=$dir/config && scores=$conf/void-angler
 printf 'fart_user_1_score=2500\n' >"$dir/game.txt"
@@ -8,15 +9,18 @@ if wait_window 60; then
     press space Left Left Up
     # Frames go on through a pause: P twice, and the run still ends.
     press p p
-    wait_for 600 eval '! kill -0 "$GAME_PID" 2>/dev/null'
+    # The window stays after the last frame: the panel asks for the initials.
+    wait_for 600 eval 'grep -qs "^end 9000$" "$scores"/arcade-*.rec' && press a b x BackSpace c Return
+    wait_for 60 eval 'grep -qs "^initials=ABC " "$scores/scores.txt"' && press Escape
+    wait_for 30 eval '! kill -0 "$GAME_PID" 2>/dev/null'
 fi
 wait_exit
 # From the run's folder: its check replays each run, which needs dat/ (ctest starts elsewhere).
 listed() { (cd "$dir" && XDG_CONFIG_HOME=$conf "$BIN" -scores >"$dir/list" 2>"$dir/list.err"); echo $?; }
-check "a whole run ends by itself at frame 9000 and enters the table, verified" "$dir" \
+check "a whole run ends by itself at frame 9000 and enters the table with typed initials, verified" "$dir" \
     bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^score [0-9]*, verified: entered in the table' '$dir/err' \
         && grep -q '^end 9000$' '$scores'/arcade-*.rec && [ \"\$(cat '$dir/game.txt')\" = fart_user_1_score=2500 ] \
-        && [ $(listed) -eq 0 ] && grep -q '^  1\. --- .* verified$' '$dir/list'"
+        && [ $(listed) -eq 0 ] && grep -q '^  1\. ABC .* verified$' '$dir/list'"
 
 rec=$(ls "$scores"/arcade-*.rec | head -n 1)
 cp "$scores/scores.txt" "$dir/kept.txt" && cp "$rec" "$dir/kept.rec"
