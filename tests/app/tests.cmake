@@ -1,7 +1,7 @@
+# The end-of-run panel plays whole runs of 9000 frames: over a minute under the sanitizers.
 va_test_suite(app SOURCES arcade_run_test.cpp arguments_test.cpp game_recording_test.cpp
-    run_end_panel_test.cpp score_table_test.cpp
-    playback_viewer_test.cpp
-    file_names_test.cpp ../support/headless_game.cpp)
+    run_end_panel_test.cpp score_table_test.cpp playback_viewer_test.cpp file_names_test.cpp
+    ../support/headless_game.cpp PROPERTIES TIMEOUT 300)
 
 # Peak resident memory of the normal build: the sanitizers reserve far more by design.
 if(NOT SANITIZE AND NOT WIN32)
