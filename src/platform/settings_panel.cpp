@@ -85,6 +85,19 @@ void SettingsPanel::pick(int line) {
     }
 }
 
+void SettingsPanel::tap(int line) {
+    const bool heldRow = line >= 1 && line <= static_cast<int>(rows.size()) &&
+                         rows[static_cast<std::size_t>(line - 1)].held;
+    if (!heldRow) {
+        pick(line);
+        return;
+    }
+    note.clear();
+    waitingFor = Capture::None;
+    chosen = line - 1;
+    change(1);
+}
+
 // Left and right: a held row's hold or toggle, the volume by ten, the rest on and off.
 void SettingsPanel::change(int step) {
     const int item = chosen - static_cast<int>(rows.size());

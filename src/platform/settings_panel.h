@@ -24,6 +24,9 @@ class SettingsPanel {
     void move(Move m);
     // A tap or click on a line: chosen, then chosen again.
     void pick(int line);
+    // A finger on a line: as a click, but a held row turns between hold and toggle, which a
+    // touch screen can set without a key.
+    void tap(int line);
     // Waiting for the key or pad button to bind to the chosen row.
     bool capturing() const { return waitingFor != Capture::None; }
     void captureKey(int scancode);

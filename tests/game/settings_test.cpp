@@ -8,6 +8,24 @@ float speed(const HeadlessGame& h) {
     const PointF v = h.game->hero().getTVelocity();
     return v.x * v.x + v.y * v.y;
 }
+
+// The panel's line that starts with a row's or item's name.
+int lineOf(const SettingsPanel& panel, const std::string& start) {
+    const std::vector<std::string> lines = panel.lines();
+    return static_cast<int>(
+        std::find_if(lines.begin(), lines.end(),
+                     [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
+        lines.begin());
+}
+
+// A finger put down and lifted at a point of a window that shows the field at x1.
+void tap(SDL_Point at, const SDL_Rect& field) {
+    for (const Uint32 type : {SDL_FINGERDOWN, SDL_FINGERUP}) {
+        SDL_Event e{.tfinger = {type, 0, 1, 5, (static_cast<float>(at.x) + 0.5f) / field.w,
+                                (static_cast<float>(at.y) + 0.5f) / field.h, 0, 0, 0, 0}};
+        SDL_PushEvent(&e);
+    }
+}
 } // namespace
 
 // F fires (a tap: one missile) and Space does nothing; one tap of Up thrusts
@@ -74,14 +92,7 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
     h.run();
     const int fired = h.game->weapons().getNumMissiles();
     const SettingsPanel& panel = *h.events->settingsPanel();
-    const std::vector<std::string> lines = panel.lines();
-    const auto lineOf = [&lines](const std::string& start) {
-        return static_cast<int>(
-            std::find_if(lines.begin(), lines.end(),
-                         [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
-            lines.begin());
-    };
-    for (int i = 1; i < lineOf("fire"); ++i) {
+    for (int i = 1; i < lineOf(panel, "fire"); ++i) {
         h.tapKey(SDL_SCANCODE_DOWN);
     }
     h.tapKey(SDL_SCANCODE_RETURN);
@@ -94,7 +105,7 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
                   std::string::npos,
               true);
     h.mouseDown(SDL_BUTTON_LEFT, 100,
-                h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf("volume") + 2);
+                h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf(panel, "volume") + 2);
     h.tapKey(SDL_SCANCODE_RIGHT);
     h.tapKey(SDL_SCANCODE_RIGHT);
     h.tapKey(SDL_SCANCODE_ESCAPE);
@@ -106,4 +117,57 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
     EXPECT_EQ(std::tuple(panel.isOpen(), h.game->weapons().getNumMissiles(), h.heard.size(),
                          h.settings->values().volume),
               std::tuple(false, fired + 1, heardBefore + 2, 20));
+}
+
+// On a touch screen the settings control opens the panel and is drawn alone over it; a tap on
+// the thrust line makes thrust a toggle, one on the sound line mutes, one beside the panel does
+// nothing, and the control closes it. Then one tap of the thrust control thrusts on; the game
+// never hears F1.
+TEST(SettingsTest, TheSettingsControlAndTapsOnItsLinesSetThePanelByTouch) {
+    HeadlessGame h(1333, 600, "", "");
+    h.events->enableTouch();
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const SDL_Rect field{0, 0, 1333, 600};
+    const auto control = [&h](const std::string& name) {
+        for (const TouchControls::Control& c : h.events->touch()->controls()) {
+            if (c.name == name) {
+                return c.rect;
+            }
+        }
+        return SDL_Rect{};
+    };
+    const auto centre = [](SDL_Rect r) { return SDL_Point{r.x + r.w / 2, r.y + r.h / 2}; };
+    tap({666, 300}, field);
+    tap(centre(control("settings")), field);
+    h.run(2);
+    const SettingsPanel& panel = *h.events->settingsPanel();
+    ASSERT_TRUE(panel.isOpen());
+    const SDL_Color rim{120, 255, 200, 255};
+    EXPECT_EQ(std::pair(h.pixel(control("settings").x, control("settings").y),
+                        h.pixel(control("left").x, control("left").y) == rim),
+              std::pair(rim, false));
+    const SDL_Rect box = h.game->hud().settingsPanel().shownBox();
+    const auto line = [&](const char* name) {
+        return SDL_Point{box.x + 20, box.y + 10 + 16 * lineOf(panel, name) + 2};
+    };
+    tap(line("thrust"), field);
+    tap(line("sound"), field);
+    tap({box.x + box.w + 5, line("sound").y}, field);
+    tap(centre(control("settings")), field);
+    h.run(2);
+    const std::string written = readFile(h.workDir.path() / "settings.txt");
+    EXPECT_EQ(std::tuple(panel.isOpen(), written.find("toggle_thrust=on\n") != std::string::npos,
+                         written.find("sound=off\n") != std::string::npos),
+              std::tuple(false, true, true))
+        << written;
+    const float still = speed(h);
+    tap(centre(control("thrust")), field);
+    h.run(3);
+    EXPECT_GT(speed(h), still) << "one tap thrusts on";
+    EXPECT_EQ(std::count_if(h.heard.begin(), h.heard.end(),
+                            [](const PlayerInput& in) {
+                                return in.kind == PlayerInput::Kind::Key &&
+                                       (in.code == SDL_SCANCODE_F1 || !in.down);
+                            }),
+              0);
 }
