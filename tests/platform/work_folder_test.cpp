@@ -1,4 +1,5 @@
 #include "platform/settings_folder.h"
+#include "platform/settings_keeper.h"
 #include "platform/work_folder.h"
 
 #include "geometry/data_path.h"
@@ -58,4 +59,29 @@ TEST(WorkFolderTest, SettingsFollowTheXdgRulesAndNeedAnAbsoluteFolder) {
     for (const auto& [config, home, want] : cases) {
         EXPECT_EQ(settingsFolderFrom(config, home), want) << (config ? config : "(unset)");
     }
+}
+
+// The player's own folder, in a test the suite's scratch one (XDG_CONFIG_HOME; under Wine the
+// %APPDATA% made of it, never the prefix's): G, the volume and a window's size that one run
+// wrote are what the next one reads.
+TEST(WorkFolderTest, SoundVolumeAndWindowSizeSurviveARestartInTheScratchFolder) {
+    const char* scratch = std::getenv("XDG_CONFIG_HOME");
+    const std::optional<fs::path> folder = settingsFolder();
+    ASSERT_TRUE(scratch != nullptr && folder);
+    EXPECT_EQ(folder->parent_path().filename(), fs::path(scratch).filename()) << *folder;
+    const fs::path file = *folder / "settings.txt";
+    fs::create_directories(*folder);
+    fs::remove(file);
+    const auto write = [](const std::string& path, const std::string& text) {
+        return static_cast<bool>(std::ofstream(fromUtf8(path), std::ios::binary) << text);
+    };
+    {
+        SettingsKeeper first(file, write);
+        first.note([](PlayerSettings& s) { s.windowWidth = 1000, s.windowHeight = 700; });
+        first.change([](PlayerSettings& s) { s.sound = false, s.volume = 70; });
+    }
+    const PlayerSettings again = SettingsKeeper(file, write).values();
+    EXPECT_EQ(std::tuple(again.sound, again.volume, again.windowWidth, again.windowHeight),
+              std::tuple(false, 70, 1000, 700));
+    fs::remove(file);
 }
