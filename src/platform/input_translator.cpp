@@ -125,8 +125,11 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
     if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
         event.type == SDL_FINGERDOWN) {
         padLast = false;
+        fingerLast = event.type == SDL_FINGERDOWN && fingers != nullptr &&
+                     event.tfinger.touchId != SDL_MOUSE_TOUCHID;
     } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
         padLast = true;
+        fingerLast = false;
     }
     if (panel && panel->isOpen()) {
         panelEvent(event, out);

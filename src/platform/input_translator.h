@@ -39,6 +39,8 @@ class InputTranslator {
     std::optional<PadFamily> padFamily() const;
     // The help row the pad's highlight is on (its line in the help panel), -1 for none.
     int helpHighlight() const { return padLast ? helpRow + 1 : -1; }
+    // Whether a finger on the touch controls played last.
+    bool touchedLast() const { return fingerLast; }
     const InputBindings& boundInputs() const { return bindings; }
     // Which line of the drawn panel is at (x, y) in the field (-1: none), for the mouse and
     // fingers.
@@ -96,6 +98,7 @@ class InputTranslator {
     bool panelAsked = false;
     TouchPanel help;
     bool padLast = false;
+    bool fingerLast = false;
     int helpRow = 0;
     int helpPressed = -1;
     std::unique_ptr<TouchControls> fingers;
