@@ -210,6 +210,41 @@ async function closedAfterCheckpoint(session) {
     await again?.close();
 }
 
+// The settings panel in the page: F1 is kept from the browser and opens it; fire bound to F
+// there is kept in IndexedDB and still fires after a reload, Space no longer. The download gives
+// that file; a picked one without the binding puts Space back.
+async function settingsKept(session, dir) {
+    const page = await session.page.browser().newPage();
+    await startGame(page, session.url);
+    await focusGame(page);
+    await page.evaluate(() => window.addEventListener('keydown', e =>
+        e.key === 'F1' && (window.vaF1Kept = e.defaultPrevented)));
+    const fireRow = (await page.$$eval('#controls tr', trs => trs.map(tr => tr.cells[0].textContent))).indexOf('Space');
+    for (const key of ['F1', ...Array(fireRow).fill('ArrowDown'), 'Enter', 'f', 'Escape']) {
+        await press(page, key);
+    }
+    const kept = await waitFor(async () => (await gameFile(page, 'settings.txt', '/saves') || '').includes('bind_fire=F\n'));
+    const fires = async key => {
+        const before = await shotCount(page, [MISSILE]);
+        await page.keyboard.down(key);
+        const more = await countPasses(page, [MISSILE], before + 20);
+        await page.keyboard.up(key);
+        return more;
+    };
+    const again = async action => (await reloaded(page, action)) && (await focusGame(page), true);
+    const bound = (await again(() => page.reload())) && (await fires('f')) && !(await fires(' '));
+    check('F1 is kept from the browser and opens the settings panel; fire bound to F there holds after a reload',
+        fireRow > 0 && (await page.evaluate(() => window.vaF1Kept)) && kept && bound, `row ${fireRow}, kept ${kept}`);
+    const file = await download(page, '#download-settings', dir);
+    const got = file && readFileSync(file, 'utf8');
+    writeFileSync(join(dir, 'settings.txt'), 'volume=50\n');
+    const back = (await again(async () => (await page.$('#pick-settings')).uploadFile(join(dir, 'settings.txt')))) &&
+        (await fires(' '));
+    check('"Download settings.txt" gives the kept file; a picked one replaces it and Space fires again',
+        /^bind_fire=F$/m.test(got) && back, got);
+    await page.close();
+}
+
 // Storage refused before the page loads (as in some private windows): the page says so, and
 // the game still plays.
 async function withoutStorage(session) {
@@ -236,6 +271,7 @@ try {
         await savesInAndOut(page, await savesAcrossReloads(page), files);
         await storedRecordings(page, files);
         await closedAfterCheckpoint(session);
+        await settingsKept(session, files);
     }
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
     await mathsDigest(session);
