@@ -1,9 +1,8 @@
 #include "platform/input_translator.h"
 
 #include <algorithm>
+#include <utility>
 
-#include "platform/field_size.h"
-#include "platform/field_view.h"
 #include "platform/settings_file.h"
 
 namespace {
@@ -20,48 +19,40 @@ bool isKeyPress(const PlayerInput& in) {
     return in.kind == PlayerInput::Kind::Key && in.down && in.code >= 0 && in.code <= kMaxKeyCode;
 }
 
+using Move = SettingsPanel::Move;
+
+// What the keys and a pad's buttons do in the settings panel.
+constexpr std::pair<int, Move> kPanelKeys[] = {{SDL_SCANCODE_UP, Move::Up},
+                                               {SDL_SCANCODE_DOWN, Move::Down},
+                                               {SDL_SCANCODE_LEFT, Move::Less},
+                                               {SDL_SCANCODE_RIGHT, Move::More},
+                                               {SDL_SCANCODE_RETURN, Move::Choose},
+                                               {SDL_SCANCODE_KP_ENTER, Move::Choose},
+                                               {SDL_SCANCODE_SPACE, Move::Choose},
+                                               {SDL_SCANCODE_DELETE, Move::Defaults},
+                                               {SDL_SCANCODE_BACKSPACE, Move::Defaults},
+                                               {SDL_SCANCODE_ESCAPE, Move::Close},
+                                               {SDL_SCANCODE_F1, Move::Close}};
+constexpr std::pair<int, Move> kPanelButtons[] = {{SDL_CONTROLLER_BUTTON_DPAD_UP, Move::Up},
+                                                  {SDL_CONTROLLER_BUTTON_DPAD_DOWN, Move::Down},
+                                                  {SDL_CONTROLLER_BUTTON_DPAD_LEFT, Move::Less},
+                                                  {SDL_CONTROLLER_BUTTON_DPAD_RIGHT, Move::More},
+                                                  {SDL_CONTROLLER_BUTTON_A, Move::ChooseButton},
+                                                  {SDL_CONTROLLER_BUTTON_X, Move::Defaults},
+                                                  {SDL_CONTROLLER_BUTTON_B, Move::Close},
+                                                  {SDL_CONTROLLER_BUTTON_BACK, Move::Close},
+                                                  {kSettingsButton, Move::Close}};
+
 PlayerInput keyInput(int code, bool down, bool repeat = false) {
     return {PlayerInput::Kind::Key, code, down, repeat, 0, 0};
 }
 } // namespace
 
-void InputTranslator::attach(SDL_Window* w, int fieldWidth, int fieldHeight) {
-    window = w;
-    fieldW = fieldWidth;
-    fieldH = fieldHeight;
+void InputTranslator::attach(SDL_Window* window, int fieldWidth, int fieldHeight) {
     if (fingers) {
-        fingers->attach(window, fieldW, fieldH);
+        fingers->attach(window, fieldWidth, fieldHeight);
     }
-    startInChosenWindow();
-}
-
-// As after F11, at the remembered size; a field of the window's flags is left as they made it.
-void InputTranslator::startInChosenWindow() const {
-    if (window == nullptr || !settings || !settings->displayChosen() ||
-        settings->values().fullscreen ||
-        (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) == 0) {
-        return;
-    }
-    FieldView::toggleFullscreen(window, fieldW, fieldH);
-    const PlayerSettings& chosen = settings->values();
-    if (chosen.windowWidth > 0) {
-        SDL_Rect usable{};
-        SDL_GetDisplayUsableBounds(std::max(0, SDL_GetWindowDisplayIndex(window)), &usable);
-        const SDL_Point size = windowedSize(chosen.windowWidth, chosen.windowHeight, usable);
-        SDL_SetWindowSize(window, size.x, size.y);
-        SDL_SetWindowPosition(window, SDL_WINDOWPOS_CENTERED, SDL_WINDOWPOS_CENTERED);
-    }
-}
-
-void InputTranslator::windowResized(const SDL_WindowEvent& event) const {
-    if (!settings || window == nullptr || event.windowID != SDL_GetWindowID(window) ||
-        (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0) {
-        return;
-    }
-    settings->note([&event](PlayerSettings& s) {
-        s.windowWidth = event.data1;
-        s.windowHeight = event.data2;
-    });
+    playerWindow.attach(window, fieldWidth, fieldHeight, settings.get());
 }
 
 void InputTranslator::enableTouch() {
@@ -157,7 +148,7 @@ void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerI
     case SDL_KEYUP:
         if (isWindowKey(event.key)) {
             if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
-                toggleFullscreen();
+                playerWindow.toggleFullscreen(settings.get());
             }
             break;
         }
@@ -170,7 +161,7 @@ void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerI
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            windowResized(event.window);
+            playerWindow.resized(event.window, settings.get());
         }
         break;
     default:
@@ -241,17 +232,6 @@ void InputTranslator::holdOrToggle(std::vector<PlayerInput>& out, std::size_t fr
     out.resize(kept);
 }
 
-void InputTranslator::toggleFullscreen() const {
-    if (window == nullptr) {
-        return;
-    }
-    FieldView::toggleFullscreen(window, fieldW, fieldH);
-    if (settings) {
-        const bool full = (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-        settings->change([full](PlayerSettings& s) { s.fullscreen = full; });
-    }
-}
-
 void InputTranslator::bindRows(std::vector<InputRow> tableRows) {
     rows = std::move(tableRows);
     if (!settings) {
@@ -276,46 +256,17 @@ void InputTranslator::openPanel(std::vector<PlayerInput>& out) {
 }
 
 void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
-    using Move = SettingsPanel::Move;
     switch (event.type) {
     case SDL_QUIT:
         out.push_back({PlayerInput::Kind::Quit});
         return;
     case SDL_KEYDOWN:
         if (isWindowKey(event.key)) {
-            toggleFullscreen();
+            playerWindow.toggleFullscreen(settings.get());
         } else if (panel->capturing()) {
             panel->captureKey(event.key.keysym.scancode);
         } else {
-            switch (event.key.keysym.scancode) {
-            case SDL_SCANCODE_UP:
-                panelMove(Move::Up);
-                break;
-            case SDL_SCANCODE_DOWN:
-                panelMove(Move::Down);
-                break;
-            case SDL_SCANCODE_LEFT:
-                panelMove(Move::Less);
-                break;
-            case SDL_SCANCODE_RIGHT:
-                panelMove(Move::More);
-                break;
-            case SDL_SCANCODE_RETURN:
-            case SDL_SCANCODE_KP_ENTER:
-            case SDL_SCANCODE_SPACE:
-                panelMove(Move::Choose);
-                break;
-            case SDL_SCANCODE_DELETE:
-            case SDL_SCANCODE_BACKSPACE:
-                panelMove(Move::Defaults);
-                break;
-            case SDL_SCANCODE_ESCAPE:
-            case SDL_SCANCODE_F1:
-                panelMove(Move::Close);
-                break;
-            default:
-                break;
-            }
+            movePanel(kPanelKeys, event.key.keysym.scancode);
         }
         break;
     case SDL_MOUSEBUTTONDOWN:
@@ -325,7 +276,7 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
         break;
     case SDL_WINDOWEVENT:
         if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            windowResized(event.window);
+            playerWindow.resized(event.window, settings.get());
         }
         return;
     case SDL_KEYUP:
@@ -352,7 +303,6 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
 }
 
 void InputTranslator::panelButton(int button, bool down) {
-    using Move = SettingsPanel::Move;
     if (!down) {
         return;
     }
@@ -360,47 +310,21 @@ void InputTranslator::panelButton(int button, bool down) {
         panel->captureButton(button);
         return;
     }
-    switch (button) {
-    case SDL_CONTROLLER_BUTTON_DPAD_UP:
-        panelMove(Move::Up);
-        break;
-    case SDL_CONTROLLER_BUTTON_DPAD_DOWN:
-        panelMove(Move::Down);
-        break;
-    case SDL_CONTROLLER_BUTTON_DPAD_LEFT:
-        panelMove(Move::Less);
-        break;
-    case SDL_CONTROLLER_BUTTON_DPAD_RIGHT:
-        panelMove(Move::More);
-        break;
-    case SDL_CONTROLLER_BUTTON_A:
-        panelMove(Move::ChooseButton);
-        break;
-    case SDL_CONTROLLER_BUTTON_X:
-        panelMove(Move::Defaults);
-        break;
-    case SDL_CONTROLLER_BUTTON_B:
-    case SDL_CONTROLLER_BUTTON_BACK:
-    case kSettingsButton:
-        panelMove(Move::Close);
-        break;
-    default:
-        break;
-    }
+    movePanel(kPanelButtons, button);
 }
 
-void InputTranslator::panelMove(SettingsPanel::Move move) {
-    panel->move(move);
+void InputTranslator::movePanel(std::span<const std::pair<int, Move>> moves, int code) {
+    const auto found = std::find_if(moves.begin(), moves.end(),
+                                    [code](const auto& move) { return move.first == code; });
+    if (found != moves.end()) {
+        panel->move(found->second);
+    }
 }
 
 // What the panel changed acts at once: the bindings, and the window's mode.
 void InputTranslator::settingsChanged() {
     bindings = InputBindings(rows, settings->values());
-    const bool full =
-        window != nullptr && (SDL_GetWindowFlags(window) & SDL_WINDOW_FULLSCREEN) != 0;
-    if (window != nullptr && full != settings->values().fullscreen) {
-        toggleFullscreen();
-    }
+    playerWindow.follow(*settings);
 }
 
 std::optional<PadFamily> InputTranslator::padFamily() const {

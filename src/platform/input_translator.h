@@ -14,11 +14,14 @@
 #include <memory>
 #include <optional>
 #include <set>
+#include <span>
+#include <utility>
 #include <vector>
 
 #include "platform/gamepad.h"
 #include "platform/input_bindings.h"
 #include "platform/player_input.h"
+#include "platform/player_window.h"
 #include "platform/settings_keeper.h"
 #include "platform/settings_panel.h"
 #include "platform/touch_controls.h"
@@ -65,14 +68,12 @@ class InputTranslator {
     void closePads() { pads.closeAll(); }
 
   private:
-    void toggleFullscreen() const;
-    void startInChosenWindow() const;
-    void windowResized(const SDL_WindowEvent& event) const;
     bool pressedOften(const PlayerInput& input) const;
     void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     // While the panel is open it takes every key, button and click; the window still closes.
     void panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
-    void panelMove(SettingsPanel::Move move);
+    // The move a key or button makes in the panel, if any.
+    void movePanel(std::span<const std::pair<int, SettingsPanel::Move>> moves, int code);
     void panelButton(int button, bool down);
     // Lets go of every held or toggled row, so nothing plays on behind the panel.
     void openPanel(std::vector<PlayerInput>& out);
@@ -106,7 +107,5 @@ class InputTranslator {
     std::vector<PlayerInput> made;
     std::size_t handed = 0;
     std::array<std::size_t, kMaxKeyCode + 1> presses{};
-    SDL_Window* window = nullptr;
-    int fieldW = 0;
-    int fieldH = 0;
+    PlayerWindow playerWindow;
 };

@@ -159,11 +159,27 @@ void SettingsPanel::rowDefaults(const std::string& row) {
     note = row + " is back to its own keys and buttons";
 }
 
-void SettingsPanel::captureKey(int scancode) {
+bool SettingsPanel::endCapture(Capture kind, bool cancelled) {
     const Capture was = waitingFor;
     waitingFor = Capture::None;
     note.clear();
-    if (was != Capture::Key || scancode == SDL_SCANCODE_ESCAPE) {
+    return was == kind && !cancelled;
+}
+
+// The row takes the key or button from whichever row had it, and says so.
+void SettingsPanel::bind(std::vector<Settings::Binding> Settings::*list, int code,
+                         const std::string& name, const std::string& before) {
+    const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
+    keeper.change([&](Settings& s) {
+        std::erase_if(s.*list, [code](const Settings::Binding& b) { return b.code == code; });
+        (s.*list).push_back({row, code});
+    });
+    note = !before.empty() && before != row ? name + " moved from " + before + " to " + row
+                                            : name + " now plays " + row;
+}
+
+void SettingsPanel::captureKey(int scancode) {
+    if (!endCapture(Capture::Key, scancode == SDL_SCANCODE_ESCAPE)) {
         return;
     }
     if (scancode == kSettingsKey || scancode == SDL_SCANCODE_F11) {
@@ -175,40 +191,21 @@ void SettingsPanel::captureKey(int scancode) {
         note = "that key has no name, so it cannot be bound";
         return;
     }
-    const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
-    const std::string before = ownerOf(rows, InputBindings(rows, keeper.values()).keyFor(scancode));
-    keeper.change([&](Settings& s) {
-        std::erase_if(s.keys,
-                      [scancode](const Settings::Binding& b) { return b.code == scancode; });
-        s.keys.push_back({row, scancode});
-    });
-    const std::string name = SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode));
-    note = !before.empty() && before != row ? name + " moved from " + before + " to " + row
-                                            : name + " now plays " + row;
+    bind(&Settings::keys, scancode, SDL_GetScancodeName(static_cast<SDL_Scancode>(scancode)),
+         ownerOf(rows, InputBindings(rows, keeper.values()).keyFor(scancode)));
 }
 
 void SettingsPanel::captureButton(int button) {
-    const Capture was = waitingFor;
-    waitingFor = Capture::None;
-    note.clear();
-    if (was != Capture::Button || button == SDL_CONTROLLER_BUTTON_BACK) {
+    if (!endCapture(Capture::Button, button == SDL_CONTROLLER_BUTTON_BACK)) {
         return;
     }
     if (button == kSettingsButton) {
         note = "y is the settings panel's own button";
         return;
     }
-    const std::string& row = rows[static_cast<std::size_t>(chosen)].name;
     const std::vector<SDL_Scancode>& had = InputBindings(rows, keeper.values()).padKeysFor(button);
-    const std::string before = had.empty() ? "" : ownerOf(rows, had.front());
-    keeper.change([&](Settings& s) {
-        std::erase_if(s.padButtons,
-                      [button](const Settings::Binding& b) { return b.code == button; });
-        s.padButtons.push_back({row, button});
-    });
-    const std::string name = Gamepads::buttonName(button);
-    note = !before.empty() && before != row ? name + " moved from " + before + " to " + row
-                                            : name + " now plays " + row;
+    bind(&Settings::padButtons, button, Gamepads::buttonName(button),
+         had.empty() ? "" : ownerOf(rows, had.front()));
 }
 
 std::string SettingsPanel::keysOf(const InputRow& row) const {

@@ -44,6 +44,10 @@ class SettingsPanel {
     enum class Capture { None, Key, Button };
     void change(int step);
     void choose(Capture what);
+    // Stops waiting; true when it waited for this kind and was not called off.
+    bool endCapture(Capture kind, bool cancelled);
+    void bind(std::vector<PlayerSettings::Binding> PlayerSettings::*list, int code,
+              const std::string& name, const std::string& before);
     void rowDefaults(const std::string& row);
     std::string keysOf(const InputRow& row) const;
     std::string buttonsOf(const InputRow& row, std::optional<PadFamily> family) const;

@@ -69,31 +69,41 @@ TEST(ArcadeRunTest, ARunEndsByItselfAtFrame9000AndItsReplayThereToo) {
               std::pair(3, std::string("replay out of sync at frame 8999: the game went on")));
 }
 
-// N, M, W, E, C and the mouse change nothing and are never written; Q ends the run early.
-// A daily run's clock starts at its date's midnight and moves with the sleeps alone, so the
-// same inputs on the same date give the same game, and another date another game from frame 1.
-TEST(ArcadeRunTest, DailyRunsOfADateAgreeFrameByFrameWhateverKeysOutsideTheRunArePressed) {
-    WorkDir dir;
-    const std::vector<SDL_Scancode> flying = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT,
-                                              SDL_SCANCODE_UP};
-    std::vector<SDL_Scancode> all = flying;
-    all.insert(all.end(), {SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_W, SDL_SCANCODE_E,
-                           SDL_SCANCODE_C, SDL_SCANCODE_1, SDL_SCANCODE_DOWN});
-    const auto click = [](int frame) {
-        if (frame == 2) {
-            for (Uint8 button : {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT}) {
-                SDL_Event e{
-                    .button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, button, SDL_PRESSED, 1, 0, 300, 300}};
+namespace {
+
+// Three keys that fly, the run's daily field and 40 frames: with the keys outside the run too
+// (N, M, W, E, C, 1, Down) and both mouse buttons, or alone, or on the next day.
+struct DailyRuns {
+    static constexpr SDL_Scancode kFlying[] = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT,
+                                               SDL_SCANCODE_UP};
+    static void click(int frame) {
+        for (Uint8 button : {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT}) {
+            SDL_Event e{
+                .button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, button, SDL_PRESSED, 1, 0, 300, 300}};
+            if (frame == 2) {
                 SDL_PushEvent(&e);
             }
         }
-    };
-    const auto [pressed, log] =
-        recordRun({.keys = all, .quitAt = 40, .run = kDaily, .onFrame = click});
-    const auto [plain, plainLog] = recordRun({.keys = flying, .quitAt = 40, .run = kDaily});
-    const ArcadeRun nextDay{ArcadeRun::Kind::Daily, "2026-12-09"};
-    const auto [other, otherLog] = recordRun({.keys = flying, .quitAt = 40, .run = nextDay});
+    }
+    static std::pair<std::string, std::string> withOthers() {
+        std::vector<SDL_Scancode> all(std::begin(kFlying), std::end(kFlying));
+        all.insert(all.end(), {SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_W, SDL_SCANCODE_E,
+                               SDL_SCANCODE_C, SDL_SCANCODE_1, SDL_SCANCODE_DOWN});
+        return recordRun({.keys = all, .quitAt = 40, .run = kDaily, .onFrame = click});
+    }
+    static std::pair<std::string, std::string> flying(const ArcadeRun& run = kDaily) {
+        return recordRun(
+            {.keys = {std::begin(kFlying), std::end(kFlying)}, .quitAt = 40, .run = run});
+    }
+};
 
+} // namespace
+
+// The keys outside a run and the mouse change nothing and are never written.
+TEST(ArcadeRunTest, KeysOutsideTheRunAndTheMouseAreNeitherHeardNorWritten) {
+    WorkDir dir;
+    const auto [pressed, log] = DailyRuns::withOthers();
+    const auto [plain, plainLog] = DailyRuns::flying();
     EXPECT_NE(pressed.find("\nrun daily 2026-12-08\n"), std::string::npos);
     EXPECT_TRUE(pressed.ends_with("\nend 40\n"));
     for (const char* absent : {"\nkey 17 ", "\nkey 16 ", "\nkey 26 ", "\nkey 8 ", "\nkey 6 ",
@@ -106,19 +116,29 @@ TEST(ArcadeRunTest, DailyRunsOfADateAgreeFrameByFrameWhateverKeysOutsideTheRunAr
     EXPECT_EQ(std::ranges::mismatch(digests, plainDigests).in1 - digests.begin(), 40)
         << "the first frame that differs";
     EXPECT_EQ(log, plainLog);
-    EXPECT_NE(linesStarting(other, "digest ").front(), digests.front());
+}
 
-    // The start-up reads midnight, then again after its 100 sleeps of 50 ms; 40 frames of 14 ms
-    // read nothing.
-    const std::vector<std::string> clock = linesStarting(pressed, "clock ");
+// A daily run's clock starts at its date's midnight and moves with the sleeps alone: the
+// start-up reads midnight, then again after its 100 sleeps of 50 ms; 40 frames of 14 ms read
+// nothing. The readings are part of the proof.
+TEST(ArcadeRunTest, ADailyRunsClockStartsAtItsMidnightAndMovesWithTheSleepsAlone) {
+    WorkDir dir;
+    const std::string text = DailyRuns::flying().first;
+    const std::vector<std::string> clock = linesStarting(text, "clock ");
     ASSERT_FALSE(clock.empty());
     EXPECT_EQ(clock.front(), "clock " + std::to_string(kDailyMidnight));
     EXPECT_EQ(clock.back(), "clock " + std::to_string(kDailyMidnight + 5));
     EXPECT_EQ(std::set<std::string>(clock.begin(), clock.end()).size(), 2u);
-    EXPECT_EQ(verdict(pressed), std::pair(0, std::string("replay in sync: 40 frames")));
-    EXPECT_EQ(
-        verdict(replaced(pressed, clock.front(), "clock " + std::to_string(kDailyMidnight + 1))),
-        std::pair(3, std::string("replay out of sync at frame 1: the clock readings")));
+    EXPECT_EQ(verdict(text), std::pair(0, std::string("replay in sync: 40 frames")));
+    EXPECT_EQ(verdict(replaced(text, clock.front(), "clock " + std::to_string(kDailyMidnight + 1))),
+              std::pair(3, std::string("replay out of sync at frame 1: the clock readings")));
+}
+
+TEST(ArcadeRunTest, AnotherDatesRunDiffersFromFrame1) {
+    WorkDir dir;
+    const std::string today = DailyRuns::flying().first;
+    const std::string next = DailyRuns::flying({ArcadeRun::Kind::Daily, "2026-12-09"}).first;
+    EXPECT_NE(linesStarting(next, "digest ").front(), linesStarting(today, "digest ").front());
 }
 
 // A run takes no other flag, and no unknown kind: one line, before anything is made.

@@ -115,15 +115,10 @@ TEST(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(countLines(err, "recording stopped at frame 1: No space left on device"), 1) << err;
 }
 
-// Nothing starts, nothing is created or changed: one line and a status.
-TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
-    WorkDir dir;
-    const std::string save = "fart_user_1_score=2500\nfart_user_1_level=3\n";
-    std::ofstream("game.txt") << save;
-    std::ofstream("checkpoint1700000000.txt") << save;
-    std::ofstream("notes.txt") << "not a recording\n";
-    std::ofstream("tips.txt") << "void-angler recording tips\n";
-    fs::create_directory("folder");
+namespace {
+// Each refused path: the flag, the status and the line's words. The links only where the
+// system makes them, a read error where /proc gives one on demand.
+std::vector<std::tuple<std::string, int, std::string>> refusedPaths() {
     std::vector<std::tuple<std::string, int, std::string>> cases = {
         {"-record=game.txt", 1, "game.txt: that is the saved game"},
         {"-record=./folder/../game.txt", 1, "that is the saved game"},
@@ -155,6 +150,20 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
         cases.emplace_back("-replay=/proc/self/mem", 1,
                            "cannot read the recording /proc/self/mem: Input/output error");
     }
+    return cases;
+}
+} // namespace
+
+// Nothing starts, nothing is created or changed: one line and a status.
+TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
+    WorkDir dir;
+    const std::string save = "fart_user_1_score=2500\nfart_user_1_level=3\n";
+    std::ofstream("game.txt") << save;
+    std::ofstream("checkpoint1700000000.txt") << save;
+    std::ofstream("notes.txt") << "not a recording\n";
+    std::ofstream("tips.txt") << "void-angler recording tips\n";
+    fs::create_directory("folder");
+    const auto cases = refusedPaths();
     const std::size_t files = std::distance(fs::directory_iterator("."), {});
     for (const auto& [arg, status, line] : cases) {
         std::string err;

@@ -107,17 +107,31 @@ TEST_F(GamepadTest, BackQuitsAndTheGameShutsDownWithThePadStillIn) {
     quietly([&] { EXPECT_EQ(h.stop(), 0); }); // SDL_Quit takes the test's pad with it
 }
 
-// An Xbox pad alone: its right shoulder opens the help, the d-pad walks the rows and A presses
-// each, so the game hears every row's key. The panels then name its buttons and no key.
-TEST_F(GamepadTest, AnXboxPadAlonePressesEveryRowAndThePanelsNameOnlyItsButtons) {
-    SDL_Joystick* xbox = HeadlessGame::plugPad(0x045e, 0x028e);
-    h.run();
-    const auto tap = [&](int button) {
+// An Xbox pad plugged in beside the test's pad; `tap` presses and lets go of one button.
+class XboxPadTest : public GamepadTest {
+  protected:
+    void SetUp() override {
+        GamepadTest::SetUp();
+        xbox = HeadlessGame::plugPad(0x045e, 0x028e);
+        h.run();
+    }
+    void TearDown() override {
+        SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
+        SDL_JoystickClose(xbox);
+        GamepadTest::TearDown();
+    }
+    void tap(int button) {
         SDL_JoystickSetVirtualButton(xbox, button, 1);
         h.run();
         SDL_JoystickSetVirtualButton(xbox, button, 0);
         h.run();
-    };
+    }
+    SDL_Joystick* xbox = nullptr;
+};
+
+// Its right shoulder opens the help, the d-pad walks the rows and A presses each, so the game
+// hears every row's key.
+TEST_F(XboxPadTest, APadAlonePressesEveryRowOfTheKeyTable) {
     // The help row closes the help: the shoulder opens it again.
     const auto onHelp = [&](int button) {
         if (!h.game->hud().helpShown()) {
@@ -134,12 +148,16 @@ TEST_F(GamepadTest, AnXboxPadAlonePressesEveryRowAndThePanelsNameOnlyItsButtons)
         }
         onHelp(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     }
-    std::set<int> every;
+    std::set<int> every{-1};
     for (const KeyBinding& row : Game::keyTable()) {
         every.insert(row.key);
     }
-    every.insert(-1);
     EXPECT_EQ(pressed, every);
+}
+
+// Once the pad played last, the help and settings panels name its buttons and no key.
+TEST_F(XboxPadTest, ThePanelsNameOnlyThePadsButtons) {
+    tap(SDL_CONTROLLER_BUTTON_RIGHTSHOULDER);
     const std::vector<std::string> help = h.game->padHelpLines(PadFamily::Xbox);
     const std::vector<std::string> settings =
         h.events->settingsPanel()->lines(h.events->padFamily());
@@ -151,6 +169,4 @@ TEST_F(GamepadTest, AnXboxPadAlonePressesEveryRowAndThePanelsNameOnlyItsButtons)
     EXPECT_EQ(std::vector({settings[1], settings[19], settings[21]}),
               std::vector<std::string>(
                   {"liff_period\t-\t", "fire\tA\thold", "turn_left\tD-pad left\thold"}));
-    SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1);
-    SDL_JoystickClose(xbox);
 }

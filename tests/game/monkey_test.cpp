@@ -27,45 +27,59 @@ long residentKb() {
     return resident * (sysconf(_SC_PAGESIZE) / 1024);
 #endif
 }
+
+constexpr int kWidth = 640, kHeight = 400;
+
+// Up to four inputs a frame: three in four a key (pressed, repeated or let go), the rest a
+// mouse button anywhere. N adds rocks, so after five its presses fire instead.
+class Monkey {
+  public:
+    Monkey() {
+        for (const KeyBinding& binding : Game::keyTable()) {
+            if (binding.key != SDL_SCANCODE_Q) {
+                keys.push_back(binding.key);
+            }
+        }
+    }
+    void pushInputs(HeadlessGame& h) {
+        for (int n = roll(0, 4); n > 0; --n) {
+            if (roll(0, 3) != 0) {
+                SDL_Scancode key = keys[static_cast<std::size_t>(roll(0, int(keys.size()) - 1))];
+                if (key == SDL_SCANCODE_N && ++moreRocks > 5) {
+                    key = SDL_SCANCODE_SPACE;
+                }
+                const int kind = roll(0, 2); // press, repeat, release
+                HeadlessGame::pushKey(kind == 2 ? SDL_KEYUP : SDL_KEYDOWN, key, kind == 1);
+            } else {
+                // Left .. X2, on the field, the strip right of it and off the window.
+                const auto button = static_cast<Uint8>(roll(1, 5));
+                const int x = roll(-kWidth / 4, kWidth * 5 / 4);
+                const int y = roll(-kHeight / 4, kHeight * 5 / 4);
+                roll(0, 1) == 0 ? h.mouseDown(button, x, y) : h.mouseUp(button, x, y);
+            }
+        }
+    }
+
+  private:
+    int roll(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); }
+
+    std::mt19937 rng{20240611};
+    std::vector<SDL_Scancode> keys;
+    int moreRocks = 0;
+};
 } // namespace
 
 TEST(MonkeyTest, RandomInputNeitherCrashesNorGrowsAndTheExitStillSaves) {
     const char* env = std::getenv("VA_MONKEY_FRAMES");
     const int frames = env != nullptr && std::atoi(env) > 0 ? std::atoi(env) : 20000;
-    constexpr int kWidth = 640, kHeight = 400;
-    std::vector<SDL_Scancode> keys;
-    for (const KeyBinding& binding : Game::keyTable()) {
-        if (binding.key != SDL_SCANCODE_Q) {
-            keys.push_back(binding.key);
-        }
-    }
-    std::mt19937 rng(20240611);
-    auto roll = [&rng](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
-
     HeadlessGame h(kWidth, kHeight);
-    int moreRocks = 0;
+    Monkey monkey;
     long rssAtHalf = 0, rssAtEnd = 0;
     // W, 1 and 3 log a lot; none of it is looked at here.
     quietly([&] {
         ASSERT_FALSE(h.start().has_value());
         for (int frame = 1; frame <= frames; ++frame) {
-            for (int n = roll(0, 4); n > 0; --n) {
-                if (roll(0, 3) != 0) {
-                    SDL_Scancode key =
-                        keys[static_cast<std::size_t>(roll(0, int(keys.size()) - 1))];
-                    if (key == SDL_SCANCODE_N && ++moreRocks > 5) {
-                        key = SDL_SCANCODE_SPACE;
-                    }
-                    const int kind = roll(0, 2); // press, repeat, release
-                    HeadlessGame::pushKey(kind == 2 ? SDL_KEYUP : SDL_KEYDOWN, key, kind == 1);
-                } else {
-                    // Left .. X2, on the field, the strip right of it and off the window.
-                    const auto button = static_cast<Uint8>(roll(1, 5));
-                    const int x = roll(-kWidth / 4, kWidth * 5 / 4);
-                    const int y = roll(-kHeight / 4, kHeight * 5 / 4);
-                    roll(0, 1) == 0 ? h.mouseDown(button, x, y) : h.mouseUp(button, x, y);
-                }
-            }
+            monkey.pushInputs(h);
             h.frames(1);
             if (frame == 10000) {
                 rssAtHalf = residentKb();

@@ -2,45 +2,12 @@
 #include "platform/settings_file.h"
 #include "support/kit.h"
 
-// Each line alone: the error it earns (empty: read), and the file written back from it.
-TEST(SettingsFileTest, EachLineIsReadOrNamedWithItsOwnFaultAndWrittenBackAsRead) {
-    const std::string defaults =
-        "volume=100\nsound=on\ndisplay=fullscreen\nlarge_text=off\nclear_colours=off\n";
-    const std::tuple<const char*, const char*, std::string> rows[] = {
-        {"volume=70", "", "volume=70\nsound=on\ndisplay=fullscreen\nlarge_text=off\n"},
-        {"volume=0", "", "volume=0\n"},
-        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10", defaults},
-        {"volume=110", "steps of 10", defaults},
-        {"volume=-10", "steps of 10", defaults},
-        {"volume= 70", "steps of 10", defaults},
-        {"sound=off", "", "sound=off\n"},
-        {"sound=yes", "f:1: sound=yes: sound is on or off", defaults},
-        {"display=window", "", "display=window\n"},
-        {"display=Window", "display is fullscreen or window", defaults},
-        {"window=1280x800", "", "display=fullscreen\nwindow=1280x800\nlarge_text"},
-        {"window=1280x0", "window is WxH", defaults},
-        {"window=1280", "window is WxH", defaults},
-        {"window=16385x800", "window is WxH", defaults},
-        {"large_text=on", "", "large_text=on\n"},
-        {"clear_colours=on\r", "", "clear_colours=on\n"},
-        {"bind_fire=F", "", defaults + "bind_fire=F\n"},
-        {"bind_fire=left ctrl", "", "bind_fire=Left Ctrl\n"},
-        {"bind_fire==", "", "bind_fire==\n"},
-        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\"", defaults},
-        {"bind_fire=F1", "F1 is the game's own key", defaults},
-        {"bind_quit=F11", "F11 is the game's own key", defaults},
-        {"bind_Fire=F", "bind_Fire names no row of the controls", defaults},
-        {"bind_=F", "bind_ names no row", defaults},
-        {"pad_fire=x", "", "pad_fire=x\n"},
-        {"pad_fire=y", "y is the settings panel's own button", defaults},
-        {"pad_fire=lefttrigger", "", "pad_fire=lefttrigger\n"},
-        {"pad_fire=Y", "no pad button is named \"Y\"", defaults},
-        {"toggle_thrust=on", "", "toggle_thrust=on\n"},
-        {"toggle_thrust=1", "a toggle is on or off", defaults},
-        {"no equals sign", "f:1: no equals sign: not a setting (key=value)", defaults},
-        {"newer_key=kept as it was", "", defaults + "newer_key=kept as it was\n"},
-        {"# a note", "", defaults + "# a note\n"},
-    };
+namespace {
+const std::string kDefaults =
+    "volume=100\nsound=on\ndisplay=fullscreen\nlarge_text=off\nclear_colours=off\n";
+
+// What each line alone reads as: the error it earns (empty: read), and the text written back.
+void expectEachLine(std::initializer_list<std::tuple<const char*, const char*, std::string>> rows) {
     for (const auto& [line, error, written] : rows) {
         const SettingsRead read = readSettings(line, "f");
         const std::string text = settingsText(read.settings);
@@ -52,6 +19,53 @@ TEST(SettingsFileTest, EachLineIsReadOrNamedWithItsOwnFaultAndWrittenBackAsRead)
         }
         EXPECT_NE(text.find(written), std::string::npos) << line << " wrote\n" << text;
     }
+}
+} // namespace
+
+TEST(SettingsFileTest, EachGoodLineIsReadAndWrittenBackAsRead) {
+    const std::string& defaults = kDefaults;
+    expectEachLine({
+        {"volume=70", "", "volume=70\nsound=on\ndisplay=fullscreen\nlarge_text=off\n"},
+        {"volume=0", "", "volume=0\n"},
+        {"sound=off", "", "sound=off\n"},
+        {"display=window", "", "display=window\n"},
+        {"window=1280x800", "", "display=fullscreen\nwindow=1280x800\nlarge_text"},
+        {"large_text=on", "", "large_text=on\n"},
+        {"clear_colours=on\r", "", "clear_colours=on\n"},
+        {"bind_fire=F", "", defaults + "bind_fire=F\n"},
+        {"bind_fire=left ctrl", "", "bind_fire=Left Ctrl\n"},
+        {"bind_fire==", "", "bind_fire==\n"},
+        {"pad_fire=x", "", "pad_fire=x\n"},
+        {"pad_fire=lefttrigger", "", "pad_fire=lefttrigger\n"},
+        {"toggle_thrust=on", "", "toggle_thrust=on\n"},
+        {"newer_key=kept as it was", "", defaults + "newer_key=kept as it was\n"},
+        {"# a note", "", defaults + "# a note\n"},
+    });
+}
+
+// A bad line leaves its setting at the default, and the file is written without it.
+TEST(SettingsFileTest, EachBadLineIsNamedWithItsOwnFault) {
+    const std::string& defaults = kDefaults;
+    expectEachLine({
+        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10", defaults},
+        {"volume=110", "steps of 10", defaults},
+        {"volume=-10", "steps of 10", defaults},
+        {"volume= 70", "steps of 10", defaults},
+        {"sound=yes", "f:1: sound=yes: sound is on or off", defaults},
+        {"display=Window", "display is fullscreen or window", defaults},
+        {"window=1280x0", "window is WxH", defaults},
+        {"window=1280", "window is WxH", defaults},
+        {"window=16385x800", "window is WxH", defaults},
+        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\"", defaults},
+        {"bind_fire=F1", "F1 is the game's own key", defaults},
+        {"bind_quit=F11", "F11 is the game's own key", defaults},
+        {"bind_Fire=F", "bind_Fire names no row of the controls", defaults},
+        {"bind_=F", "bind_ names no row", defaults},
+        {"pad_fire=y", "y is the settings panel's own button", defaults},
+        {"pad_fire=Y", "no pad button is named \"Y\"", defaults},
+        {"toggle_thrust=1", "a toggle is on or off", defaults},
+        {"no equals sign", "f:1: no equals sign: not a setting (key=value)", defaults},
+    });
 }
 
 TEST(SettingsFileTest, ADamagedFileIsOneLineAndAllDefaults) {

@@ -49,49 +49,56 @@ std::string readTrace(const std::string& text, std::string& error) {
     return trace;
 }
 
-} // namespace
+// Texts built from one written game of two frames, for the reader's tables.
+struct Samples {
+    std::string whole = written(sampleHeader(), {sampleFrame(1), sampleFrame(2)}, true);
+    std::string frame2 = whole.substr(0, whole.find("frame 2")) + "frame 2\n";
+    std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 800 600\n";
+    std::string overCap = std::string(kMaxLineBytes + 1, 'k'), d = "\n" + digestLine() + "\n";
+    std::string clocks, crowded = frame2, presses = frame2;
+    Samples() {
+        for (std::size_t i = 0; i <= kMaxFrameInputs; ++i) {
+            clocks += "clock 1\nclock 1\n";
+            crowded += "quit\n";
+        }
+        for (std::size_t i = 0; i < kMaxKeyPressesPerFrame; ++i) {
+            presses += "key 17 down\nkey 17 up\nkey 18 down repeat\n";
+        }
+    }
+};
 
 // Each case: the text, what reading it gives, and the refusal's words where it has one.
-TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
-    WorkDir dir;
-    const std::vector<RecordedFrame> two = {sampleFrame(1), sampleFrame(2)};
-    const std::string whole = written(sampleHeader(), two, true);
-    const std::string frame2 = whole.substr(0, whole.find("frame 2")) + "frame 2\n";
-    std::string clocks, crowded = frame2, crlf;
-    for (std::size_t i = 0; i <= kMaxFrameInputs; ++i) {
-        clocks += "clock 1\nclock 1\n";
-        crowded += "quit\n";
+// Header: 0 ok, 1 damaged, 2 other format, 3 not a recording (4, cut off before a frame, and a
+// flag not kept: the playback's cases); then F frame, E end, T cut off, G damaged.
+using ReadCases = std::vector<std::tuple<std::string, std::string, std::string>>;
+
+void expectReads(const ReadCases& cases) {
+    for (const auto& [text, trace, why] : cases) {
+        std::string error;
+        EXPECT_EQ(readTrace(text, error), trace) << text.substr(0, 120);
+        EXPECT_NE(error.find(why), std::string::npos) << error << " / " << why;
     }
-    for (char c : whole) {
+}
+
+} // namespace
+
+TEST(RecordingTest, CutOffFilesAndDamagedHeadersAreToldApart) {
+    const Samples s;
+    const std::string &whole = s.whole, &frame2 = s.frame2, &clocks = s.clocks;
+    std::string crlf;
+    for (char c : s.whole) {
         crlf += c == '\n' ? "\r\n" : std::string(1, c);
     }
-    const std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 800 600\n";
-    const std::string overCap(kMaxLineBytes + 1, 'k'), d = "\n" + digestLine() + "\n";
-    std::string presses = frame2;
-    for (std::size_t i = 0; i < kMaxKeyPressesPerFrame; ++i) {
-        presses += "key 17 down\nkey 17 up\nkey 18 down repeat\n";
-    }
+    const std::string &magic = s.magic, &head = s.head, &overCap = s.overCap;
     const std::string atCap = "| " + std::string(kMaxLineBytes - 2, 'k'); // the cap is inclusive
-    const std::string run = "void-angler recording 2\n";
-    const std::string afterRun = whole.substr(whole.find('\n') + 1);
-    // Header: 0 ok, 1 damaged, 2 other format, 3 not a recording (4, cut off before a frame, and
-    // a flag not kept: the playback's cases); then F frame, E end, T cut off, G damaged.
-    std::vector<std::tuple<std::string, std::string, std::string>> cases = {
+    expectReads({
         {whole, "0FFE", ""},
         {crlf, "0FFE", ""},
-        {written(sampleHeader(), two, false), "0FFT", ""},
+        {written(sampleHeader(), {sampleFrame(1), sampleFrame(2)}, false), "0FFT", ""},
         {frame2.substr(0, frame2.size() - 4), "0FT", ""}, // half a frame line
         {whole.substr(0, whole.size() - 4), "0FFT", ""},  // the end mark cut mid-line
         {"", "3", "line 0: not a void-angler recording"},
         {"void-angler recording 3\n", "2", ""},
-        // A run's line, in format 2 only, and every format 2 file has one.
-        {replaced(whole, "\nsim ", "\nrun arcade\nsim "), "1", "unexpected \"run arcade\""},
-        {replaced(whole, "recording 1", "recording 2"), "1", "lacks its run line"},
-        {run + "run daily 2026-12-08\n" + afterRun, "0FFE", ""},
-        {run + "run arcade\nrun arcade\n" + afterRun, "1", "unexpected \"run arcade\""},
-        {run + "run daily 2026-02-29\n" + afterRun, "1", "a run line it cannot read"},
-        {run + "run daily\n" + afterRun, "1", "a run line it cannot read"},
-        {run + "run weekly\n" + afterRun, "1", "a run line it cannot read"},
         {head + "saved none\n" + clocks + "frame 1\n", "1", "start-up is over its clock"},
         {head + "saved file\n| a\\\nframe 1\n", "1", "line 5: a saved-game line that does not"},
         {head + "saved file\n| \\q\nframe 1\n", "1", "line 5: a saved-game line that does not"},
@@ -114,6 +121,29 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         {head + "saved file\n" + atCap + "\n" + whole.substr(whole.find("frame 1")), "0FFE", ""},
         {head + "saved file\n| " + overCap + "\nflag -test\nframe 1\n", "1",
          "line 5: a line over the 1 MiB cap"},
+    });
+}
+
+// A run's line, in format 2 only, and every format 2 file has one.
+TEST(RecordingTest, ARunsLineStandsInFormat2AloneAndOnce) {
+    const std::string whole = Samples().whole, run = "void-angler recording 2\n";
+    const std::string afterRun = whole.substr(whole.find('\n') + 1);
+    expectReads({
+        {replaced(whole, "\nsim ", "\nrun arcade\nsim "), "1", "unexpected \"run arcade\""},
+        {replaced(whole, "recording 1", "recording 2"), "1", "lacks its run line"},
+        {run + "run daily 2026-12-08\n" + afterRun, "0FFE", ""},
+        {run + "run arcade\nrun arcade\n" + afterRun, "1", "unexpected \"run arcade\""},
+        {run + "run daily 2026-02-29\n" + afterRun, "1", "a run line it cannot read"},
+        {run + "run daily\n" + afterRun, "1", "a run line it cannot read"},
+        {run + "run weekly\n" + afterRun, "1", "a run line it cannot read"},
+    });
+}
+
+TEST(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
+    const Samples s;
+    const std::string &whole = s.whole, &frame2 = s.frame2, &clocks = s.clocks, &d = s.d;
+    const std::string &overCap = s.overCap, &crowded = s.crowded, &presses = s.presses;
+    ReadCases cases = {
         {whole + "frame 3\n", "0FFG", "a line after the end mark"},
         {frame2 + clocks + digestLine(), "0FG", "frame 2 is over its clock reading cap"},
         {crowded + digestLine(), "0FG", "frame 2 is over its input cap"},
@@ -132,11 +162,7 @@ TEST(RecordingTest, CutOffAndDamagedFilesAreToldApartWithoutReadingPastACap) {
         cases.emplace_back(frame2 + bad + d, "0FG",
                            "frame 2 holds a line it cannot read: \"" + bad.substr(0, 40));
     }
-    for (const auto& [text, trace, why] : cases) {
-        std::string error;
-        EXPECT_EQ(readTrace(text, error), trace) << text.substr(0, 120);
-        EXPECT_NE(error.find(why), std::string::npos) << error << " / " << why;
-    }
+    expectReads(cases);
 }
 
 // The largest game the limits allow, written and read back whole: every kind of byte in a
