@@ -260,22 +260,24 @@ function afterQuit(status) {
     document.body.dataset.exitStatus = String(status);
 }
 
-// "game.txt" straight into IndexedDB as the sync keeps it, in one transaction issued now and
-// committed at once: a closing page may not live to finish a sync, which reads the store first
-// and may be queued behind an older one. The copy in the mount gets the same time stamp, so a
-// later sync finds nothing to write.
+// "game.txt" and "settings.txt" straight into IndexedDB as the sync keeps them, in one
+// transaction issued now and committed at once: a closing page may not live to finish a sync,
+// which reads the store first and may be queued behind an older one. The copies in the mount get
+// the same time stamps, so a later sync finds nothing to write.
 function storeSaveNow() {
     const db = IDBFS.dbs[SAVE_DIR];
-    const from = GAME_DIR + '/' + SAVE_NAME;
-    const to = SAVE_DIR + '/' + SAVE_NAME;
-    if (!db || !page.storageOk || page.watching || !isFile(from)) {
+    const names = [SAVE_NAME, SETTINGS_NAME].filter(name => isFile(GAME_DIR + '/' + name));
+    if (!db || !page.storageOk || page.watching || !names.length) {
         return;
     }
     try {
-        FS.writeFile(to, FS.readFile(from));
-        const {mtime, mode} = FS.stat(to);
         const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
-        transaction.objectStore(IDBFS.DB_STORE_NAME).put({timestamp: mtime, mode, contents: FS.readFile(to)}, to);
+        for (const name of names) {
+            const to = SAVE_DIR + '/' + name;
+            FS.writeFile(to, FS.readFile(GAME_DIR + '/' + name));
+            const {mtime, mode} = FS.stat(to);
+            transaction.objectStore(IDBFS.DB_STORE_NAME).put({timestamp: mtime, mode, contents: FS.readFile(to)}, to);
+        }
         if (transaction.commit) {
             transaction.commit();
         }

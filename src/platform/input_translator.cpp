@@ -290,7 +290,7 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
             fingers->translate(event, behindThePanel);
             for (const PlayerInput& in : behindThePanel) {
                 if (in.kind == PlayerInput::Kind::Key && in.code == kSettingsKey && in.down) {
-                    panelMove(Move::Close);
+                    panel->move(Move::Close);
                 } else if (in.kind == PlayerInput::Kind::Mouse && in.down && panelLineAt) {
                     panel->tap(panelLineAt(in.x, in.y));
                 }
