@@ -181,29 +181,6 @@ TEST(TouchControlsTest, ARowOfTheOpenHelpPanelIsItsKey) {
     EXPECT_EQ(inOrder({t.down(5, "left"), t.up(5)}), "+Left -Left ");
 }
 
-// While the settings panel is open its control is the only one: a tap anywhere else, on a
-// control or not, is a left click where it lands, and never a long press.
-TEST(TouchControlsTest, TheOpenSettingsPanelLeavesOnlyItsControlAndTakesTapsAsClicks) {
-    Touch t;
-    t.field(kW, kH);
-    bool open = true;
-    t.controls.setSettingsOpen([&] { return open; });
-    t.shown();
-    EXPECT_EQ(inOrder({t.down(1, "fire"), t.up(1), t.finger(SDL_FINGERDOWN, 2, 300, 100, 0),
-                       t.tick(2000), t.up(2)}),
-              "+R864,361? +R300,100? ");
-    EXPECT_EQ(inOrder({t.down(3, "settings"), t.up(3)}), "+F1 -F1 ");
-    Canvas canvas(kW, kH);
-    t.controls.draw(canvas.paint);
-    SDL_RenderFlush(canvas.renderer);
-    const SDL_Color rim{120, 255, 200, 255};
-    for (const auto& c : t.controls.controls()) {
-        EXPECT_EQ(canvas.pixel(c.rect.x, c.rect.y) == rim, c.name == "settings") << c.name;
-    }
-    open = false;
-    EXPECT_EQ(inOrder({t.down(4, "fire"), t.up(4)}), "+Space -Space ");
-}
-
 // While a recording plays there are two controls where thrust and fire sit, pause (P) and end
 // (Escape), and the recorded game's panel takes no taps. A 1024 x 768 recording is shown 549
 // wide, (915 - 549) / 2 = 183 from the left: the controls lie on it, not on the bars.

@@ -65,23 +65,21 @@ TEST(WorkFolderTest, SettingsFollowTheXdgRulesAndNeedAnAbsoluteFolder) {
 // %APPDATA% made of it, never the prefix's): G, the volume and a window's size that one run
 // wrote are what the next one reads.
 TEST(WorkFolderTest, SoundVolumeAndWindowSizeSurviveARestartInTheScratchFolder) {
-    const char* scratch = std::getenv("XDG_CONFIG_HOME");
-    const std::optional<fs::path> folder = settingsFolder();
-    ASSERT_TRUE(scratch != nullptr && folder);
-    EXPECT_EQ(folder->parent_path().filename(), fs::path(scratch).filename()) << *folder;
-    const fs::path file = *folder / "settings.txt";
-    fs::create_directories(*folder);
-    fs::remove(file);
+    if (std::getenv("XDG_CONFIG_HOME") == nullptr) {
+        GTEST_SKIP() << "run by hand: the player's own settings are left alone";
+    }
+    const fs::path folder = settingsFolder().value_or("none");
+    fs::create_directories(folder);
     const auto write = [](const std::string& path, const std::string& text) {
         return static_cast<bool>(std::ofstream(fromUtf8(path), std::ios::binary) << text);
     };
-    {
-        SettingsKeeper first(file, write);
-        first.note([](PlayerSettings& s) { s.windowWidth = 1000, s.windowHeight = 700; });
-        first.change([](PlayerSettings& s) { s.sound = false, s.volume = 70; });
-    }
-    const PlayerSettings again = SettingsKeeper(file, write).values();
-    EXPECT_EQ(std::tuple(again.sound, again.volume, again.windowWidth, again.windowHeight),
-              std::tuple(false, 70, 1000, 700));
-    fs::remove(file);
+    SettingsKeeper(folder / "settings.txt", write).change([](PlayerSettings& s) {
+        s.sound = false, s.volume = 70, s.windowWidth = 1000, s.windowHeight = 700;
+    });
+    const PlayerSettings again = SettingsKeeper(folder / "settings.txt", write).values();
+    fs::remove(folder / "settings.txt");
+    EXPECT_EQ(
+        std::tuple(folder.parent_path().filename(), again.sound, again.volume, again.windowWidth,
+                   again.windowHeight),
+        std::tuple(fs::path(std::getenv("XDG_CONFIG_HOME")).filename(), false, 70, 1000, 700));
 }

@@ -21,13 +21,11 @@ void setDefault(const char* name, const char* value) {
 // settings folder (XDG_CONFIG_HOME, which Wine passes on) becomes it here, as it is on Linux. A
 // Unix path is Wine's drive Z:. Set wide: the game reads it wide.
 void scratchAppData() {
-    const char* config = std::getenv("XDG_CONFIG_HOME");
-    if (config == nullptr || *config == '\0') {
-        return;
-    }
-    std::string path = std::string(*config == '/' ? "Z:" : "") + config;
+    std::string path = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
     std::replace(path.begin(), path.end(), '/', '\\');
-    _wputenv_s(L"APPDATA", std::filesystem::path(path).wstring().c_str());
+    if (!path.empty()) {
+        _wputenv_s(L"APPDATA", std::filesystem::path((path[0] == '\\' ? "Z:" : "") + path).c_str());
+    }
 }
 #endif
 

@@ -118,25 +118,23 @@ async function recorded(page) {
     rmSync(dir, {recursive: true, force: true});
 }
 
-// The settings control opens the panel, alone over it; a tap on the fire line (the settings
-// panel's lines start at field y 40, 16 apart) makes fire a toggle, and the control closes it.
-// After a reload one tap of fire fires on until the next.
+// The settings control opens the panel, alone over it; a tap on the fire line (the panel's lines
+// start at field y 40, 16 apart) makes fire a toggle, and the control closes it. After a reload
+// one tap of fire fires on until the next.
 async function settingsByTouch(page, cdp, rects) {
     const fireLine = 1 + (await page.$$eval('#controls tr', trs => trs.map(tr => tr.cells[0].textContent))).indexOf('Space');
+    const shown = async (on, off) => (image => rimPixels(image, on) > 40 && rimPixels(image, off) === 0)(await canvasShot(page));
     await tap(cdp, [458, 200]);
     await tap(cdp, centre(rects.settings));
-    const alone = await waitFor(async () => {
-        const image = await canvasShot(page);
-        return rimPixels(image, rects.settings) > 40 && rimPixels(image, rects.fire) === 0;
-    });
+    const alone = await waitFor(() => shown(rects.settings, rects.fire));
     writeFileSync(join(SRC, 'build-web/phone-settings.png'), await page.screenshot({type: 'png'}));
-    await tap(cdp, [100 * 915 / 1333, (40 + 16 * fireLine + 8) * 412 / 600]);
-    await tap(cdp, centre(rects.settings));
-    const kept = await waitFor(async () => (await gameFile(page, 'settings.txt', '/saves') || '').includes('toggle_fire=on\n'));
+    for (const at of [[100 * 915 / 1333, (48 + 16 * fireLine) * 412 / 600], centre(rects.settings)]) {
+        await tap(cdp, at);
+    }
+    const kept = await waitFor(async () => /^toggle_fire=on$/m.test(await gameFile(page, 'settings.txt', '/saves')));
     await startGame(page, page.url());
     await tap(cdp, [458, 200]);
-    await waitFor(async () => rimPixels(await canvasShot(page), rects.fire) > 40);
-    const missiles = await shotCount(page, [MISSILE]);
+    const missiles = (await waitFor(() => shown(rects.fire, {x: 0, y: 0, w: 0, h: 0}))) && (await shotCount(page, [MISSILE]));
     await tap(cdp, centre(rects.fire));
     const firing = await waitFor(async () => (await shotCount(page, [MISSILE])) > missiles + 100);
     await tap(cdp, centre(rects.fire));
