@@ -46,6 +46,7 @@ RunProof checkRun(const std::string& recording, const std::string& program) {
     if (!proof.why.empty()) {
         return proof;
     }
+    proof.run = *head.run;
     const std::optional<ProgramResult> child = runProgram(program, {"-verify=" + recording});
     if (!child) {
         proof.why = "no process could check it here";
@@ -78,10 +79,8 @@ RunProof proveRun(const std::string& recording, const ScoreEntry& entry,
     if (!proof.verified) {
         return proof;
     }
-    RecordingHeader head;
-    brokenRule(recording, head);
-    const bool daily = head.run->kind == ArcadeRun::Kind::Daily;
-    if ((daily ? "daily" : "arcade") != entry.kind || (daily && head.run->date != entry.date)) {
+    const bool daily = proof.run.kind == ArcadeRun::Kind::Daily;
+    if ((daily ? "daily" : "arcade") != entry.kind || (daily && proof.run.date != entry.date)) {
         proof.verified = false;
         proof.why = "its recording is another kind of run";
     } else if (proof.score != entry.score || proof.level != entry.level) {

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/score_table.h"
+#include "replay/arcade_run.h"
 
 struct RunProof {
     bool verified = false;
@@ -13,6 +14,8 @@ struct RunProof {
     std::string why;
     int score = 0;
     int level = 0;
+    // The kind of run its header says it is.
+    ArcadeRun run;
 };
 
 // program: the game to check it with (this one in play).

@@ -141,15 +141,6 @@ void ScoreTable::keepTopTen(const ScoreEntry& like) {
     }
 }
 
-void ScoreTable::merge(const ScoreTable& other) {
-    for (const ScoreEntry& e : other.all) {
-        if (std::find(all.begin(), all.end(), e) == all.end()) {
-            all.push_back(e);
-            keepTopTen(e);
-        }
-    }
-}
-
 std::vector<std::string> ScoreTable::dropOldDailies(const std::string& today) {
     std::vector<std::string> dropped;
     const std::int64_t limit = utcMidnightOf(today).value_or(0) - kDailyDaysKept * 86400LL;

@@ -37,8 +37,6 @@ class ScoreTable {
     bool places(const ScoreEntry& entry) const;
     // Adds it where it places, dropping what falls below the tenth; false when it does not place.
     bool add(const ScoreEntry& entry);
-    // Every entry of `other` not already here, in its own order (another process's runs).
-    void merge(const ScoreTable& other);
     // Drops daily tables more than 30 days before `today`; gives the recordings they named.
     std::vector<std::string> dropOldDailies(const std::string& today);
 

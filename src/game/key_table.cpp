@@ -54,25 +54,34 @@ std::vector<InputRow> Game::inputRows() {
 }
 
 namespace {
-// A help text with the keys it names ("then Up / Down") named by their rows instead.
-std::string byRowNames(const std::string& help) {
-    std::string text = help;
-    for (const KeyBinding& other : Game::keyTable()) {
-        const std::regex word(std::string("\\b") + other.name + "\\b");
-        text = std::regex_replace(text, word, other.setting);
-    }
-    return text;
+// Each row's help with the keys it names ("then Up / Down") named by their rows instead; made
+// once, since the pad's help is drawn every frame it is shown.
+const std::vector<std::string>& helpByRowNames() {
+    static const std::vector<std::string> texts = [] {
+        std::vector<std::string> out;
+        for (const KeyBinding& binding : Game::keyTable()) {
+            std::string text = binding.help;
+            for (const KeyBinding& other : Game::keyTable()) {
+                const std::regex word(std::string("\\b") + other.name + "\\b");
+                text = std::regex_replace(text, word, other.setting);
+            }
+            out.push_back(text);
+        }
+        return out;
+    }();
+    return texts;
 }
 } // namespace
 
 std::vector<std::string> Game::padHelpLines(PadFamily family) const {
     std::vector<std::string> out{"Pad\tWhat it does (D-pad and A press a row)"};
-    for (const KeyBinding& binding : keyTable()) {
+    for (std::size_t row = 0; row < keyTable().size(); ++row) {
         std::string names;
-        for (const int button : platform.input.events->boundInputs().buttonsFor(binding.key)) {
+        for (const int button :
+             platform.input.events->boundInputs().buttonsFor(keyTable()[row].key)) {
             names += (names.empty() ? "" : ", ") + padButtonName(button, family);
         }
-        out.push_back((names.empty() ? "-" : names) + "\t" + byRowNames(binding.help));
+        out.push_back((names.empty() ? "-" : names) + "\t" + helpByRowNames()[row]);
     }
     return out;
 }

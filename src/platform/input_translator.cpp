@@ -139,30 +139,36 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
     }
 }
 
+// Alt+Enter, F11 (once however long held) and the window's new size, panel or not.
+bool InputTranslator::windowEvent(const SDL_Event& event) {
+    if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && isWindowKey(event.key)) {
+        if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
+            playerWindow.toggleFullscreen(settings.get());
+        }
+        return true;
+    }
+    if (event.type == SDL_WINDOWEVENT && event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
+        playerWindow.resized(event.window, settings.get());
+    }
+    return event.type == SDL_WINDOWEVENT;
+}
+
 void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    if (windowEvent(event)) {
+        return;
+    }
     switch (event.type) {
     case SDL_QUIT:
         out.push_back({PlayerInput::Kind::Quit});
         break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
-        if (isWindowKey(event.key)) {
-            if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
-                playerWindow.toggleFullscreen(settings.get());
-            }
-            break;
-        }
         boundKey(event.key, out);
         break;
     case SDL_MOUSEBUTTONDOWN:
     case SDL_MOUSEBUTTONUP:
         out.push_back({PlayerInput::Kind::Mouse, event.button.button,
                        event.type == SDL_MOUSEBUTTONDOWN, false, event.button.x, event.button.y});
-        break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            playerWindow.resized(event.window, settings.get());
-        }
         break;
     default:
         pads.handle(event, [this, &out](int button, bool down) { padButton(button, down, out); });
@@ -256,14 +262,15 @@ void InputTranslator::openPanel(std::vector<PlayerInput>& out) {
 }
 
 void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    if (windowEvent(event)) {
+        return;
+    }
     switch (event.type) {
     case SDL_QUIT:
         out.push_back({PlayerInput::Kind::Quit});
         return;
     case SDL_KEYDOWN:
-        if (isWindowKey(event.key)) {
-            playerWindow.toggleFullscreen(settings.get());
-        } else if (panel->capturing()) {
+        if (panel->capturing()) {
             panel->captureKey(event.key.keysym.scancode);
         } else {
             movePanel(kPanelKeys, event.key.keysym.scancode);
@@ -274,11 +281,6 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
             panel->pick(panelLineAt(event.button.x, event.button.y));
         }
         break;
-    case SDL_WINDOWEVENT:
-        if (event.window.event == SDL_WINDOWEVENT_SIZE_CHANGED) {
-            playerWindow.resized(event.window, settings.get());
-        }
-        return;
     case SDL_KEYUP:
     case SDL_MOUSEBUTTONUP:
         return;

@@ -70,6 +70,8 @@ class InputTranslator {
   private:
     bool pressedOften(const PlayerInput& input) const;
     void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
+    // The window's own events: true when the event was one (no input of the game's).
+    bool windowEvent(const SDL_Event& event);
     // While the panel is open it takes every key, button and click; the window still closes.
     void panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     // The move a key or button makes in the panel, if any.

@@ -102,3 +102,14 @@ inline int launchWith(std::vector<std::string> words, std::string& err) {
     err = testing::internal::GetCapturedStderr();
     return status;
 }
+
+// Each start refused before anything is made: its status and one line on standard error.
+using Refusals = std::vector<std::tuple<std::vector<std::string>, int, std::string>>;
+inline void expectRefused(const Refusals& rows) {
+    for (const auto& [words, status, line] : rows) {
+        std::string err;
+        EXPECT_EQ(launchWith(words, err), status) << words.front();
+        EXPECT_EQ(logLines(err).size(), 1u) << err;
+        EXPECT_NE(err.find(line), std::string::npos) << err << " / " << line;
+    }
+}

@@ -167,3 +167,22 @@ TEST(SettingsTest, TheSettingsControlAndTapsOnItsLinesSetThePanelByTouch) {
               std::tuple(false, true, true, true, 0))
         << written;
 }
+
+// F11 held down (a press and its repeat) toggles the window once, the panel open or not.
+TEST(SettingsTest, AHeldF11TogglesTheWindowOnceWithThePanelOpenOrNot) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const auto flipsOnce = [&h] {
+        const bool before = h.settings->values().fullscreen;
+        h.pressKey(SDL_SCANCODE_F11);
+        HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_F11, true);
+        h.releaseKey(SDL_SCANCODE_F11);
+        h.run();
+        return h.settings->values().fullscreen != before;
+    };
+    h.tapKey(SDL_SCANCODE_F11); // a test's window starts windowed: now as the settings say
+    h.run();
+    EXPECT_TRUE(flipsOnce());
+    h.tapKey(SDL_SCANCODE_F1);
+    EXPECT_TRUE(flipsOnce());
+}

@@ -23,7 +23,6 @@ void expectEachLine(std::initializer_list<std::tuple<const char*, const char*, s
 } // namespace
 
 TEST(SettingsFileTest, EachGoodLineIsReadAndWrittenBackAsRead) {
-    const std::string& defaults = kDefaults;
     expectEachLine({
         {"volume=70", "", "volume=70\nsound=on\ndisplay=fullscreen\nlarge_text=off\n"},
         {"volume=0", "", "volume=0\n"},
@@ -32,39 +31,38 @@ TEST(SettingsFileTest, EachGoodLineIsReadAndWrittenBackAsRead) {
         {"window=1280x800", "", "display=fullscreen\nwindow=1280x800\nlarge_text"},
         {"large_text=on", "", "large_text=on\n"},
         {"clear_colours=on\r", "", "clear_colours=on\n"},
-        {"bind_fire=F", "", defaults + "bind_fire=F\n"},
+        {"bind_fire=F", "", kDefaults + "bind_fire=F\n"},
         {"bind_fire=left ctrl", "", "bind_fire=Left Ctrl\n"},
         {"bind_fire==", "", "bind_fire==\n"},
         {"pad_fire=x", "", "pad_fire=x\n"},
         {"pad_fire=lefttrigger", "", "pad_fire=lefttrigger\n"},
         {"toggle_thrust=on", "", "toggle_thrust=on\n"},
-        {"newer_key=kept as it was", "", defaults + "newer_key=kept as it was\n"},
-        {"# a note", "", defaults + "# a note\n"},
+        {"newer_key=kept as it was", "", kDefaults + "newer_key=kept as it was\n"},
+        {"# a note", "", kDefaults + "# a note\n"},
     });
 }
 
 // A bad line leaves its setting at the default, and the file is written without it.
 TEST(SettingsFileTest, EachBadLineIsNamedWithItsOwnFault) {
-    const std::string& defaults = kDefaults;
     expectEachLine({
-        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10", defaults},
-        {"volume=110", "steps of 10", defaults},
-        {"volume=-10", "steps of 10", defaults},
-        {"volume= 70", "steps of 10", defaults},
-        {"sound=yes", "f:1: sound=yes: sound is on or off", defaults},
-        {"display=Window", "display is fullscreen or window", defaults},
-        {"window=1280x0", "window is WxH", defaults},
-        {"window=1280", "window is WxH", defaults},
-        {"window=16385x800", "window is WxH", defaults},
-        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\"", defaults},
-        {"bind_fire=F1", "F1 is the game's own key", defaults},
-        {"bind_quit=F11", "F11 is the game's own key", defaults},
-        {"bind_Fire=F", "bind_Fire names no row of the controls", defaults},
-        {"bind_=F", "bind_ names no row", defaults},
-        {"pad_fire=y", "y is the settings panel's own button", defaults},
-        {"pad_fire=Y", "no pad button is named \"Y\"", defaults},
-        {"toggle_thrust=1", "a toggle is on or off", defaults},
-        {"no equals sign", "f:1: no equals sign: not a setting (key=value)", defaults},
+        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10", kDefaults},
+        {"volume=110", "steps of 10", kDefaults},
+        {"volume=-10", "steps of 10", kDefaults},
+        {"volume= 70", "steps of 10", kDefaults},
+        {"sound=yes", "f:1: sound=yes: sound is on or off", kDefaults},
+        {"display=Window", "display is fullscreen or window", kDefaults},
+        {"window=1280x0", "window is WxH", kDefaults},
+        {"window=1280", "window is WxH", kDefaults},
+        {"window=16385x800", "window is WxH", kDefaults},
+        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\"", kDefaults},
+        {"bind_fire=F1", "F1 is the game's own key", kDefaults},
+        {"bind_quit=F11", "F11 is the game's own key", kDefaults},
+        {"bind_Fire=F", "bind_Fire names no row of the controls", kDefaults},
+        {"bind_=F", "bind_ names no row", kDefaults},
+        {"pad_fire=y", "y is the settings panel's own button", kDefaults},
+        {"pad_fire=Y", "no pad button is named \"Y\"", kDefaults},
+        {"toggle_thrust=1", "a toggle is on or off", kDefaults},
+        {"no equals sign", "f:1: no equals sign: not a setting (key=value)", kDefaults},
     });
 }
 

@@ -157,7 +157,8 @@ TEST(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
              "pad 1 down", "joystick 3 up", "zzz 12", "key x down", "mouse 1 down 5", "rocks 0g",
              "digest rng=123456789", "digest rng", "key 512 down", "key -7 down", "key 600 up",
              "mouse 0 down 5 5", "mouse 256 up 5 5", "mouse 259 down 500 300", "digest rng=1",
-             digestLine().replace(7, 5, "rng=1 rng=1"), digestLine() + " tock=1",
+             digestLine().replace(7, 5, "rng=1 rng=1"), digestLine().replace(7, 5, "rng=g"),
+             digestLine() + " tock=1",
              digestLine().replace(digestLine().find(" tick"), 5, " tock")}) {
         cases.emplace_back(frame2 + bad + d, "0FG",
                            "frame 2 holds a line it cannot read: \"" + bad.substr(0, 40));
@@ -216,7 +217,6 @@ TEST(RecordingTest, TheFoldedStateTakesEveryPartOfTheDigest) {
     const std::string folded = foldedDigest(base);
     EXPECT_EQ(folded.size(), 8u);
     EXPECT_EQ(folded.find_first_not_of("0123456789abcdef"), std::string::npos) << folded;
-    EXPECT_EQ(foldedDigest(StateDigest(base)), folded);
     for (const StateDigest& d : changed) {
         EXPECT_NE(foldedDigest(d), folded) << d.rocks;
     }
