@@ -11,6 +11,8 @@ class ColourCycler {
     SDL_Color currentColour() const { return colours[static_cast<unsigned>(index % count)]; }
     // Once per frame, after the colour is taken.
     void step();
+    // Every colour it swings through.
+    const std::array<SDL_Color, 20>& palette() const { return colours; }
 
   private:
     int index = 0;

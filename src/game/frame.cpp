@@ -68,7 +68,7 @@ void Game::drawRadar() {
 
 void Game::drawMissiles() {
     if (!ps.pauseGame) {
-        ssw->drawMissiles(*surface);
+        ssw->drawMissiles(*surface, palette.missile);
     }
 }
 

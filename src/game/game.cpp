@@ -93,6 +93,7 @@ std::optional<int> Game::openPlayField() {
     createLabels();
     loadBackdrop();
     applySoundSettings();
+    applyLook(platform.settings->values());
     startRadarLoop();
     quit = false;
     return std::nullopt;
@@ -336,10 +337,16 @@ void Game::applySoundSettings() {
 
 // A change made in the settings panel, heard at once.
 void Game::applySettings(const PlayerSettings& chosen) {
+    applyLook(chosen);
     SoundEffects::setVolume(chosen.volume);
     if (ps.input.soundMuted == chosen.sound) {
         keyMute();
     }
+}
+
+void Game::applyLook(const PlayerSettings& chosen) {
+    palette = chosen.clearColours ? kClearPalette : kUsualPalette;
+    headsUp.setLook(palette, chosen.largeText);
 }
 
 void Game::startRadarLoop() {

@@ -96,6 +96,8 @@ class Game {
     void loadBackdrop();
     void applySoundSettings();
     void applySettings(const PlayerSettings& chosen);
+    // How the player chose to see the text and the missiles; drawing only.
+    void applyLook(const PlayerSettings& chosen);
     void startRadarLoop();
     // Releases what an early exit leaves open; nothing is saved.
     int abandonStartUp(int status);
@@ -202,6 +204,7 @@ class Game {
     std::optional<Portal> portal;
     std::pair<int, int> rndPortalIds{0, 0};
     Hud headsUp;
+    Palette palette = kUsualPalette;
     TitleCards titles;
     Moon moon;
     Satellite comSat;

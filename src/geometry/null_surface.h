@@ -4,7 +4,7 @@
 
 #include "geometry/draw_surface.h"
 
-class NullSurface final : public DrawSurface {
+class NullSurface : public DrawSurface {
   public:
     // Pictures are still made for this renderer, which may be null.
     explicit NullSurface(SDL_Renderer* forPictures = nullptr) : pictures(forPictures) {}

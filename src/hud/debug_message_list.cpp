@@ -33,3 +33,10 @@ void DebugMessageList::drawAll() const {
         line.draw();
     }
 }
+
+void DebugMessageList::setColour(SDL_Color colour) {
+    colour_ = colour;
+    for (TextLabel& line : lines_) {
+        line.setColour(colour);
+    }
+}

@@ -16,6 +16,8 @@ class DebugMessageList {
     // Appends lines until line i exists, then gives it the text.
     void setMessage(int i, const std::string& text);
     void drawAll() const;
+    // Lines made later take it too.
+    void setColour(SDL_Color colour);
 
     const std::vector<TextLabel>& lines() const { return lines_; }
 

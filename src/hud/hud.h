@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "geometry/palette.h"
 #include "geometry/point.h"
 #include "hud/debug_message_list.h"
 #include "hud/help_panel.h"
@@ -28,6 +29,10 @@ class Hud {
     // The debug list and the heads-up labels, the system message's last.
     void createLabels(DrawSurface& surface, Point windowSize, int score, int rocks, int missiles);
 
+    // The colour of the text; large: the heads-up line, the system message and the panels at
+    // twice the size, placed so that none covers another.
+    void setLook(const Palette& colours, bool large);
+
     void setScore(int score);
     void drawScore() const;
     // "LvL:", "Roids:" and "Mag:" re-texted (rendered only on a change) and drawn.
@@ -39,9 +44,10 @@ class Hud {
     // Draws the message while its countdown lasts.
     void drawSystemMessage();
     void drawOverlay(const OverlayValues& values);
-    void toggleHelp() { help.toggle(); }
+    // Opens, turns the page, or closes after the last one.
+    void toggleHelp();
     void drawHelp(const std::vector<std::string>& lines, int highlight = -1);
-    // The settings panel, its chosen line highlighted; near the top, so its thirty lines fit
+    // The settings panel, its chosen line highlighted; near the top, so its thirty-two lines fit
     // the smallest field.
     void drawSettings(const std::vector<std::string>& lines, int chosen);
 
@@ -56,7 +62,14 @@ class Hud {
     const HelpPanel& settingsPanel() const { return settings; }
 
   private:
+    std::vector<TextLabel*> headsUpLabels();
+    // Each label at its place, or large.
+    void layOut();
+
     SystemMessage& systemMessage;
+    Palette palette = kUsualPalette;
+    bool largeText = false;
+    Point field;
     DrawSurface* surface = nullptr;
     TTF_Font* font = nullptr;
     std::string str;

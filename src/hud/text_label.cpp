@@ -13,6 +13,20 @@ void TextLabel::setText(const std::string& text) {
         return;
     }
     text_ = text;
+    render();
+}
+
+void TextLabel::setColour(SDL_Color colour) {
+    const bool same = colour.r == colour_.r && colour.g == colour_.g && colour.b == colour_.b &&
+                      colour.a == colour_.a;
+    colour_ = colour;
+    // A label never given a text has nothing to show yet.
+    if (!same && texture_ != nullptr) {
+        render();
+    }
+}
+
+void TextLabel::render() {
     surface_->release(texture_);
     texture_ = nullptr;
     SDL_Surface* surface = TTF_RenderText_Solid(font_, text_.c_str(), colour_);
@@ -35,7 +49,8 @@ void TextLabel::draw() const {
         return;
     }
     surface_->fitScaleMode(texture_);
-    surface_->copy(texture_, &rect_);
+    const SDL_Rect drawn = rect();
+    surface_->copy(texture_, &drawn);
 }
 
 void TextLabel::release() {

@@ -16,12 +16,18 @@ class TextLabel {
               int y, SDL_Color colour);
 
     void setText(const std::string& text);
+    // Renders the held text again in the new colour, when it is another.
+    void setColour(SDL_Color colour);
+    // Drawn at a whole multiple of the font's size, from the given corner.
+    void setScale(int scale) { scale_ = scale; }
+    void moveTo(int x, int y) { rect_.x = x, rect_.y = y; }
     void draw() const;
     // Gives its texture back now, for a label about to be dropped.
     void release();
 
     const std::string& text() const { return text_; }
-    const SDL_Rect& rect() const { return rect_; }
+    // Where it is drawn, at its scale.
+    SDL_Rect rect() const { return {rect_.x, rect_.y, rect_.w * scale_, rect_.h * scale_}; }
     SDL_Texture* texture() const { return texture_; }
 
   private:
@@ -29,7 +35,11 @@ class TextLabel {
     // the remaining textures with it at shut-down. Pictures are made for the
     // surface's renderer, drawn or not.
     SDL_Texture* texture_;
+    void render();
+
+    // At the font's size.
     SDL_Rect rect_;
+    int scale_ = 1;
     TTF_Font* font_;
     DrawSurface* surface_;
     SDL_Color colour_;

@@ -11,7 +11,7 @@ namespace {
 using Settings = PlayerSettings;
 
 // The lines after the rows of the key table.
-enum Item { kVolume, kSound, kDisplay, kAllDefaults, kItems };
+enum Item { kVolume, kSound, kDisplay, kLargeText, kClearColours, kAllDefaults, kItems };
 
 std::string onOff(bool on) {
     return on ? "on" : "off";
@@ -123,6 +123,12 @@ void SettingsPanel::change(int step) {
             break;
         case kDisplay:
             s.fullscreen = !s.fullscreen;
+            break;
+        case kLargeText:
+            s.largeText = !s.largeText;
+            break;
+        case kClearColours:
+            s.clearColours = !s.clearColours;
             break;
         default:
             break;
@@ -250,6 +256,8 @@ std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family, b
     out.push_back("volume\t" + std::to_string(s.volume) + " %");
     out.push_back("sound\t" + onOff(s.sound));
     out.push_back(std::string("display\t") + (s.fullscreen ? "full-screen" : "window"));
+    out.push_back("large_text\t" + onOff(s.largeText));
+    out.push_back("clear_colours\t" + onOff(s.clearColours));
     out.push_back("all keys and buttons back to their defaults");
     return out;
 }

@@ -75,12 +75,12 @@ void ManageWeapon::updateMissiles() {
     missiles.erase(missiles.begin() + static_cast<std::ptrdiff_t>(kept), missiles.end());
 }
 
-void ManageWeapon::drawMissiles(DrawSurface& surface) {
+void ManageWeapon::drawMissiles(DrawSurface& surface, ColourRGB colour) {
     for (ShipWeapon& missile : missiles) {
         const PointF tip = missile.getTip();
         circles.add(truncToInt(tip.x), truncToInt(tip.y), kMissileRadius);
     }
-    circles.draw(surface, ColourRGB{0, 0, 255}, 0);
+    circles.draw(surface, colour, 0);
 }
 
 void ManageWeapon::addMaxMissiles(int n) {

@@ -26,7 +26,7 @@ class ManageWeapon {
     // True when a missile hit the rock; that missile is gone on return.
     bool hitRock(SpaceJunk& rock);
     void updateMissiles();
-    void drawMissiles(DrawSurface& surface);
+    void drawMissiles(DrawSurface& surface, ColourRGB colour);
 
     int getNumMissiles() const { return static_cast<int>(missiles.size()); }
     int getMaxMissiles() const { return maxMissiles; }

@@ -1,8 +1,13 @@
+#include <SDL_image.h>
+
+#include <set>
+
 #include "backdrop/colour_cycler.h"
 #include "backdrop/moon.h"
 #include "backdrop/platform.h"
 #include "backdrop/satellite.h"
 #include "backdrop/title_cards.h"
+#include "geometry/palette.h"
 #include "support/kit.h"
 
 // All three advance once a frame: checked at frame numbers, in order.
@@ -135,4 +140,42 @@ TEST(BackdropTest, TheSatellitePassStepsThroughItsBandsThenWaitsTenFramesAPixel)
     sat.advance();
     EXPECT_EQ(std::make_tuple(sat.countdown(), sat.rect().x, sat.rect().y, sat.rect().w),
               std::make_tuple(-1, 140.0f, 45.0f, 5.0f));
+}
+
+// The lowest contrast ratio (the web's accessibility guidelines' relative luminance) of each
+// colour on every backdrop colour, bare and under each moon pixel. Today's red text is near 4:1
+// at best and its blue missiles under 2:1; clear text needs 4.5:1 and clear missiles 3:1.
+TEST(BackdropTest, ClearColoursStandOutFromTheBackdropAndTheMoon) {
+    WorkDir work;
+    SDL_Surface* file = IMG_Load("dat/themoon4.png");
+    SDL_Surface* moon = SDL_ConvertSurfaceFormat(file, SDL_PIXELFORMAT_RGBA32, 0);
+    const auto* px = static_cast<const Uint8*>(moon->pixels);
+    std::set<std::array<int, 4>> under{{0, 0, 0, 0}}; // the bare backdrop
+    for (int i = 0; i < moon->w * moon->h; ++i) {
+        under.insert({px[4 * i], px[4 * i + 1], px[4 * i + 2], px[4 * i + 3]});
+    }
+    SDL_FreeSurface(moon), SDL_FreeSurface(file);
+    const auto lum = [](double r, double g, double b) {
+        const auto lin = [](double v) {
+            return v <= 10.31475 ? v / 3294.6 : std::pow((v / 255 + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * lin(r) + 0.7152 * lin(g) + 0.0722 * lin(b);
+    };
+    const ColourCycler cycler;
+    const auto worst = [&](SDL_Color ink) {
+        double ratio = 100, l = lum(ink.r, ink.g, ink.b);
+        for (const SDL_Color back : cycler.palette()) {
+            for (const auto& [r, g, b, a] : under) {
+                const auto over = [a](int m, int c) { return (m * a + c * (255 - a)) / 255; };
+                const double m = lum(over(r, back.r), over(g, back.g), over(b, back.b));
+                ratio = std::min(ratio, (std::max(l, m) + 0.05) / (std::min(l, m) + 0.05));
+            }
+        }
+        return ratio;
+    };
+    const ColourRGB clear = kClearPalette.missile;
+    EXPECT_EQ(std::tuple(worst(kUsualPalette.text) < 4.1, worst({0, 0, 255, 255}) < 2.0,
+                         worst(kClearPalette.text) >= 4.5,
+                         worst({clear.r, clear.g, clear.b, 255}) >= 3.0),
+              std::tuple(true, true, true, true));
 }

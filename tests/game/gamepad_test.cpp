@@ -130,7 +130,7 @@ class XboxPadTest : public GamepadTest {
 };
 
 // Its right shoulder opens the help, the d-pad walks the rows and A presses each, so the game
-// hears every row's key.
+// hears every row's key go down and up.
 TEST_F(XboxPadTest, APadAlonePressesEveryRowOfTheKeyTable) {
     // The help row closes the help: the shoulder opens it again.
     const auto onHelp = [&](int button) {
@@ -139,20 +139,20 @@ TEST_F(XboxPadTest, APadAlonePressesEveryRowOfTheKeyTable) {
         }
         tap(button);
     };
-    std::set<int> pressed;
+    std::set<std::pair<int, bool>> pressed;
     for (std::size_t row = 0; row < Game::keyTable().size(); ++row) {
         h.heard.clear();
         onHelp(SDL_CONTROLLER_BUTTON_A);
         for (const PlayerInput& in : h.heard) {
-            pressed.insert(in.down ? in.code : -1);
+            pressed.emplace(in.code, in.down);
         }
         onHelp(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
     }
-    std::set<int> every{-1};
+    std::set<std::pair<int, bool>> every;
     for (const KeyBinding& row : Game::keyTable()) {
-        every.insert(row.key);
+        every.insert({{row.key, true}, {row.key, false}});
     }
-    EXPECT_EQ(pressed, every);
+    EXPECT_EQ(pressed, every) << "each row's key pressed with A and let go with it";
 }
 
 // Once the pad played last, the help and settings panels name its buttons and no key.

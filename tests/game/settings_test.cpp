@@ -1,5 +1,6 @@
 // A game started with the player's settings file: keys moved, a toggled thrust, the sound
 // remembered.
+#include "geometry/null_surface.h"
 #include "support/headless_game.h"
 #include "support/log_lines.h"
 
@@ -166,6 +167,76 @@ TEST(SettingsTest, TheSettingsControlAndTapsOnItsLinesSetThePanelByTouch) {
                          std::count_if(h.heard.begin(), h.heard.end(), heardF1OrAnUp)),
               std::tuple(false, true, true, true, 0))
         << written;
+}
+
+// Today's red text and blue missile, then from the panel's clear_colours line on (chosen with
+// Down, changed with Enter) the clear ones, the text at once.
+TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const auto drawn = [&](const Palette& p) {
+        h.tapKey(SDL_SCANCODE_SPACE);
+        h.run();
+        const ColourRGB m = p.missile;
+        return std::pair(h.count(p.text, {640, 0, 400, 40}) > 20,
+                         h.count({m.r, m.g, m.b, 255}) > 4);
+    };
+    EXPECT_EQ(std::pair(drawn(kUsualPalette), drawn(kClearPalette)),
+              std::pair(std::pair(true, true), std::pair(false, false)));
+    h.tapKey(SDL_SCANCODE_F1);
+    for (std::size_t i = 1; !h.events->settingsPanel()->lines()[i].starts_with("clear_"); ++i) {
+        h.tapKey(SDL_SCANCODE_DOWN);
+    }
+    h.tapKey(SDL_SCANCODE_RETURN);
+    h.tapKey(SDL_SCANCODE_F1);
+    EXPECT_EQ(std::pair(drawn(kClearPalette), drawn(kUsualPalette)),
+              std::pair(std::pair(true, true), std::pair(false, false)));
+}
+
+namespace {
+// Where the frame puts each picture with a place of its own: the text (the field view copies
+// the whole field with none; sprites turn and go through copyEx).
+class TextBoxes final : public NullSurface {
+  public:
+    TextBoxes(SDL_Renderer* renderer, std::vector<SDL_Rect>& to) : NullSurface(renderer), to(to) {}
+    void copy(SDL_Texture*, const SDL_Rect* dst) override { to.insert(to.end(), dst, dst + !!dst); }
+
+  private:
+    std::vector<SDL_Rect>& to;
+};
+} // namespace
+
+// Large text at 1280 x 800: the font's 13-pixel line drawn 26 high (capitals of 18); the
+// heads-up line, a checkpoint's message and each page of the help and the settings panel lie
+// inside the field, no text over another. H turns the help's page, then closes it.
+TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
+    HeadlessGame h(1280, 800, "", "large_text=on\n");
+    std::vector<SDL_Rect> boxes;
+    h.display.openSurface = [&](SDL_Renderer* r) { return std::make_unique<TextBoxes>(r, boxes); };
+    h.makeGame();
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const SDL_Rect field{0, 0, 1280, 800};
+    for (const auto& [key, least] :
+         std::vector<std::pair<SDL_Scancode, std::size_t>>{{SDL_SCANCODE_C, 5},
+                                                           {SDL_SCANCODE_H, 25},
+                                                           {SDL_SCANCODE_H, 10},
+                                                           {SDL_SCANCODE_H, 5},
+                                                           {SDL_SCANCODE_F1, 40},
+                                                           {SDL_SCANCODE_UP, 15}}) {
+        h.tapKey(key);
+        boxes.clear();
+        h.run();
+        EXPECT_GE(boxes.size(), least) << SDL_GetScancodeName(key);
+        for (std::size_t i = 0; i < boxes.size(); ++i) {
+            SDL_Rect in;
+            EXPECT_TRUE(boxes[i].h == 26 && SDL_IntersectRect(&boxes[i], &field, &in) &&
+                        SDL_RectEquals(&in, &boxes[i]))
+                << boxes[i].x << "," << boxes[i].y << " " << boxes[i].w;
+            for (std::size_t j = 0; j < i; ++j) {
+                EXPECT_FALSE(SDL_HasIntersection(&boxes[i], &boxes[j])) << i << " " << j;
+            }
+        }
+    }
 }
 
 // F11 held down (a press and its repeat) toggles the window once, the panel open or not.

@@ -85,7 +85,8 @@ TEST_F(TextLabelTest, DebugLinesFillTheirSlotsAndDrawInTheirRects) {
         int w = 0, h = 0;
         TTF_SizeText(font, texts[i].c_str(), &w, &h);
         const SDL_Rect want{640, 48 + 24 * i, w, h};
-        EXPECT_TRUE(SDL_RectEquals(&line.rect(), &want)) << i;
+        const SDL_Rect got = line.rect();
+        EXPECT_TRUE(SDL_RectEquals(&got, &want)) << i;
         const int red = canvas.count(kRed);
         SDL_RenderFillRect(canvas.renderer, &want);
         EXPECT_GT(red, canvas.count(kRed)) << "line " << i << " is drawn in red";

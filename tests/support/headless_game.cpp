@@ -45,6 +45,10 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
     }
     state = std::make_unique<ProcessState>();
     state->randomSeed = 1; // not the pinned second: the random table must come from its own seed
+    makeGame();
+}
+
+void HeadlessGame::makeGame() {
     Platform platform = platformOn(display, [this](Uint32 ms) { sleptMs += ms; });
     platform.settings = settings;
     platform.input.heard = [this](const PlayerInput& in) { heard.push_back(in); };

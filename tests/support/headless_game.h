@@ -32,6 +32,8 @@ class HeadlessGame {
     // Runs start-up with these arguments after the program name.
     std::optional<int> start(std::vector<std::string> args = {});
     static CommandLine commandLine(const std::vector<std::string>& args);
+    // The game made again, before start, for a changed display.
+    void makeGame();
     void frames(int n) {
         while (n-- > 0) {
             game->runFrame();

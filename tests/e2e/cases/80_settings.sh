@@ -1,11 +1,11 @@
-# The player's settings file: fire moved to F, thrust toggled, G remembered. The recording holds
-# what the keys stood for and replays in sync with no settings.
+# The player's settings file: fire moved to F, thrust toggled, G remembered, large text and clear
+# colours on. The recording holds what the keys stood for and replays in sync with no settings.
 
 dir=$(new_workdir)
-printf 'bind_fire=F\ntoggle_thrust=on\nmine=kept\n' >"$dir/mine.txt"
+printf 'bind_fire=F\ntoggle_thrust=on\nlarge_text=on\nclear_colours=on\nmine=kept\n' >"$dir/mine.txt"
 start_game "$dir" -record=run.rec -settings=mine.txt
 if wait_window && wait_ready; then
-    press space f Up
+    press h space f Up
     wait_for 20 grep -qsx 'key 82 down' "$dir/run.rec"
     press Up
     wait_for 20 grep -qsx 'key 82 up' "$dir/run.rec"
