@@ -7,6 +7,8 @@
 const GAME_DIR = '/game';
 const SAVE_DIR = '/saves';
 const SAVE_NAME = 'game.txt';
+// The player's keys, buttons, toggles, volume and display, beside the saved game.
+const SETTINGS_NAME = 'settings.txt';
 // A save file is a few kilobytes; anything this large is not one.
 const MAX_PICKED_BYTES = 1024 * 1024;
 const START_MS = 5000;
@@ -258,22 +260,24 @@ function afterQuit(status) {
     document.body.dataset.exitStatus = String(status);
 }
 
-// "game.txt" straight into IndexedDB as the sync keeps it, in one transaction issued now and
-// committed at once: a closing page may not live to finish a sync, which reads the store first
-// and may be queued behind an older one. The copy in the mount gets the same time stamp, so a
-// later sync finds nothing to write.
+// "game.txt" and "settings.txt" straight into IndexedDB as the sync keeps them, in one
+// transaction issued now and committed at once: a closing page may not live to finish a sync,
+// which reads the store first and may be queued behind an older one. The copies in the mount get
+// the same time stamps, so a later sync finds nothing to write.
 function storeSaveNow() {
     const db = IDBFS.dbs[SAVE_DIR];
-    const from = GAME_DIR + '/' + SAVE_NAME;
-    const to = SAVE_DIR + '/' + SAVE_NAME;
-    if (!db || !page.storageOk || page.watching || !isFile(from)) {
+    const names = [SAVE_NAME, SETTINGS_NAME].filter(name => isFile(GAME_DIR + '/' + name));
+    if (!db || !page.storageOk || page.watching || !names.length) {
         return;
     }
     try {
-        FS.writeFile(to, FS.readFile(from));
-        const {mtime, mode} = FS.stat(to);
         const transaction = db.transaction([IDBFS.DB_STORE_NAME], 'readwrite');
-        transaction.objectStore(IDBFS.DB_STORE_NAME).put({timestamp: mtime, mode, contents: FS.readFile(to)}, to);
+        for (const name of names) {
+            const to = SAVE_DIR + '/' + name;
+            FS.writeFile(to, FS.readFile(GAME_DIR + '/' + name));
+            const {mtime, mode} = FS.stat(to);
+            transaction.objectStore(IDBFS.DB_STORE_NAME).put({timestamp: mtime, mode, contents: FS.readFile(to)}, to);
+        }
         if (transaction.commit) {
             transaction.commit();
         }
@@ -304,12 +308,12 @@ function offerFile(path, name, type) {
     setTimeout(() => URL.revokeObjectURL(link.href), 1000);
 }
 
-function downloadSave() {
-    if (!isFile(GAME_DIR + '/' + SAVE_NAME)) {
-        say('There is no saved game yet: it is written when you quit with Q.');
+function downloadText(name, missing) {
+    if (!isFile(GAME_DIR + '/' + name)) {
+        say(missing);
         return;
     }
-    offerFile(GAME_DIR + '/' + SAVE_NAME, SAVE_NAME, 'text/plain');
+    offerFile(GAME_DIR + '/' + name, name, 'text/plain');
 }
 
 // The game being played, up to its last whole frame, or the one that ended.
@@ -342,9 +346,10 @@ async function readPicked(file, maxBytes, tooLarge, notText) {
     return bytes;
 }
 
-// A picked file becomes the saved game, and the game restarts to load it as it would at start.
-async function loadPicked(file) {
-    const bytes = await readPicked(file, MAX_PICKED_BYTES, 'too large to be a saved game', 'not a text file');
+// A picked file becomes the saved game (or the settings), and the game restarts to read it as it
+// would at start.
+async function loadPicked(file, name, what) {
+    const bytes = await readPicked(file, MAX_PICKED_BYTES, 'too large to be ' + what, 'not a text file');
     if (!bytes) {
         return;
     }
@@ -353,7 +358,7 @@ async function loadPicked(file) {
         return;
     }
     page.replacing = true;
-    FS.writeFile(SAVE_DIR + '/' + SAVE_NAME, bytes);
+    FS.writeFile(SAVE_DIR + '/' + name, bytes);
     FS.syncfs(false, err => {
         if (err) {
             page.replacing = false;
@@ -437,22 +442,33 @@ canvas.addEventListener('mousedown', () => {
     canvas.focus();
     resumeSound();
 });
-canvas.addEventListener('keydown', resumeSound);
+canvas.addEventListener('keydown', event => {
+    // F1 opens the game's settings panel, not the browser's help.
+    if (event.key === 'F1') {
+        event.preventDefault();
+    }
+    resumeSound();
+});
 // A script that does not arrive (the game's own) is told: its error reaches only the window.
 window.addEventListener('error', event => {
     if (event.target instanceof HTMLScriptElement) {
         loadFailed(event.target.src + ' did not load');
     }
 }, true);
-document.getElementById('download').addEventListener('click', downloadSave);
+document.getElementById('download').addEventListener('click', () =>
+    downloadText(SAVE_NAME, 'There is no saved game yet: it is written when you quit with Q.'));
+document.getElementById('download-settings').addEventListener('click', () =>
+    downloadText(SETTINGS_NAME, 'There are no settings yet: they are written when you change one (F1).'));
 document.getElementById('download-recording').addEventListener('click', downloadRecording);
-document.getElementById('pick').addEventListener('change', event => {
-    const file = event.target.files[0];
-    event.target.value = '';
-    if (file) {
-        loadPicked(file);
-    }
-});
+for (const [id, name, what] of [['pick', SAVE_NAME, 'a saved game'], ['pick-settings', SETTINGS_NAME, 'a settings file']]) {
+    document.getElementById(id).addEventListener('change', event => {
+        const file = event.target.files[0];
+        event.target.value = '';
+        if (file) {
+            loadPicked(file, name, what);
+        }
+    });
+}
 document.getElementById('watch').addEventListener('change', event => {
     const file = event.target.files[0];
     event.target.value = '';

@@ -217,7 +217,7 @@ void Game::drawHelpAndOverlay() {
     const SettingsPanel* settings = events.settingsPanel();
     const std::optional<PadFamily> pad = events.padFamily();
     if (settings != nullptr && settings->isOpen()) {
-        headsUp.drawSettings(settings->lines(pad), settings->chosenLine());
+        headsUp.drawSettings(settings->lines(pad, events.touchedLast()), settings->chosenLine());
     } else if (pad && headsUp.helpShown()) {
         headsUp.drawHelp(padHelpLines(*pad), events.helpHighlight());
     } else {

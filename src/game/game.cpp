@@ -272,8 +272,10 @@ bool Game::openRenderer() {
 void Game::attachInput() {
     platform.input.events->keepSettings(platform.settings);
     platform.input.events->bindRows(inputRows());
-    platform.input.events->setSettingsLineAt(
-        [this](int y) { return headsUp.settingsPanel().lineAt(y); });
+    platform.input.events->setSettingsLineAt([this](int x, int y) {
+        const SDL_Rect box = headsUp.settingsPanel().shownBox();
+        return x >= box.x && x < box.x + box.w ? headsUp.settingsPanel().lineAt(y) : -1;
+    });
     platform.settings->applied = [this](const PlayerSettings& chosen) { applySettings(chosen); };
     platform.input.events->attach(window, WINDOW_SIZE_X, WINDOW_SIZE_Y);
     platform.input.events->setPanel({[this] { return headsUp.helpPanel().shownBox(); },

@@ -60,6 +60,7 @@ void InputTranslator::enableTouch() {
     // log that no player made.
     SDL_SetHint(SDL_HINT_TOUCH_MOUSE_EVENTS, "0");
     fingers = std::make_unique<TouchControls>();
+    fingers->setSettingsOpen([this] { return panel && panel->isOpen(); });
 }
 
 void InputTranslator::watching() {
@@ -115,8 +116,11 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
     if (event.type == SDL_KEYDOWN || event.type == SDL_MOUSEBUTTONDOWN ||
         event.type == SDL_FINGERDOWN) {
         padLast = false;
+        fingerLast = event.type == SDL_FINGERDOWN && fingers != nullptr &&
+                     event.tfinger.touchId != SDL_MOUSE_TOUCHID;
     } else if (event.type == SDL_CONTROLLERBUTTONDOWN) {
         padLast = true;
+        fingerLast = false;
     }
     if (typed) {
         typedEvent(event, out);
@@ -129,6 +133,8 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
     const std::size_t from = out.size();
     if (!fingers || !fingers->translate(event, out)) {
         translateEvent(event, out);
+    } else {
+        settingsControl(out, from);
     }
     holdOrToggle(out, from);
     if (panelAsked) {
@@ -183,6 +189,19 @@ void InputTranslator::boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerI
     if (code != InputBindings::kNoKey) {
         out.push_back(keyInput(code, key.type == SDL_KEYDOWN, key.repeat != 0));
     }
+}
+
+// The settings control's finger asks for the panel as F1 does; the game never hears it.
+void InputTranslator::settingsControl(std::vector<PlayerInput>& out, std::size_t from) {
+    const auto isSettings = [](const PlayerInput& in) {
+        return in.kind == PlayerInput::Kind::Key && in.code == kSettingsKey;
+    };
+    for (std::size_t i = from; i < out.size(); ++i) {
+        panelAsked = panelAsked || (isSettings(out[i]) && out[i].down && panel != nullptr);
+    }
+    out.erase(
+        std::remove_if(out.begin() + static_cast<std::ptrdiff_t>(from), out.end(), isSettings),
+        out.end());
 }
 
 void InputTranslator::padButton(int button, bool down, std::vector<PlayerInput>& out) {
@@ -263,17 +282,25 @@ void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput
         break;
     case SDL_MOUSEBUTTONDOWN:
         if (panelLineAt && event.button.button == SDL_BUTTON_LEFT) {
-            panel->pick(panelLineAt(event.button.y));
+            panel->pick(panelLineAt(event.button.x, event.button.y));
         }
         break;
     case SDL_KEYUP:
     case SDL_MOUSEBUTTONUP:
         return;
     default:
-        // Fingers keep count of what they hold; what they press now is not the game's.
+        // Fingers keep count of what they hold; what they press now is not the game's. The
+        // settings control closes the panel, and a tap on a line changes it.
         if (fingers) {
             std::vector<PlayerInput> behindThePanel;
             fingers->translate(event, behindThePanel);
+            for (const PlayerInput& in : behindThePanel) {
+                if (in.kind == PlayerInput::Kind::Key && in.code == kSettingsKey && in.down) {
+                    panel->move(Move::Close);
+                } else if (in.kind == PlayerInput::Kind::Mouse && in.down && panelLineAt) {
+                    panel->tap(panelLineAt(in.x, in.y));
+                }
+            }
         }
         pads.handle(event, [this](int button, bool down) { panelButton(button, down); });
         break;

@@ -42,9 +42,14 @@ class InputTranslator {
     std::optional<PadFamily> padFamily() const;
     // The help row the pad's highlight is on (its line in the help panel), -1 for none.
     int helpHighlight() const { return padLast ? helpRow + 1 : -1; }
+    // Whether a finger on the touch controls played last.
+    bool touchedLast() const { return fingerLast; }
     const InputBindings& boundInputs() const { return bindings; }
-    // Which line of the drawn panel is at height y in the field (-1: none), for the mouse.
-    void setSettingsLineAt(std::function<int(int y)> lineAt) { panelLineAt = std::move(lineAt); }
+    // Which line of the drawn panel is at (x, y) in the field (-1: none), for the mouse and
+    // fingers.
+    void setSettingsLineAt(std::function<int(int x, int y)> lineAt) {
+        panelLineAt = std::move(lineAt);
+    }
     // Fingers on a touch screen press the controls drawn for them (the real platforms).
     void enableTouch();
     // The controls show a pause and an end instead of the game's (a recording being watched).
@@ -81,6 +86,7 @@ class InputTranslator {
     void openPanel(std::vector<PlayerInput>& out);
     void settingsChanged();
     void boundKey(const SDL_KeyboardEvent& key, std::vector<PlayerInput>& out);
+    void settingsControl(std::vector<PlayerInput>& out, std::size_t from);
     void padButton(int button, bool down, std::vector<PlayerInput>& out);
     bool isHeldRow(int key) const;
     // While the help is shown: the d-pad moves over its rows and A presses the row's key.
@@ -96,11 +102,12 @@ class InputTranslator {
     std::set<int> heldDown;
     std::vector<InputRow> rows;
     std::unique_ptr<SettingsPanel> panel;
-    std::function<int(int y)> panelLineAt;
+    std::function<int(int x, int y)> panelLineAt;
     bool panelAsked = false;
     bool typed = false;
     TouchPanel help;
     bool padLast = false;
+    bool fingerLast = false;
     int helpRow = 0;
     int helpPressed = -1;
     std::unique_ptr<TouchControls> fingers;

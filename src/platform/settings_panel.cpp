@@ -85,6 +85,20 @@ void SettingsPanel::pick(int line) {
     }
 }
 
+void SettingsPanel::tap(int line) {
+    if (line < 1 || line > static_cast<int>(rows.size())) {
+        pick(line);
+        return;
+    }
+    waitingFor = Capture::None;
+    chosen = line - 1;
+    note = "keys are bound from a keyboard (Enter), buttons from a pad (A)";
+    if (rows[static_cast<std::size_t>(chosen)].held) {
+        note.clear();
+        change(1);
+    }
+}
+
 // Left and right: a held row's hold or toggle, the volume by ten, the rest on and off.
 void SettingsPanel::change(int step) {
     const int item = chosen - static_cast<int>(rows.size());
@@ -221,7 +235,7 @@ std::string SettingsPanel::buttonsOf(const InputRow& row, std::optional<PadFamil
     return names.empty() ? "-" : names;
 }
 
-std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family) const {
+std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family, bool touch) const {
     const Settings& s = keeper.values();
     // Played from a pad: its own buttons' names, and no key's.
     const auto keys = [&](const InputRow& row) {
@@ -231,6 +245,7 @@ std::vector<std::string> SettingsPanel::lines(std::optional<PadFamily> family) c
         std::string("Settings\t") + (family ? "" : "Keys\t") + "Pad\t" +
         (!note.empty() ? note
          : family      ? "A: bind a button, X: its defaults, B closes"
+         : touch       ? "tap a line to change it; the settings control closes"
                        : "Enter: bind a key, Delete: its defaults, F1 or Escape closes")};
     for (const InputRow& row : rows) {
         const bool toggled =

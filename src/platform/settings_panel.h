@@ -24,6 +24,9 @@ class SettingsPanel {
     void move(Move m);
     // A tap or click on a line: chosen, then chosen again.
     void pick(int line);
+    // A finger on a line: a held row turns between hold and toggle, the other rows are only
+    // chosen (a touch screen has no key to bind), the rest change as a click changes them.
+    void tap(int line);
     // Waiting for the key or pad button to bind to the chosen row.
     bool capturing() const { return waitingFor != Capture::None; }
     void captureKey(int scancode);
@@ -31,7 +34,9 @@ class SettingsPanel {
 
     // A tab parts the cells of a line; the first line is the title. With a pad's family, the
     // buttons go by its names and no key is named.
-    std::vector<std::string> lines(std::optional<PadFamily> family = std::nullopt) const;
+    // Played by touch, the title says what a tap does.
+    std::vector<std::string> lines(std::optional<PadFamily> family = std::nullopt,
+                                   bool touch = false) const;
     // The line the highlight is on.
     int chosenLine() const { return chosen + 1; }
 

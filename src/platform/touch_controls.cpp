@@ -4,6 +4,7 @@
 #include <iostream>
 
 #include "platform/field_size.h"
+#include "platform/settings_file.h"
 
 namespace {
 // Fingers SDL makes up from the mouse, and trackpads, are not a touch screen.
@@ -27,6 +28,8 @@ constexpr int kSlop = 12;
 PlayerInput rightButton(SDL_Point field, bool down) {
     return {PlayerInput::Kind::Mouse, SDL_BUTTON_RIGHT, down, false, field.x, field.y};
 }
+
+constexpr const char* kSettings = "settings";
 } // namespace
 
 std::vector<TouchControls::Control> TouchControls::layout(int w, int h, bool viewer) {
@@ -52,6 +55,9 @@ std::vector<TouchControls::Control> TouchControls::layout(int w, int h, bool vie
         {"fire", SDL_SCANCODE_SPACE, {w - m - s, bottom, s, s}},
         {"pause", SDL_SCANCODE_P, {w - 2 * m - 2 * small, above, small, small}},
         {"help", SDL_SCANCODE_H, {w - m - small, above, small, small}},
+        {kSettings,
+         static_cast<SDL_Scancode>(kSettingsKey),
+         {w - 3 * m - 3 * small, above, small, small}},
     };
 }
 
@@ -148,7 +154,11 @@ bool TouchControls::fingerDown(const SDL_TouchFingerEvent& f, std::vector<Player
     finger.control = controlAt(finger.at);
     const SDL_Point field = fieldPoint(finger.at);
     const SDL_Rect box = helpPanel.box && !viewer ? helpPanel.box() : SDL_Rect{};
-    if (finger.control < 0 && inside(field, box)) {
+    if (finger.control < 0 && settingsOpen && settingsOpen()) {
+        // The settings panel takes a tap as the click it stands for, on a line or beside it.
+        finger.moved = true;
+        out.push_back({PlayerInput::Kind::Mouse, SDL_BUTTON_LEFT, true, false, field.x, field.y});
+    } else if (finger.control < 0 && inside(field, box)) {
         // A row of the open panel is its key; the panel's other parts do nothing.
         finger.rowKey = helpPanel.keyAt ? helpPanel.keyAt(field.y) : SDL_SCANCODE_UNKNOWN;
         finger.moved = true;
@@ -223,7 +233,7 @@ void TouchControls::hold(SDL_Scancode key, bool down, std::vector<PlayerInput>& 
 
 int TouchControls::controlAt(SDL_Point canvas) const {
     for (std::size_t i = 0; i < placed.size(); ++i) {
-        if (inside(canvas, placed[i].rect) && !underPanel(placed[i].rect)) {
+        if (inside(canvas, placed[i].rect) && !isOff(placed[i])) {
             return static_cast<int>(i);
         }
     }
@@ -252,4 +262,9 @@ bool TouchControls::underPanel(const SDL_Rect& canvas) const {
     const SDL_Rect box = helpPanel.box && !viewer ? helpPanel.box() : SDL_Rect{};
     const SDL_Rect field = fieldRect(canvas);
     return SDL_HasIntersection(&box, &field) == SDL_TRUE;
+}
+
+bool TouchControls::isOff(const Control& control) const {
+    const bool settings = settingsOpen && settingsOpen();
+    return settings ? control.name != kSettings : underPanel(control.rect);
 }

@@ -1,9 +1,11 @@
 // Thumb controls for a touch screen. Each finger becomes the key or mouse button it stands
 // for, so the game and its recordings see only keys: a finger on a control holds its key, a
 // slide onto another control swaps the keys, a long press on the field is the right mouse
-// button there, and a tap on a row of the open help panel is that row's key. The first touch
-// only shows the controls; a key or a pad button hides them again. While a recording is
-// watched there are two: pause (P) and end (Escape).
+// button there, and a tap on a row of the open help panel is that row's key. The settings
+// control is the panel's own key (F1); while that panel is open it is the only control, and a
+// tap elsewhere is a left click where it lands. The first touch only shows the controls; a key
+// or a pad button hides them again. While a recording is watched there are two: pause (P) and
+// end (Escape).
 #pragma once
 
 #include <SDL.h>
@@ -42,6 +44,8 @@ class TouchControls {
     // The window the fingers touch, re-measured as it changes size, and the field it shows.
     void attach(SDL_Window* window, int fieldWidth, int fieldHeight);
     void setPanel(TouchPanel panel) { helpPanel = std::move(panel); }
+    // Whether the settings panel is open now.
+    void setSettingsOpen(std::function<bool()> open) { settingsOpen = std::move(open); }
     // A viewer's controls from now on; the panel's rows take no taps.
     void watching();
     // Appends what the event stands for to `out`; false when it is none of the controls'
@@ -75,6 +79,8 @@ class TouchControls {
     SDL_Point fieldPoint(SDL_Point canvas) const;
     SDL_Rect fieldRect(const SDL_Rect& canvas) const;
     bool underPanel(const SDL_Rect& canvas) const;
+    // Hidden and untouchable: under the help panel, or behind the settings panel's own control.
+    bool isOff(const Control& control) const;
 
     SDL_Window* window = nullptr;
     int canvasW = 0, canvasH = 0, fieldW = 0, fieldH = 0;
@@ -89,4 +95,5 @@ class TouchControls {
     // Fingers that only showed the controls: their lifting does nothing.
     std::map<SDL_FingerID, bool> ignored;
     TouchPanel helpPanel;
+    std::function<bool()> settingsOpen;
 };

@@ -32,6 +32,14 @@ void drawSign(DrawSurface& surface, OutlineBatch& lines, const std::string& name
         const SDL_Rect bars[] = {{cx - q, cy - q, q * 2 / 3, 2 * q},
                                  {cx + q / 3, cy - q, q * 2 / 3, 2 * q}};
         surface.fillRects(bars, 2);
+    } else if (name == "settings") {
+        // Three sliders, each knob at its own place.
+        for (int i = -1; i <= 1; ++i) {
+            const SDL_Point rail[] = {{cx - q, cy + i * q}, {cx + q, cy + i * q}};
+            lines.add(rail, 2);
+            const SDL_Rect knob{cx + i * q / 2 - 3, cy + i * q - 3, 7, 7};
+            surface.fillRect(knob);
+        }
     } else {
         // Help: an "H", the key it stands for.
         const SDL_Point left[] = {{cx - q, cy - q}, {cx - q, cy + q}};
@@ -51,7 +59,7 @@ void TouchControls::draw(DrawSurface& surface) const {
     const SDL_Color colour = surface.colour();
     const SDL_BlendMode mode = surface.blend();
     for (const Control& c : placed) {
-        if (underPanel(c.rect)) {
+        if (isOff(c)) {
             continue;
         }
         const SDL_Rect box = fieldRect(c.rect);

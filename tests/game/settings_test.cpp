@@ -9,6 +9,24 @@ float speed(const HeadlessGame& h) {
     const PointF v = h.game->hero().getTVelocity();
     return v.x * v.x + v.y * v.y;
 }
+
+// The panel's line that starts with a row's or item's name.
+int lineOf(const SettingsPanel& panel, const std::string& start) {
+    const std::vector<std::string> lines = panel.lines();
+    return static_cast<int>(
+        std::find_if(lines.begin(), lines.end(),
+                     [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
+        lines.begin());
+}
+
+// A finger put down and lifted at a point of a 1333 x 600 window showing the field at x1.
+void tap(SDL_Point at) {
+    for (const Uint32 type : {SDL_FINGERDOWN, SDL_FINGERUP}) {
+        SDL_Event e{.tfinger = {type, 0, 1, 5, (static_cast<float>(at.x) + 0.5f) / 1333,
+                                (static_cast<float>(at.y) + 0.5f) / 600, 0, 0, 0, 0}};
+        SDL_PushEvent(&e);
+    }
+}
 } // namespace
 
 // F fires (a tap: one missile) and Space does nothing; one tap of Up thrusts
@@ -75,14 +93,7 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
     h.run();
     const int fired = h.game->weapons().getNumMissiles();
     const SettingsPanel& panel = *h.events->settingsPanel();
-    const std::vector<std::string> lines = panel.lines();
-    const auto lineOf = [&lines](const std::string& start) {
-        return static_cast<int>(
-            std::find_if(lines.begin(), lines.end(),
-                         [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
-            lines.begin());
-    };
-    for (int i = 1; i < lineOf("fire"); ++i) {
+    for (int i = 1; i < lineOf(panel, "fire"); ++i) {
         h.tapKey(SDL_SCANCODE_DOWN);
     }
     h.tapKey(SDL_SCANCODE_RETURN);
@@ -95,7 +106,7 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
                   std::string::npos,
               true);
     h.mouseDown(SDL_BUTTON_LEFT, 100,
-                h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf("volume") + 2);
+                h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf(panel, "volume") + 2);
     h.tapKey(SDL_SCANCODE_RIGHT);
     h.tapKey(SDL_SCANCODE_RIGHT);
     h.tapKey(SDL_SCANCODE_ESCAPE);
@@ -107,6 +118,55 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
     EXPECT_EQ(std::tuple(panel.isOpen(), h.game->weapons().getNumMissiles(), h.heard.size(),
                          h.settings->values().volume),
               std::tuple(false, fired + 1, heardBefore + 2, 20));
+}
+
+// On a touch screen the settings control opens the panel and is drawn alone over it; a key row
+// tapped is only chosen, saying why; a tap on the thrust line makes thrust a toggle, one on the
+// sound line mutes, one beside the panel does nothing, and the control closes it. Then one tap
+// of the thrust control thrusts on; the game never hears F1.
+TEST(SettingsTest, TheSettingsControlAndTapsOnItsLinesSetThePanelByTouch) {
+    HeadlessGame h(1333, 600, "", "");
+    h.events->enableTouch();
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    std::map<std::string, SDL_Rect> at;
+    for (const TouchControls::Control& c : h.events->touch()->controls()) {
+        at[c.name] = c.rect;
+    }
+    const auto tapOn = [](const SDL_Rect& r) { tap({r.x + r.w / 2, r.y + r.h / 2}); };
+    tap({666, 300});
+    tapOn(at["settings"]);
+    h.run(2);
+    const SettingsPanel& panel = *h.events->settingsPanel();
+    const std::string title = panel.lines(std::nullopt, h.events->touchedLast())[0];
+    const SDL_Rect box = h.game->hud().settingsPanel().shownBox();
+    const auto line = [&](const char* name) {
+        return SDL_Point{box.x + 20, box.y + 12 + 16 * lineOf(panel, name)};
+    };
+    tap(line("mute"));
+    h.run();
+    const SDL_Color rim{120, 255, 200, 255};
+    EXPECT_EQ(std::tuple(h.count(rim, at["settings"]) > 0, h.count(rim, at["left"]),
+                         title.find("tap a line") != std::string::npos, panel.capturing(),
+                         panel.chosenLine(),
+                         panel.lines()[0].find("keyboard") != std::string::npos),
+              std::tuple(true, 0, true, false, lineOf(panel, "mute"), true));
+    tap(line("thrust"));
+    tap(line("sound"));
+    tap({1330, line("sound").y});
+    tapOn(at["settings"]);
+    h.run(2);
+    const float still = speed(h);
+    tapOn(at["thrust"]);
+    h.run(3);
+    const std::string written = readFile(h.workDir.path() / "settings.txt");
+    const auto heardF1OrAnUp = [](const PlayerInput& in) {
+        return in.kind == PlayerInput::Kind::Key && (in.code == SDL_SCANCODE_F1 || !in.down);
+    };
+    EXPECT_EQ(std::tuple(panel.isOpen(), written.find("toggle_thrust=on\n") != std::string::npos,
+                         written.find("sound=off\n") != std::string::npos, speed(h) > still,
+                         std::count_if(h.heard.begin(), h.heard.end(), heardF1OrAnUp)),
+              std::tuple(false, true, true, true, 0))
+        << written;
 }
 
 // Today's red text and blue missile, then from the panel's clear_colours line on (chosen with

@@ -81,12 +81,15 @@ struct Touch {
 } // namespace
 
 // A sixth of the 412-pixel side is 68, a quarter of that the margins: 412 - 17 - 68 = 327;
-// pause and help, three quarters of it (51), sit above the right thumb: 327 - 17 - 51 = 259.
+// pause, help and settings, three quarters of it (51), sit above the right thumb: 327 - 17 - 51
+// = 259, settings at 915 - 3 * 17 - 3 * 51 = 711.
 TEST(TouchControlsTest, ControlsSitInTheCornersFingertipSizedOnAnyScreen) {
     const auto placed = TouchControls::layout(kW, kH);
     const std::pair<const char*, SDL_Rect> want[] = {
-        {"left", {17, 327, 68, 68}},  {"right", {102, 327, 68, 68}}, {"thrust", {745, 327, 68, 68}},
-        {"fire", {830, 327, 68, 68}}, {"pause", {779, 259, 51, 51}}, {"help", {847, 259, 51, 51}},
+        {"left", {17, 327, 68, 68}},      {"right", {102, 327, 68, 68}},
+        {"thrust", {745, 327, 68, 68}},   {"fire", {830, 327, 68, 68}},
+        {"pause", {779, 259, 51, 51}},    {"help", {847, 259, 51, 51}},
+        {"settings", {711, 259, 51, 51}},
     };
     ASSERT_EQ(placed.size(), std::size(want));
     for (std::size_t i = 0; i < placed.size(); ++i) {
@@ -123,6 +126,7 @@ TEST(TouchControlsTest, TheFirstTouchOnlyShowsAKeyHidesAndFingersHoldTheirKeys) 
     EXPECT_EQ(inOrder({t.down(4, "thrust"), t.down(5, "thrust")}), "+Up ");
     EXPECT_EQ(inOrder({t.up(4), "|", t.up(5)}), "|-Up ");
     EXPECT_EQ(inOrder({t.down(6, "pause"), t.up(6), t.down(7, "help"), t.up(7)}), "+P -P +H -H ");
+    EXPECT_EQ(inOrder({t.down(9, "settings"), t.up(9)}), "+F1 -F1 ");
 
     const SDL_Event key{.type = SDL_KEYDOWN};
     std::vector<PlayerInput> out;
@@ -233,7 +237,8 @@ TEST(TouchControlsTest, RimsAndSignsAreDrawnOnTheirRectanglesOnlyOnceShown) {
             {"thrust", {{{cx - 9, cy + 1}, {cx + 9, cy + 1}, {cx - q, cy - q}}}},
             {"fire", {{{cx, cy}, {cx - q / 2, cy - q / 2}, {cx + q, cy}}}},
             {"pause", {{{cx - q, cy}, {cx + 6, cy}, {cx, cy}}}},
-            {"help", {{{cx, cy}, {cx - q, cy - q / 2}, {cx, cy - q / 2}}}}};
+            {"help", {{{cx, cy}, {cx - q, cy - q / 2}, {cx, cy - q / 2}}}},
+            {"settings", {{{cx + q, cy}, {cx - q / 2, cy - q - 3}, {cx, cy - q / 2}}}}};
         const auto [on1, on2, off] = sign.at(c.name);
         EXPECT_EQ(std::tuple(canvas.pixel(on1.x, on1.y), canvas.pixel(on2.x, on2.y),
                              canvas.pixel(off.x, off.y)),

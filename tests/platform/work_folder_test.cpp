@@ -1,4 +1,5 @@
 #include "platform/settings_folder.h"
+#include "platform/settings_keeper.h"
 #include "platform/work_folder.h"
 
 #include "geometry/data_path.h"
@@ -58,4 +59,27 @@ TEST(WorkFolderTest, SettingsFollowTheXdgRulesAndNeedAnAbsoluteFolder) {
     for (const auto& [config, home, want] : cases) {
         EXPECT_EQ(settingsFolderFrom(config, home), want) << (config ? config : "(unset)");
     }
+}
+
+// The player's own folder, in a test the suite's scratch one (XDG_CONFIG_HOME; under Wine the
+// %APPDATA% made of it, never the prefix's): G, the volume and a window's size that one run
+// wrote are what the next one reads.
+TEST(WorkFolderTest, SoundVolumeAndWindowSizeSurviveARestartInTheScratchFolder) {
+    if (std::getenv("XDG_CONFIG_HOME") == nullptr) {
+        GTEST_SKIP() << "run by hand: the player's own settings are left alone";
+    }
+    const fs::path folder = settingsFolder().value_or("none");
+    fs::create_directories(folder);
+    const auto write = [](const std::string& path, const std::string& text) {
+        return static_cast<bool>(std::ofstream(fromUtf8(path), std::ios::binary) << text);
+    };
+    SettingsKeeper(folder / "settings.txt", write).change([](PlayerSettings& s) {
+        s.sound = false, s.volume = 70, s.windowWidth = 1000, s.windowHeight = 700;
+    });
+    const PlayerSettings again = SettingsKeeper(folder / "settings.txt", write).values();
+    fs::remove(folder / "settings.txt");
+    EXPECT_EQ(
+        std::tuple(folder.parent_path().filename(), again.sound, again.volume, again.windowWidth,
+                   again.windowHeight),
+        std::tuple(fs::path(std::getenv("XDG_CONFIG_HOME")).filename(), false, 70, 1000, 700));
 }

@@ -118,6 +118,29 @@ async function recorded(page) {
     rmSync(dir, {recursive: true, force: true});
 }
 
+// The settings control opens the panel, alone over it; a tap on the fire line (the panel's lines
+// start at field y 40, 16 apart) makes fire a toggle, and the control closes it. After a reload
+// one tap of fire fires on until the next.
+async function settingsByTouch(page, cdp, rects) {
+    const fireLine = 1 + (await page.$$eval('#controls tr', trs => trs.map(tr => tr.cells[0].textContent))).indexOf('Space');
+    const shown = async (on, off) => (image => rimPixels(image, on) > 40 && rimPixels(image, off) === 0)(await canvasShot(page));
+    await tap(cdp, [458, 200]);
+    await tap(cdp, centre(rects.settings));
+    const alone = await waitFor(() => shown(rects.settings, rects.fire));
+    writeFileSync(join(SRC, 'build-web/phone-settings.png'), await page.screenshot({type: 'png'}));
+    for (const at of [[100 * 915 / 1333, (48 + 16 * fireLine) * 412 / 600], centre(rects.settings)]) {
+        await tap(cdp, at);
+    }
+    await startGame(page, page.url());
+    await tap(cdp, [458, 200]);
+    const missiles = (await waitFor(() => shown(rects.fire, {x: 0, y: 0, w: 0, h: 0}))) && (await shotCount(page, [MISSILE]));
+    await tap(cdp, centre(rects.fire));
+    const firing = await waitFor(async () => (await shotCount(page, [MISSILE])) > missiles + 100);
+    await tap(cdp, centre(rects.fire));
+    check('the settings control opens the panel on a phone, alone over it; fire made a toggle there holds after a reload',
+        fireLine > 1 && alone && firing, `line ${fireLine}, alone ${alone}, firing ${firing}`);
+}
+
 // The first touch shows the controls, which the game lists on the console: name and rectangle.
 async function shownControls(cdp, said, count) {
     await tap(cdp, [458, 200]);
@@ -136,10 +159,10 @@ async function phone(page, said) {
     check("a phone's field is the smallest in the canvas's shape, and the log says so",
         started && lines.includes('WINDOW_SIZE_X:1333') && lines.includes('WINDOW_SIZE_Y:600'), lines.slice(0, 12).join('|'));
     const before = await canvasShot(page);
-    const rects = await shownControls(cdp, said, 6);
+    const rects = await shownControls(cdp, said, 7);
     const rims = image => Object.values(rects).map(r => rimPixels(image, r));
     const drawn = async () => rims(await canvasShot(page)).every(n => n > 40);
-    check('the first touch lists the six controls and draws them; before it, none was drawn', Object.keys(rects).length === 6 &&
+    check('the first touch lists the seven controls and draws them; before it, none was drawn', Object.keys(rects).length === 7 &&
         rims(before).every(n => n === 0) && (await waitFor(drawn)));
     writeFileSync(join(SRC, 'build-web/phone-landscape.png'), await page.screenshot({type: 'png'}));
 
@@ -182,6 +205,7 @@ async function phone(page, said) {
     await tap(cdp, [458, 200]);
     check('a key hides the controls, and a touch brings them back', gone && (await waitFor(drawn)));
     await recorded(page);
+    await settingsByTouch(page, cdp, rects);
     await page.setViewport({...PHONE, width: PHONE.height, height: PHONE.width});
     await startGame(page, page.url());
     await tap(cdp, [200, 458]);
