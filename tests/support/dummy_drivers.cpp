@@ -21,10 +21,13 @@ void setDefault(const char* name, const char* value) {
 // settings folder (XDG_CONFIG_HOME, which Wine passes on) becomes it here, as it is on Linux. A
 // Unix path is Wine's drive Z:. Set wide: the game reads it wide.
 void scratchAppData() {
-    std::string path = std::getenv("XDG_CONFIG_HOME") ? std::getenv("XDG_CONFIG_HOME") : "";
+    const char* scratch = std::getenv("XDG_CONFIG_HOME");
+    std::string path = scratch != nullptr && *scratch == '/' ? "Z:" : "";
+    // Appended, not added: mingw's GCC 12 warns falsely (-Wrestrict) on "Z:" + a string.
+    path.append(scratch != nullptr ? scratch : "");
     std::replace(path.begin(), path.end(), '/', '\\');
     if (!path.empty()) {
-        _wputenv_s(L"APPDATA", std::filesystem::path((path[0] == '\\' ? "Z:" : "") + path).c_str());
+        _wputenv_s(L"APPDATA", std::filesystem::path(path).c_str());
     }
 }
 #endif
