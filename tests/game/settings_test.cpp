@@ -257,3 +257,22 @@ TEST(SettingsTest, AHeldF11TogglesTheWindowOnceWithThePanelOpenOrNot) {
     h.tapKey(SDL_SCANCODE_F1);
     EXPECT_TRUE(flipsOnce());
 }
+
+// The windowed game's new size is remembered; another window's, or the full screen's, is not.
+TEST(SettingsTest, OnlyTheWindowedGamesOwnNewSizeIsRemembered) {
+    HeadlessGame h(1920, 1080, "", "");
+    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    const Uint32 game = SDL_GetWindowID(h.headless.window());
+    const auto remembered = [&h](Uint32 window, int w) {
+        SDL_Event e{
+            .window = {SDL_WINDOWEVENT, 0, window, SDL_WINDOWEVENT_SIZE_CHANGED, 0, 0, 0, w, 700}};
+        SDL_PushEvent(&e);
+        h.run();
+        h.settings->save();
+        return h.settings->values().windowWidth;
+    };
+    EXPECT_EQ(remembered(game, 1000), 1000);
+    EXPECT_EQ(remembered(game + 1, 900), 1000);
+    h.tapKey(SDL_SCANCODE_F11);
+    EXPECT_EQ(remembered(game, 1920), 1000);
+}

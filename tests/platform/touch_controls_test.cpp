@@ -156,9 +156,11 @@ TEST(TouchControlsTest, ASlideSwapsControlsAndALongPressOnTheFieldIsTheRightButt
     EXPECT_EQ(t.tick(2000), "");
     EXPECT_EQ(t.up(2), "-R667,291 ");
     // A finger that slides away is no press, and a quick tap on the field does nothing.
-    t.finger(SDL_FINGERDOWN, 3, 458, 200, 3000);
-    t.finger(SDL_FINGERMOTION, 3, 458 + 13, 200);
-    EXPECT_EQ(inOrder({t.tick(4000), t.up(3)}), "");
+    for (const auto& [dx, dy] : {std::pair(13, 0), std::pair(0, 13)}) {
+        t.finger(SDL_FINGERDOWN, 3, 458, 200, 3000);
+        t.finger(SDL_FINGERMOTION, 3, 458 + dx, 200 + dy);
+        EXPECT_EQ(inOrder({t.tick(4000), t.up(3)}), "") << dx << "," << dy;
+    }
     EXPECT_EQ(inOrder({t.finger(SDL_FINGERDOWN, 4, 458, 200, 5000), t.up(4), t.tick(6000)}), "");
 }
 

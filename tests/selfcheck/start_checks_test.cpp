@@ -36,3 +36,15 @@ TEST(StartChecksTest, DiceCheckRedrawsAnythingAboveSixAndTheTestSetStopsAfterAFa
                   "Failure state after rotate(-90)\nSpaceItem::printCords()\n" + bad +
                   "Failed Test_rotate_smoke()...\n");
 }
+
+// Five draws from 0 to 2, then the block's extent.
+TEST(StartChecksTest, TheRandintCheckDrawsFiveTimesThenGivesTheBlocksExtent) {
+    const std::vector<std::string> lines = logLines(quietly(randintBlockCheck));
+    ASSERT_EQ(lines.size(), 6u);
+    for (std::size_t i = 0; i < 5; ++i) {
+        EXPECT_TRUE(lines[i].starts_with("What is tmpR.randint(x, y):") && lines[i].size() == 28 &&
+                    lines[i].back() >= '0' && lines[i].back() <= '2')
+            << lines[i];
+    }
+    EXPECT_TRUE(lines[5].starts_with("pMM:max:")) << lines[5];
+}
