@@ -151,6 +151,7 @@ TEST(TouchControlsTest, ASlideSwapsControlsAndALongPressOnTheFieldIsTheRightButt
 
     // Canvas (458, 200) is field (458 * 1333 / 915, 200 * 600 / 412) = (667, 291).
     EXPECT_EQ(t.finger(SDL_FINGERDOWN, 2, 458, 200, 1000), "");
+    EXPECT_EQ(t.finger(SDL_FINGERMOTION, 2, 458 + 2, 200 + 2), "") << "a tremble is no slide";
     EXPECT_EQ(t.tick(1499), "");
     EXPECT_EQ(t.tick(1500), "+R667,291 ");
     EXPECT_EQ(t.tick(2000), "");
