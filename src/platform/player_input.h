@@ -19,6 +19,10 @@ struct PlayerInput {
     bool operator==(const PlayerInput&) const = default;
 };
 
+inline PlayerInput keyInput(int code, bool down, bool repeat = false) {
+    return {PlayerInput::Kind::Key, code, down, repeat, 0, 0};
+}
+
 // SDL's scancodes and mouse buttons: what a key or a button can be.
 inline constexpr int kMaxKeyCode = 511;
 inline constexpr int kMinMouseButton = 1;

@@ -120,49 +120,67 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
               std::tuple(false, fired + 1, heardBefore + 2, 20));
 }
 
-// On a touch screen the settings control opens the panel and is drawn alone over it; a key row
-// tapped is only chosen, saying why; a tap on the thrust line makes thrust a toggle, one on the
-// sound line mutes, one beside the panel does nothing, and the control closes it. Then one tap
-// of the thrust control thrusts on; the game never hears F1.
-TEST(SettingsTest, TheSettingsControlAndTapsOnItsLinesSetThePanelByTouch) {
-    HeadlessGame h(1333, 600, "", "");
-    h.events->enableTouch();
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
-    std::map<std::string, SDL_Rect> at;
-    for (const TouchControls::Control& c : h.events->touch()->controls()) {
-        at[c.name] = c.rect;
+namespace {
+// A touch screen's game with the settings panel opened by its control (the first tap only
+// shows the controls); `line` is where a line of the panel lies.
+class TouchSettingsTest : public testing::Test {
+  protected:
+    void SetUp() override {
+        h.events->enableTouch();
+        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+        for (const TouchControls::Control& c : h.events->touch()->controls()) {
+            at[c.name] = c.rect;
+        }
+        tap({666, 300});
+        tapOn("settings");
+        h.run(2);
     }
-    const auto tapOn = [](const SDL_Rect& r) { tap({r.x + r.w / 2, r.y + r.h / 2}); };
-    tap({666, 300});
-    tapOn(at["settings"]);
-    h.run(2);
-    const SettingsPanel& panel = *h.events->settingsPanel();
-    const std::string title = panel.lines(std::nullopt, h.events->touchedLast())[0];
-    const SDL_Rect box = h.game->hud().settingsPanel().shownBox();
-    const auto line = [&](const char* name) {
-        return SDL_Point{box.x + 20, box.y + 12 + 16 * lineOf(panel, name)};
-    };
+    void tapOn(const char* control) {
+        const SDL_Rect& r = at[control];
+        tap({r.x + r.w / 2, r.y + r.h / 2});
+    }
+    SDL_Point line(const char* name) const {
+        const SDL_Rect box = h.game->hud().settingsPanel().shownBox();
+        return {box.x + 20, box.y + 12 + 16 * lineOf(panel(), name)};
+    }
+    const SettingsPanel& panel() const { return *h.events->settingsPanel(); }
+
+    HeadlessGame h{1333, 600, "", ""};
+    std::map<std::string, SDL_Rect> at;
+};
+} // namespace
+
+// The control is drawn alone over the open panel, whose title says what a tap does; a key row
+// tapped is only chosen, saying why.
+TEST_F(TouchSettingsTest, TheControlOpensThePanelAndAKeyRowTappedIsOnlyChosen) {
+    const std::string title = panel().lines(std::nullopt, h.events->touchedLast())[0];
     tap(line("mute"));
     h.run();
     const SDL_Color rim{120, 255, 200, 255};
     EXPECT_EQ(std::tuple(h.count(rim, at["settings"]) > 0, h.count(rim, at["left"]),
-                         title.find("tap a line") != std::string::npos, panel.capturing(),
-                         panel.chosenLine(),
-                         panel.lines()[0].find("keyboard") != std::string::npos),
-              std::tuple(true, 0, true, false, lineOf(panel, "mute"), true));
+                         title.find("tap a line") != std::string::npos, panel().capturing(),
+                         panel().chosenLine(),
+                         panel().lines()[0].find("keyboard") != std::string::npos),
+              std::tuple(true, 0, true, false, lineOf(panel(), "mute"), true));
+}
+
+// A tap on the thrust line makes thrust a toggle, one on the sound line mutes, one beside the
+// panel does nothing, and the control closes it. Then one tap of the thrust control thrusts
+// on; the game never hears F1.
+TEST_F(TouchSettingsTest, TapsOnItsLinesChangeThemAndTheGameNeverHearsF1) {
     tap(line("thrust"));
     tap(line("sound"));
     tap({1330, line("sound").y});
-    tapOn(at["settings"]);
+    tapOn("settings");
     h.run(2);
     const float still = speed(h);
-    tapOn(at["thrust"]);
+    tapOn("thrust");
     h.run(3);
     const std::string written = readFile(h.workDir.path() / "settings.txt");
     const auto heardF1OrAnUp = [](const PlayerInput& in) {
         return in.kind == PlayerInput::Kind::Key && (in.code == SDL_SCANCODE_F1 || !in.down);
     };
-    EXPECT_EQ(std::tuple(panel.isOpen(), written.find("toggle_thrust=on\n") != std::string::npos,
+    EXPECT_EQ(std::tuple(panel().isOpen(), written.find("toggle_thrust=on\n") != std::string::npos,
                          written.find("sound=off\n") != std::string::npos, speed(h) > still,
                          std::count_if(h.heard.begin(), h.heard.end(), heardF1OrAnUp)),
               std::tuple(false, true, true, true, 0))
