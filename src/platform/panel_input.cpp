@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "platform/input_translator.h"
+#include "platform/settings_file.h"
 
 namespace {
 using Move = SettingsPanel::Move;
