@@ -72,13 +72,6 @@ bool ChildProgram::readSome(bool block) {
     }
 }
 
-std::optional<ProgramResult> ChildProgram::poll() {
-    if (!ended && readSome(false)) {
-        return wait();
-    }
-    return ended ? std::optional(result) : std::nullopt;
-}
-
 ProgramResult ChildProgram::wait() {
     if (ended) {
         return result;
@@ -185,13 +178,6 @@ bool ChildProgram::readSome(bool block) {
     }
 }
 
-std::optional<ProgramResult> ChildProgram::poll() {
-    if (!ended && readSome(false)) {
-        return wait();
-    }
-    return ended ? std::optional(result) : std::nullopt;
-}
-
 ProgramResult ChildProgram::wait() {
     if (ended) {
         return result;
@@ -224,10 +210,6 @@ bool ChildProgram::readSome(bool) {
     return true;
 }
 
-std::optional<ProgramResult> ChildProgram::poll() {
-    return result;
-}
-
 ProgramResult ChildProgram::wait() {
     return result;
 }
@@ -235,3 +217,10 @@ ProgramResult ChildProgram::wait() {
 #endif
 
 ChildProgram::ChildProgram(std::unique_ptr<Handles> h) : handles(std::move(h)) {}
+
+std::optional<ProgramResult> ChildProgram::poll() {
+    if (!ended && readSome(false)) {
+        return wait();
+    }
+    return ended ? std::optional(result) : std::nullopt;
+}

@@ -36,5 +36,5 @@ class ChildProgram {
 
     std::unique_ptr<Handles> handles;
     ProgramResult result;
-    [[maybe_unused]] bool ended = false; // unused where no child starts (the page)
+    bool ended = false;
 };
