@@ -10,9 +10,10 @@ foreach(lib SDL2 SDL2_image SDL2_ttf SDL2_mixer)
 endforeach()
 
 # Asyncify keeps the game's blocking loop and its sleeps: each sleep hands the page back to the
-# browser. The runtime exits after a quit, so the store's destructor writes "game.txt".
+# browser. The runtime exits after a quit, so the store's destructor writes "game.txt". A worker
+# loads a second instance to check a run's recording (web/check.js).
 target_link_options(void-angler PRIVATE
-    -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web
+    -sASYNCIFY -sALLOW_MEMORY_GROWTH=1 -sEXIT_RUNTIME=1 -sENVIRONMENT=web,worker
     -sFORCE_FILESYSTEM=1 -lidbfs.js
     # SDL's JavaScript calls these (emscripten's own SDL port adds them); a file, as "$" would
     # not survive the link command's quoting.
@@ -21,7 +22,7 @@ target_link_options(void-angler PRIVATE
     --preload-file ${CMAKE_SOURCE_DIR}/dat@/game/dat)
 set_target_properties(void-angler PROPERTIES SUFFIX ".js")
 
-foreach(page index.html page.css log.js saves.js page.js offline.js touch.js webgl.js manifest.webmanifest icons/void-angler-192.png
+foreach(page index.html page.css log.js saves.js check.js page.js offline.js touch.js webgl.js manifest.webmanifest icons/void-angler-192.png
              icons/void-angler-512.png)
     configure_file(web/${page} ${CMAKE_BINARY_DIR}/${page} COPYONLY)
 endforeach()

@@ -195,6 +195,65 @@ ProgramResult ChildProgram::wait() {
     return result;
 }
 
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+
+// The page runs the child in a worker with a second instance of this module (web/runs.js): it
+// gives a number for it, or 0 where it cannot. The arguments go one a line: the page's own
+// paths hold no line break.
+EM_JS(int, pageStartChild, (const char* args),
+      { return Module.vaStartChild ? Module.vaStartChild(UTF8ToString(args).split('\n')) : 0; });
+// -1 while it runs, then its exit status.
+EM_JS(int, pageChildStatus, (int id), { return Module.vaChildStatus(id); });
+EM_JS(int, pageChildErrLength, (int id), { return lengthBytesUTF8(Module.vaChildErr(id)); });
+EM_JS(void, pageChildErr, (int id, char* to, int size),
+      { stringToUTF8(Module.vaChildErr(id), to, size); });
+EM_JS(void, pageEndChild, (int id), { Module.vaEndChild(id); });
+
+struct ChildProgram::Handles {
+    int id = 0;
+};
+
+std::unique_ptr<ChildProgram> ChildProgram::start(const std::string&,
+                                                  const std::vector<std::string>& args) {
+    std::string lines;
+    for (const std::string& a : args) {
+        lines += (lines.empty() ? "" : "\n") + a;
+    }
+    auto h = std::make_unique<Handles>();
+    h->id = pageStartChild(lines.c_str());
+    if (h->id == 0) {
+        return nullptr;
+    }
+    return std::unique_ptr<ChildProgram>(new ChildProgram(std::move(h)));
+}
+
+ChildProgram::~ChildProgram() {
+    pageEndChild(handles->id);
+}
+
+bool ChildProgram::readSome(bool block) {
+    // The page's one thread hands over to the worker's messages only while this sleeps.
+    while (block && pageChildStatus(handles->id) < 0) {
+        emscripten_sleep(10);
+    }
+    return pageChildStatus(handles->id) >= 0;
+}
+
+ProgramResult ChildProgram::wait() {
+    if (ended) {
+        return result;
+    }
+    readSome(true);
+    std::string err(static_cast<std::size_t>(pageChildErrLength(handles->id)) + 1, '\0');
+    pageChildErr(handles->id, err.data(), static_cast<int>(err.size()));
+    err.pop_back();
+    result.err = err;
+    result.status = pageChildStatus(handles->id);
+    ended = true;
+    return result;
+}
+
 #else
 
 struct ChildProgram::Handles {};

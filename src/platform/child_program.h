@@ -1,5 +1,6 @@
 // This very program run again as a child, left running while the caller goes on: its standard
-// output dropped, its standard error gathered as it comes, its exit status once it ends.
+// output dropped, its standard error gathered as it comes, its exit status once it ends. In the
+// page the child is a second instance of the module in a worker.
 #pragma once
 
 #include <memory>
@@ -14,7 +15,7 @@ struct ProgramResult {
 
 class ChildProgram {
   public:
-    // Nothing where the platform starts no child (the page) or it failed to start.
+    // Nothing where the platform starts no child or it failed to start.
     static std::unique_ptr<ChildProgram> start(const std::string& program,
                                                const std::vector<std::string>& args);
     // A child still running is ended: nobody waits for its word any more.

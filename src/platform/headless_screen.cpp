@@ -37,5 +37,11 @@ Platform HeadlessScreen::platform() {
 void HeadlessScreen::chooseDummyDrivers() {
     // Over the environment too: a headless run must not reach for a display or a sound card.
     SDL_SetHintWithPriority(SDL_HINT_VIDEODRIVER, "dummy", SDL_HINT_OVERRIDE);
+#if defined(__EMSCRIPTEN__)
+    // SDL without threads cannot run its dummy sound driver; the page's worker gives the
+    // browser's driver a silent stand-in (web/check.js), so the sounds load as in play.
+    SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "emscripten", SDL_HINT_OVERRIDE);
+#else
     SDL_SetHintWithPriority(SDL_HINT_AUDIODRIVER, "dummy", SDL_HINT_OVERRIDE);
+#endif
 }
