@@ -1,7 +1,7 @@
 # Writes sw.js beside the browser build with the digest of the build's files, so each build
 # is one cache of its own. Run after every build of the browser target:
 #   cmake -DWEB=<web folder> -DOUT=<build folder> -P cmake/web-offline.cmake
-set(files index.html page.css log.js saves.js check.js page.js offline.js touch.js webgl.js manifest.webmanifest void-angler.js
+set(files index.html page.css log.js saves.js runs.js check.js page.js offline.js touch.js webgl.js manifest.webmanifest void-angler.js
           void-angler.wasm void-angler.data icons/void-angler-192.png icons/void-angler-512.png)
 set(listing "")
 set(quoted "")

@@ -22,7 +22,7 @@ target_link_options(void-angler PRIVATE
     --preload-file ${CMAKE_SOURCE_DIR}/dat@/game/dat)
 set_target_properties(void-angler PROPERTIES SUFFIX ".js")
 
-foreach(page index.html page.css log.js saves.js check.js page.js offline.js touch.js webgl.js manifest.webmanifest icons/void-angler-192.png
+foreach(page index.html page.css log.js saves.js runs.js check.js page.js offline.js touch.js webgl.js manifest.webmanifest icons/void-angler-192.png
              icons/void-angler-512.png)
     configure_file(web/${page} ${CMAKE_BINARY_DIR}/${page} COPYONLY)
 endforeach()

@@ -25,6 +25,10 @@ const page = {
     startedAt: 0,
     syncing: false,
     syncAgain: false,
+    // Called once the saves are in IndexedDB.
+    whenSynced: [],
+    // The arguments of a run the game asked to start again once it has ended.
+    again: null,
 };
 
 function say(text) {
@@ -40,10 +44,16 @@ function watchIfAsked() {
             return;
         }
         sessionStorage.removeItem(WATCH_KEY);
-        const {name, text} = JSON.parse(asked);
-        const path = WATCH_DIR + '/' + name.replace(/[^\w.-]/g, '_');
+        const {name, text, stored} = JSON.parse(asked);
+        let path = WATCH_DIR + '/' + name.replace(/[^\w.-]/g, '_');
         FS.mkdir(WATCH_DIR);
-        if (text === undefined) {
+        if (stored) {
+            // A run's recording from the tables: already beside them, and kept there.
+            if (!isRunRecording(name) || !isFile(GAME_DIR + '/' + name)) {
+                throw new Error(name + ' is no longer kept');
+            }
+            path = GAME_DIR + '/' + name;
+        } else if (text === undefined) {
             FS.writeFile(path, FS.readFile(WATCH_FILE));
             // Out of IndexedDB too: nothing else is synced while the recording plays.
             FS.unlink(WATCH_FILE);
@@ -63,7 +73,7 @@ function watchIfAsked() {
 // A picked recording is watched; otherwise the game is recorded as it is played.
 function chooseMode() {
     watchIfAsked();
-    if (!page.watching) {
+    if (!page.watching && !runIfAsked()) {
         FS.mkdir(RECORD_FILE.slice(0, RECORD_FILE.lastIndexOf('/')));
         Module.arguments.push('-record=' + RECORD_FILE);
     }
@@ -125,6 +135,10 @@ function afterQuit(status) {
     page.playing = false;
     page.ended = true;
     progress.hidden = true;
+    if (page.again) {
+        startRun(page.again);
+        return;
+    }
     syncOut();
     document.getElementById('again').hidden = false;
     document.body.dataset.exitStatus = String(status);
@@ -165,9 +179,18 @@ var Module = {
         progress.hidden = true;
         // The game's own heads-up line is at the top: the controls fold to their title.
         document.getElementById('about').open = false;
+        showScores();
     },
     vaFilesWritten: syncOut,
     vaShowControls: showControls,
+    vaStartChild: startChild,
+    vaChildStatus: id => children.get(id).status,
+    vaChildErr: id => children.get(id).err,
+    vaEndChild: endChild,
+    vaStartAgain: args => {
+        page.again = runKind(args[0]);
+        return page.again ? 1 : 0;
+    },
 };
 
 canvas.addEventListener('mousedown', () => {

@@ -24,11 +24,25 @@ function isFile(path) {
     }
 }
 
-// Copies the save files ("game.txt" and the checkpoints) from one folder to another.
+// Copies the save files ("game.txt", the checkpoints, the settings and the table of scores)
+// from one folder to another, and the runs' recordings where they changed; a run's recording the
+// game removed goes from the other folder too.
 function copySaves(from, to) {
-    for (const name of FS.readdir(from)) {
-        if (name.endsWith('.txt') && isFile(from + '/' + name)) {
+    const names = FS.readdir(from).filter(name => isFile(from + '/' + name));
+    for (const name of names) {
+        if (name.endsWith('.txt')) {
             FS.writeFile(to + '/' + name, FS.readFile(from + '/' + name));
+        } else if (isRunRecording(name)) {
+            const {mtime} = FS.stat(from + '/' + name);
+            if (!isFile(to + '/' + name) || FS.stat(to + '/' + name).mtime.getTime() !== mtime.getTime()) {
+                FS.writeFile(to + '/' + name, FS.readFile(from + '/' + name));
+                FS.utime(to + '/' + name, mtime.getTime(), mtime.getTime());
+            }
+        }
+    }
+    for (const name of FS.readdir(to)) {
+        if (isRunRecording(name) && !names.includes(name)) {
+            FS.unlink(to + '/' + name);
         }
     }
 }
@@ -64,6 +78,7 @@ function syncOut() {
             syncOut();
         } else {
             document.body.dataset.saved = String(Date.now());
+            page.whenSynced.splice(0).forEach(then => then());
         }
     });
 }

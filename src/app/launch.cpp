@@ -20,6 +20,7 @@
 #include "persist/safe_file.h"
 #include "platform/headless_screen.h"
 #include "platform/own_program.h"
+#include "platform/page_scores.h"
 #include "platform/settings_folder.h"
 
 namespace {
@@ -165,6 +166,9 @@ int arcade(const Arguments& args, const std::function<ProcessState&()>& buildSta
 
 int launch(int argc, char** argv, const std::function<ProcessState&()>& buildState,
            const std::filesystem::path& startedIn) {
+    if (const std::optional<std::filesystem::path> folder = settingsFolder()) {
+        offerScoreRows([book = ScoreBook(*folder)] { return scoreRows(book); });
+    }
     Arguments args = examineArguments(argc, argv, std::cerr);
     placeFilesIn(args, startedIn);
     // "-help" anywhere: our flags do nothing and create nothing; the game prints its help.

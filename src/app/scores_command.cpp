@@ -17,6 +17,22 @@ std::string row(std::size_t place, const ScoreEntry& e) {
                   static_cast<int>(e.score), static_cast<int>(e.level), e.date.c_str());
     return text;
 }
+
+// The runs' table first, then each day's, newest first.
+std::vector<std::pair<std::string, std::vector<ScoreEntry>>> titledTables(const ScoreTable& table) {
+    std::set<std::string, std::greater<>> days;
+    for (const ScoreEntry& e : table.entries()) {
+        if (e.kind == "daily") {
+            days.insert(e.date);
+        }
+    }
+    std::vector<std::pair<std::string, std::vector<ScoreEntry>>> tables{
+        {"Runs", table.table("arcade", "")}};
+    for (const std::string& day : days) {
+        tables.emplace_back("Daily run " + day, table.table("daily", day));
+    }
+    return tables;
+}
 } // namespace
 
 int listScores(const ScoreBook& book, const std::string& program, std::ostream& out,
@@ -28,20 +44,8 @@ int listScores(const ScoreBook& book, const std::string& program, std::ostream& 
             << std::endl;
         return kStatusUnreadable;
     }
-    // The runs' table first, then each day's, newest first.
-    std::set<std::string, std::greater<>> days;
-    for (const ScoreEntry& e : table->entries()) {
-        if (e.kind == "daily") {
-            days.insert(e.date);
-        }
-    }
-    std::vector<std::pair<std::string, std::vector<ScoreEntry>>> tables{
-        {"Runs", table->table("arcade", "")}};
-    for (const std::string& day : days) {
-        tables.emplace_back("Daily run " + day, table->table("daily", day));
-    }
     bool allVerified = true;
-    for (const auto& [title, rows] : tables) {
+    for (const auto& [title, rows] : titledTables(*table)) {
         out << title << (rows.empty() ? ": no entry yet" : "") << "\n";
         for (std::size_t i = 0; i < rows.size(); ++i) {
             const ScoreEntry& e = rows[i];
@@ -57,4 +61,21 @@ int listScores(const ScoreBook& book, const std::string& program, std::ostream& 
     }
     out << std::flush;
     return allVerified ? 0 : kStatusUnverified;
+}
+
+std::string scoreRows(const ScoreBook& book) {
+    std::string error;
+    const std::optional<ScoreTable> table = book.read(error);
+    if (!table) {
+        return "damaged\t" + error + "\n";
+    }
+    std::string text;
+    for (const auto& [title, rows] : titledTables(*table)) {
+        text += "table\t" + title + "\n";
+        for (const ScoreEntry& e : rows) {
+            text += "entry\t" + e.initials + "\t" + std::to_string(e.score) + "\t" +
+                    std::to_string(e.level) + "\t" + e.date + "\t" + e.recording + "\n";
+        }
+    }
+    return text;
 }

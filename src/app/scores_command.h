@@ -11,3 +11,6 @@
 // read. An entry of other rules is listed as such and counts neither way.
 int listScores(const ScoreBook& book, const std::string& program, std::ostream& out,
                std::ostream& err);
+// The same tables as tab-separated lines, unchecked, for the page: "table", its title; "entry",
+// initials, score, level, date, recording; or "damaged", why.
+std::string scoreRows(const ScoreBook& book);

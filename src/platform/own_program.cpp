@@ -54,6 +54,27 @@ bool startAgain(const std::vector<std::string>& argv) {
     return true;
 }
 
+#elif defined(__EMSCRIPTEN__)
+#include <emscripten.h>
+
+// The page reloads once the game has ended and its files are stored, and starts it with these
+// arguments, one a line (web/runs.js); 0 where it cannot.
+EM_JS(int, pageStartsAgain, (const char* args),
+      { return Module.vaStartAgain ? Module.vaStartAgain(UTF8ToString(args).split('\n')) : 0; });
+
+// What the page's worker loads for a second instance of the game.
+std::string ownProgram() {
+    return "void-angler.js";
+}
+
+bool startAgain(const std::vector<std::string>& argv) {
+    std::string lines;
+    for (std::size_t i = 1; i < argv.size(); ++i) {
+        lines += (i > 1 ? "\n" : "") + argv[i];
+    }
+    return pageStartsAgain(lines.c_str()) != 0;
+}
+
 #else
 
 std::string ownProgram() {

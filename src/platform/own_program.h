@@ -9,10 +9,11 @@
 #include "platform/child_program.h"
 
 // Runs `program` (ownProgram() for this one) with args and waits for it. Nothing where the
-// platform starts no child (the page) or it failed to start.
+// platform starts no child or it failed to start.
 std::optional<ProgramResult> runProgram(const std::string& program,
                                         const std::vector<std::string>& args);
 std::string ownProgram();
 // This program again with the same arguments (argv[0] first), in place of this process (or, on
-// Windows, beside it as this one ends). False where it could not: the caller then just ends.
+// Windows, beside it as this one ends; in the page, after a reload). False where it could not:
+// the caller then just ends.
 bool startAgain(const std::vector<std::string>& argv);

@@ -3,7 +3,8 @@
 va_layer(platform
     SOURCES child_program.cpp closed_pipes.cpp compared_path.cpp display_options.cpp
             field_size.cpp field_view.cpp gamepad.cpp headless_screen.cpp input_bindings.cpp
-            input_filter.cpp input_translator.cpp own_program.cpp pad_names.cpp panel_input.cpp
+            input_filter.cpp input_translator.cpp own_program.cpp pad_names.cpp page_scores.cpp
+            panel_input.cpp
             player_window.cpp renderer.cpp settings_file.cpp settings_folder.cpp
             settings_keeper.cpp settings_panel.cpp touch_controls.cpp touch_controls_draw.cpp
             windows_desktop.cpp work_folder.cpp

@@ -1,4 +1,5 @@
 #include "app/score_table.h"
+#include "app/scores_command.h"
 #include "support/kit.h"
 
 namespace {
@@ -78,4 +79,23 @@ TEST(ScoreTableTest, TablesKeepTheirTenBestOlderFirstAndDailiesThirtyDays) {
     EXPECT_TRUE(t.add(run(2, "DDD", "daily", "2026-11-07")));
     EXPECT_EQ(t.dropOldDailies("2026-12-08"), std::vector<std::string>{"arcade-2.rec"});
     EXPECT_EQ(t.entries().size(), 11u);
+}
+
+// The page's view: the runs first, then each day's daily run newest first, rows best first; a
+// damaged table says why instead.
+TEST(ScoreTableTest, ThePageGetsEveryTableInOrderFromTheGamesReader) {
+    WorkDir dir;
+    ScoreTable t;
+    t.add(run(7, "OLD", "daily", "2026-12-01"));
+    t.add(run(5));
+    t.add(run(9, "NEW", "daily", "2026-12-08"));
+    t.add(run(6, "TOP"));
+    std::ofstream("scores.txt") << t.text();
+    EXPECT_EQ(scoreRows(ScoreBook(".")),
+              "table\tRuns\nentry\tTOP\t6\t1\t2026-12-08\tarcade-6.rec\n"
+              "entry\tAAA\t5\t1\t2026-12-08\tarcade-5.rec\n"
+              "table\tDaily run 2026-12-08\nentry\tNEW\t9\t1\t2026-12-08\tarcade-9.rec\n"
+              "table\tDaily run 2026-12-01\nentry\tOLD\t7\t1\t2026-12-01\tarcade-7.rec\n");
+    std::ofstream("scores.txt") << "not a table\n";
+    EXPECT_EQ(scoreRows(ScoreBook(".")), "damaged\tline 1: not a table of scores\n");
 }
