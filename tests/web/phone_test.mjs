@@ -245,6 +245,89 @@ async function watched(page) {
         `${Object.keys(rects)} moving ${moving} paused ${paused} ${verdict}`);
 }
 
+// The end panel's highlighted line (the initials) in a canvas shot: where its band starts and
+// its middle, in CSS pixels; null while none is drawn.
+function highlight(image) {
+    const rows = [];
+    let left = image.width;
+    for (let y = 0; y < image.height; y++) {
+        let n = 0;
+        for (let x = 0; x < image.width; x += 2) {
+            const p = image.pixel(x, y);
+            if (Math.abs(p[0] - 70) < 12 && Math.abs(p[1] - 70) < 12 && Math.abs(p[2] - 140) < 12) {
+                n++;
+                left = Math.min(left, x);
+            }
+        }
+        if (n > 40) {
+            rows.push(y);
+        }
+    }
+    const d = PHONE.deviceScaleFactor;
+    return rows.length ? {x: left / d, y: (rows[0] + rows.at(-1) + 1) / 2 / d} : null;
+}
+
+// A whole daily run started from the page's button on a phone, played without a touch: its
+// panel takes initials by taps alone, the worker's check verifies it, "another run" reloads into
+// the next daily run, whose page lists the entry; its Download gives the recording and its Watch
+// replays it in sync to its end.
+async function dailyRun(page) {
+    const cdp = await page.createCDPSession();
+    const said = listen(page);
+    const reloaded = async () => {
+        await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
+        return startGame(page);
+    };
+    await page.evaluate(() => (window.vaOldPage = true));
+    await page.$eval('#daily-run', b => b.click());
+    const started = (await reloaded()) && (await page.evaluate(() => document.body.dataset.run)) === 'daily';
+    // The panel starts the run's check in a worker at once, and the page times it.
+    const ended = started && (await waitFor(() => page.evaluate(() => document.body.dataset.checkMs), 900));
+    const band = ended && (await waitFor(async () => highlight(await canvasShot(page)), 60));
+    check('the Daily run button starts a daily run, played whole to its panel, which asks for initials', band,
+        `started ${started} ended ${ended}`);
+    if (!band) {
+        return;
+    }
+    // The panel's lines are 16 pixels apart in the run's 1920 x 1080 field, scaled into the phone's.
+    const line = k => [band.x + 40, band.y + k * 16 * Math.min(PHONE.width / 1920, PHONE.height / 1080)];
+    for (const ups of [1, 2, 3]) {
+        for (let i = 0; i < ups; i++) {
+            await tap(cdp, line(1));
+        }
+        await tap(cdp, line(5));
+    }
+    const entered = await waitFor(() => said.find(l => /^score \d+, verified: entered in the table of scores/.test(l)), 120);
+    const checkMs = await page.evaluate(() => document.body.dataset.checkMs);
+    writeFileSync(join(SRC, 'build-web/phone-run-end.png'), await page.screenshot({type: 'png'}));
+    check('initials by taps alone; the worker verifies the run and it is entered', entered,
+        said.filter(l => /verified|check|replay/.test(l)).join(' | '));
+    console.log(`     the check in the worker took ${checkMs} ms`);
+    await page.evaluate(() => (window.vaOldPage = true));
+    await tap(cdp, line(3));
+    const again = (await reloaded()) && (await page.evaluate(() => document.body.dataset.run)) === 'daily';
+    const rows = (await waitFor(() => page.$$eval('#score-tables tr', trs =>
+        trs.map(tr => [...tr.cells].map(c => c.textContent).join(' '))).then(r => r.length && r), 30)) || [];
+    await page.$eval('body', b => b.classList.add('unfolded'));
+    await page.$eval('#scores', d => (d.open = true));
+    writeFileSync(join(SRC, 'build-web/phone-run-tables.png'), await page.screenshot({type: 'png'}));
+    check('"another run" reloads into a daily run, and the page\'s table lists the entry with Download and Watch',
+        again && rows.length === 1 && /^1\. ABC \d+ level \d+ \d{4}-\d\d-\d\d Download Watch$/.test(rows[0]), (rows || []).join(' | '));
+    if (!rows.length) {
+        return;
+    }
+    const dir = mkdtempSync(join(tmpdir(), 'va-run-'));
+    const file = await download(page, '#score-tables button', dir);
+    check('its Download gives the run\'s recording', file && /\nrun daily /.test(readFileSync(file, 'latin1')),
+        file ? readFileSync(file, 'latin1').slice(0, 200) : 'no file');
+    rmSync(dir, {recursive: true, force: true});
+    await page.evaluate(() => (window.vaOldPage = true));
+    await page.$$eval('#score-tables button', b => b[1].click());
+    await reloaded();
+    const verdict = await waitFor(() => page.evaluate(() => document.body.dataset.replay), 900);
+    check('its Watch replays the run in sync to its end', verdict === 'replay in sync: 9000 frames', verdict);
+}
+
 const session = await openBrowser(process.argv[2] || join(SRC, 'build-web'));
 try {
     const {page} = session;
@@ -260,6 +343,7 @@ try {
     await phone(touched, heard);
     await touched.setViewport(PHONE);
     await watched(touched);
+    await dailyRun(touched);
     check('no console errors', session.errors.length === 0, session.errors.join(' | '));
 } finally {
     await session.close();
