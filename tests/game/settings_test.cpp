@@ -187,6 +187,25 @@ TEST_F(TouchSettingsTest, TapsOnItsLinesChangeThemAndTheGameNeverHearsF1) {
         << written;
 }
 
+// The page's bar over the field's top (a narrow screen): the open panel starts below it, a tap
+// on a line still changes that line, and once the bar is gone the panel is back in its place.
+TEST_F(TouchSettingsTest, ThePanelStartsBelowThePagesBarAndTakesTapsThere) {
+    int bar = 52;
+    h.events->touch()->setCoveredTop([&bar] { return bar; });
+    h.run();
+    const SDL_Rect below = h.game->hud().settingsPanel().shownBox();
+    tap(line("sound"));
+    h.run();
+    bar = 0;
+    h.run();
+    const SDL_Rect own = h.game->hud().settingsPanel().shownBox();
+    const std::string written = readFile(h.workDir.path() / "settings.txt");
+    EXPECT_EQ(std::tuple(below.y > 52, below.y + below.h < 580,
+                         written.find("sound=off\n") != std::string::npos, own.y),
+              std::tuple(true, true, true, 30))
+        << below.y << " " << below.h;
+}
+
 // Today's red text and blue missile, then from the panel's clear_colours line on (chosen with
 // Down, changed with Enter) the clear ones, the text at once.
 TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
