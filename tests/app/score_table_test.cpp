@@ -49,6 +49,7 @@ TEST(ScoreTableTest, TheReaderTakesOnlyWhatTheWriterWrites) {
                                     {"sim=2", "sim=0"},
                                     {"daily sim", "weekly sim"},
                                     {"daily-2026", "../daily-2026"},
+                                    {"daily-2026", "c:\\daily-2026"},
                                     {"abcd.rec", "abcd.txt"},
                                     {"level=2 ", "level=2  "},
                                     {"abcd.rec", "abcd.rec\r"}};

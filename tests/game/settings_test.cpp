@@ -229,7 +229,8 @@ class TextBoxes final : public NullSurface {
 
 // Large text at 1280 x 800: the font's 13-pixel line drawn 26 high (capitals of 18); the
 // heads-up line, a checkpoint's message and each page of the help and the settings panel lie
-// inside the field, no text over another. H turns the help's page, then closes it.
+// inside the field, no text over another. H turns the help's page, then closes it. Over both
+// pages, the widest cell of a column ends twice the usual 16-pixel gap before the next.
 TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
     HeadlessGame h(1280, 800, "", "large_text=on\n");
     std::vector<SDL_Rect> boxes;
@@ -237,6 +238,7 @@ TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
     h.makeGame();
     quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     const SDL_Rect field{0, 0, 1280, 800};
+    int helpGap = 1 << 30;
     for (const auto& [key, least] :
          std::vector<std::pair<SDL_Scancode, std::size_t>>{{SDL_SCANCODE_C, 5},
                                                            {SDL_SCANCODE_H, 25},
@@ -248,6 +250,7 @@ TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
         boxes.clear();
         h.run();
         EXPECT_GE(boxes.size(), least) << SDL_GetScancodeName(key);
+        const SDL_Rect help = h.game->hud().helpPanel().shownBox();
         for (std::size_t i = 0; i < boxes.size(); ++i) {
             SDL_Rect in;
             EXPECT_TRUE(boxes[i].h == 26 && SDL_IntersectRect(&boxes[i], &field, &in) &&
@@ -255,9 +258,15 @@ TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
                 << boxes[i].x << "," << boxes[i].y << " " << boxes[i].w;
             for (std::size_t j = 0; j < i; ++j) {
                 EXPECT_FALSE(SDL_HasIntersection(&boxes[i], &boxes[j])) << i << " " << j;
+                if (boxes[j].y == boxes[i].y && SDL_HasIntersection(&boxes[i], &help)) {
+                    const auto [a, b] =
+                        std::minmax(boxes[i], boxes[j], [](auto& l, auto& r) { return l.x < r.x; });
+                    helpGap = std::min(helpGap, b.x - a.x - a.w);
+                }
             }
         }
     }
+    EXPECT_EQ(helpGap, 32);
 }
 
 // F11 held down (a press and its repeat) toggles the window once, the panel open or not.

@@ -157,3 +157,21 @@ TEST(OutlineBatchTest, CornersAreTheLinesOwnPixelsInTheirOwnColourAndSoftwareKee
               std::tuple(red, green, green));
     EXPECT_EQ(cornered.drawColour(), (SDL_Color{1, 2, 3, 4})) << "the caller's draw colour is kept";
 }
+
+// Each call's points, in every style (a GPU's draw them as points too), a repeat lit once.
+TEST(OutlineBatchTest, PointsAreLitAsGivenCallByCallInEveryStyle) {
+    for (const auto style : {OutlineBatch::Style::Lines, OutlineBatch::Style::LinesAndCorners,
+                             OutlineBatch::Style::Geometry}) {
+        Canvas canvas(10, 10);
+        {
+            OutlineBatch batch(canvas.paint, style);
+            SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
+            const SDL_Point first[] = {{1, 1}, {2, 2}, {2, 2}}, second[] = {{7, 8}};
+            batch.addPoints(first, 3);
+            batch.addPoints(second, 1);
+        }
+        EXPECT_TRUE(canvas.pixel(1, 1) == red && canvas.pixel(2, 2) == red &&
+                    canvas.pixel(7, 8) == red && canvas.countNonBlack() == 3)
+            << static_cast<int>(style);
+    }
+}

@@ -155,10 +155,10 @@ TEST(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
     };
     for (const std::string& bad : std::initializer_list<std::string>{
              "pad 1 down", "joystick 3 up", "zzz 12", "key x down", "mouse 1 down 5", "rocks 0g",
-             "digest rng=123456789", "digest rng", "key 512 down", "key -7 down", "key 600 up",
-             "mouse 0 down 5 5", "mouse 256 up 5 5", "mouse 259 down 500 300", "digest rng=1",
-             digestLine().replace(7, 5, "rng=1 rng=1"), digestLine().replace(7, 5, "rng=g"),
-             digestLine() + " tock=1",
+             "key 512 down", "key -7 down", "key 600 up", "mouse 0 down 5 5", "mouse 256 up 5 5",
+             "mouse 259 down 500 300", "digest rng=1", digestLine().replace(7, 5, "rng=1 rng=1"),
+             digestLine().replace(7, 5, "rng=g"), digestLine().replace(7, 5, "rng=1g"),
+             digestLine().replace(7, 5, "rng=123456789"), digestLine() + " tock=1",
              digestLine().replace(digestLine().find(" tick"), 5, " tock")}) {
         cases.emplace_back(frame2 + bad + d, "0FG",
                            "frame 2 holds a line it cannot read: \"" + bad.substr(0, 40));
