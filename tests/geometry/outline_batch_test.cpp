@@ -175,3 +175,18 @@ TEST(OutlineBatchTest, PointsAreLitAsGivenCallByCallInEveryStyle) {
             << static_cast<int>(style);
     }
 }
+
+// A flush starts afresh: a segment after a rectangle's flush is drawn (where the software
+// renderer rasterises it is its own affair).
+TEST(OutlineBatchTest, AfterAFlushTheNextOutlineIsDrawnToo) {
+    Canvas canvas(20, 10);
+    OutlineBatch batch(canvas.paint, OutlineBatch::Style::Geometry);
+    SDL_SetRenderDrawColor(canvas.renderer, 255, 0, 0, 255);
+    batch.add(SDL_Rect{2, 2, 5, 5});
+    batch.flush();
+    const int rect = canvas.count(red);
+    const SDL_Point segment[] = {{12, 1}, {12, 8}};
+    batch.add(segment, 2);
+    batch.flush();
+    EXPECT_GT(canvas.count(red), rect);
+}
