@@ -123,6 +123,48 @@ scene_volley() {
     hold 3 space Left
 }
 
+# Played with the player's settings (see `record settings` below): F fires, one tap of Up
+# thrusts until the next, and Space fires nothing. The recording holds the rows' keys, so it
+# replays with no settings file.
+scene_settings() {
+    tap Up
+    hold 2 f Left
+    tap Up
+    hold 1.5 space Right
+    hold 2 f Right
+    tap n
+    hold 2 f Left
+}
+
+# Fire as Space, never as F, and thrust pressed and let go only by the two taps of Up.
+shows_settings() {
+    local rec=$dir/settings.rec
+    grep -q '^key 44 down$' "$rec" && ! grep -q '^key 9 ' "$rec" &&
+        [ "$(grep -c '^key 82 down$' "$rec")" -eq 1 ] && [ "$(grep -c '^key 82 up$' "$rec")" -eq 1 ]
+}
+
+# The day's run played whole: missiles while turning, thrust, S and P on the way (frames go on
+# through a pause), until it ends by itself at frame 9000; then its panel takes the initials,
+# and Escape leaves once it is entered. A run records itself, into the table's folder.
+run_made() { ls "$dir"/config/void-angler/daily-*.rec 2>/dev/null | head -n 1; }
+scene_daily() {
+    while kill -0 "$GAME_PID" 2>/dev/null && ! grep -qs '^end 9000$' "$(run_made)"; do
+        hold 1.5 space Left
+        hold 0.5 Up
+        hold 1.5 space Right
+        tap s p p s
+    done
+    # Keys held as it ended went to the initials: cleared first.
+    sleep 1
+    tap BackSpace BackSpace BackSpace a b c Return
+    wait_for 60 grep -qs '^initials=ABC ' "$dir/config/void-angler/scores.txt"
+    tap Escape
+}
+
+shows_daily() {
+    grep -q '^end 9000$' "$(run_made)"
+}
+
 # Not stored: the heavy scene of `make bench` for a -timedemo figure (VA_SCREEN=1920x1080):
 # five N waves, a saved score of 2500, a stream of missiles while turning.
 scene_heavy() {
@@ -130,11 +172,16 @@ scene_heavy() {
     hold 30 space Left
 }
 
-record() { # record NAME [GAME.TXT CONTENT]
+record() { # record NAME [GAME.TXT CONTENT [SETTINGS.TXT CONTENT]]
     local name=$1 dir
     dir=$(new_workdir)
     [ -z "${2:-}" ] || printf '%s' "$2" >"$dir/game.txt"
-    SDL_AUDIODRIVER=dummy start_game "$dir" "${GAME[@]:1}" -record="$name.rec"
+    # start_game gives each game this settings folder.
+    [ -z "${3:-}" ] || { mkdir -p "$dir/config/void-angler" &&
+        printf '%s' "$3" >"$dir/config/void-angler/settings.txt"; }
+    local args=(-record="$name.rec") made=$dir/$name.rec
+    [ "$name" != daily ] || args=(-arcade=daily)
+    SDL_AUDIODRIVER=dummy start_game "$dir" "${GAME[@]:1}" "${args[@]}"
     # Wine takes longer to show a window, and its full-screen is the log's to tell.
     if [ -n "$PREFIX" ]; then
         wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$dir/out"
@@ -150,8 +197,9 @@ record() { # record NAME [GAME.TXT CONTENT]
         echo "$name: the scene missed what it is for" >&2
         return 1
     fi
-    cp "$dir/$name.rec" "${VA_REPLAY_OUT:-$OUT}/$PREFIX$name.rec"
-    echo "$PREFIX$name: $(grep -c '^frame ' "$dir/$name.rec") frames" >&2
+    [ "$name" != daily ] || made=$(run_made)
+    cp "$made" "${VA_REPLAY_OUT:-$OUT}/$PREFIX$name.rec"
+    echo "$PREFIX$name: $(grep -c '^frame ' "$made") frames" >&2
 }
 
 ZIP=''
@@ -171,6 +219,7 @@ names=("$@")
 for name in "${names[@]}"; do
     case $name in
     waves) record waves $'fart_user_1_score=2500\nfart_user_1_level=3\n' ;;
+    settings) record settings '' $'bind_fire=F\ntoggle_thrust=on\nvolume=40\n' ;;
     heavy) record heavy $'fart_user_1_score=2500\nfart_user_1_level=1\n' ;;
     # Where the portal first shows is drawn at random: play again until the ship crosses.
     portal) record portal || record portal || record portal || record portal || exit 1 ;;

@@ -216,6 +216,7 @@ void Game::drawHelpAndOverlay() {
     const InputTranslator& events = *platform.input.events;
     const SettingsPanel* settings = events.settingsPanel();
     const std::optional<PadFamily> pad = events.padFamily();
+    keepPanelsClear();
     if (settings != nullptr && settings->isOpen()) {
         headsUp.drawSettings(settings->lines(pad, events.touchedLast()), settings->chosenLine());
     } else if (pad && headsUp.helpShown()) {
@@ -226,6 +227,11 @@ void Game::drawHelpAndOverlay() {
     if (ps.input.debugOverlay) {
         headsUp.drawOverlay(overlayValues());
     }
+}
+
+void Game::keepPanelsClear() {
+    const TouchControls* touch = platform.input.events->touch();
+    headsUp.keepPanelsBelow(touch != nullptr ? touch->clearBelow() : 0);
 }
 
 OverlayValues Game::overlayValues() const {

@@ -130,6 +130,8 @@ class Game {
     void drawSystemMessage();
     void applyHeldKeys();
     void drawHelpAndOverlay();
+    // The panels start below the host's own buttons over the field (the page's bar).
+    void keepPanelsClear();
     OverlayValues overlayValues() const;
     void countFrame();
     void present();

@@ -10,6 +10,7 @@ void Game::showRunEnd() {
         view.beginFrame();
         surface->setColour(8, 12, 28, 255);
         surface->clear();
+        keepPanelsClear();
         headsUp.drawSettings(lines, highlight);
         view.present();
         platform.sleep(14);

@@ -28,10 +28,24 @@ int widthOf(TTF_Font* font, const std::string& text) {
 void HelpPanel::setLarge(bool large, int x, int y, int right, int bottom) {
     scale = large ? 2 : 1;
     left = large ? x : normalLeft;
-    top = large ? y : normalTop;
+    ownTop = large ? y : normalTop;
+    placeTop();
     maxRight = large ? right : 1 << 30;
     maxBottom = large ? bottom : 1 << 30;
     built = false;
+}
+
+void HelpPanel::keepBelow(int y) {
+    if (y != clearLine) {
+        clearLine = y;
+        placeTop();
+        built = false;
+    }
+}
+
+void HelpPanel::placeTop() {
+    // The box's margin lies above the first line, and a gap keeps its rim apart.
+    top = clearLine > 0 ? std::max(ownTop, clearLine + kMargin * scale + 4) : ownTop;
 }
 
 bool HelpPanel::nextPage() {

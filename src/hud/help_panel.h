@@ -17,13 +17,17 @@ class HelpPanel {
     HelpPanel() = default;
     // A panel of lines that may change (rebuilt when they do) at its own place, whose
     // highlighted line chooses its page.
-    HelpPanel(int x, int y) : left(x), top(y), normalLeft(x), normalTop(y), shown(true) {}
+    HelpPanel(int x, int y)
+        : left(x), top(y), normalLeft(x), normalTop(y), ownTop(y), shown(true) {}
 
     // Opening shows the first page.
     void toggle() { shown = !shown, page = 0, followed = -1; }
     bool isShown() const { return shown; }
     // Twice the size, at (x, y) and kept inside right x bottom; or the usual size and place.
     void setLarge(bool large, int x, int y, int right, int bottom);
+    // Starts at field line y or below it (what the host lays over the field's top ends there);
+    // 0 is its own place.
+    void keepBelow(int y);
     // Turns to the next page; false on the last one.
     bool nextPage();
     // Where the open panel lies (empty while closed), and which of its lines is at height y
@@ -46,12 +50,17 @@ class HelpPanel {
                             const std::vector<int>& columnX) const;
     void paginate(const std::vector<Row>& rows);
     int lineHeight() const { return 16 * scale; }
+    // Its own top, or lower where the field's top is covered.
+    void placeTop();
 
     int left = 60;
     int top = 150;
     int normalLeft = 60;
     int normalTop = 150;
     int scale = 1;
+    // Where it would start with nothing over the field, and the first line free to start on.
+    int ownTop = 150;
+    int clearLine = 0;
     // How far the box may reach; the usual size has no bound.
     int maxRight = 1 << 30;
     int maxBottom = 1 << 30;

@@ -51,6 +51,12 @@ class Hud {
     // the smallest field.
     void drawSettings(const std::vector<std::string>& lines, int chosen);
 
+    // The panels start below field line y, where what the host lays over the field ends.
+    void keepPanelsBelow(int y) {
+        help.keepBelow(y);
+        settings.keepBelow(y);
+    }
+
     // Shut-down: the heap score label goes first; the font closes after the renderer.
     void deleteScoreLabel() { scoreLabel.reset(); }
     void closeFont();

@@ -28,6 +28,17 @@ EM_JS(void, pageFilesWritten, (), {
 namespace {
 std::function<void()> leaveSave;
 
+// Where the page's bar (shown on a narrow screen) ends, down from the canvas's top in its
+// pixels; 0 while it is hidden.
+EM_JS(int, pageBarBottom, (), {
+    const bar = document.getElementById('phone-bar');
+    const canvas = document.getElementById('canvas');
+    if (!bar || !canvas)
+        return 0;
+    const box = bar.getBoundingClientRect();
+    return box.height > 0 ? Math.ceil(box.bottom - canvas.getBoundingClientRect().top) : 0;
+});
+
 // The field is the canvas's size when the game starts, grown in the canvas's shape to the
 // smallest the game plays on (a phone's screen is smaller); the window is the canvas, so the
 // field view scales the field into it. The page fits the canvas to its window.
@@ -85,5 +96,6 @@ Platform Platform::real(const std::vector<std::string>& controls) {
                       Display{openCanvasWindow, openCanvasRenderer, {}, {}}};
     platform.storage = storage;
     platform.input.events->enableTouch();
+    platform.input.events->touch()->setCoveredTop(pageBarBottom);
     return platform;
 }

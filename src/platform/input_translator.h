@@ -62,6 +62,7 @@ class InputTranslator {
     void typing();
     // Null where fingers were not enabled.
     const TouchControls* touch() const { return fingers.get(); }
+    TouchControls* touch() { return fingers.get(); }
 
     // The frame's next input; false when the frame has no more, and the next call begins the
     // next frame. What a frame could not take waits for the next one.

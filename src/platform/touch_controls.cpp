@@ -250,6 +250,15 @@ SDL_Point TouchControls::fieldPoint(SDL_Point canvas) const {
             (canvas.y - shownAt.y) * fieldH / shownAt.h};
 }
 
+int TouchControls::clearBelow() const {
+    const int bottom = coveredTop ? coveredTop() : 0;
+    if (bottom <= shownAt.y || shownAt.h <= 0) {
+        return 0;
+    }
+    // Rounded up: the covered canvas pixel's last field line is covered too.
+    return ((bottom - shownAt.y) * fieldH + shownAt.h - 1) / shownAt.h;
+}
+
 SDL_Rect TouchControls::fieldRect(const SDL_Rect& c) const {
     const SDL_Point at = fieldPoint({c.x, c.y});
     const SDL_Point end = fieldPoint({c.x + c.w, c.y + c.h});

@@ -46,6 +46,11 @@ class TouchControls {
     void setPanel(TouchPanel panel) { helpPanel = std::move(panel); }
     // Whether the settings panel is open now.
     void setSettingsOpen(std::function<bool()> open) { settingsOpen = std::move(open); }
+    // How far down the host's own buttons reach over the canvas's top, in canvas pixels (the
+    // page's bar on a narrow screen); 0 or empty: none.
+    void setCoveredTop(std::function<int()> bottom) { coveredTop = std::move(bottom); }
+    // The field's first line below them, so a panel can start there; 0 when nothing covers.
+    int clearBelow() const;
     // A viewer's controls from now on; the panel's rows take no taps.
     void watching();
     // Appends what the event stands for to `out`; false when it is none of the controls'
@@ -96,4 +101,5 @@ class TouchControls {
     std::map<SDL_FingerID, bool> ignored;
     TouchPanel helpPanel;
     std::function<bool()> settingsOpen;
+    std::function<int()> coveredTop;
 };

@@ -122,11 +122,13 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
 
 namespace {
 // A touch screen's game with the settings panel opened by its control (the first tap only
-// shows the controls); `line` is where a line of the panel lies.
+// shows the controls), the page's bar over the field's top as on a phone; `line` is where a
+// line of the panel lies.
 class TouchSettingsTest : public testing::Test {
   protected:
     void SetUp() override {
         h.events->enableTouch();
+        h.events->touch()->setCoveredTop([] { return 52; });
         quietly([&] { ASSERT_FALSE(h.start().has_value()); });
         for (const TouchControls::Control& c : h.events->touch()->controls()) {
             at[c.name] = c.rect;
@@ -150,8 +152,8 @@ class TouchSettingsTest : public testing::Test {
 };
 } // namespace
 
-// The control is drawn alone over the open panel, whose title says what a tap does; a key row
-// tapped is only chosen, saying why.
+// The control is drawn alone over the open panel, which starts below the bar and whose title
+// says what a tap does; a key row tapped is only chosen, saying why.
 TEST_F(TouchSettingsTest, TheControlOpensThePanelAndAKeyRowTappedIsOnlyChosen) {
     const std::string title = panel().lines(std::nullopt, h.events->touchedLast())[0];
     tap(line("mute"));
@@ -160,8 +162,9 @@ TEST_F(TouchSettingsTest, TheControlOpensThePanelAndAKeyRowTappedIsOnlyChosen) {
     EXPECT_EQ(std::tuple(h.count(rim, at["settings"]) > 0, h.count(rim, at["left"]),
                          title.find("tap a line") != std::string::npos, panel().capturing(),
                          panel().chosenLine(),
-                         panel().lines()[0].find("keyboard") != std::string::npos),
-              std::tuple(true, 0, true, false, lineOf(panel(), "mute"), true));
+                         panel().lines()[0].find("keyboard") != std::string::npos,
+                         h.game->hud().settingsPanel().shownBox().y > 52),
+              std::tuple(true, 0, true, false, lineOf(panel(), "mute"), true, true));
 }
 
 // A tap on the thrust line makes thrust a toggle, one on the sound line mutes, one beside the

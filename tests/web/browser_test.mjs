@@ -165,7 +165,9 @@ async function storedRecordings(page, dir) {
         ...(kept ? [[kept, /^replay in sync up to frame \d+: the recording is cut off$/, '0']] : []),
         [damaged, /^recording damaged at line \d+: expected frame 3 or "end 2"$/, '4']]) {
         const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(rec));
-        const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), 180));
+        // Watched at playing speed: a whole run's 9,000 frames take over two minutes.
+        const frames = (readFileSync(rec, 'utf8').match(/^frame /gm) || []).length;
+        const verdict = started && (await waitFor(() => page.evaluate(() => document.body.dataset.replay), Math.max(180, frames / 25)));
         const ended = await waitFor(() => page.evaluate(() => document.body.dataset.exitStatus), 30);
         check(`${basename(rec)} replays, its verdict on the page: ${verdict} (status ${ended})`,
             want.test(verdict) && (!status || ended === status));

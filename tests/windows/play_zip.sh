@@ -10,16 +10,25 @@
 export LC_ALL=C.UTF-8
 ZIP=$(realpath "$1")
 SRC=$(realpath "$2")
-export VA_WIN_BUILD=$(realpath "$3") VA_WIN_NO_PATH=1
+base=$(realpath "$3")
+export VA_WIN_NO_PATH=1
 BIN="$SRC/scripts/wine-run"
 . "$SRC/tests/e2e/lib.sh"
 
 # A Wine server the headless unit tests left running would serve these games without this
 # display: wait until it ends.
-WINEPREFIX="$VA_WIN_BUILD/wine" wineserver -w 2>/dev/null
+WINEPREFIX="$base/wine" wineserver -w 2>/dev/null
+
+# A prefix of their own, whose %APPDATA% starts empty: no game here reads or writes a settings,
+# scores or save file it did not make, and the build's prefix is left as it was.
+prefix=$(mktemp -d "$base/play-zip-XXXXXX")
+"$BIN" --linked-prefix "$base" "$prefix"
+export VA_WIN_BUILD=$prefix
+before=$(mktemp "$prefix/before-XXXXXX")
 start_x
 unlock() { [ -z "${locked:-}" ] || chattr -i "$locked" 2>/dev/null || chmod u+w "$locked"; }
-trap 'unlock; stop_x' EXIT
+own_prefix_gone() { WINEPREFIX="$prefix/wine" wineserver -k 2>/dev/null; rm -rf "$prefix"; }
+trap 'unlock; stop_x; own_prefix_gone' EXIT
 
 # unpack DIR: the zip's one folder inside DIR, echoed.
 unpack() {
@@ -76,6 +85,17 @@ else
     kill "$GAME_PID" 2>/dev/null; wait_exit
 fi
 
+# The day's whole run recorded on Linux: -verify here replays its 9000 frames in sync and gives
+# the score its last frame holds there.
+run_score() { printf '%d' "0x$(grep '^digest ' "$1" | tail -n 1 | sed 's/.* score=\([0-9a-f]*\) .*/\1/')"; }
+verified_run() {
+    timedemo "$game" daily.rec -verify &&
+        grep -q "^verify: 9000 frames, .*, score $(run_score "$game/daily.rec"), level " "$game/err"
+}
+cp "$SRC/tests/replays/daily.rec" "$game/"
+check "-verify of a whole daily run recorded on Linux: in sync, its score $(run_score "$game/daily.rec")" \
+    "$game" verified_run
+
 # Closed through the window manager (openbox's Alt+F4), like a click on the window's cross.
 rm -f "$game/game.txt"
 start_game "$game" "$game/void-angler.exe"
@@ -127,6 +147,9 @@ if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$lock
 else
     echo "SKIP: no way to lock a folder here (chattr +i refused)"
 fi
+
+check "the games left the build's own Wine prefix as it was" "$prefix" \
+    bash -c "[ -z \"\$(find '$base/wine/drive_c/users' -newer '$before' -print -quit)\" ]"
 
 echo "$E2E_PASSES passed, $E2E_FAILS failed"
 [ "$E2E_FAILS" -eq 0 ]
