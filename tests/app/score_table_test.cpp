@@ -91,12 +91,13 @@ TEST(ScoreTableTest, ThePageGetsEveryTableInOrderFromTheGamesReader) {
     t.add(run(5));
     t.add(run(9, "NEW", "daily", "2026-12-08"));
     t.add(run(6, "TOP"));
-    std::ofstream("scores.txt") << t.text();
+    // Binary: the reader takes only the writer's line ends, and Windows would add its own.
+    std::ofstream("scores.txt", std::ios::binary) << t.text();
     EXPECT_EQ(scoreRows(ScoreBook(".")),
               "table\tRuns\nentry\tTOP\t6\t1\t2026-12-08\tarcade-6.rec\n"
               "entry\tAAA\t5\t1\t2026-12-08\tarcade-5.rec\n"
               "table\tDaily run 2026-12-08\nentry\tNEW\t9\t1\t2026-12-08\tarcade-9.rec\n"
               "table\tDaily run 2026-12-01\nentry\tOLD\t7\t1\t2026-12-01\tarcade-7.rec\n");
-    std::ofstream("scores.txt") << "not a table\n";
+    std::ofstream("scores.txt", std::ios::binary) << "not a table\n";
     EXPECT_EQ(scoreRows(ScoreBook(".")), "damaged\tline 1: not a table of scores\n");
 }
