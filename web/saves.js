@@ -111,13 +111,18 @@ function mountSaves() {
     });
 }
 
-// "game.txt" and "settings.txt" straight into IndexedDB as the sync keeps them, in one
-// transaction issued now and committed at once: a closing page may not live to finish a sync,
-// which reads the store first and may be queued behind an older one. The copies in the mount get
-// the same time stamps, so a later sync finds nothing to write.
+// "game.txt", "settings.txt", the table of scores and a run's new recording straight into
+// IndexedDB as the sync keeps them, in one transaction issued now and committed at once: a closing
+// page may not live to finish a sync, which reads the store first and may be queued behind an
+// older one. The copies in the mount get the same time stamps, so a later sync finds nothing to
+// write.
 function storeSaveNow() {
     const db = IDBFS.dbs[SAVE_DIR];
-    const names = [SAVE_NAME, SETTINGS_NAME].filter(name => isFile(GAME_DIR + '/' + name));
+    const changedRun = name => isRunRecording(name) && isFile(GAME_DIR + '/' + name) &&
+        (!isFile(SAVE_DIR + '/' + name) ||
+         FS.stat(SAVE_DIR + '/' + name).mtime.getTime() !== FS.stat(GAME_DIR + '/' + name).mtime.getTime());
+    const names = [SAVE_NAME, SETTINGS_NAME, 'scores.txt'].filter(name => isFile(GAME_DIR + '/' + name))
+        .concat(FS.readdir(GAME_DIR).filter(changedRun));
     if (!db || !page.storageOk || page.watching || !names.length) {
         return;
     }

@@ -204,11 +204,16 @@ async function closedAfterCheckpoint(session) {
     await focusGame(page);
     await press(page, 'p');
     const mark = await checkpoint(page);
+    // As a run's end leaves them: its table of scores and its recording.
+    const run = ['scores.txt', 'void-angler scores 1\n', 'daily-2026-12-08-00001-abcd.rec', 'end 9000\n'];
+    await page.evaluate(r => (FS.writeFile('/game/' + r[0], r[1]), FS.writeFile('/game/' + r[2], r[3])), run);
     await page.close();
     const again = await open();
     const back = again && (await gameFile(again, 'game.txt'));
-    check('a page closed right after a checkpoint keeps its game for the next',
-        value(mark, 'pause_game') === '1' && sameGame(back, mark) && value(back, 'pause_game') === '1', back);
+    const runBack = again && [await gameFile(again, run[0]), await gameFile(again, run[2])];
+    check('a page closed right after a checkpoint keeps its game, and a run\'s table and recording, for the next',
+        value(mark, 'pause_game') === '1' && sameGame(back, mark) && value(back, 'pause_game') === '1' &&
+        runBack[0] === run[1] && runBack[1] === run[3], [back, runBack]);
     await again?.close();
 }
 
