@@ -116,8 +116,12 @@ void InputTranslator::translate(const SDL_Event& event, std::vector<PlayerInput>
     }
 }
 
-// Alt+Enter, F11 (once however long held) and the window's new size, panel or not.
-bool InputTranslator::windowEvent(const SDL_Event& event) {
+// Alt+Enter, F11 (once however long held), the window's new size and its close, in every mode.
+bool InputTranslator::windowEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
+    if (event.type == SDL_QUIT) {
+        out.push_back({PlayerInput::Kind::Quit});
+        return true;
+    }
     if ((event.type == SDL_KEYDOWN || event.type == SDL_KEYUP) && isWindowKey(event.key)) {
         if (event.type == SDL_KEYDOWN && event.key.repeat == 0) {
             playerWindow.toggleFullscreen(settings.get());
@@ -131,13 +135,10 @@ bool InputTranslator::windowEvent(const SDL_Event& event) {
 }
 
 void InputTranslator::translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
-    if (windowEvent(event)) {
+    if (windowEvent(event, out)) {
         return;
     }
     switch (event.type) {
-    case SDL_QUIT:
-        out.push_back({PlayerInput::Kind::Quit});
-        break;
     case SDL_KEYDOWN:
     case SDL_KEYUP:
         boundKey(event.key, out);

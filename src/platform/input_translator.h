@@ -76,8 +76,8 @@ class InputTranslator {
     void typedEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     bool pressedOften(const PlayerInput& input) const;
     void translateEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
-    // The window's own events: true when the event was one (no input of the game's).
-    bool windowEvent(const SDL_Event& event);
+    // The window's own events: true when the event was one (its close is the only input made).
+    bool windowEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     // While the panel is open it takes every key, button and click; the window still closes.
     void panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out);
     // The move a key or button makes in the panel, if any.

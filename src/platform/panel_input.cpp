@@ -42,13 +42,10 @@ void InputTranslator::openPanel(std::vector<PlayerInput>& out) {
 }
 
 void InputTranslator::panelEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
-    if (windowEvent(event)) {
+    if (windowEvent(event, out)) {
         return;
     }
     switch (event.type) {
-    case SDL_QUIT:
-        out.push_back({PlayerInput::Kind::Quit});
-        return;
     case SDL_KEYDOWN:
         if (panel->capturing()) {
             panel->captureKey(event.key.keysym.scancode);
@@ -121,13 +118,10 @@ void InputTranslator::typing() {
 
 void InputTranslator::typedEvent(const SDL_Event& event, std::vector<PlayerInput>& out) {
     SDL_Point at{};
-    if (windowEvent(event)) {
+    if (windowEvent(event, out)) {
         return;
     }
     switch (event.type) {
-    case SDL_QUIT:
-        out.push_back({PlayerInput::Kind::Quit});
-        break;
     case SDL_KEYDOWN:
         out.push_back(keyInput(event.key.keysym.scancode, true, event.key.repeat != 0));
         break;

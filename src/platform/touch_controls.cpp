@@ -99,6 +99,8 @@ void TouchControls::remeasure() {
     if (window != nullptr && (w != canvasW || h != canvasH)) {
         setSizes(w, h, fieldW, fieldH);
     }
+    // Read with the canvas's size, not each frame: in the page it asks the page's layout.
+    coveredBottom = coveredTop ? coveredTop() : 0;
 }
 
 bool TouchControls::translate(const SDL_Event& event, std::vector<PlayerInput>& out) {
@@ -251,7 +253,7 @@ SDL_Point TouchControls::fieldPoint(SDL_Point canvas) const {
 }
 
 int TouchControls::clearBelow() const {
-    const int bottom = coveredTop ? coveredTop() : 0;
+    const int bottom = coveredBottom;
     if (bottom <= shownAt.y || shownAt.h <= 0) {
         return 0;
     }

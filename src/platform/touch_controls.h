@@ -47,7 +47,7 @@ class TouchControls {
     // Whether the settings panel is open now.
     void setSettingsOpen(std::function<bool()> open) { settingsOpen = std::move(open); }
     // How far down the host's own buttons reach over the canvas's top, in canvas pixels (the
-    // page's bar on a narrow screen); 0 or empty: none.
+    // page's bar on a narrow screen), asked again as a finger comes down; 0 or empty: none.
     void setCoveredTop(std::function<int()> bottom) { coveredTop = std::move(bottom); }
     // The field's first line below them, so a panel can start there; 0 when nothing covers.
     int clearBelow() const;
@@ -102,4 +102,5 @@ class TouchControls {
     TouchPanel helpPanel;
     std::function<bool()> settingsOpen;
     std::function<int()> coveredTop;
+    int coveredBottom = 0;
 };
