@@ -6,64 +6,62 @@ namespace {
 const std::string kDefaults =
     "volume=100\nsound=on\ndisplay=fullscreen\nlarge_text=off\nclear_colours=off\n";
 
-// What each line alone reads as: the error it earns (empty: read), and the text written back.
-void expectEachLine(std::initializer_list<std::tuple<const char*, const char*, std::string>> rows) {
-    for (const auto& [line, error, written] : rows) {
-        const SettingsRead read = readSettings(line, "f");
-        const std::string text = settingsText(read.settings);
-        if (*error == '\0') {
-            EXPECT_TRUE(read.errors.empty()) << line << ": " << read.errors[0];
-        } else {
-            ASSERT_EQ(read.errors.size(), 1u) << line;
-            EXPECT_NE(read.errors[0].find(error), std::string::npos) << read.errors[0];
-        }
-        EXPECT_NE(text.find(written), std::string::npos) << line << " wrote\n" << text;
-    }
+// A line alone: the error it earns (empty: none), and what the text written back holds.
+void expectLine(const char* line, const std::string& error, const std::string& written) {
+    const SettingsRead read = readSettings(line, "f");
+    const std::string text = settingsText(read.settings);
+    ASSERT_EQ(read.errors.size(), error.empty() ? 0u : 1u) << line;
+    EXPECT_TRUE(error.empty() || read.errors[0].find(error) != std::string::npos) << read.errors[0];
+    EXPECT_NE(text.find(written), std::string::npos) << line << " wrote\n" << text;
 }
 } // namespace
 
 TEST(SettingsFileTest, EachGoodLineIsReadAndWrittenBackAsRead) {
-    expectEachLine({
-        {"volume=70", "", "volume=70\nsound=on\ndisplay=fullscreen\nlarge_text=off\n"},
-        {"volume=0", "", "volume=0\n"},
-        {"sound=off", "", "sound=off\n"},
-        {"display=window", "", "display=window\n"},
-        {"window=1280x800", "", "display=fullscreen\nwindow=1280x800\nlarge_text"},
-        {"large_text=on", "", "large_text=on\n"},
-        {"clear_colours=on\r", "", "clear_colours=on\n"},
-        {"bind_fire=F", "", kDefaults + "bind_fire=F\n"},
-        {"bind_fire=left ctrl", "", "bind_fire=Left Ctrl\n"},
-        {"bind_fire==", "", "bind_fire==\n"},
-        {"pad_fire=x", "", "pad_fire=x\n"},
-        {"pad_fire=lefttrigger", "", "pad_fire=lefttrigger\n"},
-        {"toggle_thrust=on", "", "toggle_thrust=on\n"},
-        {"newer_key=kept as it was", "", kDefaults + "newer_key=kept as it was\n"},
-        {"# a note", "", kDefaults + "# a note\n"},
-    });
+    const std::pair<const char*, std::string> rows[] = {
+        {"volume=70", "volume=70\nsound=on\ndisplay=fullscreen\nlarge_text=off\n"},
+        {"volume=0", "volume=0\n"},
+        {"sound=off", "sound=off\n"},
+        {"display=window", "display=window\n"},
+        {"window=1280x800", "display=fullscreen\nwindow=1280x800\nlarge_text"},
+        {"large_text=on", "large_text=on\n"},
+        {"clear_colours=on\r", "clear_colours=on\n"},
+        {"bind_fire=F", kDefaults + "bind_fire=F\n"},
+        {"bind_fire=left ctrl", "bind_fire=Left Ctrl\n"},
+        {"bind_fire==", "bind_fire==\n"},
+        {"pad_fire=x", "pad_fire=x\n"},
+        {"pad_fire=lefttrigger", "pad_fire=lefttrigger\n"},
+        {"toggle_thrust=on", "toggle_thrust=on\n"},
+        {"newer_key=kept as it was", kDefaults + "newer_key=kept as it was\n"},
+        {"# a note", kDefaults + "# a note\n"}};
+    for (const auto& [line, written] : rows) {
+        expectLine(line, "", written);
+    }
 }
 
 // A bad line leaves its setting at the default, and the file is written without it.
 TEST(SettingsFileTest, EachBadLineIsNamedWithItsOwnFault) {
-    expectEachLine({
-        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10", kDefaults},
-        {"volume=110", "steps of 10", kDefaults},
-        {"volume=-10", "steps of 10", kDefaults},
-        {"volume= 70", "steps of 10", kDefaults},
-        {"sound=yes", "f:1: sound=yes: sound is on or off", kDefaults},
-        {"display=Window", "display is fullscreen or window", kDefaults},
-        {"window=1280x0", "window is WxH", kDefaults},
-        {"window=1280", "window is WxH", kDefaults},
-        {"window=16385x800", "window is WxH", kDefaults},
-        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\"", kDefaults},
-        {"bind_fire=F1", "F1 is the game's own key", kDefaults},
-        {"bind_quit=F11", "F11 is the game's own key", kDefaults},
-        {"bind_Fire=F", "bind_Fire names no row of the controls", kDefaults},
-        {"bind_=F", "bind_ names no row", kDefaults},
-        {"pad_fire=y", "y is the settings panel's own button", kDefaults},
-        {"pad_fire=Y", "no pad button is named \"Y\"", kDefaults},
-        {"toggle_thrust=1", "a toggle is on or off", kDefaults},
-        {"no equals sign", "f:1: no equals sign: not a setting (key=value)", kDefaults},
-    });
+    const std::pair<const char*, const char*> rows[] = {
+        {"volume=75", "f:1: volume=75: volume is 0 to 100 in steps of 10"},
+        {"volume=110", "steps of 10"},
+        {"volume=-10", "steps of 10"},
+        {"volume= 70", "steps of 10"},
+        {"sound=yes", "f:1: sound=yes: sound is on or off"},
+        {"display=Window", "display is fullscreen or window"},
+        {"window=1280x0", "window is WxH"},
+        {"window=1280", "window is WxH"},
+        {"window=16385x800", "window is WxH"},
+        {"bind_fire=Nothing", "f:1: bind_fire=Nothing: no key is named \"Nothing\""},
+        {"bind_fire=F1", "F1 is the game's own key"},
+        {"bind_quit=F11", "F11 is the game's own key"},
+        {"bind_Fire=F", "bind_Fire names no row of the controls"},
+        {"bind_=F", "bind_ names no row"},
+        {"pad_fire=y", "y is the settings panel's own button"},
+        {"pad_fire=Y", "no pad button is named \"Y\""},
+        {"toggle_thrust=1", "a toggle is on or off"},
+        {"no equals sign", "f:1: no equals sign: not a setting (key=value)"}};
+    for (const auto& [line, error] : rows) {
+        expectLine(line, error, kDefaults);
+    }
 }
 
 TEST(SettingsFileTest, ADamagedFileIsOneLineAndAllDefaults) {
