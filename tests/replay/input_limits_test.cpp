@@ -94,17 +94,6 @@ TEST_F(InputLimitsTest, TheWindowsOwnKeysAreNoInputItsCloseIs) {
     EXPECT_EQ(take(), std::vector<PlayerInput>{{K::Quit}});
 }
 
-// Each slide lets go of one key, then presses the other, once each.
-TEST_F(InputLimitsTest, ASlideBetweenControlsLetsGoOfOneKeyThenPressesTheOther) {
-    onLeft();
-    slides(0, 2);
-    EXPECT_EQ(take(), (std::vector<PlayerInput>{{K::Key, SDL_SCANCODE_LEFT, true},
-                                                {K::Key, SDL_SCANCODE_LEFT, false},
-                                                {K::Key, SDL_SCANCODE_RIGHT, true},
-                                                {K::Key, SDL_SCANCODE_RIGHT, false},
-                                                {K::Key, SDL_SCANCODE_LEFT, true}}));
-}
-
 // 65,300 clicks and 123 slides (two inputs an event, the first press 1): 65,547 inputs.
 TEST_F(InputLimitsTest, AFullFrameLeavesTheRestForTheNextAndBothReadBack) {
     for (int i = 0; i < 65300; ++i) {

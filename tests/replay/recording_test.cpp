@@ -50,13 +50,17 @@ std::string readTrace(const std::string& text, std::string& error) {
 }
 
 // Texts built from one written game of two frames, for the reader's tables.
-struct Samples {
+class RecordingTest : public testing::Test {
+  protected:
     std::string whole = written(sampleHeader(), {sampleFrame(1), sampleFrame(2)}, true);
     std::string frame2 = whole.substr(0, whole.find("frame 2")) + "frame 2\n";
     std::string magic = "void-angler recording 1\n", head = magic + "game 1\nfield 800 600\n";
     std::string overCap = std::string(kMaxLineBytes + 1, 'k'), d = "\n" + digestLine() + "\n";
-    std::string clocks, crowded = frame2, presses = frame2;
-    Samples() {
+    std::string clocks, crowded = frame2, presses = frame2, crlf;
+    RecordingTest() {
+        for (char c : whole) {
+            crlf += c == '\n' ? "\r\n" : std::string(1, c);
+        }
         for (std::size_t i = 0; i <= kMaxFrameInputs; ++i) {
             clocks += "clock 1\nclock 1\n";
             crowded += "quit\n";
@@ -82,14 +86,7 @@ void expectReads(const ReadCases& cases) {
 
 } // namespace
 
-TEST(RecordingTest, CutOffFilesAndDamagedHeadersAreToldApart) {
-    const Samples s;
-    const std::string &whole = s.whole, &frame2 = s.frame2, &clocks = s.clocks;
-    std::string crlf;
-    for (char c : s.whole) {
-        crlf += c == '\n' ? "\r\n" : std::string(1, c);
-    }
-    const std::string &magic = s.magic, &head = s.head, &overCap = s.overCap;
+TEST_F(RecordingTest, CutOffFilesAndDamagedHeadersAreToldApart) {
     const std::string atCap = "| " + std::string(kMaxLineBytes - 2, 'k'); // the cap is inclusive
     expectReads({
         {whole, "0FFE", ""},
@@ -125,8 +122,8 @@ TEST(RecordingTest, CutOffFilesAndDamagedHeadersAreToldApart) {
 }
 
 // A run's line, in format 2 only, and every format 2 file has one.
-TEST(RecordingTest, ARunsLineStandsInFormat2AloneAndOnce) {
-    const std::string whole = Samples().whole, run = "void-angler recording 2\n";
+TEST_F(RecordingTest, ARunsLineStandsInFormat2AloneAndOnce) {
+    const std::string run = "void-angler recording 2\n";
     const std::string afterRun = whole.substr(whole.find('\n') + 1);
     expectReads({
         {replaced(whole, "\nsim ", "\nrun arcade\nsim "), "1", "unexpected \"run arcade\""},
@@ -139,10 +136,7 @@ TEST(RecordingTest, ARunsLineStandsInFormat2AloneAndOnce) {
     });
 }
 
-TEST(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
-    const Samples s;
-    const std::string &whole = s.whole, &frame2 = s.frame2, &clocks = s.clocks, &d = s.d;
-    const std::string &overCap = s.overCap, &crowded = s.crowded, &presses = s.presses;
+TEST_F(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
     ReadCases cases = {
         {whole + "frame 3\n", "0FFG", "a line after the end mark"},
         {frame2 + clocks + digestLine(), "0FG", "frame 2 is over its clock reading cap"},
@@ -169,7 +163,7 @@ TEST(RecordingTest, DamagedFramesAreToldApartWithoutReadingPastACap) {
 // The largest game the limits allow, written and read back whole: every kind of byte in a
 // saved game of 16 MiB whose one long line takes four bytes a byte to escape, every flag, a
 // full frame, and the end mark.
-TEST(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
+TEST_F(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
     WorkDir dir;
     RecordingHeader h = sampleHeader();
     h.width = h.height = 16384;
@@ -183,7 +177,7 @@ TEST(RecordingTest, TheLargestGameTheLimitsAllowReadsBackAsWritten) {
     EXPECT_TRUE(readsBack(written(h, {f}, true), h, {f}, RecordingReader::Next::End));
 }
 
-TEST(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {
+TEST_F(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {
     StateDigest a;
     a.parts = {{"rng", 1}, {"rocks", 3}, {"rock.shapes", 7}, {"score", 0}};
     a.rocks = "001122";
@@ -205,7 +199,7 @@ TEST(RecordingTest, TheFirstDifferingPartIsNamedDownToTheRock) {
 }
 
 // -timedemo's one-line state: every part and the rocks' digits count, the order too.
-TEST(RecordingTest, TheFoldedStateTakesEveryPartOfTheDigest) {
+TEST_F(RecordingTest, TheFoldedStateTakesEveryPartOfTheDigest) {
     StateDigest base;
     base.parts = {{"rng", 1}, {"tick", 2}, {"score", 3}};
     base.rocks = "0a";

@@ -24,10 +24,7 @@ if(NOT WIN32)
         "d=$(mktemp -d) && sed 's/^frame 40$/frame 41/' \"$1\" > \"$d/w.rec\" && cp \"$d/w.rec\" \"$d/copy\" && cd \"$d\" && \"$0\" w.rec --redigest 2>err; s=$?; cmp -s w.rec copy && [ $(ls | wc -l) -eq 3 ] && ! grep -q unchanged err; ok=$?; cd / && rm -rf \"$d\"; [ $s -eq 4 ] && [ $ok -eq 0 ]"
         $<TARGET_FILE:va_replay_check> ${VA_REPLAYS}/waves.rec)
     set_tests_properties(replay_check_redigest_damaged PROPERTIES LABELS replay TIMEOUT 300)
-endif()
-
-# -verify of the game itself, with no display named.
-if(NOT WIN32)
+    # -verify of the game itself, with no display named.
     add_test(NAME verify_recordings COMMAND sh ${CMAKE_CURRENT_SOURCE_DIR}/replay/verify_test.sh
         $<TARGET_FILE:void-angler> ${VA_REPLAYS} ${PROJECT_SOURCE_DIR}/dat)
     set_tests_properties(verify_recordings PROPERTIES TIMEOUT 600 LABELS replay)
