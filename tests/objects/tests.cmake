@@ -1,2 +1,1 @@
-va_test_suite(objects SOURCES space_junk_test.cpp space_ship_test.cpp space_block_test.cpp
-    rock_box_test.cpp)
+va_test_suite(objects SOURCES space_junk_test.cpp space_ship_test.cpp space_block_test.cpp)
