@@ -4,19 +4,12 @@
 #include <functional>
 #include <iterator>
 
+#include "objects/shifted_rock.h"
 #include "objects/ship_weapon.h"
 #include "objects/space_item.h"
 #include "support/kit.h"
 
-// The default outline spans x 4..50 (point 3 is (4, 31)) and y 10..57.
-static SpaceJunk shifted(float dx, float dy) {
-    SpaceJunk rock(900, 600, -1, false);
-    for (auto& p : rock.rockCords) {
-        p = {p.x + dx, p.y + dy};
-    }
-    return rock;
-}
-
+// Point 3 of the default outline is (4, 31).
 TEST(SpaceJunkTest, ACopyCarriesTheRockOverButWorksOutItsCentreAfresh) {
     SpaceJunk rock(900, 600, 9, false);
     std::tie(rock.boundBottom, rock.boundRight, rock.wrapHeight, rock.wrapWidth, rock.boundTop,
@@ -42,13 +35,13 @@ TEST(SpaceJunkTest, ALostRockWrapsOnlyOnceWhollyPastAnEdge) {
                              {0, 560, 4, -9},    {0, -15, 4, 16},       {0, -16, 4, 615},
                              {850, 560, 854, -9}}; // the right edge on the field's: only y wraps
     for (const auto& r : rows) {
-        SpaceJunk rock = shifted(r[0], r[1]);
+        SpaceJunk rock = shiftedRock(r[0], r[1]);
         rock.fixLostRock();
         EXPECT_EQ(std::tuple(rock.rockCords[3].x, rock.rockCords[3].y), std::tuple(r[2], r[3]));
     }
     // A move checks the bounds: leftmost x 899 stays on a 900-wide field, 900 is lost.
     for (const auto& [dx, x] : {std::pair(895.0f, 899.0f), std::pair(896.0f, 0.0f)}) {
-        SpaceJunk rock = shifted(dx, 0);
+        SpaceJunk rock = shiftedRock(dx, 0);
         rock.moveRock(0, 0);
         EXPECT_EQ(rock.rockCords[3].x, x) << dx;
     }
@@ -62,7 +55,7 @@ TEST(SpaceJunkTest, FitSizeAndScaleByKeepRocksBetweenTheirBoundaries) {
         {150, 130, 1},      {151, 130, 0.85f},         {120, 120, 1},     {119, 130, 2.125f},
         {130, 119, 2.125f}, {200, 100, 0.85f * 2.125f}};
     for (const auto& r : sizes) {
-        SpaceJunk rock = shifted(0, 0);
+        SpaceJunk rock = shiftedRock(0, 0);
         rock.rockCords[9] = {r[0], 29.0f};
         rock.rockCords[6] = {20.0f, r[1]};
         rock.fitSize();
@@ -70,7 +63,7 @@ TEST(SpaceJunkTest, FitSizeAndScaleByKeepRocksBetweenTheirBoundaries) {
     }
     const float scales[][2] = {{0, 0.25f}, {0.1f, 0.25f}, {-1, 0.25f}, {0.125f, 0.125f}, {2, 2}};
     for (const auto& s : scales) {
-        SpaceJunk rock = shifted(0, 0);
+        SpaceJunk rock = shiftedRock(0, 0);
         rock.scaleBy(s[0]);
         EXPECT_EQ(std::tuple(rock.rockCords[0].x, rock.rockCords[6].y),
                   std::tuple(25 * s[1], 57 * s[1]));
@@ -82,10 +75,10 @@ TEST(SpaceJunkTest, AWrapMovesEveryOutlinePoint) {
     const float wraps[][4] = {
         {50, -1, 0, 600}, {50, 601, 0, -600}, {-1, 75, 900, 0}, {901, 75, -900, 0}};
     for (const auto& r : wraps) {
-        SpaceJunk rock = shifted(0, 0);
+        SpaceJunk rock = shiftedRock(0, 0);
         std::tie(rock.x_c, rock.y_c) = std::tuple(r[0], r[1]);
         rock.wrapRock();
-        const SpaceJunk home = shifted(r[2], r[3]);
+        const SpaceJunk home = shiftedRock(r[2], r[3]);
         EXPECT_EQ(std::memcmp(rock.rockCords, home.rockCords, sizeof home.rockCords), 0)
             << "a point left behind at " << r[0] << "," << r[1];
     }
@@ -94,7 +87,7 @@ TEST(SpaceJunkTest, AWrapMovesEveryOutlinePoint) {
 // Where the inset box lies, how a rock drifts and the shapes its draws give, the kept-box test
 // and the stored recordings hold; the flags a hit sets they do not.
 TEST(SpaceJunkTest, AHitOnTheInsetBoxMarksTheRock) {
-    SpaceJunk rock = shifted(0, 0); // the inset box spans x 17..38, y 23..45
+    SpaceJunk rock = shiftedRock(0, 0); // the inset box spans x 17..38, y 23..45
     EXPECT_FALSE(rock.hitBy(SDL_FRect{38.5f, 23.0f, 13.0f, 13.0f}));
     EXPECT_EQ(std::tuple(rock.hit, rock.alive), std::tuple(false, true));
     EXPECT_TRUE(rock.hitBy(SDL_FRect{38.0f, 23.0f, 13.0f, 13.0f}));

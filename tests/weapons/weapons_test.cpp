@@ -1,17 +1,9 @@
 #include "geometry/null_surface.h"
+#include "objects/shifted_rock.h"
 #include "support/kit.h"
 #include "weapons/collisions.h"
 #include "weapons/fire_rule.h"
 #include "weapons/manage_weapon.h"
-
-// The default outline: full box x 4..50, y 10..57; inset hit box x 17..38, y 23..45.
-static SpaceJunk rockAt(int id, float dx, float dy) {
-    SpaceJunk rock(1920, 1080, id, false);
-    for (auto& p : rock.rockCords) {
-        p = {p.x + dx, p.y + dy};
-    }
-    return rock;
-}
 
 struct WeaponsTest : testing::Test {
     void TearDown() override { testing::internal::GetCapturedStdout(); }
@@ -32,7 +24,8 @@ TEST_F(WeaponsTest, TheFireAngleAndAHitErasesTheRockSpendsOneMissileAndTheNextIs
     for (const auto& r : rows) {
         EXPECT_FLOAT_EQ(missileAngle(PointF(100, 100), PointF(100, 60), int(r[0])), r[1]) << r[0];
     }
-    rocks = {rockAt(1, 0, 0), rockAt(2, 200, 0), rockAt(3, 400, 0)};
+    rocks = {shiftedRock(0, 0, 1, 1920, 1080), shiftedRock(200, 0, 2, 1920, 1080),
+             shiftedRock(400, 0, 3, 1920, 1080)};
     ssw.fireMissile({}, PointF(30, 30), 0);  // hits rock 1
     ssw.fireMissile({}, PointF(31, 31), 0);  // would hit rock 1 as well: flies on
     ssw.fireMissile({}, PointF(230, 30), 0); // hits rock 2
@@ -43,7 +36,7 @@ TEST_F(WeaponsTest, TheFireAngleAndAHitErasesTheRockSpendsOneMissileAndTheNextIs
 
 TEST_F(WeaponsTest, TheShipBouncesOffARockAtNoCost) {
     // Only the first rock's rim (x from 994) reaches the sprite; its inset box starts at 1007.
-    rocks = {rockAt(1, 990, 500), rockAt(2, 0, 0)};
+    rocks = {shiftedRock(990, 500, 1, 1920, 1080), shiftedRock(0, 0, 2, 1920, 1080)};
     rocks[0].t_velocity = PointF(2.0f, 3.0f);
     hero.t_velocity = PointF(1.0f, -2.0f);
     ssw.fireMissile({}, PointF(500, 500), 0);
