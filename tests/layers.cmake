@@ -25,17 +25,15 @@ foreach(rule IN LISTS rules)
         endforeach()
         # Not in a comment: no slash before the call.
         file(STRINGS "${f}" draws REGEX "^[^/]*(std::|[^A-Za-z_])s?rand[ \t]*\\(")
-        foreach(line IN LISTS draws)
-            list(APPEND failures "${f}: draws from the C library's generator: ${line}")
-        endforeach()
+        list(TRANSFORM draws PREPEND "${f}: draws from the C library's generator: ")
+        list(APPEND failures ${draws})
         # The C library's transcendental functions differ between platforms: the simulation
         # takes them from geometry/exact_math.h (exact::sin and the like), and no drawing of
         # ours needs them. std::, :: or unqualified, float forms too.
         if(NOT f MATCHES "/${maths_home}$")
             file(STRINGS "${f}" calls REGEX "^[^/]*(std::|[^A-Za-z_:]::|[^A-Za-z_:.])${maths}f?[ \t]*\\(")
-            foreach(line IN LISTS calls)
-                list(APPEND failures "${f}: the C library's maths (use exact_math.h): ${line}")
-            endforeach()
+            list(TRANSFORM calls PREPEND "${f}: the C library's maths (use exact_math.h): ")
+            list(APPEND failures ${calls})
         endif()
     endforeach()
 endforeach()
