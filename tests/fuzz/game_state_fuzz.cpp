@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <fstream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -19,35 +20,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
     return 0;
 }
 
-// The reader takes no minus sign, so a negative number comes back as 0.
-static std::int32_t reloaded(std::int32_t v) {
-    return v < 0 ? 0 : v;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     std::ofstream("game.txt", std::ios::binary | std::ios::trunc)
         .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
-    std::int32_t score, level;
-    bool freeze, pause;
-    std::vector<Point> points;
-    {
-        GameState state;
-        points = state.getLfpts(); // clear() empties them
-        score = state.getScore();
-        level = state.getLevel();
-        freeze = state.loadedFreeze;
-        pause = state.isPaused();
-        state.fill(points, score, level, freeze, pause);
-        state.save();
-    } // the destructor writes "game.txt" a second time
-    GameState back;
-    bool same = back.getScore() == reloaded(score) && back.getLevel() == reloaded(level) &&
-                back.loadedFreeze == freeze && back.isPaused() == pause &&
-                back.getLfpts().size() == points.size() && back.store.empty();
-    for (std::size_t i = 0; same && i < points.size(); ++i) {
-        same = back.getLfpts()[i] == Point(reloaded(points[i].x), reloaded(points[i].y));
+    auto first = std::make_unique<GameState>();
+    const std::vector<Point> points = first->getLfpts(); // clear() empties them
+    const std::int32_t score = first->getScore(), level = first->getLevel();
+    const bool freeze = first->loadedFreeze, pause = first->isPaused();
+    first->fill(points, score, level, freeze, pause);
+    first->save();
+    first.reset(); // the destructor writes "game.txt" a second time
+    // The reader takes no minus sign, so a negative number comes back as 0.
+    const auto reloaded = [](std::int32_t v) { return v < 0 ? 0 : v; };
+    std::vector<Point> kept;
+    for (const Point& p : points) {
+        kept.emplace_back(reloaded(p.x), reloaded(p.y));
     }
-    if (!same) {
+    GameState back;
+    if (back.getScore() != reloaded(score) || back.getLevel() != reloaded(level) ||
+        back.loadedFreeze != freeze || back.isPaused() != pause || back.getLfpts() != kept ||
+        !back.store.empty()) {
         std::abort();
     }
     return 0;
