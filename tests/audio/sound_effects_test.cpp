@@ -62,7 +62,6 @@ TEST_F(SoundEffectsTest, EachFileLoadsIntoItsOwnChunkUntilFreed) {
                   fs::file_size(std::string("dat/") + kFiles[i] + ".wav") - 44);
     }
     sounds.freeAll();
-    for (auto chunk : kChunks) {
-        EXPECT_EQ(sounds.*chunk, nullptr);
-    }
+    EXPECT_TRUE(std::ranges::all_of(kChunks, [this](auto chunk) { return !(sounds.*chunk); }))
+        << "a chunk kept after freeAll";
 }

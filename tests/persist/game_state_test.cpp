@@ -10,12 +10,8 @@
 
 namespace fs = std::filesystem;
 
-#ifdef _WIN32
 // Windows keeps only the read-only bit.
-constexpr fs::perms kKeptPerms = fs::perms(0666);
-#else
-constexpr fs::perms kKeptPerms = fs::perms(0640);
-#endif
+constexpr fs::perms kKeptPerms = fs::perms(fs::path::preferred_separator == '\\' ? 0666 : 0640);
 
 // Loads text as "game.txt"; returns the reader's log, "score level freeze pause", the
 // points and the other keys.
