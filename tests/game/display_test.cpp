@@ -1,5 +1,6 @@
 #include <functional>
 #include <numbers>
+#include <ranges>
 
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
@@ -44,7 +45,7 @@ void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL
         h.display.openRenderer = [](SDL_Window* w) {
             return SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
         };
-        h.game = std::make_unique<Game>(*h.state, HeadlessGame::platformOn(h.display));
+        h.makeGame();
         quietly([&] {
             ASSERT_FALSE(h.start({"-window=" + std::to_string(row.fieldWidth) + "x" +
                                   std::to_string(row.fieldHeight)}));
@@ -73,7 +74,7 @@ TEST(FieldViewTest, AClickInAScaledWindowPicksTheLiffCellUnderThePointer) {
         SDL_Event click{.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(window), 0,
                                    SDL_BUTTON_RIGHT, SDL_PRESSED, 1, 0, row.click.x, row.click.y}};
         SDL_PushEvent(&click);
-        EXPECT_NE(h.run().find(std::string("Liff Block Point") + row.cell), std::string::npos);
+        EXPECT_TRUE(holds(h.run(), std::string("Liff Block Point") + row.cell));
     });
 }
 
@@ -96,13 +97,9 @@ TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame)
 }
 
 // Whether any pixel of the 3 x 3 around (x, y) is lit green.
-static bool litNear(const Canvas& c, long x, long y) {
-    for (int i = 0; i < 9; ++i) {
-        if (c.pixel(int(x) + i % 3 - 1, int(y) + i / 3 - 1).g >= 200) {
-            return true;
-        }
-    }
-    return false;
+static bool litNear(const Canvas& c, int x, int y) {
+    const auto lit = [&](int i) { return c.pixel(x + i % 3 - 1, y + i / 3 - 1).g >= 200; };
+    return std::ranges::any_of(std::views::iota(0, 9), lit);
 }
 
 // 1920 x 1080 in 1280 x 720, drawn as the game draws (with alpha 0).
