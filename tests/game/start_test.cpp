@@ -29,33 +29,30 @@ TEST(StartTest, AMissingFontIsReportedAndTheGameStillPlays) {
     quietly([&] { noFont.exitProcess(); });
 }
 
-TEST(StartTest, ARendererThatCannotBeMadeEndsWithFailure) {
-    HeadlessGame noRenderer;
-    noRenderer.display.openRenderer = [](SDL_Window*) -> SDL_Renderer* { return nullptr; };
-    noRenderer.makeGame();
-    std::optional<int> status;
-    quietly([&] { status = noRenderer.start(); });
-    EXPECT_NE(status.value_or(0), 0);
-    quietly([&] { noRenderer.exitProcess(); });
-}
-
-// A window that cannot be made, a bad field flag, or a field too small: refused before any
-// window opens where the screen's size is known beforehand, and after otherwise.
-TEST(StartTest, NoWindowABadFieldFlagOrAFieldTooSmallEndsWithFailure) {
-    const std::tuple<const char*, int, int> starts[] = {
-        {"", 1920, 1}, {"-window=12", 0, 0}, {"-scale=4", 1920, 0}, {"-scale=4", 5000, 1}};
-    for (const auto& [flag, side, opens] : starts) {
+// A window or renderer that cannot be made, a bad field flag, or a field too small: refused
+// before any window opens where the screen's size is known beforehand, and after otherwise.
+TEST(StartTest, NoWindowNoRendererABadFieldFlagOrAFieldTooSmallEndsWithFailure) {
+    // The flag, the screen's width, what cannot be made (Window, Renderer), whether a window opens.
+    const std::tuple<const char*, int, char, bool> starts[] = {{"", 1920, 'W', true},
+                                                               {"", 1920, 'R', true},
+                                                               {"-window=12", 0, '-', false},
+                                                               {"-scale=4", 1920, '-', false},
+                                                               {"-scale=4", 5000, '-', true}};
+    for (const auto& [flag, side, broken, opens] : starts) {
         HeadlessGame bad;
         bool opened = false;
         bad.display.desktopSize = [side](auto& w, auto& h) { return w = side, h = side / 2, true; };
-        bad.display.openWindow = [&, f = flag, open = bad.display.openWindow](auto&&... a) {
+        bad.display.openWindow = [&, b = broken, open = bad.display.openWindow](auto&&... a) {
             opened = true;
-            return *f ? open(a...) : nullptr;
+            return b == 'W' ? nullptr : open(a...);
+        };
+        bad.display.openRenderer = [b = broken, open = bad.display.openRenderer](SDL_Window* w) {
+            return b == 'R' ? nullptr : open(w);
         };
         bad.makeGame();
         std::optional<int> status;
         quietly([&] { status = bad.start({flag}); });
-        EXPECT_TRUE(status.value_or(0) != 0 && opened == (opens == 1)) << flag << " on " << side;
+        EXPECT_TRUE(status.value_or(0) != 0 && opened == opens) << flag << " on " << side << broken;
         quietly([&] { bad.exitProcess(); });
     }
 }
