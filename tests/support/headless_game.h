@@ -80,11 +80,11 @@ class HeadlessGame {
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
+    static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     // A virtual pad that SDL maps as a controller, button for button, axis for axis.
     static SDL_Joystick* plugPad(Uint16 vendor = 0, Uint16 product = 0);
 
   private:
-    static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     bool started = false;
     bool stopped = false;
 };
