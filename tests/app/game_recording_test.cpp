@@ -51,8 +51,7 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
     changed[digit] = text[digit] == '0' ? '1' : '0';
-    EXPECT_EQ(replayText(changed),
-              std::pair(3, std::string("replay out of sync at frame 1: the score")));
+    EXPECT_EQ(replayText(changed), Verdict(3, "replay out of sync at frame 1: the score"));
     RecordingWriter out("redigested.rec");
     GamePlayback redigest("replayed.rec", PlaybackMode::Redigest);
     ASSERT_EQ(redigest.open(), std::nullopt);
@@ -69,8 +68,8 @@ TEST_F(RecordedGameTest, AGameEndedBeforeItsFirstFrameIsOutOfSyncThere) {
     ASSERT_EQ(playback.open(), std::nullopt);
     session.addedFlags = {"-help"};
     const auto [status, err] = session.play(playback);
-    EXPECT_EQ(std::pair(status, logLines(err).back()),
-              std::pair(3, std::string("replay out of sync at frame 1: the game ended")));
+    EXPECT_EQ(Verdict(status, logLines(err).back()),
+              Verdict(3, "replay out of sync at frame 1: the game ended"));
 }
 
 // Cut off (only by the end of the file), damaged (anything unreadable before it) and refused
@@ -202,5 +201,5 @@ TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
     EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
     EXPECT_EQ(replayText(readFile("cut.rec")),
-              std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
+              Verdict(0, "replay in sync up to frame 1: the recording is cut off"));
 }
