@@ -16,7 +16,7 @@ struct PanelFrame {
     std::vector<std::string> lines;
     const RunEndScreen& screen;
     bool has(const std::string& part) const {
-        return std::ranges::any_of(lines, [&](auto& l) { return l.find(part) != l.npos; });
+        return std::ranges::any_of(lines, [&](auto& l) { return holds(l, part); });
     }
     // A finger's tap on the line that starts with `start`, found as a finger finds it.
     void tap(const std::string& start) const {
@@ -96,8 +96,7 @@ TEST(RunEndPanelTest, KeyboardInitialsAreEnteredOnlyOnceTheRunIsVerified) {
             }
         },
         "initials=ABC ");
-    EXPECT_EQ(end.leave, RunEndPanel::Leave::Quit);
-    EXPECT_TRUE(end.entered);
+    EXPECT_EQ(std::pair(end.leave, end.entered), std::pair(RunEndPanel::Leave::Quit, true));
     EXPECT_TRUE(readFile(kRecording).ends_with("\nend 9000\n"));
 }
 
@@ -130,8 +129,7 @@ TEST(RunEndPanelTest, APadOrTapsChooseInitials) {
         WorkDir dir;
         step = 0;
         const Ended end = playRun(script, std::string("initials=") + initials + " ");
-        EXPECT_EQ(end.leave, leave) << initials;
-        EXPECT_TRUE(end.entered) << initials;
+        EXPECT_EQ(std::pair(end.leave, end.entered), std::pair(leave, true)) << initials;
     }
     SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
 }
@@ -154,8 +152,7 @@ TEST(RunEndPanelTest, NoInitialsBelowAFullTableAndNoPanelForARunQuitEarly) {
             }
         },
         "---");
-    EXPECT_FALSE(end.asked);
-    EXPECT_EQ(end.leave, RunEndPanel::Leave::Quit);
+    EXPECT_EQ(std::pair(end.leave, end.asked), std::pair(RunEndPanel::Leave::Quit, false));
     EXPECT_EQ(readFile("scores/scores.txt"), full.text());
 
     fs::remove_all("scores");
