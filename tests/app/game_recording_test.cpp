@@ -1,4 +1,3 @@
-#include "app/launch.h"
 #include "app/linked_game.h"
 #include "replay/recording_writer.h"
 

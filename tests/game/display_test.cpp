@@ -1,11 +1,9 @@
-#include <functional>
 #include <numbers>
 #include <ranges>
 
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
 #include "platform/field_view.h"
-#include "platform/platform.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -30,10 +28,12 @@ const WindowRow kWindowRows[] = {
     {800, 600, 1024, 1024, {0, 128, 1024, 768}, {507, 517}, "(x=30,y=14);"},
     {800, 600, 1000, 500, {167, 0, 666, 500}, {496, 253}, "(x=30,y=14);"},
 };
+} // namespace
 
 // Each row's game in its window, two frames in: a renderer on a window, as the game makes it,
-// so SDL maps its mouse events.
-void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL_Window*)>& check) {
+// so SDL maps its mouse events. The backdrop is never black: the field fills its rect and
+// nothing else is drawn. A right click then names the Liff cell under the pointer.
+TEST(FieldViewTest, AScaledWindowShowsTheFieldInItsCentredRectAndMapsClicksBackToIt) {
     for (const WindowRow& row : kWindowRows) {
         SCOPED_TRACE(std::to_string(row.windowWidth) + "x" + std::to_string(row.windowHeight));
         HeadlessGame h;
@@ -51,31 +51,18 @@ void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL
                                   std::to_string(row.fieldHeight)}));
         });
         h.run(2);
-        check(row, h, window);
-    }
-}
-} // namespace
-
-TEST(FieldViewTest, AWindowedFieldFillsItsCentredRectBetweenBlackBars) {
-    forEachWindow([](const WindowRow& row, HeadlessGame& h, SDL_Window* window) {
         EXPECT_EQ(h.state->windowSize, Point(row.fieldWidth, row.fieldHeight));
         SDL_Surface* shown = SDL_GetWindowSurface(window);
         const SDL_Rect& s = row.shown;
-        const int blackOutside = countColour(shown, {0, 0, 0, 255}) -
-                                 countColour(shown, {0, 0, 0, 255}, {s.x, s.y, s.w, s.h});
-        // The backdrop is never black: the field fills its rect and nothing else is drawn.
-        EXPECT_EQ(blackOutside, row.windowWidth * row.windowHeight - s.w * s.h);
-        EXPECT_LT(countColour(shown, {0, 0, 0, 255}, s), s.w * s.h / 10);
-    });
-}
-
-TEST(FieldViewTest, AClickInAScaledWindowPicksTheLiffCellUnderThePointer) {
-    forEachWindow([](const WindowRow& row, HeadlessGame& h, SDL_Window* window) {
+        const int blackInside = countColour(shown, {0, 0, 0, 255}, s);
+        EXPECT_EQ(countColour(shown, {0, 0, 0, 255}) - blackInside,
+                  row.windowWidth * row.windowHeight - s.w * s.h);
+        EXPECT_LT(blackInside, s.w * s.h / 10);
         SDL_Event click{.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(window), 0,
                                    SDL_BUTTON_RIGHT, SDL_PRESSED, 1, 0, row.click.x, row.click.y}};
         SDL_PushEvent(&click);
         EXPECT_TRUE(holds(h.run(), std::string("Liff Block Point") + row.cell));
-    });
+    }
 }
 
 // Both games draw the same frames: the clock is pinned and the generator seeded alike.

@@ -48,19 +48,14 @@ TEST_F(FrameTest, EachTurnKeyTurnsFiveDegreesAFrameAndBothHeldCancel) {
 
 // UP or DOWN alone does nothing; V takes the last of them still set, once: a step clears it.
 TEST_F(FrameTest, VWidensOrNarrowsTheFlocksSightOncePerUpOrDown) {
-    using Keys = std::vector<SDL_Scancode>;
-    const std::pair<Keys, int> steps[] = {{{SDL_SCANCODE_UP}, 50},
-                                          {{SDL_SCANCODE_V, SDL_SCANCODE_DOWN}, 49},
-                                          {{SDL_SCANCODE_V}, 49},
-                                          {{SDL_SCANCODE_DOWN}, 48}, // the waiting V
-                                          {{SDL_SCANCODE_DOWN}, 48},
-                                          {{SDL_SCANCODE_V}, 47},
-                                          {{SDL_SCANCODE_V, SDL_SCANCODE_UP}, 48},
-                                          {{SDL_SCANCODE_V}, 48}};
+    // The keys tapped in a frame (Up, Down, V) and the sight after it; the fourth takes the
+    // waiting V.
+    const std::pair<std::string, int> steps[] = {{"U", 50}, {"VD", 49}, {"V", 49},  {"D", 48},
+                                                 {"D", 48}, {"V", 47},  {"VU", 48}, {"V", 48}};
     int step = 0;
     for (const auto& [keys, range] : steps) {
-        for (SDL_Scancode k : keys) {
-            h.tapKey(k);
+        for (const char k : keys) {
+            h.tapKey(k == 'U' ? SDL_SCANCODE_UP : k == 'D' ? SDL_SCANCODE_DOWN : SDL_SCANCODE_V);
         }
         h.run();
         EXPECT_EQ(h.game->flock().getVisualRange(), range) << "step " << ++step;

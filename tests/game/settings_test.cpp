@@ -2,7 +2,6 @@
 // remembered.
 #include "geometry/null_surface.h"
 #include "support/headless_game.h"
-#include "support/log_lines.h"
 
 namespace {
 float speed(const HeadlessGame& h) {

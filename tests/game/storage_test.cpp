@@ -2,8 +2,6 @@
 // away mid-game gets the same save a quit writes.
 #include "support/headless_game.h"
 
-#include <functional>
-
 TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     HeadlessGame h;
     std::function<void()> leaveSave;
