@@ -96,12 +96,16 @@ TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
     }
 }
 
+// Each in a scratch folder of its own.
+class RecordingVerdictTest : public testing::Test {
+    WorkDir dir;
+};
+
 // A full disk is told once, and the game goes on.
-TEST(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
+TEST_F(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
-    WorkDir dir;
     GameRecorder recorder("/dev/full", {});
     ASSERT_EQ(recorder.start(), "");
     const auto [status, err] = LinkedGame{}.play(recorder);
@@ -152,8 +156,7 @@ Refusals refusedPaths() {
 } // namespace
 
 // Nothing starts, nothing is created or changed: one line and a status.
-TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
     const std::string save = "fart_user_1_score=2500\nfart_user_1_level=3\n";
     std::ofstream("game.txt") << save;
     std::ofstream("checkpoint1700000000.txt") << save;
@@ -169,8 +172,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
 }
 
 // A recording may be replaced, but only once the new game's first frame is written.
-TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntilTheFirstFrame) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntilTheFirstFrame) {
     std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
     const std::size_t files = std::distance(fs::directory_iterator("."), {});
     GameRecorder unstarted("old.rec", {});
@@ -182,8 +184,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntil
 
 // The page keeps its recording in memory: past its limit the recording stops after its last
 // whole frame, told once, and what was written replays as cut off.
-TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     GameRecorder whole("whole.rec", {"-test"});
     ASSERT_EQ(whole.start(), "");
     LinkedGame{}.play(whole);
