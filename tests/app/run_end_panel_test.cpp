@@ -80,9 +80,10 @@ void pushKeys(std::initializer_list<SDL_Scancode> keys) {
 }
 
 // Keys typed while the check still runs beside the panel's frames: the initials wait for it.
+// Backspace clears the second place's X (the third is still unset), so B and C follow A.
 void typeInitials(const PanelFrame& f) {
     if (f.has("Your initials") && f.lines.at(1).starts_with("Checking")) {
-        pushKeys({SDL_SCANCODE_A, SDL_SCANCODE_B, SDL_SCANCODE_X, SDL_SCANCODE_BACKSPACE,
+        pushKeys({SDL_SCANCODE_A, SDL_SCANCODE_X, SDL_SCANCODE_BACKSPACE, SDL_SCANCODE_B,
                   SDL_SCANCODE_C, SDL_SCANCODE_RETURN});
     }
     if (f.has("1. ABC\t")) {
