@@ -5,8 +5,7 @@ namespace fs = std::filesystem;
 
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
 // (the header holds the field), through a link as saves are written.
-class RecordedGameTest : public testing::Test {
-  protected:
+struct RecordedGameTest : testing::Test {
     void SetUp() override {
         std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
         std::error_code noLinks;
@@ -97,7 +96,7 @@ TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
 }
 
 // Each in a scratch folder of its own.
-class RecordingVerdictTest : public testing::Test {
+struct RecordingVerdictTest : testing::Test {
     WorkDir dir;
 };
 
@@ -131,15 +130,14 @@ Refusals refusedPaths() {
         {{"-record=.game.txt.tmp"}, 1, ".game.txt.tmp: the game saves through that file"},
         {{"-record=.checkpoint1700000000.txt.tmp"}, 1, "the game saves through that file"},
         {{"-record=" + std::string(300, 'n')}, 1, "cannot write the recording nnn"},
-        {{"-record="}, 2, "void-angler: -record= names no file"},
-        {{"-replay="}, 2, "void-angler: -replay= names no file"},
-        {{"-timedemo="}, 2, "void-angler: -timedemo= names no file"},
-        {{"-verify="}, 2, "void-angler: -verify= names no file"},
         // Windows opens no folder: there the line says it cannot open it.
         {{"-replay=folder"},
          1,
          fs::exists("/proc") ? "cannot read the recording folder: Is a" : "the recording folder"},
     };
+    for (const std::string flag : {"-record=", "-replay=", "-timedemo=", "-verify="}) {
+        cases.push_back({{flag}, 2, flag + " names no file"});
+    }
     std::error_code noLinks; // a plain Windows user makes none
     if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
         cases.push_back({{"-record=save-link"}, 1, "save-link: that is the saved game"});

@@ -90,8 +90,7 @@ static bool litNear(const Canvas& c, int x, int y) {
 }
 
 // 1920 x 1080 in 1280 x 720, drawn as the game draws (with alpha 0).
-class ShrunkFieldTest : public testing::Test {
-  protected:
+struct ShrunkFieldTest : testing::Test {
     void SetUp() override {
         view.open(window.paint, 1920, 1080);
         view.beginFrame();

@@ -4,8 +4,7 @@ namespace {
 constexpr SDL_Color kGreen{168, 198, 78, 255};
 constexpr SDL_Color kText{255, 44, 44, 255};
 
-class FrameTest : public testing::Test {
-  protected:
+struct FrameTest : testing::Test {
     StartedGame h;
 };
 } // namespace

@@ -5,8 +5,7 @@
 namespace {
 // A started game with a pad plugged in that counts in the background: a test window never
 // has the focus.
-class GamepadTest : public testing::Test {
-  protected:
+struct GamepadTest : testing::Test {
     void SetUp() override {
         pad = HeadlessGame::plugPad();
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
@@ -46,7 +45,9 @@ TEST_F(GamepadTest, EachControlDoesWhatItsKeyDoes) {
     };
     for (const auto& [button, x, key, frames, turned, fired, pauses] : rows) {
         for (const bool byKey : {false, true}) {
-            auto hold = [&](bool down) {
+            const auto [angle, missiles, paused] = now();
+            std::string log;
+            for (const bool down : {true, false}) {
                 if (byKey) {
                     HeadlessGame::pushKey(down ? SDL_KEYDOWN : SDL_KEYUP, key);
                 } else if (button < 0) {
@@ -54,12 +55,8 @@ TEST_F(GamepadTest, EachControlDoesWhatItsKeyDoes) {
                 } else {
                     SDL_JoystickSetVirtualButton(pad, button, down ? 1 : 0);
                 }
-            };
-            const auto [angle, missiles, paused] = now();
-            hold(true);
-            std::string log = h.run(frames);
-            hold(false);
-            log += h.run(); // let go: nothing more happens
+                log += h.run(down ? frames : 1); // let go: nothing more happens
+            }
             EXPECT_EQ(std::tuple_cat(now(), std::tuple(log)),
                       std::tuple(angle + turned, missiles + fired, paused != pauses, ""))
                 << "button " << button << " x " << x << (byKey ? " by key" : " by pad");
@@ -107,8 +104,7 @@ TEST_F(GamepadTest, BackQuitsAndTheGameShutsDownWithThePadStillIn) {
 }
 
 // An Xbox pad plugged in beside the test's pad; `tap` presses and lets go of one button.
-class XboxPadTest : public GamepadTest {
-  protected:
+struct XboxPadTest : GamepadTest {
     void SetUp() override {
         GamepadTest::SetUp();
         xbox = HeadlessGame::plugPad(0x045e, 0x028e);
@@ -120,10 +116,10 @@ class XboxPadTest : public GamepadTest {
         GamepadTest::TearDown();
     }
     void tap(int button) {
-        SDL_JoystickSetVirtualButton(xbox, button, 1);
-        h.run();
-        SDL_JoystickSetVirtualButton(xbox, button, 0);
-        h.run();
+        for (const Uint8 down : {1, 0}) {
+            SDL_JoystickSetVirtualButton(xbox, button, down);
+            h.run();
+        }
     }
     SDL_Joystick* xbox = nullptr;
 };

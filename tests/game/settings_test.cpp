@@ -107,8 +107,7 @@ namespace {
 // A touch screen's game with the settings panel opened by its control (the first tap only
 // shows the controls), the page's bar over the field's top as on a phone; `line` is where a
 // line of the panel lies.
-class TouchSettingsTest : public testing::Test {
-  protected:
+struct TouchSettingsTest : testing::Test {
     void SetUp() override {
         h.events->enableTouch();
         h.events->touch()->setCoveredTop([] { return 52; });
@@ -197,12 +196,9 @@ TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
 namespace {
 // Where the frame puts each picture with a place of its own: the text (the field view copies
 // the whole field with none; sprites turn and go through copyEx).
-class TextBoxes final : public NullSurface {
-  public:
+struct TextBoxes final : NullSurface {
     TextBoxes(SDL_Renderer* renderer, std::vector<SDL_Rect>& to) : NullSurface(renderer), to(to) {}
     void copy(SDL_Texture*, const SDL_Rect* dst) override { to.insert(to.end(), dst, dst + !!dst); }
-
-  private:
     std::vector<SDL_Rect>& to;
 };
 } // namespace
