@@ -50,7 +50,7 @@ export function decodePng(buf) {
         const i = y * stride + x * channels;
         return [rows[i], rows[i + 1], rows[i + 2]];
     };
-    return {width, height, pixel};
+    return {width, height, pixel, rows};
 }
 
 // How many pixels in the area have one of the colours exactly.

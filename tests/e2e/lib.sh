@@ -14,6 +14,9 @@ fail() {
         { echo "--- stdout (tail)"; tail -n 20 "$2/out"; echo "--- stderr"; cat "$2/err"; } 2>/dev/null
 }
 
+# no_window NAME DIR: the game showed no window in time: it is stopped, and NAME fails.
+no_window() { kill "$GAME_PID" 2>/dev/null; wait_exit; fail "$1" "$2"; }
+
 # whole_save FILE: the 35 seed cells and each state key once, every line ended by a line break.
 whole_save() {
     [ "$(grep -c '^fart_user_1_lfpt=[0-9]*,[0-9]*$' "$1")" -eq 35 ] \

@@ -9,7 +9,7 @@ import {basename, join} from 'node:path';
 
 import {HEIGHT, SRC, WIDTH, download, focusGame, loggedLines, openBrowser, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
-import {check, checkpoint as written, finish, gameFile} from './lib.mjs';
+import {check, checkpoint as written, finish, gameFile, reloaded} from './lib.mjs';
 
 const HUD_RED = [255, 44, 44];
 const HELP = [255, 220, 120];
@@ -21,15 +21,6 @@ const PICKED = 'fart_user_1_score=4000\nfart_user_1_level=5\n';
 const logLines = async page => (await loggedLines(page)).filter(l => l);
 const value = (text, key) => (text && text.match(new RegExp(`^fart_user_1_${key}=(-?\\d+)$`, 'm')) || [])[1];
 const sameGame = (a, b) => ['score', 'level'].every(k => value(a, k) !== undefined && value(a, k) === value(b, k));
-
-// Runs what reloads the page, then waits for the new page (it has no mark; reading the mark
-// while the page changes may throw) and its game's start.
-async function reloaded(page, action) {
-    await page.evaluate(() => (window.vaOldPage = true));
-    await action();
-    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-    return startGame(page);
-}
 
 // Presses C and gives the checkpoint it wrote.
 const checkpoint = async page => gameFile(page, await written(page));

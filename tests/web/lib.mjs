@@ -1,5 +1,9 @@
 // What the browser, phone and offline tests share: the verdicts, the game's files and log, checkpoints.
-import {press, waitFor} from '../../scripts/web-browser.mjs';
+import {mkdtempSync, readFileSync, rmSync} from 'node:fs';
+import {tmpdir} from 'node:os';
+import {join} from 'node:path';
+
+import {download, press, startGame, waitFor} from '../../scripts/web-browser.mjs';
 
 let failures = 0;
 export function check(name, ok, detail = '') {
@@ -30,4 +34,22 @@ export async function checkpoint(page) {
     await press(page, 'c');
     return (await waitFor(async () => (await gameFiles(page, 'checkpoint')).length > before)) &&
         (await gameFiles(page, 'checkpoint')).at(-1);
+}
+
+// Runs what reloads the page, then waits for the new page (it has no mark; reading the mark
+// while the page changes may throw) and its game's start.
+export async function reloaded(page, action) {
+    await page.evaluate(() => (window.vaOldPage = true));
+    await action();
+    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
+    return startGame(page);
+}
+
+// The text of the file a page button offers, or '' when none comes down.
+export async function downloadedText(page, button) {
+    const dir = mkdtempSync(join(tmpdir(), 'va-download-'));
+    const file = await download(page, button, dir);
+    const text = file ? readFileSync(file, 'latin1') : '';
+    rmSync(dir, {recursive: true, force: true});
+    return text;
 }

@@ -9,7 +9,7 @@ import {join} from 'node:path';
 
 import {SRC, canvasShot, download, focusGame, openBrowser, pause, press, shotCount, startGame, waitFor} from
     '../../scripts/web-browser.mjs';
-import {check, finish, logLines} from './lib.mjs';
+import {check, downloadedText, finish, logLines, reloaded} from './lib.mjs';
 
 const PHONE = {width: 915, height: 412, deviceScaleFactor: 2.625, isMobile: true, hasTouch: true};
 const RIM = [120, 255, 200];
@@ -218,21 +218,9 @@ async function phone(page, said) {
 async function watched(page) {
     const cdp = await page.createCDPSession();
     const said = listen(page);
-    await page.evaluate(() => (window.vaOldPage = true));
-    await (await page.$('#watch')).uploadFile(join(SRC, 'tests/replays/portal.rec'));
-    await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-    const started = await startGame(page);
+    const started = await reloaded(page, async () => (await page.$('#watch')).uploadFile(join(SRC, 'tests/replays/portal.rec')));
     const rects = await shownControls(cdp, said, 2);
-    const same = (a, b) => {
-        for (let y = 0; y < a.height; y += 3) {
-            for (let x = 0; x < a.width; x += 3) {
-                if (a.pixel(x, y).join() !== b.pixel(x, y).join()) {
-                    return false;
-                }
-            }
-        }
-        return true;
-    };
+    const same = (a, b) => a.rows.equals(b.rows);
     const moving = same(await canvasShot(page), await pause(500).then(() => canvasShot(page))) === false;
     await tap(cdp, centre(rects.pause || {x: 0, y: 0, w: 0, h: 0}));
     const still = await waitFor(async () => same(await canvasShot(page), await pause(700).then(() => canvasShot(page))), 20);
@@ -274,13 +262,8 @@ function highlight(image) {
 async function dailyRun(page) {
     const cdp = await page.createCDPSession();
     const said = listen(page);
-    const reloaded = async () => {
-        await waitFor(() => page.evaluate(() => !window.vaOldPage).catch(() => false), 120);
-        return startGame(page);
-    };
-    await page.evaluate(() => (window.vaOldPage = true));
-    await page.$eval('#daily-run', b => b.click());
-    const started = (await reloaded()) && (await page.evaluate(() => document.body.dataset.run)) === 'daily';
+    const daily = async () => (await page.evaluate(() => document.body.dataset.run)) === 'daily';
+    const started = (await reloaded(page, () => page.$eval('#daily-run', b => b.click()))) && (await daily());
     // The panel starts the run's check in a worker at once, and the page times it.
     const ended = started && (await waitFor(() => page.evaluate(() => document.body.dataset.checkMs), 900));
     const band = ended && (await waitFor(async () => highlight(await canvasShot(page)), 60));
@@ -303,9 +286,7 @@ async function dailyRun(page) {
     check('initials by taps alone; the worker verifies the run and it is entered', entered,
         said.filter(l => /verified|check|replay/.test(l)).join(' | '));
     console.log(`     the check in the worker took ${checkMs} ms`);
-    await page.evaluate(() => (window.vaOldPage = true));
-    await tap(cdp, line(3));
-    const again = (await reloaded()) && (await page.evaluate(() => document.body.dataset.run)) === 'daily';
+    const again = (await reloaded(page, () => tap(cdp, line(3)))) && (await daily());
     const rows = (await waitFor(() => page.$$eval('#score-tables tr', trs =>
         trs.map(tr => [...tr.cells].map(c => c.textContent).join(' '))).then(r => r.length && r), 30)) || [];
     await page.$eval('body', b => b.classList.add('unfolded'));
@@ -316,14 +297,9 @@ async function dailyRun(page) {
     if (!rows.length) {
         return;
     }
-    const dir = mkdtempSync(join(tmpdir(), 'va-run-'));
-    const file = await download(page, '#score-tables button', dir);
-    check('its Download gives the run\'s recording', file && /\nrun daily /.test(readFileSync(file, 'latin1')),
-        file ? readFileSync(file, 'latin1').slice(0, 200) : 'no file');
-    rmSync(dir, {recursive: true, force: true});
-    await page.evaluate(() => (window.vaOldPage = true));
-    await page.$$eval('#score-tables button', b => b[1].click());
-    await reloaded();
+    const text = await downloadedText(page, '#score-tables button');
+    check('its Download gives the run\'s recording', /\nrun daily /.test(text), text.slice(0, 200) || 'no file');
+    await reloaded(page, () => page.$$eval('#score-tables button', b => b[1].click()));
     const verdict = await waitFor(() => page.evaluate(() => document.body.dataset.replay), 900);
     check('its Watch replays the run in sync to its end', verdict === 'replay in sync: 9000 frames', verdict);
 }

@@ -81,8 +81,7 @@ if wait_window 90 && wait_for 30 grep -q '^FullScreen Window Size' "$game/out"; 
     check "-timedemo=$greek replays it in sync" "$game" timedemo "$game" "$greek"
     check "-verify=$greek checks it in sync, drawing nothing" "$game" timedemo "$game" "$greek" -verify
 else
-    fail "the zip's game opens a window" "$game"
-    kill "$GAME_PID" 2>/dev/null; wait_exit
+    no_window "the zip's game opens a window" "$game"
 fi
 
 # The day's whole run recorded on Linux: -verify here replays its 9000 frames in sync and gives
@@ -111,8 +110,7 @@ if wait_window 90; then
     check "closing the window quits with status 0 and writes game.txt" "$game" \
         bash -c "[ $GAME_STATUS -eq 0 ] && [ -s '$game/game.txt' ]"
 else
-    fail "the zip's game opens a window to close" "$game"
-    kill "$GAME_PID" 2>/dev/null; wait_exit
+    no_window "the zip's game opens a window to close" "$game"
 fi
 
 # A folder that cannot take a new file (unzipped under Program Files).
@@ -134,8 +132,7 @@ if chattr +i "$locked" 2>/dev/null || { [ "$(id -u)" -ne 0 ] && chmod a-w "$lock
                 && grep -q '^successful load of shot.wav' '$logs/out' \
                 && grep -q 'cannot take new files; saves go to .*void-angler' '$logs/err'"
     else
-        fail "the game opens a window from a locked folder" "$logs"
-        kill "$GAME_PID" 2>/dev/null; wait_exit
+        no_window "the game opens a window from a locked folder" "$logs"
     fi
     # Its output goes to the logs' folder: the locked one takes no new file.
     (cd "$locked" && exec "$BIN" "$locked/void-angler.exe" -timedemo="$greek" >"$logs/out" 2>"$logs/err") &

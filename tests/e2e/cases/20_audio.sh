@@ -18,7 +18,6 @@ for driver in no-such-driver alsa; do
         check "SDL_AUDIODRIVER=$driver still plays (silent) and quits cleanly" "$dir" \
             bash -c "[ $GAME_STATUS -eq 0 ] && grep -q '^successful load of shot.wav$' '$dir/out'"
     else
-        kill "$GAME_PID" 2>/dev/null; wait_exit
-        fail "SDL_AUDIODRIVER=$driver opens the window" "$dir"
+        no_window "SDL_AUDIODRIVER=$driver opens the window" "$dir"
     fi
 done

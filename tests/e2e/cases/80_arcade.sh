@@ -24,18 +24,18 @@ check "a whole run ends by itself at frame 9000 and enters the table with typed 
 
 rec=$(ls "$scores"/arcade-*.rec | head -n 1)
 cp "$scores/scores.txt" "$dir/kept.txt" && cp "$rec" "$dir/kept.rec"
+# not_verified WHAT SAID: -scores says SAID of the run, whose WHAT was just made, with status 3.
+not_verified() {
+    check "-scores: $1 is not verified (status 3)" "$dir" bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: $2' '$dir/list'"
+}
 sed -i 's/ score=\([0-9]*\)/ score=1\1/' "$scores/scores.txt"
-check "-scores: a hand-edited score is not verified (status 3)" "$dir" \
-    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its replay scores' '$dir/list'"
+not_verified "a hand-edited score" "its replay scores"
 cp "$dir/kept.txt" "$scores/scores.txt" && rm "$rec"
-check "-scores: a missing recording is not verified (status 3)" "$dir" \
-    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its recording is missing' '$dir/list'"
+not_verified "a missing recording" "its recording is missing"
 sed 's/^field 1920 1080$/field 1920 1079/' "$dir/kept.rec" >"$rec"
-check "-scores: a recording of another field is not verified (status 3)" "$dir" \
-    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its run played another field' '$dir/list'"
+not_verified "a recording of another field" "its run played another field"
 sed '0,/^digest rng=/s/^digest rng=......../digest rng=00000000/' "$dir/kept.rec" >"$rec"
-check "-scores: a damaged recording is not verified (status 3)" "$dir" \
-    bash -c "[ $(listed) -eq 3 ] && grep -q 'NOT verified: its replay says: replay out of sync at frame 1' '$dir/list'"
+not_verified "a damaged recording" "its replay says: replay out of sync at frame 1"
 cp "$dir/kept.rec" "$rec" && echo 'initials=AB score=1' >>"$scores/scores.txt"
 check "-scores: a damaged table is one line and status 1" "$dir" \
     bash -c "[ $(listed) -eq 1 ] && grep -q 'line 3: an entry it cannot read' '$dir/list.err' \

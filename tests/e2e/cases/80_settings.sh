@@ -29,8 +29,7 @@ if wait_window && wait_ready; then
             && cmp -s '$dir/mine.txt' '$dir/mine.before' \
             && [ ! -e '$dir/config/void-angler/settings.txt' ]"
 else
-    kill "$GAME_PID" 2>/dev/null; wait_exit
-    fail "a game with a settings file opens a window" "$dir"
+    no_window "a game with a settings file opens a window" "$dir"
 fi
 
 # A game that starts in the remembered window, and F11 remembered in the settings folder's file.
@@ -49,6 +48,5 @@ if wait_window && wait_for 20 window_is 1000x700; then
             && grep -qx display=fullscreen '$dir/config/void-angler/settings.txt' \
             && grep -qx window=1000x700 '$dir/config/void-angler/settings.txt'"
 else
-    kill "$GAME_PID" 2>/dev/null; wait_exit
-    fail "a game with display=window opens a 1000x700 window" "$dir"
+    no_window "a game with display=window opens a 1000x700 window" "$dir"
 fi
