@@ -27,7 +27,7 @@ std::pair<std::string, std::string> recordRun(LinkedGame session) {
     return {text, session.log};
 }
 
-std::pair<int, std::string> verdict(const std::string& text) {
+Verdict verdict(const std::string& text) {
     return replayText(text, {.width = kRunFieldWidth, .height = kRunFieldHeight, .draws = false});
 }
 
@@ -57,53 +57,40 @@ TEST(ArcadeRunTest, ARunEndsByItselfAtFrame9000AndItsReplayThereToo) {
     EXPECT_EQ(readFile("game.txt"), save) << "a run saves nothing";
     EXPECT_EQ(std::distance(fs::directory_iterator("."), {}), 2) << "dat and game.txt alone";
 
-    EXPECT_EQ(verdict(text), std::pair(0, std::string("replay in sync: 9000 frames")));
+    EXPECT_EQ(verdict(text), Verdict(0, "replay in sync: 9000 frames"));
     const std::size_t last = text.find("frame 9000\n");
     const std::string digest9000 = text.substr(text.find("\ndigest ", last) + 1);
     const std::string longer = text.substr(0, text.rfind("end ")) + "frame 9001\n" +
                                digest9000.substr(0, digest9000.find('\n') + 1) + "end 9001\n";
-    EXPECT_EQ(verdict(longer),
-              std::pair(3, std::string("replay out of sync at frame 9001: the game ended")));
+    EXPECT_EQ(verdict(longer), Verdict(3, "replay out of sync at frame 9001: the game ended"));
     const std::string shorter = text.substr(0, last) + "end 8999\n";
-    EXPECT_EQ(verdict(shorter),
-              std::pair(3, std::string("replay out of sync at frame 8999: the game went on")));
+    EXPECT_EQ(verdict(shorter), Verdict(3, "replay out of sync at frame 8999: the game went on"));
 }
 
 namespace {
-
-// Three keys that fly, the run's daily field and 40 frames: with the keys outside the run too
-// (N, M, W, E, C, 1, Down) and both mouse buttons, or alone, or on the next day.
-struct DailyRuns {
-    static constexpr SDL_Scancode kFlying[] = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT,
-                                               SDL_SCANCODE_UP};
-    static void click(int frame) {
-        for (Uint8 button : {SDL_BUTTON_LEFT, SDL_BUTTON_RIGHT}) {
-            SDL_Event e{
-                .button = {SDL_MOUSEBUTTONDOWN, 0, 0, 0, button, SDL_PRESSED, 1, 0, 300, 300}};
-            if (frame == 2) {
-                SDL_PushEvent(&e);
-            }
-        }
-    }
-    static std::pair<std::string, std::string> withOthers() {
-        std::vector<SDL_Scancode> all(std::begin(kFlying), std::end(kFlying));
-        all.insert(all.end(), {SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_W, SDL_SCANCODE_E,
-                               SDL_SCANCODE_C, SDL_SCANCODE_1, SDL_SCANCODE_DOWN});
-        return recordRun({.keys = all, .quitAt = 40, .run = kDaily, .onFrame = click});
-    }
-    static std::pair<std::string, std::string> flying(const ArcadeRun& run = kDaily) {
-        return recordRun(
-            {.keys = {std::begin(kFlying), std::end(kFlying)}, .quitAt = 40, .run = run});
-    }
-};
-
+// Three keys that fly, the run's daily field and 40 frames.
+const std::vector<SDL_Scancode> kFlying = {SDL_SCANCODE_SPACE, SDL_SCANCODE_LEFT, SDL_SCANCODE_UP};
+std::pair<std::string, std::string> flying(const ArcadeRun& run = kDaily) {
+    return recordRun({.keys = kFlying, .quitAt = 40, .run = run});
+}
 } // namespace
 
-// The keys outside a run and the mouse change nothing and are never written.
+// The keys outside a run (N, M, W, E, C, 1, Down) and both mouse buttons, pressed beside the
+// flying ones, change nothing and are never written.
 TEST(ArcadeRunTest, KeysOutsideTheRunAndTheMouseAreNeitherHeardNorWritten) {
     WorkDir dir;
-    const auto [pressed, log] = DailyRuns::withOthers();
-    const auto [plain, plainLog] = DailyRuns::flying();
+    std::vector<SDL_Scancode> all = kFlying;
+    all.insert(all.end(), {SDL_SCANCODE_N, SDL_SCANCODE_M, SDL_SCANCODE_W, SDL_SCANCODE_E,
+                           SDL_SCANCODE_C, SDL_SCANCODE_1, SDL_SCANCODE_DOWN});
+    const auto click = [](int frame) {
+        if (frame == 2) {
+            HeadlessGame::pushMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_LEFT, 300, 300);
+            HeadlessGame::pushMouse(SDL_MOUSEBUTTONDOWN, SDL_BUTTON_RIGHT, 300, 300);
+        }
+    };
+    const auto [pressed, log] =
+        recordRun({.keys = all, .quitAt = 40, .run = kDaily, .onFrame = click});
+    const auto [plain, plainLog] = flying();
     EXPECT_NE(pressed.find("\nrun daily 2026-12-08\n"), std::string::npos);
     EXPECT_TRUE(pressed.ends_with("\nend 40\n"));
     for (const char* absent : {"\nkey 17 ", "\nkey 16 ", "\nkey 26 ", "\nkey 8 ", "\nkey 6 ",
@@ -123,16 +110,16 @@ TEST(ArcadeRunTest, KeysOutsideTheRunAndTheMouseAreNeitherHeardNorWritten) {
 // nothing. The readings are part of the proof, and another date is another field from frame 1.
 TEST(ArcadeRunTest, ADailyRunsClockStartsAtItsMidnightAndMovesWithTheSleepsAlone) {
     WorkDir dir;
-    const std::string text = DailyRuns::flying().first;
+    const std::string text = flying().first;
     const std::vector<std::string> clock = linesStarting(text, "clock ");
     ASSERT_FALSE(clock.empty());
     EXPECT_EQ(clock.front(), "clock " + std::to_string(kDailyMidnight));
     EXPECT_EQ(clock.back(), "clock " + std::to_string(kDailyMidnight + 5));
     EXPECT_EQ(std::set<std::string>(clock.begin(), clock.end()).size(), 2u);
-    EXPECT_EQ(verdict(text), std::pair(0, std::string("replay in sync: 40 frames")));
+    EXPECT_EQ(verdict(text), Verdict(0, "replay in sync: 40 frames"));
     EXPECT_EQ(verdict(replaced(text, clock.front(), "clock " + std::to_string(kDailyMidnight + 1))),
-              std::pair(3, std::string("replay out of sync at frame 1: the clock readings")));
-    const std::string next = DailyRuns::flying({ArcadeRun::Kind::Daily, "2026-12-09"}).first;
+              Verdict(3, "replay out of sync at frame 1: the clock readings"));
+    const std::string next = flying({ArcadeRun::Kind::Daily, "2026-12-09"}).first;
     EXPECT_NE(linesStarting(next, "digest ").front(), linesStarting(text, "digest ").front());
 }
 

@@ -4,45 +4,43 @@
 #include "support/headless_game.h"
 
 namespace {
-Arguments examine(std::vector<std::string> words, std::ostream& err) {
+// The arguments examined, and what the examination wrote to standard error.
+std::pair<Arguments, std::string> examine(std::vector<std::string> words) {
     words.insert(words.begin(), "void-angler");
     std::vector<char*> argv;
     for (std::string& w : words) {
         argv.push_back(w.data());
     }
-    return examineArguments(static_cast<int>(argv.size()), argv.data(), err);
+    std::ostringstream err;
+    Arguments a = examineArguments(static_cast<int>(argv.size()), argv.data(), err);
+    return {a, err.str()};
 }
 } // namespace
 
 TEST(ArgumentsTest, ArgumentsAreExaminedWholeAndOnlyUnknownOnesAreNamed) {
-    std::ostringstream err;
-    const Arguments a = examine({"-recrod=x", "-run_lvl=n", "-demo_mode", "-test", "-record=a",
-                                 "-help", "-timedemo=b", "-verify=c", "-settings=d"},
-                                err);
-    const std::vector<std::string>& flags = a.game.gameFlags;
-    EXPECT_EQ(err.str(),
-              "void-angler: unknown argument \"-recrod=x\" ignored (-help lists them)\n");
-    EXPECT_TRUE(a.help);
-    EXPECT_EQ(flags, (std::vector<std::string>{"-run_lvl=n", "-demo_mode", "-test", "-help"}));
+    const auto [a, err] = examine({"-recrod=x", "-run_lvl=n", "-demo_mode", "-test", "-record=a",
+                                   "-help", "-timedemo=b", "-verify=c", "-settings=d"});
+    EXPECT_EQ(err, "void-angler: unknown argument \"-recrod=x\" ignored (-help lists them)\n");
+    EXPECT_EQ(
+        std::pair(a.help, a.game.gameFlags),
+        std::pair(true, std::vector<std::string>{"-run_lvl=n", "-demo_mode", "-test", "-help"}));
     EXPECT_EQ(std::tie(a.record, a.replay, a.timedemo, a.verify, a.settings),
               std::tuple("a", "", "b", "c", "d"));
     for (const char* flag : {"-record=FILE", "-replay=FILE", "-timedemo=FILE", "-verify=FILE",
                              "-settings=FILE", "-arcade=daily", "-scores", "void-angler 1."}) {
-        EXPECT_NE(a.game.helpExtras.find(flag), std::string::npos) << flag;
+        EXPECT_TRUE(holds(a.game.helpExtras, flag));
     }
 }
 
 // Read once, in order: the game's start-up step sees -test before -help only when it came first,
 // and the display flags' verdict arrives with the same value.
 TEST(ArgumentsTest, TheGameReadsTheOneValueInTheOrderGiven) {
-    const std::string selfCheck = "~#!#~...run tests...~#!#~";
     const std::pair<std::vector<std::string>, bool> rows[] = {
         {{"-test", "-window=1280x720", "-help"}, true},
         {{"-help", "-test"}, false},
     };
     for (const auto& [words, checked] : rows) {
-        std::ostringstream err;
-        const Arguments a = examine(words, err);
+        const Arguments a = examine(words).first;
         EXPECT_EQ(a.game.display.field.width, checked ? 1280 : 0);
         HeadlessGame h;
         testing::internal::CaptureStderr();
@@ -50,12 +48,11 @@ TEST(ArgumentsTest, TheGameReadsTheOneValueInTheOrderGiven) {
         const std::string log = quietly([&] { status = h.game->startUp(a.game); });
         const std::string extras = testing::internal::GetCapturedStderr();
         EXPECT_EQ(status, 0);
-        EXPECT_EQ(log.find(selfCheck) != std::string::npos, checked) << words.front();
+        EXPECT_EQ(bool(holds(log, "~#!#~...run tests...~#!#~")), checked) << words.front();
         EXPECT_EQ(countLines(log, "-help show this message.."), 1);
-        EXPECT_NE(extras.find("-timedemo=FILE"), std::string::npos);
+        EXPECT_TRUE(holds(extras, "-timedemo=FILE"));
     }
-    std::ostringstream err;
-    const Arguments bad = examine({"-scale=9", "-test"}, err);
-    EXPECT_NE(bad.game.display.error.find("1 to 4"), std::string::npos);
+    const Arguments bad = examine({"-scale=9", "-test"}).first;
+    EXPECT_TRUE(holds(bad.game.display.error, "1 to 4"));
     EXPECT_EQ(bad.game.gameFlags, (std::vector<std::string>{"-test"}));
 }

@@ -1,4 +1,3 @@
-#include "app/launch.h"
 #include "app/linked_game.h"
 #include "replay/recording_writer.h"
 
@@ -6,8 +5,7 @@ namespace fs = std::filesystem;
 
 // A game recorded with its keys, from a saved game, on a -scale field smaller than the desktop
 // (the header holds the field), through a link as saves are written.
-class RecordedGameTest : public testing::Test {
-  protected:
+struct RecordedGameTest : testing::Test {
     void SetUp() override {
         std::ofstream("game.txt") << "fart_user_1_score=2500\nfart_user_1_level=2\n";
         std::error_code noLinks;
@@ -51,8 +49,7 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
     // The score is 2500, or more when a missile hit in that frame: change its last digit.
     const std::size_t digit = text.find(" score=", text.find("\ndigest")) + 14;
     changed[digit] = text[digit] == '0' ? '1' : '0';
-    EXPECT_EQ(replayText(changed),
-              std::pair(3, std::string("replay out of sync at frame 1: the score")));
+    EXPECT_EQ(replayText(changed), Verdict(3, "replay out of sync at frame 1: the score"));
     RecordingWriter out("redigested.rec");
     GamePlayback redigest("replayed.rec", PlaybackMode::Redigest);
     ASSERT_EQ(redigest.open(), std::nullopt);
@@ -65,12 +62,9 @@ TEST_F(RecordedGameTest, AChangedDigestIsNamedAndRedigestingGivesTheRecordingBac
 
 // A game that ends in its start-up (here -help) never plays the recording's first frame.
 TEST_F(RecordedGameTest, AGameEndedBeforeItsFirstFrameIsOutOfSyncThere) {
-    GamePlayback playback("game.rec", PlaybackMode::Check);
-    ASSERT_EQ(playback.open(), std::nullopt);
     session.addedFlags = {"-help"};
-    const auto [status, err] = session.play(playback);
-    EXPECT_EQ(std::pair(status, logLines(err).back()),
-              std::pair(3, std::string("replay out of sync at frame 1: the game ended")));
+    EXPECT_EQ(replayText(text, session),
+              Verdict(3, "replay out of sync at frame 1: the game ended"));
 }
 
 // Cut off (only by the end of the file), damaged (anything unreadable before it) and refused
@@ -101,12 +95,16 @@ TEST_F(RecordedGameTest, EveryOtherChangeEndsWithItsOwnVerdict) {
     }
 }
 
+// Each in a scratch folder of its own.
+struct RecordingVerdictTest : testing::Test {
+    WorkDir dir;
+};
+
 // A full disk is told once, and the game goes on.
-TEST(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
+TEST_F(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
     if (!fs::exists("/dev/full")) {
         GTEST_SKIP() << "no /dev/full here";
     }
-    WorkDir dir;
     GameRecorder recorder("/dev/full", {});
     ASSERT_EQ(recorder.start(), "");
     const auto [status, err] = LinkedGame{}.play(recorder);
@@ -132,15 +130,14 @@ Refusals refusedPaths() {
         {{"-record=.game.txt.tmp"}, 1, ".game.txt.tmp: the game saves through that file"},
         {{"-record=.checkpoint1700000000.txt.tmp"}, 1, "the game saves through that file"},
         {{"-record=" + std::string(300, 'n')}, 1, "cannot write the recording nnn"},
-        {{"-record="}, 2, "void-angler: -record= names no file"},
-        {{"-replay="}, 2, "void-angler: -replay= names no file"},
-        {{"-timedemo="}, 2, "void-angler: -timedemo= names no file"},
-        {{"-verify="}, 2, "void-angler: -verify= names no file"},
         // Windows opens no folder: there the line says it cannot open it.
         {{"-replay=folder"},
          1,
          fs::exists("/proc") ? "cannot read the recording folder: Is a" : "the recording folder"},
     };
+    for (const std::string flag : {"-record=", "-replay=", "-timedemo=", "-verify="}) {
+        cases.push_back({{flag}, 2, flag + " names no file"});
+    }
     std::error_code noLinks; // a plain Windows user makes none
     if (fs::create_symlink("game.txt", "save-link", noLinks); !noLinks) {
         cases.push_back({{"-record=save-link"}, 1, "save-link: that is the saved game"});
@@ -148,17 +145,14 @@ Refusals refusedPaths() {
         cases.push_back({{"-record=loop/x.rec"}, 1, "loop/x.rec: Too many levels of symbolic"});
     }
     if (fs::exists("/proc/self/mem")) { // a read error on demand
-        cases.push_back({{"-replay=/proc/self/mem"},
-                         1,
-                         "cannot read the recording /proc/self/mem: Input/output error"});
+        cases.push_back({{"-replay=/proc/self/mem"}, 1, "/proc/self/mem: Input/output error"});
     }
     return cases;
 }
 } // namespace
 
 // Nothing starts, nothing is created or changed: one line and a status.
-TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythingStarts) {
     const std::string save = "fart_user_1_score=2500\nfart_user_1_level=3\n";
     std::ofstream("game.txt") << save;
     std::ofstream("checkpoint1700000000.txt") << save;
@@ -174,8 +168,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingAreRefusedBeforeAnythin
 }
 
 // A recording may be replaced, but only once the new game's first frame is written.
-TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntilTheFirstFrame) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntilTheFirstFrame) {
     std::ofstream("old.rec") << "void-angler recording 1\ngame 0\n";
     const std::size_t files = std::distance(fs::directory_iterator("."), {});
     GameRecorder unstarted("old.rec", {});
@@ -187,8 +180,7 @@ TEST(RecordingVerdictTest, PathsThatMustNotTakeARecordingYetIncludeAnOldOneUntil
 
 // The page keeps its recording in memory: past its limit the recording stops after its last
 // whole frame, told once, and what was written replays as cut off.
-TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
-    WorkDir dir;
+TEST_F(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     GameRecorder whole("whole.rec", {"-test"});
     ASSERT_EQ(whole.start(), "");
     LinkedGame{}.play(whole);
@@ -202,5 +194,5 @@ TEST(RecordingVerdictTest, ARecordingStopsAtItsLimitAndStillReplays) {
     EXPECT_EQ(countLines(err, stopped + std::to_string(frame2 + 8) + " bytes"), 1) << err;
     EXPECT_EQ(readFile("cut.rec").size(), frame2) << "only whole frames, and no end mark";
     EXPECT_EQ(replayText(readFile("cut.rec")),
-              std::pair(0, std::string("replay in sync up to frame 1: the recording is cut off")));
+              Verdict(0, "replay in sync up to frame 1: the recording is cut off"));
 }

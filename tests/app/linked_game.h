@@ -78,9 +78,11 @@ struct LinkedGame {
     }
 };
 
-// A recording's text replayed as -verify replays it, in session: its status and the last line
-// on standard error.
-inline std::pair<int, std::string> replayText(const std::string& text, LinkedGame session = {}) {
+// A replay's status and the last line on standard error.
+using Verdict = std::pair<int, std::string>;
+
+// A recording's text replayed as -verify replays it, in session.
+inline Verdict replayText(const std::string& text, LinkedGame session = {}) {
     std::ofstream("replayed.rec", std::ios::binary) << text;
     GamePlayback playback("replayed.rec", PlaybackMode::Check);
     testing::internal::CaptureStderr();
@@ -90,29 +92,22 @@ inline std::pair<int, std::string> replayText(const std::string& text, LinkedGam
     return {status, logLines(log).back()};
 }
 
-// The whole process's start on these arguments, for one that must end before any game: the
-// status, and standard error in err.
-inline int launchWith(std::vector<std::string> words, std::string& err) {
-    words.insert(words.begin(), "void-angler");
-    std::vector<char*> argv;
-    for (std::string& w : words) {
-        argv.push_back(w.data());
-    }
-    testing::internal::CaptureStderr();
-    const int status = launch(static_cast<int>(argv.size()), argv.data(), []() -> ProcessState& {
-        throw std::logic_error("the game started");
-    });
-    err = testing::internal::GetCapturedStderr();
-    return status;
-}
-
-// Each start refused before anything is made: its status and one line on standard error.
+// Each start of the whole process on these arguments refused before any game is made: its
+// status and one line on standard error.
 using Refusals = std::vector<std::tuple<std::vector<std::string>, int, std::string>>;
 inline void expectRefused(const Refusals& rows) {
-    for (const auto& [words, status, line] : rows) {
-        std::string err;
-        EXPECT_EQ(launchWith(words, err), status) << words.front();
-        EXPECT_EQ(logLines(err).size(), 1u) << err;
-        EXPECT_NE(err.find(line), std::string::npos) << err << " / " << line;
+    for (auto [words, status, line] : rows) {
+        words.insert(words.begin(), "void-angler");
+        std::vector<char*> argv;
+        for (std::string& w : words) {
+            argv.push_back(w.data());
+        }
+        testing::internal::CaptureStderr();
+        EXPECT_EQ(launch(static_cast<int>(argv.size()), argv.data(),
+                         []() -> ProcessState& { throw std::logic_error("the game started"); }),
+                  status)
+            << words[1];
+        const std::string err = testing::internal::GetCapturedStderr();
+        EXPECT_TRUE(logLines(err).size() == 1 && holds(err, line)) << err << " / " << line;
     }
 }

@@ -28,13 +28,12 @@ void press(int key, SDL_Window* window) {
 // Ends the viewing by key or pad once the viewer has taken every press waiting (the one that
 // paused it). An SDL thread: the Windows build's C++ library has no std::thread.
 int endOnceTaken(void* byPad) {
-    for (Uint32 end = SDL_GetTicks() + 10000; SDL_GetTicks() < end;) {
-        if (SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) +
-                SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_CONTROLLERBUTTONDOWN,
-                               SDL_CONTROLLERBUTTONUP) ==
-            0) {
-            break;
-        }
+    const auto waiting = [] {
+        return SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_KEYDOWN, SDL_KEYDOWN) +
+               SDL_PeepEvents(nullptr, 0, SDL_PEEKEVENT, SDL_CONTROLLERBUTTONDOWN,
+                              SDL_CONTROLLERBUTTONUP);
+    };
+    for (Uint32 end = SDL_GetTicks() + 10000; SDL_GetTicks() < end && waiting() > 0;) {
         SDL_Delay(1);
     }
     if (byPad != nullptr) {
@@ -45,11 +44,8 @@ int endOnceTaken(void* byPad) {
     return 0;
 }
 
-struct Viewing {
-    std::string closing; // the last line on standard error
-    int status = -1;
-    bool fullScreenAt3 = false;
-};
+// The status, the last line on standard error and whether the window was full-screen at frame 3.
+using Viewing = std::tuple<int, std::string, bool>;
 
 // The stored flock recording watched, with the viewer's presses after frames 2 and 4, and
 // a pad plugged in after frame 1 (its presses count in the background).
@@ -57,7 +53,7 @@ Viewing watch(const Keys& at2, const Keys& at4, int endWhenPaused = 0) {
     WorkDir dir;
     LinkedGame viewer{.width = 1024, .height = 768, .keys = {}, .quitAt = 0};
     GamePlayback playback(VA_SOURCE_DIR "/tests/replays/flock.rec", PlaybackMode::Watch);
-    Viewing seen;
+    bool fullScreenAt3 = false;
     SDL_Thread* ender = nullptr;
     SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
     playback.afterFrame = [&](std::uint32_t frame, bool) {
@@ -68,30 +64,21 @@ Viewing watch(const Keys& at2, const Keys& at4, int endWhenPaused = 0) {
             press(key, viewer.window);
         }
         if (frame == 2 && endWhenPaused != 0) {
-            ender = SDL_CreateThread(endOnceTaken, "end", endWhenPaused == kBack ? &seen : nullptr);
+            ender = SDL_CreateThread(endOnceTaken, "end", endWhenPaused == kBack ? &pad : nullptr);
         }
-        seen.fullScreenAt3 |=
-            frame == 3 && (SDL_GetWindowFlags(viewer.window) & SDL_WINDOW_FULLSCREEN);
+        fullScreenAt3 |= frame == 3 && (SDL_GetWindowFlags(viewer.window) & SDL_WINDOW_FULLSCREEN);
     };
     EXPECT_EQ(playback.open(), std::nullopt);
     const auto [status, err] = viewer.play(playback);
-    seen.status = status;
-    seen.closing = logLines(err).back();
     SDL_WaitThread(ender, nullptr);
     SDL_ResetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS);
-    return seen;
+    return {status, logLines(err).back(), fullScreenAt3};
 }
 } // namespace
 
 TEST(PlaybackViewerTest, PauseAndEndFromKeysOrAPadAndF11TogglesTheWindow) {
     const auto E = SDL_SCANCODE_ESCAPE, P = SDL_SCANCODE_P, F11 = SDL_SCANCODE_F11;
-    struct Row {
-        Keys at2, at4;
-        int endWhenPaused;
-        const char* closing;
-        bool fullScreen;
-    };
-    const Row rows[] = {
+    const std::tuple<Keys, Keys, int, const char*, bool> rows[] = {
         {{E}, {}, 0, "replay stopped at frame 2, in sync so far", false},
         {{kBack}, {}, 0, "replay stopped at frame 2, in sync so far", false},
         // Paused after frame 2, it never reaches frame 3 before the end.
@@ -101,11 +88,8 @@ TEST(PlaybackViewerTest, PauseAndEndFromKeysOrAPadAndF11TogglesTheWindow) {
         {{kStart, kStart}, {kBack}, 0, "replay stopped at frame 4, in sync so far", false},
         {{F11}, {E}, 0, "replay stopped at frame 4, in sync so far", true},
     };
-    for (const Row& row : rows) {
-        SCOPED_TRACE(row.closing);
-        const Viewing seen = watch(row.at2, row.at4, row.endWhenPaused);
-        EXPECT_EQ(seen.status, 0);
-        EXPECT_EQ(seen.closing, row.closing);
-        EXPECT_EQ(seen.fullScreenAt3, row.fullScreen);
+    for (const auto& [at2, at4, endWhenPaused, closing, fullScreen] : rows) {
+        SCOPED_TRACE(closing);
+        EXPECT_EQ(watch(at2, at4, endWhenPaused), Viewing(0, closing, fullScreen));
     }
 }

@@ -7,15 +7,9 @@ const std::string kHead = "void-angler scores 1\n";
 const std::string kGood = "initials=ABC score=120 level=2 date=2026-12-08 kind=daily sim=2 "
                           "recording=daily-2026-12-08-00001-abcd.rec\n";
 
-ScoreEntry run(std::int32_t score, std::string initials = "AAA", std::string kind = "arcade",
-               std::string date = "2026-12-08") {
-    return {std::move(initials),
-            score,
-            1,
-            std::move(date),
-            std::move(kind),
-            2,
-            "arcade-" + std::to_string(score) + ".rec"};
+ScoreEntry run(std::int32_t score, const char* initials = "AAA", const char* kind = "arcade",
+               const char* date = "2026-12-08") {
+    return {initials, score, 1, date, kind, 2, "arcade-" + std::to_string(score) + ".rec"};
 }
 } // namespace
 
@@ -37,26 +31,19 @@ TEST(ScoreTableTest, TheReaderTakesOnlyWhatTheWriterWrites) {
         std::string why;
         const std::optional<ScoreTable> table = ScoreTable::read(text, why);
         EXPECT_EQ(table.has_value(), error.empty()) << text;
-        EXPECT_NE(why.find(error), std::string::npos) << why << " / " << error;
+        EXPECT_TRUE(holds(why, error));
         EXPECT_TRUE(!table || table->text() == text) << "written back as read";
     }
-    // One change each to the good line: each makes it unreadable.
-    const std::string edits[][2] = {{"ABC", "AbC"},
-                                    {"ABC", "ABCD"},
-                                    {"120", "0120"},
-                                    {"120", "-120"},
-                                    {"120", "99999999999"},
-                                    {"2026-12-08 ", "2026-02-30 "},
-                                    {"sim=2", "sim=0"},
-                                    {"daily sim", "weekly sim"},
-                                    {"daily-2026", "../daily-2026"},
-                                    {"daily-2026", "c:\\daily-2026"},
-                                    {"abcd.rec", "abcd.txt"},
-                                    {"level=2 ", "level=2  "},
-                                    {"abcd.rec", "abcd.rec\r"}};
-    for (const auto& [from, to] : edits) {
-        std::string line = kGood, why;
-        line.replace(line.find(from), from.size(), to);
+    // One change each to the good line, as pairs of what and what to: each makes it unreadable.
+    const char* edits[] = {"ABC",        "AbC",           "ABC",         "ABCD",
+                           "120",        "0120",          "120",         "-120",
+                           "120",        "99999999999",   "2026-12-08 ", "2026-02-30 ",
+                           "sim=2",      "sim=0",         "daily sim",   "weekly sim",
+                           "daily-2026", "../daily-2026", "daily-2026",  "c:\\daily-2026",
+                           "abcd.rec",   "abcd.txt",      "level=2 ",    "level=2  ",
+                           "abcd.rec",   "abcd.rec\r"};
+    for (std::size_t i = 0; i < std::size(edits); i += 2) {
+        std::string why, line = replaced(kGood, edits[i], edits[i + 1]);
         EXPECT_EQ(ScoreTable::read(kHead + line, why), std::nullopt) << line;
     }
 }

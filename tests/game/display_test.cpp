@@ -1,10 +1,9 @@
-#include <functional>
 #include <numbers>
+#include <ranges>
 
 #include "geometry/draw_circle.h"
 #include "geometry/outline_batch.h"
 #include "platform/field_view.h"
-#include "platform/platform.h"
 #include "support/headless_game.h"
 
 namespace {
@@ -29,10 +28,12 @@ const WindowRow kWindowRows[] = {
     {800, 600, 1024, 1024, {0, 128, 1024, 768}, {507, 517}, "(x=30,y=14);"},
     {800, 600, 1000, 500, {167, 0, 666, 500}, {496, 253}, "(x=30,y=14);"},
 };
+} // namespace
 
 // Each row's game in its window, two frames in: a renderer on a window, as the game makes it,
-// so SDL maps its mouse events.
-void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL_Window*)>& check) {
+// so SDL maps its mouse events. The backdrop is never black: the field fills its rect and
+// nothing else is drawn. A right click then names the Liff cell under the pointer.
+TEST(FieldViewTest, AScaledWindowShowsTheFieldInItsCentredRectAndMapsClicksBackToIt) {
     for (const WindowRow& row : kWindowRows) {
         SCOPED_TRACE(std::to_string(row.windowWidth) + "x" + std::to_string(row.windowHeight));
         HeadlessGame h;
@@ -44,37 +45,24 @@ void forEachWindow(const std::function<void(const WindowRow&, HeadlessGame&, SDL
         h.display.openRenderer = [](SDL_Window* w) {
             return SDL_CreateRenderer(w, -1, SDL_RENDERER_SOFTWARE);
         };
-        h.game = std::make_unique<Game>(*h.state, HeadlessGame::platformOn(h.display));
+        h.makeGame();
         quietly([&] {
             ASSERT_FALSE(h.start({"-window=" + std::to_string(row.fieldWidth) + "x" +
                                   std::to_string(row.fieldHeight)}));
         });
         h.run(2);
-        check(row, h, window);
-    }
-}
-} // namespace
-
-TEST(FieldViewTest, AWindowedFieldFillsItsCentredRectBetweenBlackBars) {
-    forEachWindow([](const WindowRow& row, HeadlessGame& h, SDL_Window* window) {
         EXPECT_EQ(h.state->windowSize, Point(row.fieldWidth, row.fieldHeight));
         SDL_Surface* shown = SDL_GetWindowSurface(window);
         const SDL_Rect& s = row.shown;
-        const int blackOutside = countColour(shown, {0, 0, 0, 255}) -
-                                 countColour(shown, {0, 0, 0, 255}, {s.x, s.y, s.w, s.h});
-        // The backdrop is never black: the field fills its rect and nothing else is drawn.
-        EXPECT_EQ(blackOutside, row.windowWidth * row.windowHeight - s.w * s.h);
-        EXPECT_LT(countColour(shown, {0, 0, 0, 255}, s), s.w * s.h / 10);
-    });
-}
-
-TEST(FieldViewTest, AClickInAScaledWindowPicksTheLiffCellUnderThePointer) {
-    forEachWindow([](const WindowRow& row, HeadlessGame& h, SDL_Window* window) {
+        const int blackInside = countColour(shown, {0, 0, 0, 255}, s);
+        EXPECT_EQ(countColour(shown, {0, 0, 0, 255}) - blackInside,
+                  row.windowWidth * row.windowHeight - s.w * s.h);
+        EXPECT_LT(blackInside, s.w * s.h / 10);
         SDL_Event click{.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(window), 0,
                                    SDL_BUTTON_RIGHT, SDL_PRESSED, 1, 0, row.click.x, row.click.y}};
         SDL_PushEvent(&click);
-        EXPECT_NE(h.run().find(std::string("Liff Block Point") + row.cell), std::string::npos);
-    });
+        EXPECT_TRUE(holds(h.run(), std::string("Liff Block Point") + row.cell));
+    }
 }
 
 // Both games draw the same frames: the clock is pinned and the generator seeded alike.
@@ -96,18 +84,13 @@ TEST(FieldViewTest, AtScaleTwoEveryFieldPixelIsATwoByTwoBlockOfTheUnscaledFrame)
 }
 
 // Whether any pixel of the 3 x 3 around (x, y) is lit green.
-static bool litNear(const Canvas& c, long x, long y) {
-    for (int i = 0; i < 9; ++i) {
-        if (c.pixel(int(x) + i % 3 - 1, int(y) + i / 3 - 1).g >= 200) {
-            return true;
-        }
-    }
-    return false;
+static bool litNear(const Canvas& c, int x, int y) {
+    const auto lit = [&](int i) { return c.pixel(x + i % 3 - 1, y + i / 3 - 1).g >= 200; };
+    return std::ranges::any_of(std::views::iota(0, 9), lit);
 }
 
 // 1920 x 1080 in 1280 x 720, drawn as the game draws (with alpha 0).
-class ShrunkFieldTest : public testing::Test {
-  protected:
+struct ShrunkFieldTest : testing::Test {
     void SetUp() override {
         view.open(window.paint, 1920, 1080);
         view.beginFrame();

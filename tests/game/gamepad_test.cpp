@@ -5,10 +5,8 @@
 namespace {
 // A started game with a pad plugged in that counts in the background: a test window never
 // has the focus.
-class GamepadTest : public testing::Test {
-  protected:
+struct GamepadTest : testing::Test {
     void SetUp() override {
-        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
         pad = HeadlessGame::plugPad();
         SDL_SetHint(SDL_HINT_JOYSTICK_ALLOW_BACKGROUND_EVENTS, "1");
         ASSERT_EQ(h.run(), "") << "a pad plugged in logs nothing";
@@ -19,7 +17,7 @@ class GamepadTest : public testing::Test {
         return {h.game->spriteAngle(), h.game->weapons().getNumMissiles(), h.state->pauseGame};
     }
 
-    HeadlessGame h;
+    StartedGame h;
     SDL_Joystick* pad = nullptr;
 };
 } // namespace
@@ -47,7 +45,9 @@ TEST_F(GamepadTest, EachControlDoesWhatItsKeyDoes) {
     };
     for (const auto& [button, x, key, frames, turned, fired, pauses] : rows) {
         for (const bool byKey : {false, true}) {
-            auto hold = [&](bool down) {
+            const auto [angle, missiles, paused] = now();
+            std::string log;
+            for (const bool down : {true, false}) {
                 if (byKey) {
                     HeadlessGame::pushKey(down ? SDL_KEYDOWN : SDL_KEYUP, key);
                 } else if (button < 0) {
@@ -55,12 +55,8 @@ TEST_F(GamepadTest, EachControlDoesWhatItsKeyDoes) {
                 } else {
                     SDL_JoystickSetVirtualButton(pad, button, down ? 1 : 0);
                 }
-            };
-            const auto [angle, missiles, paused] = now();
-            hold(true);
-            std::string log = h.run(frames);
-            hold(false);
-            log += h.run(); // let go: nothing more happens
+                log += h.run(down ? frames : 1); // let go: nothing more happens
+            }
             EXPECT_EQ(std::tuple_cat(now(), std::tuple(log)),
                       std::tuple(angle + turned, missiles + fired, paused != pauses, ""))
                 << "button " << button << " x " << x << (byKey ? " by key" : " by pad");
@@ -78,8 +74,8 @@ TEST_F(GamepadTest, PullingThePadOutLetsGoOfEverythingItHeld) {
     SDL_LockAudioDevice(2);
     h.run(3);
     const auto [angle, missiles, paused] = now();
-    EXPECT_EQ(std::pair(angle, missiles), std::pair(90 + 15, 4));
-    EXPECT_TRUE(h.playing(h.state->sounds.thrust));
+    EXPECT_EQ(std::tuple(angle, missiles, h.playing(h.state->sounds.thrust)),
+              std::tuple(90 + 15, 4, true));
     SDL_UnlockAudioDevice(2);
     SDL_JoystickDetachVirtual(SDL_NumJoysticks() - 1); // the one plugged in last
     SDL_JoystickClose(pad);
@@ -108,8 +104,7 @@ TEST_F(GamepadTest, BackQuitsAndTheGameShutsDownWithThePadStillIn) {
 }
 
 // An Xbox pad plugged in beside the test's pad; `tap` presses and lets go of one button.
-class XboxPadTest : public GamepadTest {
-  protected:
+struct XboxPadTest : GamepadTest {
     void SetUp() override {
         GamepadTest::SetUp();
         xbox = HeadlessGame::plugPad(0x045e, 0x028e);
@@ -121,10 +116,10 @@ class XboxPadTest : public GamepadTest {
         GamepadTest::TearDown();
     }
     void tap(int button) {
-        SDL_JoystickSetVirtualButton(xbox, button, 1);
-        h.run();
-        SDL_JoystickSetVirtualButton(xbox, button, 0);
-        h.run();
+        for (const Uint8 down : {1, 0}) {
+            SDL_JoystickSetVirtualButton(xbox, button, down);
+            h.run();
+        }
     }
     SDL_Joystick* xbox = nullptr;
 };
@@ -139,18 +134,15 @@ TEST_F(XboxPadTest, APadAlonePressesEveryRowOfTheKeyTable) {
         }
         tap(button);
     };
-    std::set<std::pair<int, bool>> pressed;
-    for (std::size_t row = 0; row < Game::keyTable().size(); ++row) {
+    std::set<std::pair<int, bool>> pressed, every;
+    for (const KeyBinding& row : Game::keyTable()) {
+        every.insert({{row.key, true}, {row.key, false}});
         h.heard.clear();
         onHelp(SDL_CONTROLLER_BUTTON_A);
         for (const PlayerInput& in : h.heard) {
             pressed.emplace(in.code, in.down);
         }
         onHelp(SDL_CONTROLLER_BUTTON_DPAD_DOWN);
-    }
-    std::set<std::pair<int, bool>> every;
-    for (const KeyBinding& row : Game::keyTable()) {
-        every.insert({{row.key, true}, {row.key, false}});
     }
     EXPECT_EQ(pressed, every) << "each row's key pressed with A and let go with it";
 }

@@ -1,12 +1,15 @@
 #include "game/rock_waves.h"
 #include "support/headless_game.h"
 
+const std::vector<int> kTable{2, 3, 10, 11};
+const Point kSize(1920, 1080); // the waves read both where they live
+
 // Where the first rocks go, how fast, their shapes and the start-up nudge, and the factors the
 // table gives, the stored recordings' states and logs hold; the ids they do not.
 TEST(RockWavesTest, EachRockHasItsOwnIdAndLevelStepsOnlyOnAClearedFieldOutsideMilkRun) {
     std::vector<SpaceJunk> rocks;
     setCalendarClock([] { return HeadlessGame::kPinnedSecond; });
-    quietly([&] { createRocks(rocks, 3, {2, 3, 10, 11}, {1920, 1080}); });
+    quietly([&] { createRocks(rocks, 3, kTable, kSize); });
     setCalendarClock({});
     EXPECT_EQ(std::tuple(rocks[0].getObjId(), rocks[1].getObjId(), rocks[2].getObjId()),
               std::tuple(2751, 2753, 2755));
@@ -18,10 +21,8 @@ TEST(RockWavesTest, EachRockHasItsOwnIdAndLevelStepsOnlyOnAClearedFieldOutsideMi
         {0, 0, 17, 4, 5, 180},           // at 180 the wave stays 180
         {0, 0, 0, INT_MAX, INT_MAX, 20}, // the level saturates
     };
-    const std::vector<int> table{2, 3, 10, 11};
-    const Point size(1920, 1080); // the waves read both where they live
     for (const auto& [rocksBefore, milkRun, added, before, after, rocksAfter] : levels) {
-        RockWaves waves(table, size);
+        RockWaves waves(kTable, kSize);
         std::vector<SpaceJunk> field;
         int level = before;
         quietly([&] {
@@ -40,9 +41,7 @@ TEST(RockWavesTest, EachRockHasItsOwnIdAndLevelStepsOnlyOnAClearedFieldOutsideMi
 // nor a later one is built, though each press still prints its line and grows the wave. After
 // 204 presses a level's wave of 2050 is cut to the limit.
 TEST(RockWavesTest, NeverMoreRocksInPlayThanTheLimit) {
-    const std::vector<int> table{2, 3, 10, 11};
-    const Point size(1920, 1080);
-    RockWaves waves(table, size);
+    RockWaves waves(kTable, kSize);
     std::vector<SpaceJunk> field;
     int level = 1;
     testing::internal::CaptureStderr();

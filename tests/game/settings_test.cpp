@@ -2,7 +2,6 @@
 // remembered.
 #include "geometry/null_surface.h"
 #include "support/headless_game.h"
-#include "support/log_lines.h"
 
 namespace {
 float speed(const HeadlessGame& h) {
@@ -13,10 +12,8 @@ float speed(const HeadlessGame& h) {
 // The panel's line that starts with a row's or item's name.
 int lineOf(const SettingsPanel& panel, const std::string& start) {
     const std::vector<std::string> lines = panel.lines();
-    return static_cast<int>(
-        std::find_if(lines.begin(), lines.end(),
-                     [&](const std::string& l) { return l.starts_with(start + "\t"); }) -
-        lines.begin());
+    const auto named = [&](const std::string& l) { return l.starts_with(start + "\t"); };
+    return static_cast<int>(std::ranges::find_if(lines, named) - lines.begin());
 }
 
 // A finger put down and lifted at a point of a 1333 x 600 window showing the field at x1.
@@ -32,22 +29,16 @@ void tap(SDL_Point at) {
 // F fires (a tap: one missile) and Space does nothing; one tap of Up thrusts
 // frame after frame until the next tap; P, bound to nothing, still pauses.
 TEST(SettingsTest, AMovedFireKeyFiresAndAToggledThrustHoldsUntilTheNextPress) {
-    HeadlessGame h(1920, 1080, "", "bind_fire=F\ntoggle_thrust=on\n");
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
-    h.tapKey(SDL_SCANCODE_SPACE);
-    h.run();
-    h.tapKey(SDL_SCANCODE_F);
-    h.run();
+    StartedGame h(1920, 1080, "", "bind_fire=F\ntoggle_thrust=on\n");
+    h.tapAndRun(SDL_SCANCODE_SPACE);
+    h.tapAndRun(SDL_SCANCODE_F);
     EXPECT_EQ(h.game->weapons().getNumMissiles(), 1);
-    h.pressKey(SDL_SCANCODE_UP);
-    HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_UP, true);
-    h.releaseKey(SDL_SCANCODE_UP);
+    h.holdKey(SDL_SCANCODE_UP);
     h.run(2);
     const float moving = speed(h);
     h.run(2);
     EXPECT_GT(speed(h), moving) << "thrust held after Up was let go";
-    h.tapKey(SDL_SCANCODE_UP);
-    h.run();
+    h.tapAndRun(SDL_SCANCODE_UP);
     const float coasting = speed(h);
     h.run(3);
     EXPECT_FLOAT_EQ(speed(h), coasting) << "the second press ended the thrust";
@@ -60,23 +51,19 @@ TEST(SettingsTest, SoundOffIsRememberedAndABadFileIsLeftUntilAChange) {
     std::string written;
     {
         testing::internal::CaptureStderr();
-        HeadlessGame h(1920, 1080, "", bad);
-        EXPECT_NE(testing::internal::GetCapturedStderr().find(
-                      "settings.txt:1: volume=55: volume is 0 to 100"),
-                  std::string::npos);
-        quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+        StartedGame h(1920, 1080, "", bad);
+        EXPECT_TRUE(holds(testing::internal::GetCapturedStderr(),
+                          "settings.txt:1: volume=55: volume is 0 to 100"));
         h.run(2);
         EXPECT_EQ(readFile(h.workDir.path() / "settings.txt"), bad);
         EXPECT_TRUE(h.playing(h.state->sounds.radar));
-        h.tapKey(SDL_SCANCODE_G);
-        h.run();
+        h.tapAndRun(SDL_SCANCODE_G);
         written = readFile(h.workDir.path() / "settings.txt");
     }
     EXPECT_EQ(written,
               "volume=100\nsound=off\ndisplay=fullscreen\nlarge_text=off\nclear_colours=off\n"
               "mine=1\n");
-    HeadlessGame again(1920, 1080, "", "volume=50\nsound=off\n");
-    quietly([&] { ASSERT_FALSE(again.start().has_value()); });
+    StartedGame again(1920, 1080, "", "volume=50\nsound=off\n");
     EXPECT_EQ(std::pair(again.playing(again.state->sounds.radar), Mix_Volume(0, -1)),
               std::pair(false, MIX_MAX_VOLUME / 2));
 }
@@ -86,8 +73,7 @@ TEST(SettingsTest, SoundOffIsRememberedAndABadFileIsLeftUntilAChange) {
 // Then Left fires and Space does nothing. A click on the volume line steps it round (100 to 0),
 // Right raises it by ten.
 TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
-    HeadlessGame h(1920, 1080, "", "");
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    StartedGame h(1920, 1080, "", "");
     h.pressKey(SDL_SCANCODE_SPACE);
     h.pressKey(SDL_SCANCODE_F1);
     h.run();
@@ -101,16 +87,13 @@ TEST(SettingsTest, ThePanelReleasesHeldRowsTakesTheKeysAndMovesABinding) {
     h.run(3);
     EXPECT_EQ(h.heard.back(), (PlayerInput{PlayerInput::Kind::Key, SDL_SCANCODE_SPACE, false}));
     EXPECT_EQ(h.game->weapons().getNumMissiles(), fired) << "nothing fires behind the panel";
-    EXPECT_NE(panel.lines()[0].find("Left moved from turn_left to fire"), std::string::npos);
-    EXPECT_EQ(readFile(h.workDir.path() / "settings.txt").find("bind_fire=Left\n") !=
-                  std::string::npos,
-              true);
+    EXPECT_TRUE(holds(panel.lines()[0], "Left moved from turn_left to fire"));
+    EXPECT_TRUE(holds(readFile(h.workDir.path() / "settings.txt"), "bind_fire=Left\n"));
     h.mouseDown(SDL_BUTTON_LEFT, 100,
                 h.game->hud().settingsPanel().shownBox().y + 10 + 16 * lineOf(panel, "volume") + 2);
     h.tapKey(SDL_SCANCODE_RIGHT);
     h.tapKey(SDL_SCANCODE_RIGHT);
-    h.tapKey(SDL_SCANCODE_ESCAPE);
-    h.run();
+    h.tapAndRun(SDL_SCANCODE_ESCAPE);
     const std::size_t heardBefore = h.heard.size();
     h.tapKey(SDL_SCANCODE_SPACE);
     h.tapKey(SDL_SCANCODE_LEFT);
@@ -124,8 +107,7 @@ namespace {
 // A touch screen's game with the settings panel opened by its control (the first tap only
 // shows the controls), the page's bar over the field's top as on a phone; `line` is where a
 // line of the panel lies.
-class TouchSettingsTest : public testing::Test {
-  protected:
+struct TouchSettingsTest : testing::Test {
     void SetUp() override {
         h.events->enableTouch();
         h.events->touch()->setCoveredTop([] { return 52; });
@@ -160,9 +142,8 @@ TEST_F(TouchSettingsTest, TheControlOpensThePanelAndAKeyRowTappedIsOnlyChosen) {
     h.run();
     const SDL_Color rim{120, 255, 200, 255};
     EXPECT_EQ(std::tuple(h.count(rim, at["settings"]) > 0, h.count(rim, at["left"]),
-                         title.find("tap a line") != std::string::npos, panel().capturing(),
-                         panel().chosenLine(),
-                         panel().lines()[0].find("keyboard") != std::string::npos,
+                         bool(holds(title, "tap a line")), panel().capturing(),
+                         panel().chosenLine(), bool(holds(panel().lines()[0], "keyboard")),
                          h.game->hud().settingsPanel().shownBox().y > 52),
               std::tuple(true, 0, true, false, lineOf(panel(), "mute"), true, true));
 }
@@ -183,8 +164,8 @@ TEST_F(TouchSettingsTest, TapsOnItsLinesChangeThemAndTheGameNeverHearsF1) {
     const auto heardF1OrAnUp = [](const PlayerInput& in) {
         return in.kind == PlayerInput::Kind::Key && (in.code == SDL_SCANCODE_F1 || !in.down);
     };
-    EXPECT_EQ(std::tuple(panel().isOpen(), written.find("toggle_thrust=on\n") != std::string::npos,
-                         written.find("sound=off\n") != std::string::npos, speed(h) > still,
+    EXPECT_EQ(std::tuple(panel().isOpen(), bool(holds(written, "toggle_thrust=on\n")),
+                         bool(holds(written, "sound=off\n")), speed(h) > still,
                          std::count_if(h.heard.begin(), h.heard.end(), heardF1OrAnUp)),
               std::tuple(false, true, true, true, 0))
         << written;
@@ -193,11 +174,9 @@ TEST_F(TouchSettingsTest, TapsOnItsLinesChangeThemAndTheGameNeverHearsF1) {
 // Today's red text and blue missile, then from the panel's clear_colours line on (chosen with
 // Down, changed with Enter) the clear ones, the text at once.
 TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
-    HeadlessGame h(1920, 1080, "", "");
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    StartedGame h(1920, 1080, "", "");
     const auto drawn = [&](const Palette& p) {
-        h.tapKey(SDL_SCANCODE_SPACE);
-        h.run();
+        h.tapAndRun(SDL_SCANCODE_SPACE);
         const ColourRGB m = p.missile;
         return std::pair(h.count(p.text, {640, 0, 400, 40}) > 20,
                          h.count({m.r, m.g, m.b, 255}) > 4);
@@ -217,12 +196,9 @@ TEST(SettingsTest, ClearColoursRedrawTheTextAndTheMissilesFromThePanel) {
 namespace {
 // Where the frame puts each picture with a place of its own: the text (the field view copies
 // the whole field with none; sprites turn and go through copyEx).
-class TextBoxes final : public NullSurface {
-  public:
+struct TextBoxes final : NullSurface {
     TextBoxes(SDL_Renderer* renderer, std::vector<SDL_Rect>& to) : NullSurface(renderer), to(to) {}
     void copy(SDL_Texture*, const SDL_Rect* dst) override { to.insert(to.end(), dst, dst + !!dst); }
-
-  private:
     std::vector<SDL_Rect>& to;
 };
 } // namespace
@@ -239,13 +215,10 @@ TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
     quietly([&] { ASSERT_FALSE(h.start().has_value()); });
     const SDL_Rect field{0, 0, 1280, 800};
     int helpGap = 1 << 30;
-    for (const auto& [key, least] :
-         std::vector<std::pair<SDL_Scancode, std::size_t>>{{SDL_SCANCODE_C, 5},
-                                                           {SDL_SCANCODE_H, 25},
-                                                           {SDL_SCANCODE_H, 10},
-                                                           {SDL_SCANCODE_H, 5},
-                                                           {SDL_SCANCODE_F1, 40},
-                                                           {SDL_SCANCODE_UP, 15}}) {
+    const std::pair<SDL_Scancode, std::size_t> shown[] = {
+        {SDL_SCANCODE_C, 5}, {SDL_SCANCODE_H, 25},  {SDL_SCANCODE_H, 10},
+        {SDL_SCANCODE_H, 5}, {SDL_SCANCODE_F1, 40}, {SDL_SCANCODE_UP, 15}};
+    for (const auto& [key, least] : shown) {
         h.tapKey(key);
         boxes.clear();
         h.run();
@@ -271,18 +244,14 @@ TEST(SettingsTest, LargeTextKeepsEveryTextInsideTheFieldAndApart) {
 
 // F11 held down (a press and its repeat) toggles the window once, the panel open or not.
 TEST(SettingsTest, AHeldF11TogglesTheWindowOnceWithThePanelOpenOrNot) {
-    HeadlessGame h(1920, 1080, "", "");
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    StartedGame h(1920, 1080, "", "");
     const auto flipsOnce = [&h] {
         const bool before = h.settings->values().fullscreen;
-        h.pressKey(SDL_SCANCODE_F11);
-        HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_F11, true);
-        h.releaseKey(SDL_SCANCODE_F11);
+        h.holdKey(SDL_SCANCODE_F11);
         h.run();
         return h.settings->values().fullscreen != before;
     };
-    h.tapKey(SDL_SCANCODE_F11); // a test's window starts windowed: now as the settings say
-    h.run();
+    h.tapAndRun(SDL_SCANCODE_F11); // a test's window starts windowed: now as the settings say
     EXPECT_TRUE(flipsOnce());
     h.tapKey(SDL_SCANCODE_F1);
     EXPECT_TRUE(flipsOnce());
@@ -290,8 +259,7 @@ TEST(SettingsTest, AHeldF11TogglesTheWindowOnceWithThePanelOpenOrNot) {
 
 // The windowed game's new size is remembered; another window's, or the full screen's, is not.
 TEST(SettingsTest, OnlyTheWindowedGamesOwnNewSizeIsRemembered) {
-    HeadlessGame h(1920, 1080, "", "");
-    quietly([&] { ASSERT_FALSE(h.start().has_value()); });
+    StartedGame h(1920, 1080, "", "");
     const Uint32 game = SDL_GetWindowID(h.headless.window());
     const auto remembered = [&h](Uint32 window, int w) {
         SDL_Event e{

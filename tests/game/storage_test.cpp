@@ -2,13 +2,10 @@
 // away mid-game gets the same save a quit writes.
 #include "support/headless_game.h"
 
-#include <functional>
-
 TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     HeadlessGame h;
     std::function<void()> leaveSave;
-    int written = 0;
-    int frame = 0;
+    int written = 0, frame = 0;
     bool heldSaveWhileRunning = false;
     std::string savedOnLeave;
     // The per-frame sleep is the one place a test acts between the frames run() runs itself.
@@ -16,18 +13,17 @@ TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
         if (ms == 50) {
             return; // the start-up's slow random table
         }
-        ++frame;
-        if (frame == 1) {
+        if (++frame == 1) {
             h.state->score = 7;
             h.state->level = 3;
-            HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_C);
+            h.pressKey(SDL_SCANCODE_C);
         } else if (frame == 2) {
             heldSaveWhileRunning = static_cast<bool>(leaveSave);
             if (leaveSave) {
                 leaveSave();
             }
             savedOnLeave = readFile(h.workDir.path() / "game.txt");
-            HeadlessGame::pushKey(SDL_KEYDOWN, SDL_SCANCODE_Q);
+            h.pressKey(SDL_SCANCODE_Q);
         }
     };
     Storage storage{[&] { ++written; },
@@ -37,11 +33,8 @@ TEST(StorageTest, CheckpointIsReportedAndLeavingSavesLikeAQuit) {
     h.game = std::make_unique<Game>(*h.state, std::move(platform));
     int status = -1;
     quietly([&] { status = h.game->run(CommandLine{}); });
-
-    EXPECT_EQ(status, 0);
-    EXPECT_EQ(written, 1) << "one checkpoint, one report";
-    EXPECT_TRUE(heldSaveWhileRunning);
-    EXPECT_NE(savedOnLeave.find("fart_user_1_score=7\n"), std::string::npos) << savedOnLeave;
-    EXPECT_NE(savedOnLeave.find("fart_user_1_level=3\n"), std::string::npos) << savedOnLeave;
-    EXPECT_FALSE(leaveSave) << "after the quit there is no game left to save";
+    // One checkpoint, one report; after the quit there is no game left to save.
+    EXPECT_EQ(std::tuple(status, written, heldSaveWhileRunning, static_cast<bool>(leaveSave)),
+              std::tuple(0, 1, true, false));
+    EXPECT_TRUE(holds(savedOnLeave, "fart_user_1_score=7\nfart_user_1_level=3\n"));
 }

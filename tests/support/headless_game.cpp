@@ -38,10 +38,8 @@ HeadlessGame::HeadlessGame(int width, int height, const std::string& gameTxt,
     }
     if (settingsTxt) {
         std::ofstream(workDir.path() / "settings.txt", std::ios::binary) << *settingsTxt;
-        settings = std::make_shared<SettingsKeeper>(
-            workDir.path() / "settings.txt", [](const std::string& path, const std::string& text) {
-                return writeFileSafely(path, text);
-            });
+        settings =
+            std::make_shared<SettingsKeeper>(workDir.path() / "settings.txt", writeFileSafely);
     }
     state = std::make_unique<ProcessState>();
     state->randomSeed = 1; // not the pinned second: the random table must come from its own seed

@@ -50,6 +50,12 @@ class HeadlessGame {
     void pressKey(SDL_Scancode key) { pushKey(SDL_KEYDOWN, key); }
     void releaseKey(SDL_Scancode key) { pushKey(SDL_KEYUP, key); }
     void tapKey(SDL_Scancode key) { pressKey(key), releaseKey(key); }
+    // A press, its repeat and the release, all before the next frame.
+    void holdKey(SDL_Scancode key) {
+        pressKey(key), pushKey(SDL_KEYDOWN, key, true), releaseKey(key);
+    }
+    // Taps the key, then runs frames and returns what they logged.
+    std::string tapAndRun(SDL_Scancode key, int n = 1) { return tapKey(key), run(n); }
     void mouseDown(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONDOWN, button, x, y); }
     void mouseUp(Uint8 button, int x, int y) { pushMouse(SDL_MOUSEBUTTONUP, button, x, y); }
 
@@ -74,11 +80,18 @@ class HeadlessGame {
     Uint32 sleptMs = 0;
 
     static void pushKey(Uint32 type, SDL_Scancode key, bool repeat = false);
+    static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     // A virtual pad that SDL maps as a controller, button for button, axis for axis.
     static SDL_Joystick* plugPad(Uint16 vendor = 0, Uint16 product = 0);
 
   private:
-    static void pushMouse(Uint32 type, Uint8 button, int x, int y);
     bool started = false;
     bool stopped = false;
+};
+
+// A HeadlessGame started with no arguments, its log kept off the test output.
+struct StartedGame : HeadlessGame {
+    template <typename... A> explicit StartedGame(A&&... a) : HeadlessGame(std::forward<A>(a)...) {
+        quietly([&] { EXPECT_FALSE(start().has_value()); });
+    }
 };

@@ -17,6 +17,14 @@ template <class F> std::string quietly(F&& f) {
     return testing::internal::GetCapturedStdout();
 }
 
+// Whether the text holds the part; a failure shows both.
+inline testing::AssertionResult holds(const std::string& text, const std::string& part) {
+    if (text.find(part) != std::string::npos) {
+        return testing::AssertionSuccess();
+    }
+    return testing::AssertionFailure() << "no \"" << part << "\" in \"" << text << "\"";
+}
+
 inline std::string readFile(const std::filesystem::path& path) {
     std::ifstream in(path, std::ios::binary);
     return std::string(std::istreambuf_iterator<char>(in), {});
