@@ -113,6 +113,18 @@ TEST_F(RecordingVerdictTest, ARecordingThatCannotBeWrittenIsReportedOnce) {
     EXPECT_EQ(countLines(err, "recording stopped at frame 1: No space left on device"), 1) << err;
 }
 
+// The saved game goes into the recording whole: one byte past what a recording holds is refused.
+TEST_F(RecordingVerdictTest, ASavedGameLargerThanARecordingHoldsIsRefused) {
+    for (const std::size_t size : {kMaxSavedGameBytes, kMaxSavedGameBytes + 1}) {
+        std::ofstream("game.txt", std::ios::binary) << std::string(size, '#');
+        GameRecorder recorder("big.rec", {});
+        EXPECT_EQ(recorder.start(), size == kMaxSavedGameBytes
+                                        ? ""
+                                        : "\"game.txt\" is larger than a recording holds (16 MiB)")
+            << size;
+    }
+}
+
 namespace {
 // Each refused path: the flag, the status and the line's words. The links only where the
 // system makes them, a read error where /proc gives one on demand.

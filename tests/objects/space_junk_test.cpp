@@ -215,6 +215,15 @@ TEST(ShipWeaponTest, AMissilePastAnEdgeWrapsWhole) {
             std::tuple(w.x_c, w.y_c, w.wCords[1].x, w.wCords[1].y, w.wCords[0].x, w.wCords[0].y),
             std::tuple(r[2], r[3], r[2], r[3], r[2] + 3, r[3] - 4));
     }
+    // The old width check still speaks: below 901 pixels a wrap from the left says so.
+    for (const int width : {900, 901}) {
+        ShipWeapon w(PointF(-2, 500), PointF(1, 496), 0.0f, 0, width, 1080, 0.0f);
+        testing::internal::CaptureStdout();
+        w.wrapMissile();
+        EXPECT_EQ(testing::internal::GetCapturedStdout(),
+                  width == 900 ? "wrong value for SCREEN_WIDTH\n" : "")
+            << width;
+    }
 }
 
 // Tail, head, then both after fixLost on 1920 x 1080: past the right or lower bound plus 50 it

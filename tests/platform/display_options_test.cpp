@@ -34,6 +34,9 @@ TEST(DisplayOptionsTest, FlagsAskForAFieldEveryBadValueSaysWhyAndAWindowFitsTheS
     // A window too large for the screen keeps the field's shape: 3840 * 1050 / 2160 = 1866.7.
     const SDL_Point fit = windowedSize(3840, 2160, {0, 24, 1920, 1050});
     EXPECT_EQ(std::pair(fit.x, fit.y), std::pair(1866, 1050));
+    // Wider than the screen's shape, the width bounds it: 1080 * 1920 / 3840 = 540.
+    const SDL_Point wide = windowedSize(3840, 1080, {0, 24, 1920, 1050});
+    EXPECT_EQ(std::pair(wide.x, wide.y), std::pair(1920, 540));
     EXPECT_EQ(windowedSize(1280, 720, {0, 0, 1920, 1050}).x, 1280);
     const SDL_Point exact = windowedSize(1920, 1050, {0, 24, 1920, 1050});
     EXPECT_EQ(std::pair(exact.x, exact.y), std::pair(1920, 1050)) << "exactly the usable area";
