@@ -48,9 +48,10 @@ TEST_F(FrameTest, EachTurnKeyTurnsFiveDegreesAFrameAndBothHeldCancel) {
 // UP or DOWN alone does nothing; V takes the last of them still set, once: a step clears it.
 TEST_F(FrameTest, VWidensOrNarrowsTheFlocksSightOncePerUpOrDown) {
     // The keys tapped in a frame (Up, Down, V) and the sight after it; the fourth takes the
-    // waiting V.
+    // waiting V, and a V used by a widening waits no more (the last).
     const std::pair<std::string, int> steps[] = {{"U", 50}, {"VD", 49}, {"V", 49},  {"D", 48},
-                                                 {"D", 48}, {"V", 47},  {"VU", 48}, {"V", 48}};
+                                                 {"D", 48}, {"V", 47},  {"VU", 48}, {"V", 48},
+                                                 {"U", 49}, {"D", 49}};
     int step = 0;
     for (const auto& [keys, range] : steps) {
         for (const char k : keys) {
