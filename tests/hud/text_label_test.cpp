@@ -48,12 +48,15 @@ TEST_F(TextLabelTest, TheFontFitsTheLabelsStripsAndCoversWholePixels) {
 // A label renders each new text once, freeing the old texture; a failed render leaves it empty.
 TEST_F(TextLabelTest, ALabelRendersEachNewTextOnceAndAFailedRenderLeavesItEmpty) {
     TextLabel label(&canvas.paint, nullptr, font, "Lvl:", 30, 40, kRed);
-    label.draw(); // the creation text is not rendered
+    label.draw(); // the creation text is not rendered, nor by a new colour
+    label.setColour({0, 255, 0, 255});
+    EXPECT_EQ(label.texture(), nullptr);
     label.setText("LvL:1");
     ASSERT_NE(label.texture(), nullptr);
     int marker = 0; // a fresh texture would not carry it
     SDL_SetTextureUserData(label.texture(), &marker);
     label.setText("LvL:1");
+    label.setColour({0, 255, 0, 255});
     EXPECT_EQ(SDL_GetTextureUserData(label.texture()), &marker);
     const int allocations = SDL_GetNumAllocations();
     label.setText("1:LvL"); // the same glyphs: only the texture is made anew
